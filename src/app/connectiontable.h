@@ -1,0 +1,150 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace zuk::highlight {
+class CSynMan;
+class CMyTextStyles;
+} // namespace zuk::highlight
+
+namespace zuk::app {
+
+// A colour value: red in the lowest byte, then green, then blue (0x00BBGGRR);
+// negative values name system colours.
+using Colour = int32_t;
+
+// Executable paths of the two preview browsers; the other three are kept unused.
+struct RBrowserPaths {
+    std::string ie;
+    std::string opera;
+    std::string spare1, spare2, spare3;
+};
+
+// Version and backup options of the file commands.
+struct RSaveOptions {
+    bool SaveVersionOnExit = false;
+    std::string ConvertVersionToCharset = "win";
+    bool DoConvertVersionToCharset = false;
+    std::string VersionNamePrefix = "version";
+    bool AddVersionNamePrefix = false;
+    bool DoCopyVer = false;
+    bool SaveInSameFolder = true;
+    std::string CopyVerPath;
+    int SaveTime = 5;
+    bool SaveTimeEnable = false;
+};
+
+// A background fill. The text area uses the first six fields; the gutter uses
+// FillOption (0 plain SimpleColor, 2 gradient), the colours, GradientMode,
+// width (its width in pixels) and SimpleColor.
+struct RFR {
+    uint8_t FillOption = 0;      // 0 none, 1 picture, 2 gradient
+    std::string Wallpaper;       // picture file
+    uint8_t WallpaperMode = 1;   // 1 tile, 2 centre, 3 stretch
+    Colour GradientColor1 = 0xC0C0C0;
+    Colour GradientColor2 = 0xFF0000;
+    uint8_t GradientMode = 1;    // 1 vertical, 2 horizontal
+    int width = 24;
+    Colour SimpleColor = 0xFF30F4;
+};
+
+// The one settings record of the run. The main window owns it; everything else
+// reads it by field name. Strings are Windows-1251 bytes; the defaults here are
+// the built-in ones (LoadSettings fills the ones that depend on the screen or
+// on the program folder).
+struct RConnectionTable {
+    bool SyntaxHighlight = true;
+    highlight::CSynMan* SynMan = nullptr;
+    bool CPUStatus_enable = true;
+    int CPUStatus_update = 5000;
+    bool rtf_import_as_text = true;
+    bool Gutter_Visible = false;
+    bool SaveToolbarsOnExit = false;
+    int WinFontCharSet = 1;
+    RBrowserPaths BrowserPaths;
+    bool DoEncDetect = false;
+    bool ChangeQuotes = false;
+    bool Lined = false;
+    bool ShowLineNumbers = false;
+    int MRUItemsCount = 25;
+    bool WordWrap = true;
+    bool autosaveonpreview = false;
+    std::string imageeditor;
+    std::string imageviewer;
+    bool text_styles_use_back_color = true;
+    highlight::CMyTextStyles* TextStyles = nullptr;
+    bool exit_on_esc = false;
+    bool showmagik = false;
+    std::string Metachar = "@";
+    bool show_statusbar = true;
+    bool show_topbar = true;
+    bool find_opt_CaseInsensitive = false;
+    bool chfileext = false;
+    std::string defext = "txt";
+    bool do_crash_copy = false;
+    bool DisplayMemStatus = true;
+    bool BHU = false;
+    std::string Lang;
+    bool CopyOnSelect = false;
+    bool ReplaceRecursive = false;
+    std::string tidy_path;
+    std::string QuoteChar = "\"";
+    int UntitledCounter = -1;
+    bool FirstActivation = false;
+    int autoindent = 1;
+    int ChildW = 400, ChildH = 300;
+    bool AutoscrollActive = false;
+    int LinesPerTime = 1;
+    int AutoscrollTime = 2500;
+    RSaveOptions SaveOptions;
+    bool Suspend = false, StandBy = false;
+    bool shutdown = false;
+    bool LoadLastFiles = false;
+    bool autosave_on_exit = false;
+    bool Closing = false;
+    bool HighlightListUpdating = false;
+    uint8_t EditLineSepStyle = 2;  // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot
+    std::string current_quotefile;
+    std::string FontKOI8 = "Courier New", FontDOS = "Terminal", FontWIN = "Courier New";
+    uint8_t KOI8Size = 10, DOSSize = 10, WINSize = 10;
+    std::string TablesDir, TemplatesDir, PluginsDir, PartsDir, CStylesDir;
+    bool use_temp_file = false;
+    bool Persistent_blocks = false;
+    bool boutput_processed_files_to_dir = false;
+    std::string soutput_processed_files_to_dir;
+    bool SnippetsChanged = true;
+    std::string ShchaConvMode = "Sj", XaConvMode = "X", WInterpMode = "V";
+    bool use_ext_translit = true;
+    bool confirm_on_exit = false;
+    bool show_smotrelka = true;
+    bool SoundKey = false, SoundCRET = false;
+    int SpacesPerTab = 3;
+    int RMargin = 72;
+    bool DefAutoIndent = true;
+    bool MarginActive = false;
+    bool bkonopen = false;
+    bool AutoComp = true, CurBeyondEOF = false, CurBeyondEOL = false;
+    Colour BGColor = 0xFFFFFF, FontColor = 0, SelBGColor = 0, SelFontColor = 0xFFFFFF;
+    RFR EditorFill;
+    RFR GutterFill;
+    std::string tidyconfstr = " -m --char-encoding raw --output-xhtml true";
+    Colour FileBoxFiles = 0, FileBoxFolders = 0xFF0000, FileBoxBack = 0xFFFFFF;
+    int FileBoxCols = 2;
+    int PelFontSize = 10;
+    std::string PelFont = "Courier";
+    int splitterx = 200;
+    int th_w = 150, th_h = 100;
+    Colour th_color = 0x800000;
+};
+
+// The sound settings of section Sound_Man (key clicks and the tone generator).
+struct RSoundSettings {
+    char mode = 't';  // 't' plays the two built-in clicks; anything else the tone generator
+    int Waveform = 0; // 0 sine, 1 square, 2 triangle, 3 sawtooth, 4 noise
+    int Frequency = 440, Duration = 100;
+    int Attack = 90, Decay = 80, Sustain = 50, Release = 100;
+    int Resolution = 0, Quality = 1;
+};
+
+} // namespace zuk::app

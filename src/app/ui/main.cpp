@@ -1,0 +1,11 @@
+#include <QApplication>
+#include <QMainWindow>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    app.setApplicationName("Zuk");
+    QMainWindow w;
+    w.show();
+    return app.exec();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zuk::codepages {
+
+// The 8-bit code pages the program knows. Documents work in Win, Dos or Koi;
+// Mac and Iso exist for import and export.
+enum class CodePage { Win, Dos, Koi, Mac, Iso };
+
+// "win", "dos", "koi" (and "mac", "iso") to the enum; false for any other name.
+bool codePageFromName(std::string_view name, CodePage& out);
+const char* codePageName(CodePage cp);
+
+// The 256 characters of a code page. Every byte maps to a distinct character
+// (a byte the code page leaves undefined maps to the C1 control of the same
+// number), so decoding and encoding back is lossless for every byte string.
+const char16_t* unicodeTable(CodePage cp);
+
+// Bytes in a code page to UTF-8 and back. Characters the code page cannot hold
+// become '?'; malformed UTF-8 sequences become '?' as well.
+std::string decodeToUtf8(std::string_view bytes, CodePage cp);
+std::string encodeFromUtf8(std::string_view utf8, CodePage cp);
+
+// The Windows-1251 byte of one Unicode character, or -1 when it has none.
+int encodeChar(char32_t c, CodePage cp);
+
+// Shorthands for the most common pair: Russian literals of the sources (UTF-8)
+// become Windows-1251 data, and Windows-1251 data is shown through UTF-8.
+inline std::string utf8ToWin(std::string_view utf8) { return encodeFromUtf8(utf8, CodePage::Win); }
+inline std::string winToUtf8(std::string_view bytes) { return decodeToUtf8(bytes, CodePage::Win); }
+
+} // namespace zuk::codepages
