@@ -10,6 +10,7 @@
 #include <cstring>
 #include <new>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 #include <vector>
 
@@ -211,8 +212,13 @@ std::string runFunction(Request& request)
     }
     if (spec.kind != FunctionKind::NoInput) {
         call.input = readWholeInput(request.fileGiven ? request.file : std::string());
-        if (convertText && spec.inputIsText)
-            call.input = codepages::utf8ToWin(call.input);
+        if (convertText && spec.inputIsText) {
+            // A byte-order mark marks the encoding; it is not a character of the text.
+            std::string_view utf8 = call.input;
+            if (utf8.substr(0, 3) == "\xEF\xBB\xBF")
+                utf8.remove_prefix(3);
+            call.input = codepages::utf8ToWin(utf8);
+        }
     }
 
     std::string result;

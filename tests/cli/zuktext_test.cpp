@@ -92,6 +92,10 @@ TEST(ZukText, Utf8RoundTripOfRussianText)
     // Characters Windows-1251 lacks come back as question marks.
     EXPECT_EQ(r.out, "МАМА МЫЛА РАМУ, ЁЛКА — «ЕЛЬ»; ??");
 
+    // A byte-order mark is dropped rather than turned into a question mark.
+    const auto bom = runCli({"upper", "--utf8"}, "\xEF\xBB\xBFёж");
+    EXPECT_EQ(bom.out, "ЁЖ");
+
     const auto back = runCli({"lower", "--utf8", "-"}, r.out);
     EXPECT_EQ(back.status, 0);
     EXPECT_EQ(back.out, "мама мыла раму, ёлка — «ель»; ??");
