@@ -22,9 +22,9 @@ extern char** environ;
 namespace zuk::bench {
 
 struct RunStats {
-    int status = -1;      // exit status, -1 when the program did not exit normally
-    double seconds = 0;   // wall-clock time
-    long peakKb = 0;      // the child's own peak resident memory
+    int status = -1;    // exit status, -1 when the program did not exit normally
+    double seconds = 0; // wall-clock time
+    long peakKb = 0;    // the child's own peak resident memory
 };
 
 inline double now()
@@ -43,7 +43,8 @@ inline RunStats runProgram(const std::vector<std::string>& args, const std::stri
     if (!inPath.empty())
         posix_spawn_file_actions_addopen(&actions, 0, inPath.c_str(), O_RDONLY, 0);
     if (!outPath.empty())
-        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0600);
     std::vector<std::string> words = args;
     std::vector<char*> argv;
     for (std::string& word : words)
@@ -55,7 +56,7 @@ inline RunStats runProgram(const std::vector<std::string>& args, const std::stri
     pid_t pid = 0;
     if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
         int wstatus = 0;
-        struct rusage usage{};
+        struct rusage usage {};
         // wait4 gives this child's own figures, unlike RUSAGE_CHILDREN, which
         // keeps the largest of every child so far.
         if (wait4(pid, &wstatus, 0, &usage) == pid) {
@@ -72,8 +73,7 @@ inline RunStats runProgram(const std::vector<std::string>& args, const std::stri
 // Runs work in a forked child and returns its exit status. Data generation
 // goes there: a child started later inherits the peak memory of the process
 // that starts it, so the benchmark process itself must stay small.
-template <typename Work>
-int inChildProcess(Work work)
+template <typename Work> int inChildProcess(Work work)
 {
     std::fflush(nullptr);
     const pid_t pid = fork();
@@ -95,7 +95,8 @@ inline bool sameFileBytes(const std::string& a, const std::string& b)
     for (;;) {
         fa.read(ba.data(), static_cast<std::streamsize>(ba.size()));
         fb.read(bb.data(), static_cast<std::streamsize>(bb.size()));
-        if (fa.gcount() != fb.gcount() || !std::equal(ba.begin(), ba.begin() + fa.gcount(), bb.begin()))
+        if (fa.gcount() != fb.gcount() ||
+            !std::equal(ba.begin(), ba.begin() + fa.gcount(), bb.begin()))
             return false;
         if (fa.gcount() == 0)
             return true;
@@ -104,7 +105,7 @@ inline bool sameFileBytes(const std::string& a, const std::string& b)
 
 inline long selfPeakKb()
 {
-    struct rusage usage{};
+    struct rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
 }
@@ -133,7 +134,8 @@ inline double benchMegabytes(double fallback)
 inline std::string tempPath(const std::string& stem)
 {
     const char* dir = std::getenv("TMPDIR");
-    return std::string(dir && *dir ? dir : "/tmp") + "/zuk-bench-" + std::to_string(::getpid()) + "-" + stem;
+    return std::string(dir && *dir ? dir : "/tmp") + "/zuk-bench-" + std::to_string(::getpid()) +
+           "-" + stem;
 }
 
 inline void printRow(const char* label, double megabytes, double seconds, long peakKb)

@@ -16,10 +16,11 @@ namespace {
 
 std::string makeText(std::size_t size)
 {
-    const std::string paragraph = zuk::codepages::utf8ToWin(
-        "Съешь же ещё этих мягких французских булок, да выпей чаю. "
-        "The quick brown fox jumps over the lazy dog; 0123456789!\r\n"
-        "Широкая электрификация южных губерний даст мощный толчок подъёму сельского хозяйства.\r\n\r\n");
+    const std::string paragraph =
+        zuk::codepages::utf8ToWin("Съешь же ещё этих мягких французских булок, да выпей чаю. "
+                                  "The quick brown fox jumps over the lazy dog; 0123456789!\r\n"
+                                  "Широкая электрификация южных губерний даст мощный толчок "
+                                  "подъёму сельского хозяйства.\r\n\r\n");
     std::string text;
     text.reserve(size + paragraph.size());
     while (text.size() < size)
@@ -51,7 +52,8 @@ int main()
 
     // The same mapping as the basic case table: a-z, E0-FF and B8 (ё).
     setenv("LC_ALL", "C", 1);
-    const RunStats tr = runProgram({"tr", "a-z\\340-\\377\\270", "A-Z\\300-\\337\\250"}, inPath, trOut);
+    const RunStats tr =
+        runProgram({"tr", "a-z\\340-\\377\\270", "A-Z\\300-\\337\\250"}, inPath, trOut);
     printRow("tr (reference)", megabytes, tr.seconds, tr.peakKb);
 
     const bool same = zuk.status == 0 && tr.status == 0 && sameFileBytes(zukOut, trOut);
