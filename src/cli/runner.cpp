@@ -43,7 +43,7 @@ const OptionSpec kUtf8Option{
 struct Request {
     const FunctionSpec* function = nullptr;
     Invocation call;
-    std::string file; // empty: standard input
+    std::string file; // "-": standard input
     bool fileGiven = false;
 };
 
@@ -218,7 +218,7 @@ std::string runFunction(Request& request)
         }
     }
     if (spec.kind != FunctionKind::NoInput) {
-        call.input = readWholeInput(request.fileGiven ? request.file : std::string());
+        call.input = readWholeInput(request.fileGiven ? request.file : std::string("-"));
         if (convertText && spec.inputIsText) {
             // A byte-order mark marks the encoding; it is not a character of the text.
             std::string_view utf8 = call.input;

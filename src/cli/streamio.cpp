@@ -51,7 +51,7 @@ std::string readFd(int fd, const std::string& shownName)
 
 std::string readWholeInput(const std::string& path)
 {
-    if (path.empty() || path == "-")
+    if (path == "-")
         return readFd(STDIN_FILENO, "standard input");
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)

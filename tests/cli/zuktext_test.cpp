@@ -121,6 +121,11 @@ TEST(ZukText, ReadsFileArgumentAndReportsMissingFile)
     EXPECT_NE(missing.err.find(path), std::string::npos);
     EXPECT_NE(missing.err.find("No such file or directory\n"), std::string::npos) << missing.err;
 
+    // An empty file name is a file that cannot be opened, not standard input.
+    const auto emptyName = runCli({"upper", ""}, "stdin text");
+    EXPECT_EQ(emptyName.status, 1);
+    EXPECT_TRUE(emptyName.out.empty());
+
     const auto directory = runCli({"upper", "/"});
     EXPECT_EQ(directory.status, 1);
     EXPECT_TRUE(directory.out.empty());
