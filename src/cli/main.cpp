@@ -1,7 +1,6 @@
-#include <cstdio>
+#include "cli/runner.h"
 
 int main(int argc, char** argv)
 {
-    std::puts("zuk-text: not built yet");
-    return 2;
+    return zuk::cli::runZukText(argc, argv);
 }
