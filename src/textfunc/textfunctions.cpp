@@ -196,4 +196,20 @@ std::string UnixPathToWin(std::string_view text)
     return out;
 }
 
+std::string RussianAlphabet()
+{
+    std::string out;
+    for (int c = 0xC0; c <= 0xFF; ++c)
+        out += static_cast<char>(c);
+    return out;
+}
+
+std::string EnglishAlphabet()
+{
+    std::string out;
+    for (int c = 0x41; c <= 0x7A; ++c)
+        out += static_cast<char>(c);
+    return out;
+}
+
 } // namespace zuk::textfunc

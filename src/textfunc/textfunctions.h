@@ -38,4 +38,10 @@ std::string WinPathToUnix(std::string_view text);
 // " : < > \ | become _, then / becomes \.
 std::string UnixPathToWin(std::string_view text);
 
+// What the insertion commands put at the caret: the 64 bytes C0..FF (А..Я
+// а..я, no Ё ё), the 58 bytes 41..7A (A..Z, [ \ ] ^ _ `, a..z) and pi.
+std::string RussianAlphabet();
+std::string EnglishAlphabet();
+constexpr const char* PiText = "3.141592653589793238462643383";
+
 } // namespace zuk::textfunc

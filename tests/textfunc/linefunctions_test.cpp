@@ -163,6 +163,10 @@ TEST(TextFunctions, WhitespaceQuotesTagsAndPaths)
         {"entities and breaks stay", "&amp;<p>\r\n", "&amp;\r\n"},
     });
     checkRows(WinPathToUnix, {{"drive", "C:\\dir\\f.txt", "C_/dir/f.txt"}, {"specials", "a\"/<>|b", "a_____b"}});
+    EXPECT_EQ(RussianAlphabet().size(), 64u);
+    EXPECT_EQ(RussianAlphabet().substr(0, 2), w("АБ"));
+    EXPECT_EQ(RussianAlphabet().back(), w("я")[0]);
+    EXPECT_EQ(EnglishAlphabet(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz");
     checkRows(UnixPathToWin, {{"root", "/usr/local", "\\usr\\local"}, {"specials", "a\":<>\\|b", "a______b"}});
 }
 
