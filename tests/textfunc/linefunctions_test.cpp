@@ -56,6 +56,18 @@ TEST(CaseChanges, InvertCapitalizeFirstAndWords)
     });
 }
 
+TEST(CaseChanges, WordBreakSetMembers)
+{
+    int members = 0;
+    for (int c = 0; c < 256; ++c)
+        members += inWordBreakSet(static_cast<unsigned char>(c)) ? 1 : 0;
+    EXPECT_EQ(members, 56);
+    for (unsigned char c : std::string("\0\t !\"()*+,-./:;<=>?[\\]^{|}", 26))
+        EXPECT_TRUE(inWordBreakSet(c)) << int(c);
+    for (unsigned char c : std::string("#$%&'@_`~09azAZ\x7E\x7F\xAB\xBB\x97\xE0\xA0"))
+        EXPECT_FALSE(inWordBreakSet(c)) << int(c);
+}
+
 TEST(CaseChanges, HackerizeIsSeededAndOnlyChangesCase)
 {
     const std::string text = w("Съешь же ещё этих мягких французских булок, да выпей чаю. ") + "The quick brown fox";
