@@ -15,8 +15,8 @@ namespace zuk::textfunc {
 // Cyrillic letters, guillemets and dashes), belongs to a word.
 constexpr bool inWordBreakSet(unsigned char c)
 {
-    return c <= 0x22 || (c >= 0x28 && c <= 0x2F) || (c >= 0x3A && c <= 0x3F)
-        || (c >= 0x5B && c <= 0x5E) || (c >= 0x7B && c <= 0x7D);
+    return c <= 0x22 || (c >= 0x28 && c <= 0x2F) || (c >= 0x3A && c <= 0x3F) ||
+           (c >= 0x5B && c <= 0x5E) || (c >= 0x7B && c <= 0x7D);
 }
 
 // Lower-case letters (a..z, а..я) to upper case and upper to lower; Ё, ё and

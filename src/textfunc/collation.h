@@ -21,7 +21,10 @@ int compareCollated(std::string_view a, std::string_view b);
 bool equalIgnoringCase(std::string_view a, std::string_view b);
 
 struct CollatedLess {
-    bool operator()(std::string_view a, std::string_view b) const { return compareCollated(a, b) < 0; }
+    bool operator()(std::string_view a, std::string_view b) const
+    {
+        return compareCollated(a, b) < 0;
+    }
 };
 
 } // namespace zuk::textfunc

@@ -10,7 +10,8 @@ namespace zuk::textfunc {
 
 namespace {
 
-constexpr char Base64Alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+constexpr char Base64Alphabet[] =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 constexpr char HexDigits[] = "0123456789ABCDEF";
 
 // Value of each byte in the Base64 alphabet, -1 outside it.
@@ -49,7 +50,9 @@ std::string Base64Encode(std::string_view bytes)
     std::string out;
     out.reserve((bytes.size() + 2) / 3 * 4);
     std::size_t i = 0;
-    auto byte = [&](std::size_t k) { return static_cast<unsigned>(static_cast<unsigned char>(bytes[k])); };
+    auto byte = [&](std::size_t k) {
+        return static_cast<unsigned>(static_cast<unsigned char>(bytes[k]));
+    };
     for (; i + 3 <= bytes.size(); i += 3) {
         const unsigned v = byte(i) << 16 | byte(i + 1) << 8 | byte(i + 2);
         out += Base64Alphabet[v >> 18];
@@ -93,7 +96,8 @@ std::string Base64Decode(std::string_view text)
             if (v[k] < 0)
                 badBase64();
         }
-        const unsigned triple = unsigned(v[0]) << 18 | unsigned(v[1]) << 12 | unsigned(v[2]) << 6 | unsigned(v[3]);
+        const unsigned triple =
+            unsigned(v[0]) << 18 | unsigned(v[1]) << 12 | unsigned(v[2]) << 6 | unsigned(v[3]);
         out += static_cast<char>(triple >> 16);
         if (keep >= 2)
             out += static_cast<char>(triple >> 8 & 0xFF);
@@ -151,7 +155,8 @@ std::string UueDecode(std::string_view text)
     out.reserve(text.size() / 4 * 3 + 1);
     std::size_t i = 0;
     for (; i + 4 <= text.size(); i += 4) {
-        const unsigned a = value(text[i]), b = value(text[i + 1]), c = value(text[i + 2]), d = value(text[i + 3]);
+        const unsigned a = value(text[i]), b = value(text[i + 1]), c = value(text[i + 2]),
+                       d = value(text[i + 3]);
         out += static_cast<char>((a << 2 | b >> 4) & 0xFF);
         out += static_cast<char>(((b & 0x0F) << 4 | c >> 2) & 0xFF);
         out += static_cast<char>(((c & 3) << 6 | d) & 0xFF);
@@ -187,7 +192,8 @@ std::string HexEncode(std::string_view bytes)
 std::string HexDecode(std::string_view text)
 {
     auto fail = [] {
-        throw FormatError("Ошибка при преобразовании строки шестнадцатеричных кодов в в строку символов.");
+        throw FormatError(
+            "Ошибка при преобразовании строки шестнадцатеричных кодов в в строку символов.");
     };
     if (text.size() % 2 != 0)
         fail();
@@ -217,7 +223,8 @@ std::string UrlDecode(std::string_view text)
         for (; k < text.size() && k <= i + 2; ++k) {
             const int v = hexValue(text[k]);
             if (v < 0)
-                throw FormatError("Invalid hex character " + codepages::winToUtf8(text.substr(k, 1)));
+                throw FormatError("Invalid hex character " +
+                                  codepages::winToUtf8(text.substr(k, 1)));
             value = value << 4 | unsigned(v);
         }
         out += static_cast<char>(value & 0xFF);

@@ -13,7 +13,8 @@ namespace {
 
 bool isBlankLine(std::string_view line)
 {
-    return std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) <= 0x20; });
+    return std::all_of(line.begin(), line.end(),
+                       [](char c) { return static_cast<unsigned char>(c) <= 0x20; });
 }
 
 } // namespace
@@ -65,8 +66,8 @@ Lines ReverseLines(const Lines& lines)
 Lines Anagrams(std::string_view text)
 {
     if (text.size() > MaxAnagramLength)
-        throw FormatError("Анаграммы составляются не более чем из "
-                          + std::to_string(MaxAnagramLength) + " символов: выделите текст покороче.");
+        throw FormatError("Анаграммы составляются не более чем из " +
+                          std::to_string(MaxAnagramLength) + " символов: выделите текст покороче.");
     Lines current;
     if (!text.empty()) {
         current.emplace_back(1, text[0]);
@@ -88,8 +89,8 @@ Lines Anagrams(std::string_view text)
         }
     }
     const std::size_t count = current.size();
-    current.push_back(codepages::utf8ToWin("Найдено ") + std::to_string(count)
-                      + codepages::utf8ToWin(" анаграмм..."));
+    current.push_back(codepages::utf8ToWin("Найдено ") + std::to_string(count) +
+                      codepages::utf8ToWin(" анаграмм..."));
     return current;
 }
 

@@ -31,14 +31,29 @@ std::string_view trimBlanks(std::string_view s)
 int romanValue(char c)
 {
     switch (c) {
-    case 'I': case 'i': return 1;
-    case 'V': case 'v': return 5;
-    case 'X': case 'x': return 10;
-    case 'L': case 'l': return 50;
-    case 'C': case 'c': return 100;
-    case 'D': case 'd': return 500;
-    case 'M': case 'm': return 1000;
-    default: return 0;
+    case 'I':
+    case 'i':
+        return 1;
+    case 'V':
+    case 'v':
+        return 5;
+    case 'X':
+    case 'x':
+        return 10;
+    case 'L':
+    case 'l':
+        return 50;
+    case 'C':
+    case 'c':
+        return 100;
+    case 'D':
+    case 'd':
+        return 500;
+    case 'M':
+    case 'm':
+        return 1000;
+    default:
+        return 0;
     }
 }
 
@@ -87,7 +102,8 @@ std::int64_t parseInt64(std::string_view text)
 std::int32_t parseInt32(std::string_view text)
 {
     const std::int64_t value = parseInt64(text);
-    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
+    if (value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::int32_t>::max())
         notAnInteger(text);
     return static_cast<std::int32_t>(value);
 }
@@ -131,8 +147,8 @@ double parseReal(std::string_view text, char decimalSeparator)
 std::string IntToRoman(std::int64_t n)
 {
     if (n < 0 || n > MaxRomanNumber)
-        throw FormatError("Римскими цифрами записываются числа от 0 до "
-                          + std::to_string(MaxRomanNumber) + ".");
+        throw FormatError("Римскими цифрами записываются числа от 0 до " +
+                          std::to_string(MaxRomanNumber) + ".");
     std::string out(static_cast<std::size_t>(n / 1000), 'M');
     const int rest = static_cast<int>(n % 1000);
     appendRomanDigit(out, rest / 100, 'C', 'D', 'M');
@@ -183,7 +199,8 @@ std::int64_t ParseInBase(std::string_view text, int base)
         else if (c >= 'A' && c <= 'Z')
             value = c - 'A' + 10;
         if (value < 0 || value >= base)
-            throw FormatError("Invalid character '" + codepages::winToUtf8(std::string_view(&text[i], 1)) + "'");
+            throw FormatError("Invalid character '" +
+                              codepages::winToUtf8(std::string_view(&text[i], 1)) + "'");
         result += static_cast<std::uint64_t>(value) * weight;
         weight *= static_cast<std::uint64_t>(base);
     }
@@ -197,7 +214,8 @@ std::string FormatInBase(std::int64_t value, int base)
     if (value == 0)
         return "0";
     // The magnitude as unsigned, which also holds the smallest int64.
-    std::uint64_t v = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    std::uint64_t v =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     char digits[65];
     std::size_t n = 0;
     while (v > 0) {
@@ -218,7 +236,8 @@ bool IsLeapYear(std::int64_t year)
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
 }
 
-std::string LeapYearAnswer(std::string_view yearText, std::string_view leapNote, std::string_view notLeapNote)
+std::string LeapYearAnswer(std::string_view yearText, std::string_view leapNote,
+                           std::string_view notLeapNote)
 {
     std::int32_t year = 0;
     try {

@@ -25,15 +25,23 @@ RussianTables makeRussianTables()
 {
     using codepages::utf8ToWin;
     RussianTables t;
-    const char* hundreds[] = {"", "сто ", "двести ", "триста ", "четыреста ", "пятьсот ",
-                              "шестьсот ", "семьсот ", "восемьсот ", "девятьсот "};
-    const char* tens[] = {"", "", "двадцать ", "тридцать ", "сорок ", "пятьдесят ",
-                          "шестьдесят ", "семьдесят ", "восемьдесят ", "девяносто "};
-    const char* teens[] = {"десять ", "одиннадцать ", "двенадцать ", "тринадцать ",
-                           "четырнадцать ", "пятнадцать ", "шестнадцать ", "семнадцать ",
+    const char* hundreds[] = {"",         "сто ",      "двести ",  "триста ",    "четыреста ",
+                              "пятьсот ", "шестьсот ", "семьсот ", "восемьсот ", "девятьсот "};
+    const char* tens[] = {"",
+                          "",
+                          "двадцать ",
+                          "тридцать ",
+                          "сорок ",
+                          "пятьдесят ",
+                          "шестьдесят ",
+                          "семьдесят ",
+                          "восемьдесят ",
+                          "девяносто "};
+    const char* teens[] = {"десять ",       "одиннадцать ", "двенадцать ",  "тринадцать ",
+                           "четырнадцать ", "пятнадцать ",  "шестнадцать ", "семнадцать ",
                            "восемнадцать ", "девятнадцать "};
-    const char* units[] = {"", "одна ", "две ", "три ", "четыре ", "пять ",
-                           "шесть ", "семь ", "восемь ", "девять "};
+    const char* units[] = {"",      "одна ",  "две ",  "три ",    "четыре ",
+                           "пять ", "шесть ", "семь ", "восемь ", "девять "};
     const char* groups[9][3] = {
         {"", "", ""},
         {"тысяча ", "тысячи ", "тысяч "},
@@ -61,7 +69,10 @@ RussianTables makeRussianTables()
     return t;
 }
 
-int digitValue(char c) { return c >= '0' && c <= '9' ? c - '0' : 0; }
+int digitValue(char c)
+{
+    return c >= '0' && c <= '9' ? c - '0' : 0;
+}
 
 } // namespace
 
@@ -125,9 +136,10 @@ std::string RussianWords(std::string_view digits)
 
 namespace {
 
-const char* const EnglishSmall[] = {"zero", "one", "two", "three", "four", "five", "six",
-                                    "seven", "eight", "nine", "ten", "eleven", "twelve"};
-const char* const EnglishStems[] = {"", "", "twen", "thir", "four", "fif", "six", "seven", "eigh", "nin"};
+const char* const EnglishSmall[] = {"zero",  "one",   "two",  "three", "four",   "five",  "six",
+                                    "seven", "eight", "nine", "ten",   "eleven", "twelve"};
+const char* const EnglishStems[] = {"",    "",    "twen",  "thir", "four",
+                                    "fif", "six", "seven", "eigh", "nin"};
 
 void englishInteger(std::string& out, std::uint64_t n)
 {
@@ -184,7 +196,8 @@ std::string EnglishWords(double value)
     const double whole = std::trunc(value);
     std::int64_t integer = static_cast<std::int64_t>(whole);
     // Six decimals, rounded half to even (nearbyint in the default rounding mode).
-    std::int64_t fraction = static_cast<std::int64_t>(std::nearbyint(std::fabs(value - whole) * 1e6));
+    std::int64_t fraction =
+        static_cast<std::int64_t>(std::nearbyint(std::fabs(value - whole) * 1e6));
     if (fraction >= 1000000) {
         // 0.9999997 rounds up to a whole unit: carry it instead of saying "ten".
         integer += value < 0 ? -1 : 1;
@@ -194,7 +207,8 @@ std::string EnglishWords(double value)
     // -0.5 has the integer part 0, which has no sign of its own.
     if (value < 0 && (integer != 0 || fraction != 0))
         out += "minus ";
-    englishInteger(out, integer < 0 ? 0 - static_cast<std::uint64_t>(integer) : static_cast<std::uint64_t>(integer));
+    englishInteger(out, integer < 0 ? 0 - static_cast<std::uint64_t>(integer)
+                                    : static_cast<std::uint64_t>(integer));
     if (fraction != 0) {
         out += " point";
         for (std::int64_t divisor = 100000; divisor >= 1 && fraction != 0; divisor /= 10) {
@@ -209,11 +223,12 @@ std::string EnglishWords(double value)
 namespace {
 
 // ü = FC, ö = F6 in the German words, as single Latin-1 bytes.
-const char* const GermanSmall[] = {"", "ein", "zwei", "drei", "vier", "f\xFCnf", "sechs", "sieben",
-                                   "acht", "neun", "zehn", "elf", "zw\xF6lf", "dreizehn", "vierzehn",
-                                   "f\xFCnfzehn", "sechzehn", "siebzehn"};
-const char* const GermanTens[] = {"", "zehn", "zwanzig", "dreissig", "vierzig", "f\xFCnfzig",
-                                  "sechzig", "siebzig", "achtzig", "neunzig"};
+const char* const GermanSmall[] = {
+    "",         "ein",      "zwei",     "drei",        "vier",     "f\xFCnf",
+    "sechs",    "sieben",   "acht",     "neun",        "zehn",     "elf",
+    "zw\xF6lf", "dreizehn", "vierzehn", "f\xFCnfzehn", "sechzehn", "siebzehn"};
+const char* const GermanTens[] = {"",           "zehn",    "zwanzig", "dreissig", "vierzig",
+                                  "f\xFCnfzig", "sechzig", "siebzig", "achtzig",  "neunzig"};
 
 void germanCompound(std::string& out, std::int64_t n)
 {

@@ -26,8 +26,7 @@ void appendCount(std::string& out, std::size_t n)
 }
 
 // Visits every maximal run of equal bytes.
-template <typename F>
-void forEachRun(std::string_view bytes, F&& f)
+template <typename F> void forEachRun(std::string_view bytes, F&& f)
 {
     std::size_t i = 0;
     while (i < bytes.size()) {
@@ -73,13 +72,20 @@ Item readItem(std::string_view in, std::size_t& pos)
         malformed("код повтора в конце данных.");
     const auto v = static_cast<unsigned char>(in[pos++]);
     switch (marker) {
-    case 0x16: return {v, 3};
-    case 0x17: return {v, inRleMarkerSet(v) ? 2u : 4u};
-    case 0x18: return {v, 5};
-    case 0x19: return {v, inRleMarkerSet(v) ? 1u : 6u};
-    case 0x1D: return {v, 7};
-    case 0x1E: return {v, 8};
-    default: break;
+    case 0x16:
+        return {v, 3};
+    case 0x17:
+        return {v, inRleMarkerSet(v) ? 2u : 4u};
+    case 0x18:
+        return {v, 5};
+    case 0x19:
+        return {v, inRleMarkerSet(v) ? 1u : 6u};
+    case 0x1D:
+        return {v, 7};
+    case 0x1E:
+        return {v, 8};
+    default:
+        break;
     }
     std::size_t count = 0;
     unsigned shift = 0;

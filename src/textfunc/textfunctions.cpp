@@ -4,7 +4,10 @@ namespace zuk::textfunc {
 
 namespace {
 
-bool isBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+bool isBlank(char c)
+{
+    return static_cast<unsigned char>(c) <= 0x20;
+}
 
 } // namespace
 
@@ -165,7 +168,12 @@ std::string WinPathToUnix(std::string_view text)
     std::string out(text);
     for (char& c : out) {
         switch (c) {
-        case '"': case '/': case ':': case '<': case '>': case '|':
+        case '"':
+        case '/':
+        case ':':
+        case '<':
+        case '>':
+        case '|':
             c = '_';
             break;
         case '\\':
@@ -183,7 +191,12 @@ std::string UnixPathToWin(std::string_view text)
     std::string out(text);
     for (char& c : out) {
         switch (c) {
-        case '"': case ':': case '<': case '>': case '\\': case '|':
+        case '"':
+        case ':':
+        case '<':
+        case '>':
+        case '\\':
+        case '|':
             c = '_';
             break;
         case '/':

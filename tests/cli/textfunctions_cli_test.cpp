@@ -15,7 +15,7 @@ namespace {
 struct CliRow {
     std::vector<std::string> args;
     std::string input;
-    std::string out;    // expected standard output, exactly
+    std::string out; // expected standard output, exactly
     int status = 0;
     std::string errPart = {}; // part of the expected error message
 };
@@ -35,7 +35,10 @@ void checkRows(std::initializer_list<CliRow> rows)
     }
 }
 
-std::string w(const char* utf8) { return utf8ToWin(utf8); }
+std::string w(const char* utf8)
+{
+    return utf8ToWin(utf8);
+}
 
 } // namespace
 
@@ -61,9 +64,13 @@ TEST(ZukTextFunctions, LinesAndText)
         {{"enclose-lines", "--before", "<", "--after", ">"}, "a\nb", "<a>\r\n<b>\r\n"},
         {{"reverse-lines"}, "1\n2\n3\n", "3\r\n2\r\n1\r\n"},
         {{"reverse-text"}, "ab\r\n", "\n\rba"},
-        {{"anagrams", "--utf8"}, "abc\n", "bac\r\nbca\r\ncba\r\nabc\r\nacb\r\ncab\r\nНайдено 6 анаграмм...\r\n"},
+        {{"anagrams", "--utf8"},
+         "abc\n",
+         "bac\r\nbca\r\ncba\r\nabc\r\nacb\r\ncab\r\nНайдено 6 анаграмм...\r\n"},
         {{"anagrams"}, "abcdefghi", "", 1, "8"},
-        {{"sort-lines", "--utf8"}, "яблоко\nApple\nёж\nбанан\nbanana\n", "Apple\r\nbanana\r\nбанан\r\nёж\r\nяблоко\r\n"},
+        {{"sort-lines", "--utf8"},
+         "яблоко\nApple\nёж\nбанан\nbanana\n",
+         "Apple\r\nbanana\r\nбанан\r\nёж\r\nяблоко\r\n"},
         {{"sort-lines-desc"}, "b\na\nc\n", "c\r\nb\r\na\r\n"},
         {{"sort-paragraphs"}, "b;a;;c", "\r\na\r\nb\r\nc\r\n"},
         {{"sort-paragraphs", "--delimiter", ","}, "b,a", "a\r\nb\r\n"},
@@ -103,7 +110,11 @@ TEST(ZukTextFunctions, Numbers)
         {{"english-words"}, "0.05", "zero point zero five"},
         {{"english-words"}, "2,5", "", 1},
         {{"german-words"}, "1001", "eintausendein"},
-        {{"german-words"}, "-2147483648", "minus zweitausendeinhundertsiebenundvierzigmillionenvierhundertdreiundachtzigtausendsechshundertachtundvierzig"},
+        {{"german-words"},
+         "-2147483648",
+         "minus "
+         "zweitausendeinhundertsiebenundvierzigmillionenvierhundertdreiundachtzigtausendsechshunder"
+         "tachtundvierzig"},
         {{"german-words"}, "2147483648", "", 1},
         {{"hex-to-dec"}, "ffffffffffffffff", "-1"},
         {{"hex-to-dec"}, "f f", "", 1, "Invalid character ' '"},
@@ -133,8 +144,16 @@ TEST(ZukTextFunctions, Encoders)
         {{"mime-encode"}, "ab", "YWI="},
         {{"mime-decode"}, "YW\r\nJj", "abc"},
         {{"uue-decode"}, "!!!!", std::string("\x04\x10\x41", 3)},
-        {{"rle-pack"}, a200, std::string("\x7F" "a\xC8\x01", 4)},
-        {{"rle-unpack"}, std::string("\x19" "a", 2), "aaaaaa"},
+        {{"rle-pack"},
+         a200,
+         std::string("\x7F"
+                     "a\xC8\x01",
+                     4)},
+        {{"rle-unpack"},
+         std::string("\x19"
+                     "a",
+                     2),
+         "aaaaaa"},
         {{"rle-unpack"}, std::string("a\x16", 2), "", 1},
         {{"hex-encode"}, w("Я "), "DF20"},
         {{"hex-decode"}, "df20", w("Я ")},

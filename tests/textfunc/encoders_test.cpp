@@ -35,8 +35,7 @@ std::string randomBytes(std::mt19937& rng, std::size_t maxLength)
     return s;
 }
 
-template <typename F>
-std::string errorOf(F&& f)
+template <typename F> std::string errorOf(F&& f)
 {
     try {
         f();
@@ -47,7 +46,8 @@ std::string errorOf(F&& f)
 }
 
 const char* const Base64Message = "Формат строки не соответствует способу кодирования Base64.";
-const char* const HexMessage = "Ошибка при преобразовании строки шестнадцатеричных кодов в в строку символов.";
+const char* const HexMessage =
+    "Ошибка при преобразовании строки шестнадцатеричных кодов в в строку символов.";
 
 } // namespace
 
@@ -63,7 +63,8 @@ TEST(Base64, EncodeAndStrictDecode)
     EXPECT_EQ(Base64Decode("YWI="), "ab");
     EXPECT_EQ(Base64Decode("YQ=="), "a");
     EXPECT_EQ(Base64Decode("YWJjYWJj"), "abcabc");
-    for (const char* bad : {"YWI", "YW\r\nJj", "YW*j", "YQ==YWJj", "YW=j", "====", "Y===", "YWJ "}) {
+    for (const char* bad :
+         {"YWI", "YW\r\nJj", "YW*j", "YQ==YWJj", "YW=j", "====", "Y===", "YWJ "}) {
         SCOPED_TRACE(bad);
         EXPECT_EQ(errorOf([&] { Base64Decode(bad); }), Base64Message);
     }
@@ -137,11 +138,11 @@ TEST(Rle, PackFormat)
 TEST(Rle, MalformedInputIsRefused)
 {
     const std::string rows[] = {
-        bytes({'a', 0x16}),                         // marker as the last byte
-        bytes({0x7F}),                              // long-run marker alone
-        bytes({0x7F, 'a'}),                         // count missing
-        bytes({0x7F, 'a', 0x80, 0x80}),             // count that does not end
-        bytes({0x7F, 'a', 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}), // beyond 1 GiB in one run
+        bytes({'a', 0x16}),                                           // marker as the last byte
+        bytes({0x7F}),                                                // long-run marker alone
+        bytes({0x7F, 'a'}),                                           // count missing
+        bytes({0x7F, 'a', 0x80, 0x80}),                               // count that does not end
+        bytes({0x7F, 'a', 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}),             // beyond 1 GiB in one run
         bytes({0x7F, 'a', 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x01}), // groups past 64 bits
     };
     for (const std::string& packed : rows) {

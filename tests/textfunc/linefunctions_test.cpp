@@ -15,7 +15,10 @@ using zuk::codepages::utf8ToWin;
 
 namespace {
 
-std::string w(const char* utf8) { return utf8ToWin(utf8); }
+std::string w(const char* utf8)
+{
+    return utf8ToWin(utf8);
+}
 
 struct TextRow {
     const char* name;
@@ -23,8 +26,7 @@ struct TextRow {
     std::string expected;
 };
 
-template <typename F>
-void checkRows(F&& f, std::initializer_list<TextRow> rows)
+template <typename F> void checkRows(F&& f, std::initializer_list<TextRow> rows)
 {
     for (const TextRow& row : rows) {
         SCOPED_TRACE(row.name);
@@ -37,23 +39,26 @@ void checkRows(F&& f, std::initializer_list<TextRow> rows)
 TEST(CaseChanges, InvertCapitalizeFirstAndWords)
 {
     checkRows(InvertCase, {
-        {"yo stays", w("ёжик Ёж"), w("ёЖИК ЁЖ")},
-        {"latin and cyrillic", w("aBcАбВ 1!"), w("AbCаБв 1!")},
-        {"other letters untouched", w("їЇ"), w("їЇ")},
-    });
-    checkRows(CapitalizeFirst, {
-        {"empty", "", ""},
-        {"one byte uses the full table", w("ї"), w("Ї")},
-        {"ukrainian first letter", w("їжак"), w("Їжак")},
-        {"only the first character of the text", w("ПРИВЕТ. МИР"), w("Привет. мир")},
-        {"first not a letter", "1ABC", "1abc"},
-    });
+                              {"yo stays", w("ёжик Ёж"), w("ёЖИК ЁЖ")},
+                              {"latin and cyrillic", w("aBcАбВ 1!"), w("AbCаБв 1!")},
+                              {"other letters untouched", w("їЇ"), w("їЇ")},
+                          });
+    checkRows(CapitalizeFirst,
+              {
+                  {"empty", "", ""},
+                  {"one byte uses the full table", w("ї"), w("Ї")},
+                  {"ukrainian first letter", w("їжак"), w("Їжак")},
+                  {"only the first character of the text", w("ПРИВЕТ. МИР"), w("Привет. мир")},
+                  {"first not a letter", "1ABC", "1abc"},
+              });
     checkRows(CapitalizeWords, {
-        {"word breaks", "hello-world it's o'neil (test)", "Hello-World It's O'neil (Test)"},
-        {"cyrillic and guillemets are word characters", w("«привет» МИР_мир"), w("«привет» Мир_мир")},
-        {"digits join words", "1st 2ND", "1st 2nd"},
-        {"brace and bar break", "a{b|c}d~e", "A{B|C}D~e"},
-    });
+                                   {"word breaks", "hello-world it's o'neil (test)",
+                                    "Hello-World It's O'neil (Test)"},
+                                   {"cyrillic and guillemets are word characters",
+                                    w("«привет» МИР_мир"), w("«привет» Мир_мир")},
+                                   {"digits join words", "1st 2ND", "1st 2nd"},
+                                   {"brace and bar break", "a{b|c}d~e", "A{B|C}D~e"},
+                               });
 }
 
 TEST(CaseChanges, WordBreakSetMembers)
@@ -70,7 +75,8 @@ TEST(CaseChanges, WordBreakSetMembers)
 
 TEST(CaseChanges, HackerizeIsSeededAndOnlyChangesCase)
 {
-    const std::string text = w("Съешь же ещё этих мягких французских булок, да выпей чаю. ") + "The quick brown fox";
+    const std::string text =
+        w("Съешь же ещё этих мягких французских булок, да выпей чаю. ") + "The quick brown fox";
     const std::string a = Hackerize(text, 42);
     EXPECT_EQ(a, Hackerize(text, 42));
     EXPECT_NE(a, Hackerize(text, 43));
@@ -127,16 +133,17 @@ TEST(LineFunctions, DeleteWordEverywhere)
 
 TEST(LineFunctions, SortCollatesCaseInsensitivelyCyrillicAfterLatin)
 {
-    const Lines sorted = SortLines({w("яблоко"), "banana", w("Ёж"), w("ель"), "Apple", w("жук"), "10", "!x",
-                                    w("ежевика"), "apple", w("Ель")});
-    EXPECT_EQ(sorted, (Lines{"!x", "10", "apple", "Apple", "banana", w("Ёж"), w("ежевика"), w("ель"),
-                             w("Ель"), w("жук"), w("яблоко")}));
+    const Lines sorted = SortLines({w("яблоко"), "banana", w("Ёж"), w("ель"), "Apple", w("жук"),
+                                    "10", "!x", w("ежевика"), "apple", w("Ель")});
+    EXPECT_EQ(sorted, (Lines{"!x", "10", "apple", "Apple", "banana", w("Ёж"), w("ежевика"),
+                             w("ель"), w("Ель"), w("жук"), w("яблоко")}));
     EXPECT_EQ(SortLinesDescending({"b", "a", "c"}), (Lines{"c", "b", "a"}));
     EXPECT_EQ(SortLines({"b", "a", "a", ""}), (Lines{"", "a", "a", "b"}));
     // ё is е at the first level and only breaks ties: ёжа between ежа and ежи.
     EXPECT_EQ(SortLines({w("ежи"), w("ёжа"), w("ежа")}), (Lines{w("ежа"), w("ёжа"), w("ежи")}));
     // Ukrainian letters beside their Russian neighbours.
-    EXPECT_EQ(SortLines({w("д"), w("ґ"), w("г"), w("й"), w("і")}), (Lines{w("г"), w("ґ"), w("д"), w("і"), w("й")}));
+    EXPECT_EQ(SortLines({w("д"), w("ґ"), w("г"), w("й"), w("і")}),
+              (Lines{w("г"), w("ґ"), w("д"), w("і"), w("й")}));
     EXPECT_TRUE(equalIgnoringCase(w("ЁЛКА"), w("елка")));
     EXPECT_FALSE(equalIgnoringCase("ab", "abc"));
 }
@@ -155,31 +162,39 @@ TEST(LineFunctions, ParagraphsAndQScripts)
 TEST(TextFunctions, WhitespaceQuotesTagsAndPaths)
 {
     checkRows(KillFormat, {
-        {"spec sample", "  a \r\n\r\n\tb  ", "a b"},
-        {"all blank", " \t\r\n", ""},
-        {"empty", "", ""},
-    });
+                              {"spec sample", "  a \r\n\r\n\tb  ", "a b"},
+                              {"all blank", " \t\r\n", ""},
+                              {"empty", "", ""},
+                          });
     checkRows(CollapseSpaces, {
-        {"tabs untouched", "a  \t  b", "a \t b"},
-        {"leading and trailing runs", "   a   ", " a "},
-    });
+                                  {"tabs untouched", "a  \t  b", "a \t b"},
+                                  {"leading and trailing runs", "   a   ", " a "},
+                              });
     EXPECT_EQ(TabsToSpaces("\ta\t", 3), "   a   ");
     EXPECT_EQ(TabsToSpaces("a\tb", 0), "ab");
-    checkRows(StraightToPairedQuotes, {{"three quotes", "\"a\" \"b", "\xAB" "a\xBB \xAB" "b"}});
-    checkRows(PairedToStraightQuotes, {{"guillemets", "\xAB" "a\xBB", "\"a\""}});
+    checkRows(StraightToPairedQuotes, {{"three quotes", "\"a\" \"b",
+                                        "\xAB"
+                                        "a\xBB \xAB"
+                                        "b"}});
+    checkRows(PairedToStraightQuotes, {{"guillemets",
+                                        "\xAB"
+                                        "a\xBB",
+                                        "\"a\""}});
     checkRows(EscapeLessThan, {{"lt only", "<b>x</b>", "&lt;b>x&lt;/b>"}});
     checkRows(StripTags, {
-        {"tags go", "a<b>c</b>d", "acd"},
-        {"gt before lt stays", "a>b<c", "a>b<c"},
-        {"unclosed last tag stays", "x<i>y<z", "xy<z"},
-        {"entities and breaks stay", "&amp;<p>\r\n", "&amp;\r\n"},
-    });
-    checkRows(WinPathToUnix, {{"drive", "C:\\dir\\f.txt", "C_/dir/f.txt"}, {"specials", "a\"/<>|b", "a_____b"}});
+                             {"tags go", "a<b>c</b>d", "acd"},
+                             {"gt before lt stays", "a>b<c", "a>b<c"},
+                             {"unclosed last tag stays", "x<i>y<z", "xy<z"},
+                             {"entities and breaks stay", "&amp;<p>\r\n", "&amp;\r\n"},
+                         });
+    checkRows(WinPathToUnix,
+              {{"drive", "C:\\dir\\f.txt", "C_/dir/f.txt"}, {"specials", "a\"/<>|b", "a_____b"}});
     EXPECT_EQ(RussianAlphabet().size(), 64u);
     EXPECT_EQ(RussianAlphabet().substr(0, 2), w("АБ"));
     EXPECT_EQ(RussianAlphabet().back(), w("я")[0]);
     EXPECT_EQ(EnglishAlphabet(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz");
-    checkRows(UnixPathToWin, {{"root", "/usr/local", "\\usr\\local"}, {"specials", "a\":<>\\|b", "a______b"}});
+    checkRows(UnixPathToWin,
+              {{"root", "/usr/local", "\\usr\\local"}, {"specials", "a\":<>\\|b", "a______b"}});
 }
 
 TEST(TextFunctions, HardWrap)

@@ -15,8 +15,18 @@ using zuk::codepages::utf8ToWin;
 TEST(RomanNumerals, BothWays)
 {
     const std::pair<std::int64_t, const char*> rows[] = {
-        {0, ""}, {1, "I"}, {4, "IV"}, {9, "IX"}, {14, "XIV"}, {40, "XL"}, {90, "XC"}, {400, "CD"},
-        {900, "CM"}, {1994, "MCMXCIV"}, {3888, "MMMDCCCLXXXVIII"}, {4000, "MMMM"},
+        {0, ""},
+        {1, "I"},
+        {4, "IV"},
+        {9, "IX"},
+        {14, "XIV"},
+        {40, "XL"},
+        {90, "XC"},
+        {400, "CD"},
+        {900, "CM"},
+        {1994, "MCMXCIV"},
+        {3888, "MMMDCCCLXXXVIII"},
+        {4000, "MMMM"},
     };
     for (const auto& [n, roman] : rows) {
         SCOPED_TRACE(n);
@@ -28,8 +38,8 @@ TEST(RomanNumerals, BothWays)
     EXPECT_THROW(IntToRoman(-1), zuk::FormatError);
 
     const std::pair<const char*, std::int64_t> loose[] = {
-        {"mcmxciv", 1994}, {"-XL", -40}, {"XIZ", 0}, {"IIII", 4}, {"IC", 99}, {"IIX", 10}, {"", 0}, {"-", 0},
-        {"X I", 0},
+        {"mcmxciv", 1994}, {"-XL", -40}, {"XIZ", 0}, {"IIII", 4}, {"IC", 99},
+        {"IIX", 10},       {"", 0},      {"-", 0},   {"X I", 0},
     };
     for (const auto& [text, n] : loose) {
         SCOPED_TRACE(text);
@@ -116,8 +126,11 @@ TEST(NumberWords, German)
         {12, "zw\xF6lf"},
         {1000000, "einemillion"},
         {2500000, "zweimillionenf\xFCnfhunderttausend"},
-        {INT32_MAX, "zweitausendeinhundertsiebenundvierzigmillionenvierhundertdreiundachtzigtausendsechshundertsiebenundvierzig"},
-        {INT32_MIN, "minus zweitausendeinhundertsiebenundvierzigmillionenvierhundertdreiundachtzigtausendsechshundertachtundvierzig"},
+        {INT32_MAX, "zweitausendeinhundertsiebenundvierzigmillionenvierhundertdreiundachtzigtausend"
+                    "sechshundertsiebenundvierzig"},
+        {INT32_MIN, "minus "
+                    "zweitausendeinhundertsiebenundvierzigmillionenvierhundertdreiundachtzigtausend"
+                    "sechshundertachtundvierzig"},
     };
     for (const auto& [n, words] : rows) {
         SCOPED_TRACE(n);
@@ -165,7 +178,8 @@ TEST(NumberBases, FormatInBase)
     EXPECT_EQ(FormatInBase(-10, 2), "-1010");
     EXPECT_THROW(FormatInBase(5, 1), zuk::FormatError);
     EXPECT_THROW(FormatInBase(5, 37), zuk::FormatError);
-    for (std::int64_t v : {std::int64_t(1), std::int64_t(36), std::int64_t(123456789), INT64_MAX / 3}) {
+    for (std::int64_t v :
+         {std::int64_t(1), std::int64_t(36), std::int64_t(123456789), INT64_MAX / 3}) {
         for (int base : {2, 8, 10, 16, 36})
             EXPECT_EQ(ParseInBase(FormatInBase(v, base), base), v) << v << " base " << base;
     }
