@@ -86,7 +86,7 @@ bool parseInt(std::string_view text, int& out)
         else
             return false;
         value = value * base + digit;
-        if (value > static_cast<long long>(INT_MAX) + 1)
+        if (value > static_cast<long long>(UINT_MAX))
             return false;
     }
     if (negative)
@@ -343,8 +343,12 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
     modify([&]() -> bool {
         std::size_t existing = findKey(sectionName, keyName);
         if (existing != std::string::npos) {
+            // Keep the spacing around '=' the way the file had it.
             Line& line = m_lines[existing];
-            std::string text = line.text.substr(0, line.valueOffset) + encoded;
+            std::size_t valueStart = line.valueOffset;
+            while (valueStart < line.text.size() && isBlank(line.text[valueStart]))
+                ++valueStart;
+            std::string text = line.text.substr(0, valueStart) + encoded;
             if (text == line.text)
                 return false;
             line.text = std::move(text);
