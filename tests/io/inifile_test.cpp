@@ -194,6 +194,28 @@ TEST(IniFileWrite, BatchRewritesOnce)
     EXPECT_EQ(IniFile(dir.file("b.ini")).readInt("S", "c", 0), 3);
 }
 
+TEST(IniFileWrite, WritersOfTheSameFileDoNotLoseEachOthersKeys)
+{
+    TempFolder dir;
+    IniFile a(dir.file("s.ini"));
+    IniFile b(dir.file("s.ini"));
+    a.writeInt("Main", "fromA", 1);
+    b.writeInt("Main", "fromB", 2);  // b read the file before a wrote
+    a.writeInt("Other", "fromA", 3);
+    {
+        IniFile::Batch batch(b);
+        b.deleteKey("Main", "fromA");
+        b.writeInt("Main", "late", 4);
+        dir.write("s.ini", dir.read("s.ini") + "[User]\r\nedited=yes\r\n");  // the user's editor
+        batch.commit();
+    }
+    EXPECT_EQ(dir.read("s.ini"),
+              "[Main]\r\nfromB=2\r\nlate=4\r\n\r\n[Other]\r\nfromA=3\r\n[User]\r\nedited=yes\r\n");
+    a.writeInt("Main", "again", 5);
+    EXPECT_EQ(a.readString("User", "edited", ""), "yes");
+    EXPECT_FALSE(a.hasKey("Main", "fromA"));
+}
+
 TEST(IniFileWrite, FailedWriteLeavesFileAndMemoryIntact)
 {
     TempFolder dir;
