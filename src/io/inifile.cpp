@@ -6,8 +6,8 @@
 
 #include <cerrno>
 #include <climits>
-#include <sys/stat.h>
 #include <cstdlib>
+#include <sys/stat.h>
 #include <unordered_set>
 
 namespace zuk::io {
@@ -93,7 +93,7 @@ bool parseInt(std::string_view text, int& out)
     if (negative)
         value = -value;
     if (base == 16 && !negative && value > INT_MAX && value <= static_cast<long long>(UINT_MAX))
-        value -= 0x100000000LL;  // 0xFFFFFFFF is -1, as colour values are stored
+        value -= 0x100000000LL; // 0xFFFFFFFF is -1, as colour values are stored
     if (value < INT_MIN || value > INT_MAX)
         return false;
     out = static_cast<int>(value);
@@ -169,7 +169,7 @@ IniFile::Line IniFile::classify(std::string text, bool firstLine)
     Line line;
     line.text = std::move(text);
     std::string_view view(line.text);
-    if (firstLine && view.substr(0, 3) == "\xEF\xBB\xBF")  // a UTF-8 mark left by an editor
+    if (firstLine && view.substr(0, 3) == "\xEF\xBB\xBF") // a UTF-8 mark left by an editor
         view.remove_prefix(3);
     std::string_view trimmed = trimBlanks(view);
     if (trimmed.empty() || trimmed.front() == ';')
@@ -292,7 +292,8 @@ std::vector<std::string> IniFile::sectionNames() const
     return names;
 }
 
-std::vector<std::pair<std::string, std::string>> IniFile::sectionValues(std::string_view section) const
+std::vector<std::pair<std::string, std::string>>
+IniFile::sectionValues(std::string_view section) const
 {
     std::vector<std::pair<std::string, std::string>> values;
     const std::vector<std::size_t>* headers = sectionHeaders(section);
@@ -385,9 +386,9 @@ bool IniFile::apply(const Op& op)
         std::size_t end = sectionEnd(header);
         for (std::size_t i = header; i < end; ++i) {
             // Every occurrence goes, so that a later read cannot find an old one.
-            bool match = op.kind == Op::Kind::EraseSection
-                             ? true
-                             : m_lines[i].kind == LineKind::Key && m_lines[i].foldedName == foldedKey;
+            bool match = op.kind == Op::Kind::EraseSection ? true
+                                                           : m_lines[i].kind == LineKind::Key &&
+                                                                 m_lines[i].foldedName == foldedKey;
             if (match) {
                 drop[i] = true;
                 any = true;
@@ -447,7 +448,8 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
     std::string_view sectionName = trimBlanks(section);
     std::string_view keyName = trimBlanks(key);
     // Names that the reader could never find again are programming errors.
-    if (!ZUK_ASSERT(!sectionName.empty() && sectionName.find_first_of("]\r\n") == std::string_view::npos))
+    if (!ZUK_ASSERT(!sectionName.empty() &&
+                    sectionName.find_first_of("]\r\n") == std::string_view::npos))
         return;
     if (!ZUK_ASSERT(!keyName.empty() && keyName.find_first_of("=\r\n") == std::string_view::npos &&
                     keyName.front() != '[' && keyName.front() != ';'))

@@ -87,8 +87,8 @@ private:
     struct Line {
         std::string text;
         LineKind kind = LineKind::Other;
-        std::string foldedName;        // section or key name, folded
-        std::size_t valueOffset = 0;   // first byte after '=' of a key line
+        std::string foldedName;      // section or key name, folded
+        std::size_t valueOffset = 0; // first byte after '=' of a key line
     };
 
     void parse(std::string_view bytes);
@@ -105,7 +105,7 @@ private:
     // made again on the file as another writer left it.
     struct Op {
         enum class Kind { Write, DeleteKey, EraseSection } kind;
-        std::string section, key, value;  // value already in file form
+        std::string section, key, value; // value already in file form
     };
     // Identity of the file on disk, to notice writes by someone else.
     struct Stamp {
@@ -130,7 +130,7 @@ private:
 
     mutable bool m_indexValid = false;
     mutable std::unordered_map<std::string, std::vector<std::size_t>> m_sections;
-    mutable std::unordered_map<std::string, std::size_t> m_keys;  // "section\0key" -> line
+    mutable std::unordered_map<std::string, std::size_t> m_keys; // "section\0key" -> line
 };
 
 } // namespace zuk::io

@@ -27,57 +27,121 @@ struct Key {
 std::vector<Key> expectedDefaults()
 {
     return {
-        {"Main", "EditLineSepStyle", "2"}, {"Main", "chfileext", "0"}, {"Main", "defext", "txt"},
-        {"Main", "ct.Browserz.ie", "/usr/bin/firefox"}, {"Main", "ct.Browserz.opera", "/usr/bin/opera"},
-        {"Main", "SaveToolbarsOnExit", "0"}, {"Main", "do_crash_copy", "0"},
-        {"Main", "rtf_import_as_text", "1"}, {"Main", "WinFontCharSet", "1"},
-        {"Main", "ReplaceRecursive", "0"}, {"Main", "find_opt_CaseInsensitive", "0"},
-        {"Main", "exit_on_esc", "0"}, {"Main", "Lastab", ""},
+        {"Main", "EditLineSepStyle", "2"},
+        {"Main", "chfileext", "0"},
+        {"Main", "defext", "txt"},
+        {"Main", "ct.Browserz.ie", "/usr/bin/firefox"},
+        {"Main", "ct.Browserz.opera", "/usr/bin/opera"},
+        {"Main", "SaveToolbarsOnExit", "0"},
+        {"Main", "do_crash_copy", "0"},
+        {"Main", "rtf_import_as_text", "1"},
+        {"Main", "WinFontCharSet", "1"},
+        {"Main", "ReplaceRecursive", "0"},
+        {"Main", "find_opt_CaseInsensitive", "0"},
+        {"Main", "exit_on_esc", "0"},
+        {"Main", "Lastab", ""},
         {"Main", "tidyconfstr", " -m --char-encoding raw --output-xhtml true"},
-        {"Main", "tidy_path", ""}, {"Main", "dlgFileOpenSizeX", "1024"}, {"Main", "dlgFileOpenSizeY", "576"},
-        {"Main", "Persistent_blocks", "0"}, {"Main", "SpacesPerTab", "3"}, {"Main", "bkonopen", "0"},
-        {"Main", "MarginActive", "0"}, {"Main", "ShowLineNumbers", "0"}, {"Main", "DoEncDetect", "0"},
-        {"Main", "DefAutoIndent", "1"}, {"Main", "RMargin", "72"},
-        {"Main", "boutput_processed_files_to_dir", "0"}, {"Main", "soutput_processed_files_to_dir", ""},
-        {"Main", "imageeditor", "gimp"}, {"Main", "imageviewer", ""}, {"Main", "CopyOnSelect", "0"},
-        {"Main", "WordWrap", "1"}, {"Main", "BHU", "0"}, {"Main", "show_statusbar", "1"},
-        {"Main", "show_topbar", "1"}, {"Main", "AutoComp", "1"}, {"Main", "SyntaxHighlight", "1"},
-        {"Main", "Lined", "0"}, {"Main", "FontColor", "0"}, {"Main", "BGColor", "16777215"},
-        {"Main", "SelFontColor", "16777215"}, {"Main", "SelBGColor", "0"}, {"Main", "autoindent", "1"},
-        {"Main", "use_temp_file", "0"}, {"Main", "CurBeyondEOF", "0"}, {"Main", "CurBeyondEOL", "0"},
+        {"Main", "tidy_path", ""},
+        {"Main", "dlgFileOpenSizeX", "1024"},
+        {"Main", "dlgFileOpenSizeY", "576"},
+        {"Main", "Persistent_blocks", "0"},
+        {"Main", "SpacesPerTab", "3"},
+        {"Main", "bkonopen", "0"},
+        {"Main", "MarginActive", "0"},
+        {"Main", "ShowLineNumbers", "0"},
+        {"Main", "DoEncDetect", "0"},
+        {"Main", "DefAutoIndent", "1"},
+        {"Main", "RMargin", "72"},
+        {"Main", "boutput_processed_files_to_dir", "0"},
+        {"Main", "soutput_processed_files_to_dir", ""},
+        {"Main", "imageeditor", "gimp"},
+        {"Main", "imageviewer", ""},
+        {"Main", "CopyOnSelect", "0"},
+        {"Main", "WordWrap", "1"},
+        {"Main", "BHU", "0"},
+        {"Main", "show_statusbar", "1"},
+        {"Main", "show_topbar", "1"},
+        {"Main", "AutoComp", "1"},
+        {"Main", "SyntaxHighlight", "1"},
+        {"Main", "Lined", "0"},
+        {"Main", "FontColor", "0"},
+        {"Main", "BGColor", "16777215"},
+        {"Main", "SelFontColor", "16777215"},
+        {"Main", "SelBGColor", "0"},
+        {"Main", "autoindent", "1"},
+        {"Main", "use_temp_file", "0"},
+        {"Main", "CurBeyondEOF", "0"},
+        {"Main", "CurBeyondEOL", "0"},
         {"Main", "MRUItemsCount", "25"},
-        {"Makros", "Metachar", "@"}, {"AI", "showmagik", "0"},
-        {"CPUStatus", "CPUStatus_enable", "1"}, {"CPUStatus", "CPUStatus_update", "5000"},
+        {"Makros", "Metachar", "@"},
+        {"AI", "showmagik", "0"},
+        {"CPUStatus", "CPUStatus_enable", "1"},
+        {"CPUStatus", "CPUStatus_update", "5000"},
         {"DoOnExit", "confirm_on_exit", "0"},
         {"Quotes", "current_quotefile", utf8ToWin("русские пословицы")},
-        {"Gutter", "Gutter_Visible", "0"}, {"Gutter", "GutFillOption", "0"},
-        {"Gutter", "GradientColor1", "12632256"}, {"Gutter", "GradientColor2", "16711680"},
-        {"Gutter", "width", "24"}, {"Gutter", "GradientMode", "1"}, {"Gutter", "SimpleColor", "16724212"},
-        {"RunglerOpts", "WInterpMode", "V"}, {"RunglerOpts", "XaConvMode", "X"},
-        {"RunglerOpts", "ShchaConvMode", "Sj"}, {"LangOptions", "Lang", utf8ToWin("Русский")},
-        {"OnStart", "LoadLastFiles", "0"}, {"OnExit", "autosave_on_exit", "0"},
-        {"PowModes", "Suspend", "0"}, {"PowModes", "StandBy", "0"}, {"PowModes", "shutdown", "0"},
-        {"FileBox", "Files", "0"}, {"FileBox", "Folders", "16711680"}, {"FileBox", "Back", "16777215"},
-        {"FileBox", "th_w", "150"}, {"FileBox", "th_h", "100"}, {"FileBox", "th_color", "8388608"},
+        {"Gutter", "Gutter_Visible", "0"},
+        {"Gutter", "GutFillOption", "0"},
+        {"Gutter", "GradientColor1", "12632256"},
+        {"Gutter", "GradientColor2", "16711680"},
+        {"Gutter", "width", "24"},
+        {"Gutter", "GradientMode", "1"},
+        {"Gutter", "SimpleColor", "16724212"},
+        {"RunglerOpts", "WInterpMode", "V"},
+        {"RunglerOpts", "XaConvMode", "X"},
+        {"RunglerOpts", "ShchaConvMode", "Sj"},
+        {"LangOptions", "Lang", utf8ToWin("Русский")},
+        {"OnStart", "LoadLastFiles", "0"},
+        {"OnExit", "autosave_on_exit", "0"},
+        {"PowModes", "Suspend", "0"},
+        {"PowModes", "StandBy", "0"},
+        {"PowModes", "shutdown", "0"},
+        {"FileBox", "Files", "0"},
+        {"FileBox", "Folders", "16711680"},
+        {"FileBox", "Back", "16777215"},
+        {"FileBox", "th_w", "150"},
+        {"FileBox", "th_h", "100"},
+        {"FileBox", "th_color", "8388608"},
         {"FileBox", "show_smotrelka", "1"},
-        {"SaveOptions", "SaveVersionOnExit", "0"}, {"SaveOptions", "ConvertVersionToCharset", "win"},
-        {"SaveOptions", "DoConvertVersionToCharset", "0"}, {"SaveOptions", "VersionNamePrefix", "version"},
-        {"SaveOptions", "AddVersionNamePrefix", "0"}, {"SaveOptions", "DoCopyVer", "0"},
-        {"SaveOptions", "SaveInSameFolder", "1"}, {"SaveOptions", "CopyVerPath", ""},
-        {"SaveOptions", "SaveTime", "5"}, {"SaveOptions", "SaveTimeEnable", "0"},
+        {"SaveOptions", "SaveVersionOnExit", "0"},
+        {"SaveOptions", "ConvertVersionToCharset", "win"},
+        {"SaveOptions", "DoConvertVersionToCharset", "0"},
+        {"SaveOptions", "VersionNamePrefix", "version"},
+        {"SaveOptions", "AddVersionNamePrefix", "0"},
+        {"SaveOptions", "DoCopyVer", "0"},
+        {"SaveOptions", "SaveInSameFolder", "1"},
+        {"SaveOptions", "CopyVerPath", ""},
+        {"SaveOptions", "SaveTime", "5"},
+        {"SaveOptions", "SaveTimeEnable", "0"},
         {"SaveOptions", "autosaveonpreview", "0"},
-        {"Autoscroll", "Active", "0"}, {"Autoscroll", "Time", "2500"}, {"Autoscroll", "LinesPerTime", "1"},
-        {"Fonts", "KOI8", "Courier New"}, {"Fonts", "DOS", "Terminal"}, {"Fonts", "WIN", "Courier New"},
-        {"Fonts", "KOI8Size", "10"}, {"Fonts", "DOSSize", "10"}, {"Fonts", "WINSize", "10"},
-        {"TextStyles", "text_styles_use_back_color", "1"}, {"AutoEdit", "ChangeQuotes", "0"},
-        {"Sounds", "Key", "0"}, {"Sounds", "CRET", "0"},
-        {"Editor", "FillOption", "0"}, {"Editor", "Wallpaper", ""}, {"Editor", "GradientColor1", "12632256"},
-        {"Editor", "GradientColor2", "16711680"}, {"Editor", "GradientMode", "1"},
+        {"Autoscroll", "Active", "0"},
+        {"Autoscroll", "Time", "2500"},
+        {"Autoscroll", "LinesPerTime", "1"},
+        {"Fonts", "KOI8", "Courier New"},
+        {"Fonts", "DOS", "Terminal"},
+        {"Fonts", "WIN", "Courier New"},
+        {"Fonts", "KOI8Size", "10"},
+        {"Fonts", "DOSSize", "10"},
+        {"Fonts", "WINSize", "10"},
+        {"TextStyles", "text_styles_use_back_color", "1"},
+        {"AutoEdit", "ChangeQuotes", "0"},
+        {"Sounds", "Key", "0"},
+        {"Sounds", "CRET", "0"},
+        {"Editor", "FillOption", "0"},
+        {"Editor", "Wallpaper", ""},
+        {"Editor", "GradientColor1", "12632256"},
+        {"Editor", "GradientColor2", "16711680"},
+        {"Editor", "GradientMode", "1"},
         {"Editor", "WallpaperMode", "1"},
-        {"Sound_Man", "mode", "t"}, {"Sound_Man", "Waveform", "0"}, {"Sound_Man", "Frequency", "440"},
-        {"Sound_Man", "Duration", "100"}, {"Sound_Man", "Attack", "90"}, {"Sound_Man", "Decay", "80"},
-        {"Sound_Man", "Sustain", "50"}, {"Sound_Man", "Release", "100"},
-        {"Sound_Man", "Resolution", "0"}, {"Sound_Man", "Quality", "1"},
+        {"Sound_Man", "mode", "t"},
+        {"Sound_Man", "Waveform", "0"},
+        {"Sound_Man", "Frequency", "440"},
+        {"Sound_Man", "Duration", "100"},
+        {"Sound_Man", "Attack", "90"},
+        {"Sound_Man", "Decay", "80"},
+        {"Sound_Man", "Sustain", "50"},
+        {"Sound_Man", "Release", "100"},
+        {"Sound_Man", "Resolution", "0"},
+        {"Sound_Man", "Quality", "1"},
     };
 }
 
@@ -102,7 +166,8 @@ TEST(Settings, FirstSaveWritesEveryDefaultAndNothingElse)
     IniFile written(dir.file("zuk.ini"));
     std::vector<Key> expected = expectedDefaults();
     for (const Key& k : expected)
-        EXPECT_EQ(written.readString(k.section, k.key, "<missing>"), k.value) << k.section << "/" << k.key;
+        EXPECT_EQ(written.readString(k.section, k.key, "<missing>"), k.value)
+            << k.section << "/" << k.key;
     // Shut-down-only keys, read-only keys and window sections are not among them.
     EXPECT_EQ(keyCount(written), expected.size());
     for (const char* key : {"DisplayMemStatus", "Top", "Left", "W", "H", "ChildW", "ChildH",
@@ -169,21 +234,20 @@ TEST(Settings, EveryKeyRoundTripsThroughTheRecord)
 TEST(Settings, FallbacksBytesAndScreenRounding)
 {
     TempFolder dir;
-    dir.write("zuk.ini",
-              "[Main]\r\nW=wide\r\nH=\r\nEditLineSepStyle=258\r\nWordWrap=0\r\n"
-              "[Fonts]\r\nKOI8Size=-1\r\nDOSSize=300\r\n"
-              "[Editor]\r\nFillOption=513\r\n"
-              "[Sound_Man]\r\nmode=sine\r\n"
-              "[Translit]\r\nuse_ext_translit=0\r\n[Utils]\r\nQuoteChar='\r\n");
+    dir.write("zuk.ini", "[Main]\r\nW=wide\r\nH=\r\nEditLineSepStyle=258\r\nWordWrap=0\r\n"
+                         "[Fonts]\r\nKOI8Size=-1\r\nDOSSize=300\r\n"
+                         "[Editor]\r\nFillOption=513\r\n"
+                         "[Sound_Man]\r\nmode=sine\r\n"
+                         "[Translit]\r\nuse_ext_translit=0\r\n[Utils]\r\nQuoteChar='\r\n");
     IniFile ini(dir.file("zuk.ini"));
     RConnectionTable ct;
     RSoundSettings sound;
     RMainWindowProps props;
     LoadSettings(ini, ct, sound, props, 1366, 1362, "/p/");
-    EXPECT_EQ(props.W, 1229);  // not a number: 90 % of 1366 = 1229.4
-    EXPECT_EQ(props.H, 1226);  // empty: 90 % of 1362 = 1225.8
-    EXPECT_EQ(props.dlgFileOpenSizeX, 1024);  // 1024.5: halves go to the even neighbour
-    EXPECT_EQ(props.dlgFileOpenSizeY, 1022);  // 1021.5
+    EXPECT_EQ(props.W, 1229);                // not a number: 90 % of 1366 = 1229.4
+    EXPECT_EQ(props.H, 1226);                // empty: 90 % of 1362 = 1225.8
+    EXPECT_EQ(props.dlgFileOpenSizeX, 1024); // 1024.5: halves go to the even neighbour
+    EXPECT_EQ(props.dlgFileOpenSizeY, 1022); // 1021.5
     EXPECT_EQ(props.Top, 1);
     EXPECT_EQ(props.Left, 1);
     EXPECT_EQ(ct.EditLineSepStyle, 2);
@@ -198,11 +262,12 @@ TEST(Settings, FallbacksBytesAndScreenRounding)
     struct Round {
         int value, percent, expected;
     } rounds[] = {
-        {1366, 75, 1024}, {1362, 75, 1022}, {1365, 90, 1228}, {1375, 90, 1238},
-        {1920, 90, 1728}, {0, 90, 0}, {1, 50, 0}, {3, 50, 2}, {-3, 50, -2},
+        {1366, 75, 1024}, {1362, 75, 1022}, {1365, 90, 1228}, {1375, 90, 1238}, {1920, 90, 1728},
+        {0, 90, 0},       {1, 50, 0},       {3, 50, 2},       {-3, 50, -2},
     };
     for (const Round& r : rounds)
-        EXPECT_EQ(percentRoundedHalfEven(r.value, r.percent), r.expected) << r.value << " " << r.percent;
+        EXPECT_EQ(percentRoundedHalfEven(r.value, r.percent), r.expected)
+            << r.value << " " << r.percent;
 
     // The read-only keys stay as the user wrote them; the mode keeps one character.
     SaveSettings(ini, ct, sound, props, RMenuChecks{false, true});
@@ -210,8 +275,8 @@ TEST(Settings, FallbacksBytesAndScreenRounding)
     EXPECT_EQ(after.readString("Sound_Man", "mode", ""), "s");
     EXPECT_EQ(after.readString("Translit", "use_ext_translit", ""), "0");
     EXPECT_EQ(after.readString("Utils", "QuoteChar", ""), "'");
-    EXPECT_EQ(after.readString("Main", "W", ""), "wide");  // shut-down key: untouched
-    EXPECT_EQ(after.readString("Main", "CopyOnSelect", ""), "1");  // from the check mark
+    EXPECT_EQ(after.readString("Main", "W", ""), "wide");         // shut-down key: untouched
+    EXPECT_EQ(after.readString("Main", "CopyOnSelect", ""), "1"); // from the check mark
 }
 
 TEST(Settings, ShutdownKeys)
@@ -228,8 +293,8 @@ TEST(Settings, ShutdownKeys)
     props.Top = 5;
 
     SaveShutdownKeys(ini, ct, props, std::nullopt);
-    EXPECT_FALSE(ini.hasKey("Main", "LastOpenDir"));  // no document open
-    EXPECT_FALSE(ini.hasKey("Main", "defext"));       // not a shut-down key
+    EXPECT_FALSE(ini.hasKey("Main", "LastOpenDir")); // no document open
+    EXPECT_FALSE(ini.hasKey("Main", "defext"));      // not a shut-down key
     EXPECT_EQ(ini.readString("Main", "DisplayMemStatus", ""), "0");
     EXPECT_EQ(ini.readInt("Main", "Top", 0), 5);
     EXPECT_EQ(ini.readInt("Main", "W", 0), 900);
@@ -276,7 +341,7 @@ TEST(Settings, WindowGeometryAndHistory)
     writeRecentFiles(ini, {{"/home/u/\xD0\xB0.txt", 0}, {"", 3}, {"/b.txt", 12}});
     EXPECT_FALSE(ini.hasKey("Recent", "Item_7"));
     EXPECT_FALSE(ini.hasKey("Recent", "User_0"));
-    EXPECT_EQ(ini.readString("Recent", "Item_0", ""), "/home/u/\xE0.txt");  // stored in Windows-1251
+    EXPECT_EQ(ini.readString("Recent", "Item_0", ""), "/home/u/\xE0.txt"); // stored in Windows-1251
     EXPECT_EQ(ini.readInt("Recent", "User_1", 0), 12);
 
     std::vector<RRecentFile> files = readRecentFiles(IniFile(dir.file("zuk.ini")), 25);

@@ -20,7 +20,7 @@ TEST(ShortcutFile, WriteThenLookUp)
                           {"Новый", "Ctrl+N"},
                           {"Без клавиши", ""},
                           {"Сохранить как...", "Shift+Ctrl+S"},
-                          {"НОВЫЙ", "Ctrl+M"},  // same caption ignoring case: the first wins
+                          {"НОВЫЙ", "Ctrl+M"}, // same caption ignoring case: the first wins
                           {"Выход", "Alt+F4"},
                           {"a=b", "F3"},
                       });
@@ -34,10 +34,11 @@ TEST(ShortcutFile, WriteThenLookUp)
     EXPECT_EQ(table.find("новый"), std::optional<std::string>("Ctrl+N"));
     EXPECT_EQ(table.find("СОХРАНИТЬ КАК..."), std::optional<std::string>("Shift+Ctrl+S"));
     EXPECT_EQ(table.find("Без клавиши"), std::nullopt);
-    EXPECT_EQ(table.find("a"), std::optional<std::string>("b=F3"));  // split at the first '='
+    EXPECT_EQ(table.find("a"), std::optional<std::string>("b=F3")); // split at the first '='
     EXPECT_EQ(table.find("Нет такого"), std::nullopt);
 
-    ShortcutTable dup = ShortcutTable::fromLines({"Open=Ctrl+O", "open=Ctrl+P", "no equals", "=F5"});
+    ShortcutTable dup =
+        ShortcutTable::fromLines({"Open=Ctrl+O", "open=Ctrl+P", "no equals", "=F5"});
     EXPECT_EQ(dup.find("OPEN"), std::optional<std::string>("Ctrl+O"));
     EXPECT_EQ(dup.find(""), std::optional<std::string>("F5"));
     EXPECT_TRUE(ShortcutTable::load(dir.file("absent.txt")).empty());
@@ -50,7 +51,7 @@ TEST(Quotation, SplitAndChoose)
         std::vector<std::string> items;
     } cases[] = {
         {"#a#b#c", {"", "a", "b", "c"}},
-        {"head#a#b#", {"head", "a", "b"}},  // no item after the last '#'
+        {"head#a#b#", {"head", "a", "b"}}, // no item after the last '#'
         {"only", {"only"}},
         {"", {}},
         {"##", {"", ""}},
@@ -72,7 +73,7 @@ TEST(Quotation, SplitAndChoose)
     };
     EXPECT_EQ(chooseQuotation(5, recording), std::optional<std::size_t>(4));
     EXPECT_EQ(asked, (std::vector<std::pair<std::size_t, std::size_t>>{{2, 4}}));
-    EXPECT_EQ(pickQuotation("a#b", recording), std::nullopt);  // fewer than three items
+    EXPECT_EQ(pickQuotation("a#b", recording), std::nullopt); // fewer than three items
     EXPECT_EQ(asked.size(), 1u);
     RandomRange broken = [](std::size_t, std::size_t) { return std::size_t(99); };
     EXPECT_EQ(chooseQuotation(3, broken), std::nullopt);

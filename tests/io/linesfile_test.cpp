@@ -21,12 +21,12 @@ TEST(LinesFile, SplitLinesEdgeCases)
         {"", {}},
         {"\r\n", {""}},
         {"abc", {"abc"}},
-        {"abc\r\n", {"abc"}},                            // a final break adds no empty line
+        {"abc\r\n", {"abc"}}, // a final break adds no empty line
         {"abc\r\n\r\n", {"abc", ""}},
-        {"a\r\nb\nc\rd", {"a", "b", "c", "d"}},          // mixed breaks
-        {"a\n\rb", {"a", "", "b"}},                      // LF CR is two breaks
+        {"a\r\nb\nc\rd", {"a", "b", "c", "d"}}, // mixed breaks
+        {"a\n\rb", {"a", "", "b"}},             // LF CR is two breaks
         {"a\r\r\nb", {"a", "", "b"}},
-        {std::string("ab\0cd\r\nef", 9), {"ab"}},        // NUL ends the text
+        {std::string("ab\0cd\r\nef", 9), {"ab"}}, // NUL ends the text
         {std::string("ab\r\n\0", 5), {"ab"}},
         {std::string("\0ab", 3), {}},
         {"\xFF\xC0\r\n\xE0", {"\xFF\xC0", "\xE0"}},
@@ -52,7 +52,7 @@ TEST(LinesFile, WriteAndReadBack)
     zuk::io::writeLinesFile(dir.file("empty.txt"), {});
     EXPECT_EQ(dir.read("empty.txt"), "");
     EXPECT_EQ(zuk::io::readLinesFile(dir.file("empty.txt")), Lines{});
-    EXPECT_EQ(dir.entryCount(), 2u);  // no temporary files left
+    EXPECT_EQ(dir.entryCount(), 2u); // no temporary files left
 }
 
 TEST(LinesFile, WriteKeepsPermissionsAndFollowsLinks)
@@ -101,7 +101,7 @@ TEST(LinesFile, FailuresReportReasonAndLeaveOldFile)
     } catch (const zuk::IoError& e) {
         EXPECT_NE(std::string(e.what()).find("absent.txt"), std::string::npos);
     }
-    EXPECT_THROW(zuk::io::readLinesFile(dir.path()), zuk::IoError);  // a folder
+    EXPECT_THROW(zuk::io::readLinesFile(dir.path()), zuk::IoError); // a folder
 }
 
 } // namespace

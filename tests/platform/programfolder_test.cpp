@@ -71,7 +71,8 @@ TEST(ProgramFolder, ResolutionOrder)
     {
         ScopedEnv env("ZUK_HOME", tmp.file("fromenv").c_str());
         EXPECT_EQ(resolveProgramFolder({std::nullopt, tmp.file("exe"), ""}), tmp.file("fromenv/"));
-        EXPECT_EQ(resolveProgramFolder({tmp.file("chosen"), tmp.file("exe"), ""}), tmp.file("chosen/"));
+        EXPECT_EQ(resolveProgramFolder({tmp.file("chosen"), tmp.file("exe"), ""}),
+                  tmp.file("chosen/"));
     }
     {
         // A relative --home is taken from the current folder.
@@ -140,7 +141,8 @@ TEST(ProgramFolder, DataPathsIgnoreLetterCase)
         {"Engine\\Parts\\SYNTAX\\Syntax.INI", root + "Engine/Parts/Syntax/syntax.ini"},
         {"ENGINE/PARTS/", root + "Engine/Parts/"},
         {"Engine/Parts/QUOTES/русские ПОСЛОВИЦЫ", root + "Engine/Parts/quotes/Русские пословицы"},
-        {"engine/parts/lang/New/File.txt", root + "Engine/Parts/lang/New/File.txt"},  // rest as given
+        {"engine/parts/lang/New/File.txt",
+         root + "Engine/Parts/lang/New/File.txt"}, // rest as given
         {"engine//parts/./lang", root + "Engine/Parts/./lang"},
         {"", root},
     };
