@@ -16,4 +16,8 @@ std::string formatGeneral(long double value, char decimalSeparator = '.');
 // optional exponent. Returns false when the text is anything else.
 bool parseReal(std::string_view text, char decimalSeparator, long double& value);
 
+// The text quoted for an error message, cut to a few dozen bytes on a UTF-8
+// character boundary so that a huge input does not make a huge message.
+std::string quoteForMessage(std::string_view text);
+
 } // namespace zuk::calc
