@@ -1,7 +1,3 @@
-#include <cstdio>
+#include "cli/runner.h"
 
-int main(int argc, char** argv)
-{
-    std::puts("zuk-text: not built yet");
-    return 2;
-}
+int main(int argc, char** argv) { return zuk::cli::runZukText(argc, argv); }
