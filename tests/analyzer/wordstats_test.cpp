@@ -228,8 +228,11 @@ TEST(WordStats, JobPausesResumesAndStopsBetweenChunks)
         RecordingSink sink;
         bool finished = true;
         std::thread worker([&] { finished = stat.Report(sink); });
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        // The first chunk is done before the first look at the job.
+        for (int i = 0; i < 1000 && done == 0; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         const std::uint64_t heldAt = done;
+        EXPECT_GT(heldAt, 0u);
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         EXPECT_EQ(done, heldAt);
         EXPECT_LT(heldAt, text.size());
