@@ -8,6 +8,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <thread>
@@ -136,6 +138,17 @@ TEST(WordStats, SameEntriesAndOrderAsThePlainAlgorithm)
         mass.ParseText(text);
         mass.SortByFrequency();
         EXPECT_EQ(entriesOf(mass), referenceCount(text)) << "seed " << seed;
+    }
+    // Real Russian text: the shipped proverbs (Windows-1251).
+    std::ifstream in(std::string(ZUK_SOURCE_DIR) + "/data/Engine/Parts/quotes/русские пословицы",
+                     std::ios::binary);
+    const std::string proverbs((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!proverbs.empty()) {
+        CWordsUnCaseMass mass;
+        mass.ParseText(proverbs);
+        mass.SortByFrequency();
+        EXPECT_GT(mass.UniqueCount(), 50);
+        EXPECT_EQ(entriesOf(mass), referenceCount(proverbs));
     }
 }
 
