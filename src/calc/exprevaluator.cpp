@@ -303,7 +303,7 @@ long double CExprEvaluator::parseSum()
     if (hi < lo)
         throw EMathError(EMathError::Kind::InvalidOperation,
                          "Верхняя граница должна быть больше нижней");
-    if (hi - lo + 1 > kMaxSumTerms)
+    if (hi - lo + 1 > kMaxSumTerms || std::fabs(lo) > 1e18L || std::fabs(hi) > 1e18L)
         throw EMathError(EMathError::Kind::InvalidOperation, "Слишком много слагаемых в сумме");
 
     long double& counter = m_vars['I' - 'A'];

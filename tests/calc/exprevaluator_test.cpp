@@ -53,6 +53,8 @@ TEST(ExprEvaluator, GrammarAndFunctionValues)
         {"1.5e2", 150},
         {"2E-1", 0.2L},
         {"3.", 3},
+        {"1.e2", 100},
+        {"2.5.3", 2.5L},
         {"1e", 1},      // no exponent digits: the number is "1"
         {"LOG(2,8)", 3},
         {"POWER(2,10)", 1024},
@@ -138,6 +140,7 @@ TEST(ExprEvaluator, ErrorClassesAndMessagesWithPositions)
         {"1e99999", typeid(EMathError), "Переполнение"},
         {"POWER(10,100000)", typeid(EMathError), "Переполнение"},
         {"SUM(1,100000000000,I)", typeid(EMathError), "Слишком много слагаемых в сумме"},
+        {"SUM(-1e30,-1e30,I)", typeid(EMathError), "Слишком много слагаемых в сумме"},
     };
     for (const ErrorRow& row : rows) {
         SCOPED_TRACE(row.expression);
