@@ -64,14 +64,13 @@ std::string formatElapsed(std::int64_t milliseconds)
     if (milliseconds < 0)
         milliseconds = 0;
     const std::int64_t seconds = milliseconds / 1000;
-    auto two = [](std::int64_t v) {
-        return std::string(v < 10 ? "0" : "") + std::to_string(v);
-    };
+    auto two = [](std::int64_t v) { return std::string(v < 10 ? "0" : "") + std::to_string(v); };
     return std::to_string(seconds / 3600) + ":" + two(seconds / 60 % 60) + ":" + two(seconds % 60);
 }
 
 CASimpleStat::CASimpleStat(std::string text)
-    : m_words(std::make_unique<CWordsUnCaseMass>()), m_text(std::move(text)), m_clock(steadyMilliseconds)
+    : m_words(std::make_unique<CWordsUnCaseMass>()), m_text(std::move(text)),
+      m_clock(steadyMilliseconds)
 {
 }
 

@@ -62,9 +62,15 @@ constexpr size_t kChunk = 1 << 20;
 
 } // namespace
 
-bool CWordsMass::isDelimiter(unsigned char c) { return kDelimiters[c]; }
+bool CWordsMass::isDelimiter(unsigned char c)
+{
+    return kDelimiters[c];
+}
 
-unsigned char CWordsUnCaseMass::foldCase(unsigned char c) { return kFold[c]; }
+unsigned char CWordsUnCaseMass::foldCase(unsigned char c)
+{
+    return kFold[c];
+}
 
 void CWordsMass::AddWord(std::string_view word)
 {

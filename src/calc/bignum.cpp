@@ -49,7 +49,10 @@ mpz_class parse(const std::string& text, int base)
     return value;
 }
 
-mpz_class parseDecimal(const std::string& text) { return parse(text, 10); }
+mpz_class parseDecimal(const std::string& text)
+{
+    return parse(text, 10);
+}
 
 std::string toText(const mpz_class& value, int base = 10)
 {

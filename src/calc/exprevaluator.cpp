@@ -10,9 +10,18 @@ namespace zuk::calc {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isLatin(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool isLatin(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+char upper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 [[noreturn]] void mathError(EMathError::Kind kind)
 {
@@ -250,15 +259,17 @@ long double CExprEvaluator::ParseFunction(const std::string& name)
         {"ARSH", [](long double x) { return std::asinh(x); }, false},
         {"ARCH", [](long double x) { return std::acosh(x); }, false},
         {"ARTH", [](long double x) { return std::atanh(x); }, true},
-        {"SGN", [](long double x) { return x > 0 ? 1.0L : x < 0 ? -1.0L : 0.0L; }, false},
+        {"SGN", [](long double x) { return x > 0   ? 1.0L
+                                           : x < 0 ? -1.0L
+                                                   : 0.0L; }, false},
     };
 
     const UnaryFunction* found = nullptr;
     for (const auto& f : unary)
         if (name == f.name)
             found = &f;
-    const bool known = found || name == "LOG" || name == "POWER" || name == "SUM"
-        || name == "MAX" || name == "MIN" || name == "IF";
+    const bool known = found || name == "LOG" || name == "POWER" || name == "SUM" ||
+                       name == "MAX" || name == "MIN" || name == "IF";
     if (!known)
         throw EUnknownFunc("Неизвестная функция " + name);
 

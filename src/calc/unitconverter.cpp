@@ -80,7 +80,10 @@ const std::vector<std::string>& unitConversionNames()
     return names;
 }
 
-bool isUnitConversion(const std::string& name) { return find(name) != nullptr; }
+bool isUnitConversion(const std::string& name)
+{
+    return find(name) != nullptr;
+}
 
 long double convertUnits(const std::string& name, long double x)
 {

@@ -26,10 +26,12 @@ std::string wordStats(Invocation& call)
 }
 
 const FunctionRegistration kAnalyzerFunctions{
-    {"word-stats", FunctionKind::Text,
+    {"word-stats",
+     FunctionKind::Text,
      "Word statistics: totals, distinct words, their ratio, the mean length and every word "
      "with its count, most frequent first (case folded).",
-     {}, wordStats},
+     {},
+     wordStats},
 };
 
 } // namespace

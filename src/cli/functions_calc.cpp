@@ -1,7 +1,6 @@
 #include "cli/registry.h"
 
 #include "base/zukerror.h"
-#include "calc/baseconverter.h"
 #include "calc/bignum.h"
 #include "calc/exprevaluator.h"
 #include "calc/numformat.h"
@@ -28,7 +27,8 @@ std::vector<std::string> operands(const std::string& input, size_t needed)
     while (!lines.empty() && lines.back().find_first_not_of(" \t") == std::string::npos)
         lines.pop_back();
     if (lines.size() != needed)
-        throw FormatError(needed == 1 ? "Ожидается одно число" : "Ожидаются два числа, по одному в строке");
+        throw FormatError(needed == 1 ? "Ожидается одно число"
+                                      : "Ожидаются два числа, по одному в строке");
     return lines;
 }
 
@@ -59,35 +59,23 @@ std::string units(Invocation& call)
     return calc::convertUnitsText(call.input, call.option("conversion"), '.');
 }
 
-std::string toBase(Invocation& call)
-{
-    return calc::decimalToBase(call.input, call.option("base"));
-}
-
-std::string fromBase(Invocation& call)
-{
-    return calc::baseToDecimal(call.input, call.option("base"));
-}
-
-const OptionSpec kBaseOption{"base", true, true, false, "N",
-                             "the base, 2 to 36 (taken modulo 256, as the base converter does)"};
-
 const FunctionRegistration kCalcFunctions{
-    {"eval", FunctionKind::Number,
+    {"eval",
+     FunctionKind::Number,
      "The value of an arithmetic expression (numbers, + - * /, brackets, [integer part], "
      "variables A-Z, PI and functions such as SIN, LOG, POWER, SUM, MAX, MIN, IF).",
-     {}, evaluate},
+     {},
+     evaluate},
     FunctionSpec("bignum", FunctionKind::Text,
                  "Integers of any length: the operands one per line. divmod prints quotient, '.', "
                  "remainder; compare prints -1, 0 or 1; to-hex and to-dec take one operand.",
                  {}, bignum)
         .withArguments({"OP"}),
-    {"units", FunctionKind::Number, "Converts the number by one of the unit converter's conversions.",
-     {{"conversion", true, true, false, "NAME", "the conversion's name as listed, in UTF-8"}}, units},
-    {"to-base", FunctionKind::Number, "A decimal number (not negative) written in base N.",
-     {kBaseOption}, toBase},
-    {"from-base", FunctionKind::Number, "A number in base N written in decimal.", {kBaseOption},
-     fromBase},
+    {"units",
+     FunctionKind::Number,
+     "Converts the number by one of the unit converter's conversions.",
+     {{"conversion", true, true, false, "NAME", "the conversion's name as listed, in UTF-8"}},
+     units},
 };
 
 } // namespace

@@ -50,15 +50,18 @@ TEST(WordStats, SplittingAndFolding)
     } rows[] = {
         {"пол-года e-mail", true, {{"пол", 1}, {"года", 1}, {"e", 1}, {"mail", 1}}},
         {"don't a_b 2004 #$%&'@`~", true, {{"don't", 1}, {"a_b", 1}, {"2004", 1}, {"#$%&'@`~", 1}}},
-        {"  (x)*[y]{z}|w\\v^u:t;s<r=q>p?o/n.m,l+k!j\"i\r\nh\tg  ", true,
-         {{"x", 1}, {"y", 1}, {"z", 1}, {"w", 1}, {"v", 1}, {"u", 1}, {"t", 1}, {"s", 1}, {"r", 1},
-          {"q", 1}, {"p", 1}, {"o", 1}, {"n", 1}, {"m", 1}, {"l", 1}, {"k", 1}, {"j", 1},
-          {"i", 1}, {"h", 1}, {"g", 1}}},
+        {"  (x)*[y]{z}|w\\v^u:t;s<r=q>p?o/n.m,l+k!j\"i\r\nh\tg  ",
+         true,
+         {{"x", 1}, {"y", 1}, {"z", 1}, {"w", 1}, {"v", 1}, {"u", 1}, {"t", 1},
+          {"s", 1}, {"r", 1}, {"q", 1}, {"p", 1}, {"o", 1}, {"n", 1}, {"m", 1},
+          {"l", 1}, {"k", 1}, {"j", 1}, {"i", 1}, {"h", 1}, {"g", 1}}},
         {"Ёж ёж ЕЖ", true, {{"ёж", 2}, {"еж", 1}}},
         {"Cat cat САТ", true, {{"cat", 2}, {"сат", 1}}}, // Latin and Cyrillic look-alikes differ
         {"ЂЃЉЊЌЋЏЎЈҐЄЇІЅ ђѓљњќћџўјґєїіѕ", true, {{"ђѓљњќћџўјґєїіѕ", 2}}},
         {"Кот кот КОТ", false, {{"Кот", 1}, {"кот", 1}, {"КОТ", 1}}},
-        {"слово «в кавычках» — тире", true, {{"слово", 1}, {"«в", 1}, {"кавычках»", 1}, {"—", 1}, {"тире", 1}}},
+        {"слово «в кавычках» — тире",
+         true,
+         {{"слово", 1}, {"«в", 1}, {"кавычках»", 1}, {"—", 1}, {"тире", 1}}},
         {"", true, {}},
         {" .,;\r\n", true, {}},
     };
@@ -89,7 +92,8 @@ Entries referenceCount(const std::string& text)
             ++i;
         std::string word;
         while (i < text.size() && !CWordsMass::isDelimiter(static_cast<unsigned char>(text[i])))
-            word += static_cast<char>(CWordsUnCaseMass::foldCase(static_cast<unsigned char>(text[i++])));
+            word += static_cast<char>(
+                CWordsUnCaseMass::foldCase(static_cast<unsigned char>(text[i++])));
         if (word.empty())
             continue;
         bool found = false;
@@ -113,8 +117,9 @@ Entries referenceCount(const std::string& text)
 
 std::string generatedRussianText(size_t words, unsigned seed)
 {
-    const char* const stems[] = {"Кот", "пёс", "ДОМ", "Ёлка", "река", "лес", "небо", "город", "Москва",
-                                 "слово", "книга", "year", "Text", "2004", "пол-года", "don't", "Ъ"};
+    const char* const stems[] = {"Кот",  "пёс",   "ДОМ",      "Ёлка",  "река",  "лес",
+                                 "небо", "город", "Москва",   "слово", "книга", "year",
+                                 "Text", "2004",  "пол-года", "don't", "Ъ"};
     const char* const gaps[] = {" ", ", ", ". ", "\r\n", " — ", "!\r\n\r\n", "\t", "; "};
     std::mt19937 rng(seed);
     std::string out;
@@ -142,7 +147,8 @@ TEST(WordStats, SameEntriesAndOrderAsThePlainAlgorithm)
     // Real Russian text: the shipped proverbs (Windows-1251).
     std::ifstream in(std::string(ZUK_SOURCE_DIR) + "/data/Engine/Parts/quotes/русские пословицы",
                      std::ios::binary);
-    const std::string proverbs((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string proverbs((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
     if (!proverbs.empty()) {
         CWordsUnCaseMass mass;
         mass.ParseText(proverbs);
@@ -208,8 +214,10 @@ TEST(WordStats, MessagesAndElapsedTime)
         return key == "sTotalWords" ? std::string("Total words: ") : std::string();
     });
     EXPECT_EQ(texts.sTotalWords, "Total words: ");
-    EXPECT_EQ(winToUtf8(texts.sUniqueWords), "Кол-во уникальных слов: "); // empty value keeps the text
-    EXPECT_EQ(winToUtf8(texts.sNoOneFileOpened), "Нефиг обрабатывать - еще ни один файл не открыт!");
+    EXPECT_EQ(winToUtf8(texts.sUniqueWords),
+              "Кол-во уникальных слов: "); // empty value keeps the text
+    EXPECT_EQ(winToUtf8(texts.sNoOneFileOpened),
+              "Нефиг обрабатывать - еще ни один файл не открыт!");
 
     EXPECT_EQ(formatElapsed(0), "0:00:00");
     EXPECT_EQ(formatElapsed(7999), "0:00:07");
@@ -231,7 +239,7 @@ TEST(WordStats, JobPausesResumesAndStopsBetweenChunks)
     const std::string text = generatedRussianText(1500000, 9); // several chunks of work
     ASSERT_GT(text.size(), 4u << 20);
 
-    {   // Paused before it starts: it makes no progress, then a stop ends it.
+    { // Paused before it starts: it makes no progress, then a stop ends it.
         JobControl control;
         control.pause();
         CASimpleStat stat(text);
@@ -254,7 +262,7 @@ TEST(WordStats, JobPausesResumesAndStopsBetweenChunks)
         EXPECT_FALSE(finished);
         EXPECT_EQ(sink.lines, 0);
     }
-    {   // Paused and resumed: the report is complete.
+    { // Paused and resumed: the report is complete.
         JobControl control;
         CASimpleStat stat(text);
         stat.setJobControl(&control);

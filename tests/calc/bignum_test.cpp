@@ -31,21 +31,23 @@ TEST(BigNum, ArithmeticForms)
         EXPECT_EQ(BigAdd(r.a, r.b), r.expected) << r.a << " + " << r.b;
 
     const BinaryRow subs[] = {
-        {"5", "8", "-3"}, {"-5", "-8", "3"}, {"0", "7", "-7"}, {"100000", "1", "99999"}, {"7", "7", "0"},
+        {"5", "8", "-3"},         {"-5", "-8", "3"}, {"0", "7", "-7"},
+        {"100000", "1", "99999"}, {"7", "7", "0"},
     };
     for (const BinaryRow& r : subs)
         EXPECT_EQ(BigSub(r.a, r.b), r.expected) << r.a << " - " << r.b;
 
     const BinaryRow muls[] = {
-        {"12", "34", "408"}, {"-12", "34", "-408"}, {"1", "-7", "-7"}, {"-3", "-3", "9"}, {"0", "-5", "0"},
+        {"12", "34", "408"}, {"-12", "34", "-408"}, {"1", "-7", "-7"},
+        {"-3", "-3", "9"},   {"0", "-5", "0"},
     };
     for (const BinaryRow& r : muls)
         EXPECT_EQ(BigMul(r.a, r.b), r.expected) << r.a << " * " << r.b;
 
     const BinaryRow divs[] = {
-        {"7", "2", "3.1"},     {"-7", "2", "-3.-1"}, {"7", "-2", "-3.1"}, {"-7", "-2", "3.-1"},
-        {"5", "100", "0.5"},   {"-5", "100", "0.-5"}, {"7", "0", "."},    {"0", "3", "0.0"},
-        {"6", "3", "2.0"},     {"-6", "3", "-2.0"},
+        {"7", "2", "3.1"},   {"-7", "2", "-3.-1"},  {"7", "-2", "-3.1"}, {"-7", "-2", "3.-1"},
+        {"5", "100", "0.5"}, {"-5", "100", "0.-5"}, {"7", "0", "."},     {"0", "3", "0.0"},
+        {"6", "3", "2.0"},   {"-6", "3", "-2.0"},
     };
     for (const BinaryRow& r : divs)
         EXPECT_EQ(BigDivModText(r.a, r.b), r.expected) << r.a << " / " << r.b;
@@ -53,20 +55,22 @@ TEST(BigNum, ArithmeticForms)
     EXPECT_EQ(BigCompare("-5", "-3"), -1);
     EXPECT_EQ(BigCompare("10", "9"), 1);
     EXPECT_EQ(BigCompare("007", "7"), 0);
-    EXPECT_EQ(bigCompareVerdict(BigCompare("-5", "-3"), true), "Второй операнд больше первогоооооо!");
+    EXPECT_EQ(bigCompareVerdict(BigCompare("-5", "-3"), true),
+              "Второй операнд больше первогоооооо!");
     EXPECT_EQ(bigCompareVerdict(0, false), "OPERANDS ARE EQUAAAAL!");
 }
 
 TEST(BigNum, HexadecimalForms)
 {
     const std::pair<const char*, const char*> toHex[] = {
-        {"255", "FF"}, {"65536", "10000"}, {"-255", "-FF"}, {"0", "0"}, {"-0", "0"},
-        {"18446744073709551616", "10000000000000000"},
+        {"255", "FF"}, {"65536", "10000"}, {"-255", "-FF"},
+        {"0", "0"},    {"-0", "0"},        {"18446744073709551616", "10000000000000000"},
     };
     for (const auto& [dec, hex] : toHex)
         EXPECT_EQ(BigToHex(dec), hex) << dec;
     const std::pair<const char*, const char*> toDec[] = {
-        {"FFFF", "65535"}, {"10000", "65536"}, {"-FF", "-255"}, {"ff", "255"}, {"0FF", "255"}, {"0", "0"},
+        {"FFFF", "65535"}, {"10000", "65536"}, {"-FF", "-255"},
+        {"ff", "255"},     {"0FF", "255"},     {"0", "0"},
     };
     for (const auto& [hex, dec] : toDec)
         EXPECT_EQ(BigHexToDec(hex), dec) << hex;
@@ -95,7 +99,8 @@ std::string text(__int128 v)
     if (v == 0)
         return "0";
     const bool negative = v < 0;
-    unsigned __int128 m = negative ? -static_cast<unsigned __int128>(v) : static_cast<unsigned __int128>(v);
+    unsigned __int128 m =
+        negative ? -static_cast<unsigned __int128>(v) : static_cast<unsigned __int128>(v);
     std::string s;
     for (; m > 0; m /= 10)
         s.insert(s.begin(), static_cast<char>('0' + static_cast<int>(m % 10)));

@@ -68,12 +68,16 @@ TEST(BaseConverter, BothDirections)
         const char* base;
         const char* expected;
     } toBase[] = {
-        {"255", "16", "FF"}, {"5", "2", "101"}, {"35", "36", "Z"}, {"0", "7", "0"},
+        {"255", "16", "FF"},
+        {"5", "2", "101"},
+        {"35", "36", "Z"},
+        {"0", "7", "0"},
         {"255", "272", "FF"}, // the base is taken modulo 256
         {"2147483647", "2", "1111111111111111111111111111111"},
     };
     for (const auto& row : toBase)
-        EXPECT_EQ(decimalToBase(row.number, row.base), row.expected) << row.number << " in " << row.base;
+        EXPECT_EQ(decimalToBase(row.number, row.base), row.expected)
+            << row.number << " in " << row.base;
 
     EXPECT_EQ(baseToDecimal("ff", "16"), "255");
     EXPECT_EQ(baseToDecimal("FF", "16"), "255");

@@ -42,9 +42,9 @@ TEST(ExprEvaluator, GrammarAndFunctionValues)
         {"-2*-2", 4},
         {"-2*3", -6},
         {"--2", 2},
-        {"2 + 3", 2},   // a blank ends the expression
-        {"2+3)", 5},    // the rest is ignored
-        {"x*2", 0},     // variables start at 0
+        {"2 + 3", 2}, // a blank ends the expression
+        {"2+3)", 5},  // the rest is ignored
+        {"x*2", 0},   // variables start at 0
         {"pi", pi},
         {"Pi*2", 2 * pi},
         {"[2.7]", 2},
@@ -55,7 +55,7 @@ TEST(ExprEvaluator, GrammarAndFunctionValues)
         {"3.", 3},
         {"1.e2", 100},
         {"2.5.3", 2.5L},
-        {"1e", 1},      // no exponent digits: the number is "1"
+        {"1e", 1}, // no exponent digits: the number is "1"
         {"LOG(2,8)", 3},
         {"POWER(2,10)", 1024},
         {"POWER(2,-2)", 0.25L},
@@ -90,7 +90,8 @@ TEST(ExprEvaluator, GrammarAndFunctionValues)
     };
     for (const ValueRow& row : rows) {
         SCOPED_TRACE(row.expression);
-        EXPECT_NEAR(static_cast<double>(eval(row.expression)), static_cast<double>(row.expected), 1e-12);
+        EXPECT_NEAR(static_cast<double>(eval(row.expression)), static_cast<double>(row.expected),
+                    1e-12);
     }
     EXPECT_NEAR(static_cast<double>(eval("POWER(2,0.5)")), std::sqrt(2.0), 1e-15);
     EXPECT_NEAR(static_cast<double>(eval("CTG(1)")), 1 / std::tan(1.0), 1e-15);
@@ -169,7 +170,8 @@ TEST(ExprEvaluator, SumRestoresTheCounterAlsoAfterAnError)
 TEST(ExprEvaluator, DeepNestingFailsCleanlyInsteadOfExhaustingTheStack)
 {
     const int depth = CExprEvaluator::kMaxDepth;
-    const std::string justDeepEnough = std::string(depth - 1, '(') + "1" + std::string(depth - 1, ')');
+    const std::string justDeepEnough =
+        std::string(depth - 1, '(') + "1" + std::string(depth - 1, ')');
     EXPECT_EQ(eval(justDeepEnough), 1);
     const std::string minuses = std::string(depth - 2, '-') + "1";
     EXPECT_EQ(eval(minuses), 1);
@@ -179,7 +181,8 @@ TEST(ExprEvaluator, DeepNestingFailsCleanlyInsteadOfExhaustingTheStack)
             eval(deep);
             ADD_FAILURE() << "no error";
         } catch (const ESyntaxErr& e) {
-            EXPECT_EQ(std::string(e.what()).rfind("Слишком глубокая вложенность в позиции ", 0), 0u);
+            EXPECT_EQ(std::string(e.what()).rfind("Слишком глубокая вложенность в позиции ", 0),
+                      0u);
         }
     }
 }

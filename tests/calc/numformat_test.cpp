@@ -35,7 +35,7 @@ TEST(NumberFormat, GeneralFormatWithFifteenSignificantDigits)
         {999999999999999.0L, '.', "999999999999999"},
         {1e15L, '.', "1E15"},
         {1.5e20L, '.', "1.5E20"},
-        {9.9999999999999999L, '.', "10"},       // rounds up to a new digit
+        {9.9999999999999999L, '.', "10"}, // rounds up to a new digit
         {1550.016L, ',', "1550,016"},
         {273.16L, '.', "273.16"},
         {HUGE_VALL, '.', "INF"},
@@ -61,7 +61,8 @@ TEST(NumberFormat, ParseRealAcceptsOnlyTheDecimalForm)
     EXPECT_EQ(v, 0);
     EXPECT_TRUE(parseReal("0.00000000000000000000000001e99999", '.', v));
     EXPECT_TRUE(std::isinf(v));
-    for (const char* bad : {"", " ", "2,5", "1e", "abc", "inf", "nan", "0x1p3", "1 2", "--1", ".", "-"}) {
+    for (const char* bad :
+         {"", " ", "2,5", "1e", "abc", "inf", "nan", "0x1p3", "1 2", "--1", ".", "-"}) {
         SCOPED_TRACE(bad);
         EXPECT_FALSE(parseReal(bad, '.', v));
     }

@@ -38,10 +38,6 @@ TEST(ZukTextCalculators, ResultsAndFailures)
         {{"units", "--conversion", "Караты в килограммы"}, "5\n", 0, "0.001", ""},
         {{"units", "--conversion", "Нет такой"}, "5", 1, "", "Нет такой"},
         {{"units"}, "5", 2, "", "--conversion"},
-        {{"to-base", "--base", "16"}, "255", 0, "FF", ""},
-        {{"to-base", "--base", "40"}, "255", 1, "", "Invalid base"},
-        {{"from-base", "--base", "16"}, "ff\n", 0, "255", ""},
-        {{"from-base", "--base", "8"}, "19", 1, "", "Invalid character '9'"},
     };
     for (const CliRow& row : rows) {
         SCOPED_TRACE(row.args[0] + " " + row.input);
@@ -67,7 +63,8 @@ TEST(ZukTextCalculators, WordStatsReport)
                              "кот    3\r\n"
                              "пёс    1\r\n";
     EXPECT_EQ(r.out.rfind("Начинаю сортировку\r\nСортировка завершена\r\nВывод результатов\r\n"
-                          "Время вычисления: 0:00:0", 0),
+                          "Время вычисления: 0:00:0",
+                          0),
               0u);
     ASSERT_GE(r.out.size(), tail.size());
     EXPECT_EQ(r.out.substr(r.out.size() - tail.size()), tail);
