@@ -47,6 +47,7 @@ public:
 
     void LoadMessages(const std::function<std::string(const std::string& key)>& lookup);
     const UnitazTexts& texts() const { return m_texts; }
+    void setTexts(UnitazTexts texts) { m_texts = std::move(texts); }
 
     // Number format and clock of the report (defaults: ',' and the steady clock).
     void setDecimalSeparator(char separator) { m_decimalSeparator = separator; }
