@@ -123,4 +123,32 @@ std::string bigCompareVerdict(int comparison, bool russian)
     return russian ? "Второй операнд больше первогоооооо!" : "2-ND OPERAND > 1-ST!";
 }
 
+std::string bigButtonTitle(BigButton button, bool russian)
+{
+    switch (button) {
+    case BigButton::Add:
+        return russian ? "АХЫ, Я СЧИТАТЬ, ТЫ РАДОВАТЬСЯ, КЫ!!" : "OOh!! I CAN EVALUATE KOOL";
+    case BigButton::Subtract:
+        return russian ? "ЦИФИРЬ СИЛА ДА... ДЫН! КУ!" : "NUMBAS ARE GOOD... LO LO LO LO...";
+    case BigButton::Multiply:
+        return russian ? "ГЫЫЫЫЫЫ!!" : "BOOO-BOOO-BOOO!! ME - GENIUS!";
+    case BigButton::Divide:
+        return russian ? "Я СЧИТАТЬ! КУ!" : "GIVE ME MOOOORE NUMBAS!!!";
+    case BigButton::Compare:
+        return russian ? "УХ, Я СЧИТАТЬ! ДЫН!" : "POWERMIND! YUUUUUUUUU HA HA HA HA!!!";
+    case BigButton::ToHex:
+        return russian ? "АХЫ, Я СЧИТАТЬ, ТЫ РАДОВАТЬСЯ, КЫ!!" : "FORGET IT";
+    case BigButton::ToDec:
+        return russian ? "ЭХ!!!" : "YEAH, YOU GOT IT";
+    case BigButton::CopyToClipboard:
+        return russian ? "КОПИ ТО КЛИПБОРД КОМПЛИТЫД ВЭЛЛ. КУУУУУУУЛ!!! ЙООООО!"
+                       : "COPYING TO CLIPBOARD IS VERY COOL";
+    case BigButton::ClearFields:
+        return russian ? "АААААА! РУССКА ВОДКА!!!" : "RUSSKA VODKA!!!";
+    case BigButton::ClearHistory:
+        return russian ? "АХЫЧ!" : "NO NO NO";
+    }
+    return {};
+}
+
 } // namespace zuk::calc

@@ -35,4 +35,20 @@ std::string BigHexToDec(const std::string& hex);
 // interface language (UTF-8).
 std::string bigCompareVerdict(int comparison, bool russian);
 
+// The calculator window's buttons and the joke line each sets as the window
+// title, in Russian or for any other interface language (UTF-8).
+enum class BigButton {
+    Add,
+    Subtract,
+    Multiply,
+    Divide,
+    Compare,
+    ToHex,
+    ToDec,
+    CopyToClipboard,
+    ClearFields,
+    ClearHistory
+};
+std::string bigButtonTitle(BigButton button, bool russian);
+
 } // namespace zuk::calc

@@ -384,4 +384,10 @@ bool CExprEvaluator::ParseComparison()
     return holds(x, op1, y);
 }
 
+std::string evaluationLine(CExprEvaluator& evaluator, const std::string& selected,
+                           char decimalSeparator)
+{
+    return selected + " = " + formatGeneral(evaluator.Evaluate(selected), decimalSeparator);
+}
+
 } // namespace zuk::calc

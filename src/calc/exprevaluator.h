@@ -93,4 +93,10 @@ private:
     int m_depth = 0;
 };
 
+// What "Вычислить выражение" writes over the selection: the selected text,
+// " = " and the value in the general format ("2*(3+4) = 14"). Throws what
+// Evaluate throws; the selection then stays as it is.
+std::string evaluationLine(CExprEvaluator& evaluator, const std::string& selected,
+                           char decimalSeparator);
+
 } // namespace zuk::calc

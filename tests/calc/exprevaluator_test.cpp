@@ -155,6 +155,15 @@ TEST(ExprEvaluator, ErrorClassesAndMessagesWithPositions)
     }
 }
 
+TEST(ExprEvaluator, TheLineWrittenOverTheSelection)
+{
+    CExprEvaluator evaluator;
+    EXPECT_EQ(evaluationLine(evaluator, "2*(3+4)", ','), "2*(3+4) = 14");
+    EXPECT_EQ(evaluationLine(evaluator, "1/3", ','), "1/3 = 0,333333333333333");
+    EXPECT_EQ(evaluationLine(evaluator, "SUM(1,4,I)/8", '.'), "SUM(1,4,I)/8 = 1.25");
+    EXPECT_THROW(evaluationLine(evaluator, "1/(2-2)", ','), EMathError);
+}
+
 TEST(ExprEvaluator, SumRestoresTheCounterAlsoAfterAnError)
 {
     CExprEvaluator evaluator;
