@@ -20,8 +20,16 @@ std::string lower(Invocation& call)
 }
 
 const FunctionRegistration kCaseFunctions{
-    {"upper", FunctionKind::Text, "Upper case: a-z, а-я and ё; every other byte unchanged.", {}, upper},
-    {"lower", FunctionKind::Text, "Lower case: A-Z, А-Я and Ё; every other byte unchanged.", {}, lower},
+    {"upper",
+     FunctionKind::Text,
+     "Upper case: a-z, а-я and ё; every other byte unchanged.",
+     {},
+     upper},
+    {"lower",
+     FunctionKind::Text,
+     "Lower case: A-Z, А-Я and Ё; every other byte unchanged.",
+     {},
+     lower},
 };
 
 } // namespace

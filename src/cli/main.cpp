@@ -1,3 +1,6 @@
 #include "cli/runner.h"
 
-int main(int argc, char** argv) { return zuk::cli::runZukText(argc, argv); }
+int main(int argc, char** argv)
+{
+    return zuk::cli::runZukText(argc, argv);
+}

@@ -42,7 +42,7 @@ struct OptionSpec {
 class Invocation final {
 public:
     std::string input;
-    std::vector<std::string> lines; // the input as lines, for FunctionKind::Lines
+    std::vector<std::string> lines;             // the input as lines, for FunctionKind::Lines
     std::map<std::string, std::string> options; // flags map to an empty value
     std::vector<std::string> arguments;         // named arguments, in order
     bool utf8 = false;

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <new>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 #include <vector>
 
@@ -34,18 +35,22 @@ const char kGeneralUsage[] =
     "Exit status: 0 success, 1 the function failed (its message goes to\n"
     "standard error), 2 a usage error.\n";
 
-const OptionSpec kUtf8Option{"utf8", false, false, false, "",
-                             "input, text options and result in UTF-8 instead of Windows-1251"};
+const OptionSpec kUtf8Option{
+    "utf8", false, false,
+    false,  "",    "input, text options and result in UTF-8 instead of Windows-1251"};
 
 // What the command line asked for, after parsing.
 struct Request {
     const FunctionSpec* function = nullptr;
     Invocation call;
-    std::string file; // empty: standard input
+    std::string file; // "-": standard input
     bool fileGiven = false;
 };
 
-void writeText(int fd, const std::string& text) { writeAll(fd, text); }
+void writeText(int fd, const std::string& text)
+{
+    writeAll(fd, text);
+}
 
 std::string optionLabel(const OptionSpec& option)
 {
@@ -183,7 +188,10 @@ bool parseArguments(const FunctionSpec& spec, int argc, char** argv, Request& re
     return true;
 }
 
-bool isBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+bool isBlank(char c)
+{
+    return static_cast<unsigned char>(c) <= 0x20;
+}
 
 std::string trimBlanks(const std::string& text)
 {
@@ -210,9 +218,14 @@ std::string runFunction(Request& request)
         }
     }
     if (spec.kind != FunctionKind::NoInput) {
-        call.input = readWholeInput(request.fileGiven ? request.file : std::string());
-        if (convertText && spec.inputIsText)
-            call.input = codepages::utf8ToWin(call.input);
+        call.input = readWholeInput(request.fileGiven ? request.file : std::string("-"));
+        if (convertText && spec.inputIsText) {
+            // A byte-order mark marks the encoding; it is not a character of the text.
+            std::string_view utf8 = call.input;
+            if (utf8.substr(0, 3) == "\xEF\xBB\xBF")
+                utf8.remove_prefix(3);
+            call.input = codepages::utf8ToWin(utf8);
+        }
     }
 
     std::string result;
@@ -241,7 +254,8 @@ void reportUsageError(const std::string& message, const FunctionSpec* spec)
 {
     std::string text = "zuk-text: " + message + "\n";
     if (spec)
-        text += functionUsage(*spec) + "Run \"zuk-text " + spec->name + " --help\" for its options.\n";
+        text +=
+            functionUsage(*spec) + "Run \"zuk-text " + spec->name + " --help\" for its options.\n";
     else
         text += "Usage: zuk-text FUNCTION [OPTIONS] [FILE]\n"
                 "Run \"zuk-text --help\" for usage, \"zuk-text list\" for the functions.\n";
@@ -283,8 +297,8 @@ int runZukText(int argc, char** argv)
             return 0;
         const std::string result = runFunction(request);
         if (!writeAll(STDOUT_FILENO, result)) {
-            writeText(STDERR_FILENO,
-                      std::string("Cannot write to standard output: ") + std::strerror(errno) + "\n");
+            writeText(STDERR_FILENO, std::string("Cannot write to standard output: ") +
+                                         std::strerror(errno) + "\n");
             return 1;
         }
         return 0;

@@ -12,14 +12,17 @@ namespace zuk::cli {
 
 namespace {
 
-std::string systemReason(int error) { return std::strerror(error); }
+std::string systemReason(int error)
+{
+    return std::strerror(error);
+}
 
 // Reads to the end of fd. A regular file is read with its size known in
 // advance, so a 100 MB input costs one allocation and a few large reads.
 std::string readFd(int fd, const std::string& shownName)
 {
     std::string data;
-    struct stat st{};
+    struct stat st {};
     if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode))
         throw IoError("Cannot read \"" + shownName + "\": " + systemReason(EISDIR));
     std::size_t capacity = 1 << 16;
@@ -48,7 +51,7 @@ std::string readFd(int fd, const std::string& shownName)
 
 std::string readWholeInput(const std::string& path)
 {
-    if (path.empty() || path == "-")
+    if (path == "-")
         return readFd(STDIN_FILENO, "standard input");
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)

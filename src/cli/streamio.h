@@ -7,7 +7,7 @@
 // byte copies: no line-break translation, no encoding.
 namespace zuk::cli {
 
-// The whole file, or the whole standard input when path is empty or "-".
+// The whole file, or the whole standard input when path is "-".
 // Throws zuk::IoError with the system's reason.
 std::string readWholeInput(const std::string& path);
 

@@ -8,8 +8,14 @@ void mapBytesInPlace(std::string& text, const CaseTable& table)
         ch = static_cast<char>(table[static_cast<unsigned char>(ch)]);
 }
 
-void upperCaseInPlace(std::string& text) { mapBytesInPlace(text, kBasicUpper); }
-void lowerCaseInPlace(std::string& text) { mapBytesInPlace(text, kBasicLower); }
+void upperCaseInPlace(std::string& text)
+{
+    mapBytesInPlace(text, kBasicUpper);
+}
+void lowerCaseInPlace(std::string& text)
+{
+    mapBytesInPlace(text, kBasicLower);
+}
 
 std::string UpperCaseText(std::string_view text)
 {

@@ -71,8 +71,14 @@ inline constexpr CaseTable kBasicLower = detail::makeCaseTable(false, false);
 inline constexpr CaseTable Cp1251Upper = detail::makeCaseTable(true, true);
 inline constexpr CaseTable Cp1251Lower = detail::makeCaseTable(false, true);
 
-constexpr unsigned char UpCaseChar(unsigned char c) { return kBasicUpper[c]; }
-constexpr unsigned char DownCaseChar(unsigned char c) { return kBasicLower[c]; }
+constexpr unsigned char UpCaseChar(unsigned char c)
+{
+    return kBasicUpper[c];
+}
+constexpr unsigned char DownCaseChar(unsigned char c)
+{
+    return kBasicLower[c];
+}
 
 // Every byte through UpCaseChar / DownCaseChar.
 std::string UpperCaseText(std::string_view text);

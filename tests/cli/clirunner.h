@@ -45,8 +45,8 @@ inline std::string tempPath(const std::string& stem)
 {
     static int counter = 0;
     const char* dir = std::getenv("TMPDIR");
-    return std::string(dir && *dir ? dir : "/tmp") + "/zuk-test-" + std::to_string(::getpid()) + "-" +
-           std::to_string(++counter) + "-" + stem;
+    return std::string(dir && *dir ? dir : "/tmp") + "/zuk-test-" + std::to_string(::getpid()) +
+           "-" + std::to_string(++counter) + "-" + stem;
 }
 
 inline CliResult runCli(const std::vector<std::string>& args, const std::string& input = {})
@@ -59,8 +59,10 @@ inline CliResult runCli(const std::vector<std::string>& args, const std::string&
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, inPath.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
 
     std::vector<std::string> words;
     words.push_back(ZUK_CLI_PATH);

@@ -92,6 +92,10 @@ TEST(ZukText, Utf8RoundTripOfRussianText)
     // Characters Windows-1251 lacks come back as question marks.
     EXPECT_EQ(r.out, "МАМА МЫЛА РАМУ, ЁЛКА — «ЕЛЬ»; ??");
 
+    // A byte-order mark is dropped rather than turned into a question mark.
+    const auto bom = runCli({"upper", "--utf8"}, "\xEF\xBB\xBFёж");
+    EXPECT_EQ(bom.out, "ЁЖ");
+
     const auto back = runCli({"lower", "--utf8", "-"}, r.out);
     EXPECT_EQ(back.status, 0);
     EXPECT_EQ(back.out, "мама мыла раму, ёлка — «ель»; ??");
@@ -116,6 +120,11 @@ TEST(ZukText, ReadsFileArgumentAndReportsMissingFile)
     EXPECT_TRUE(missing.out.empty());
     EXPECT_NE(missing.err.find(path), std::string::npos);
     EXPECT_NE(missing.err.find("No such file or directory\n"), std::string::npos) << missing.err;
+
+    // An empty file name is a file that cannot be opened, not standard input.
+    const auto emptyName = runCli({"upper", ""}, "stdin text");
+    EXPECT_EQ(emptyName.status, 1);
+    EXPECT_TRUE(emptyName.out.empty());
 
     const auto directory = runCli({"upper", "/"});
     EXPECT_EQ(directory.status, 1);

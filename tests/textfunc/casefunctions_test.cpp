@@ -37,8 +37,8 @@ const CaseRow kCaseRows[] = {
     // The basic mapping leaves the other letters of the code page alone.
     {"ukrainian letters untouched", utf8ToWin("їжак Їжак ґ Ґ є Є і І"),
      utf8ToWin("їЖАК ЇЖАК ґ Ґ є Є і І"), utf8ToWin("їжак Їжак ґ Ґ є Є і І")},
-    {"punctuation and digits", "[\\]^_`{|}~@ 0123456789\r\n\t",
-     "[\\]^_`{|}~@ 0123456789\r\n\t", "[\\]^_`{|}~@ 0123456789\r\n\t"},
+    {"punctuation and digits", "[\\]^_`{|}~@ 0123456789\r\n\t", "[\\]^_`{|}~@ 0123456789\r\n\t",
+     "[\\]^_`{|}~@ 0123456789\r\n\t"},
     {"quotes and dashes", "\xAB\xBB\x96\x97\xB9\xB5", "\xAB\xBB\x96\x97\xB9\xB5",
      "\xAB\xBB\x96\x97\xB9\xB5"},
     {"zero bytes", std::string("a\0b", 3), std::string("A\0B", 3), std::string("a\0b", 3)},
