@@ -1,0 +1,111 @@
+#include "calc/baseconverter.h"
+
+#include "base/zukerror.h"
+#include "calc/numformat.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace zuk::calc {
+
+namespace {
+
+constexpr char kDigits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
+std::string_view trimmed(std::string_view s)
+{
+    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!s.empty() && blank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && blank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+void checkBase(int base)
+{
+    if (base < 2 || base > 36)
+        throw FormatError("Invalid base");
+}
+
+std::int32_t readInt32(const std::string& text)
+{
+    std::string_view s = trimmed(text);
+    size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '-' || s[i] == '+'))
+        negative = s[i++] == '-';
+    if (i == s.size())
+        throw FormatError(quoteForMessage(text) + " не является целым числом");
+    long long value = 0;
+    for (; i < s.size(); ++i) {
+        if (s[i] < '0' || s[i] > '9')
+            throw FormatError(quoteForMessage(text) + " не является целым числом");
+        value = value * 10 + (s[i] - '0');
+        if (value > 2147483648LL)
+            throw FormatError(quoteForMessage(text) + " вне диапазона целых чисел");
+    }
+    if (negative)
+        value = -value;
+    if (value > 2147483647LL)
+        throw FormatError(quoteForMessage(text) + " вне диапазона целых чисел");
+    return static_cast<std::int32_t>(value);
+}
+
+} // namespace
+
+std::string formatInBase(std::uint64_t v, int base)
+{
+    checkBase(base);
+    if (v == 0)
+        return "0";
+    std::string out;
+    const auto b = static_cast<std::uint64_t>(base);
+    for (; v > 0; v /= b)
+        out += kDigits[v % b];
+    std::reverse(out.begin(), out.end());
+    return out;
+}
+
+std::int64_t parseInBase(const std::string& digits, int base)
+{
+    checkBase(base);
+    std::uint64_t result = 0;
+    const auto b = static_cast<std::uint64_t>(base);
+    for (char c : digits) {
+        char u = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        const char* at = std::find(kDigits, kDigits + 36, u);
+        if (at == kDigits + 36 || at - kDigits >= base)
+            throw FormatError(std::string("Invalid character '") + c + "'");
+        result = result * b + static_cast<std::uint64_t>(at - kDigits);
+    }
+    return static_cast<std::int64_t>(result);
+}
+
+int readBaseField(const std::string& text)
+{
+    // The base travels as one byte: only the low eight bits count.
+    return static_cast<int>(static_cast<std::uint32_t>(readInt32(text)) & 0xFFu);
+}
+
+std::string decimalToBase(const std::string& numberText, const std::string& baseText)
+{
+    const int base = readBaseField(baseText);
+    const std::int32_t number = readInt32(numberText);
+    checkBase(base);
+    if (number < 0)
+        throw FormatError("Отрицательное число нельзя перевести в другую базу");
+    return formatInBase(static_cast<std::uint64_t>(number), base);
+}
+
+std::string baseToDecimal(const std::string& numberText, const std::string& baseText)
+{
+    const int base = readBaseField(baseText);
+    std::string_view digits = trimmed(numberText);
+    checkBase(base);
+    if (digits.empty())
+        throw FormatError("Не указано число");
+    return std::to_string(parseInBase(std::string(digits), base));
+}
+
+} // namespace zuk::calc

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zuk::calc {
+
+// The unit converter's conversions, named by their exact UTF-8 texts.
+
+// The names the converter's list shows, in their order.
+const std::vector<std::string>& unitConversionNames();
+
+// True when name (listed or not) names a conversion.
+bool isUnitConversion(const std::string& name);
+
+// x converted by the named conversion; 0 when the name names none, as the
+// converter window shows it.
+long double convertUnits(const std::string& name, long double x);
+
+// The converter's whole action on texts: reads numberText with the given
+// decimal separator, converts and writes the result in the general format.
+// Throws zuk::FormatError for a number that does not parse or a name that
+// names no conversion.
+std::string convertUnitsText(const std::string& numberText, const std::string& name,
+                             char decimalSeparator);
+
+} // namespace zuk::calc
