@@ -323,9 +323,18 @@ void CdreamEditor::ApplySettings()
 
 void CdreamEditor::ApplyColorsToAll()
 {
-    if (!active())
+    Ted* current = active();
+    if (!current)
         return;
+    // The settings dialog calls this while documents are open: the working code
+    // page and the modified flag of the active document are its own, not the
+    // settings' (losing the flag would close unsaved work without a question).
+    const std::string charset = current->charset();
+    const bool modified = current->modified();
     ApplySettings();
+    if (current->charset() != charset)
+        current->setCharset(charset);
+    current->setModified(modified);
     for (Ted* t : documents())
         t->applyColours();
 }

@@ -359,6 +359,8 @@ void Ted::restyle()
     m_control->setCaretForegroundColor(fg);
     m_control->setSelectionForegroundColor(toQColor(s.SelFontColor, Qt::white));
     m_control->setSelectionBackgroundColor(toQColor(s.SelBGColor, Qt::black));
+    const TextStyle* url = findStyle(m_styles, TokenClass::Url);
+    m_control->setUrlColour(url ? toQColor(url->fore, Qt::blue) : QColor(Qt::blue));
     const TextStyle* bp = findStyle(m_styles, TokenClass::BreakPoint);
     m_control->setMarkerBackgroundColor(bp ? toQColor(bp->back, Qt::red) : QColor(Qt::red), kBreakpointLine);
     m_control->setMarkerForegroundColor(bp ? toQColor(bp->fore, Qt::white) : QColor(Qt::white), kBreakpointLine);

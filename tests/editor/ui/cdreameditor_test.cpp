@@ -388,4 +388,14 @@ TEST_F(EditorFixture, SettingsApplyToEveryWindow)
     m_editor->ApplyTextStyles();
     EXPECT_EQ(b->textStyles().size(), 17u);
     EXPECT_EQ(b->textStyles().front().fore, m_settings.FontColor);
+
+    // New colours keep the active document's code page and its unsaved state.
+    m_editor->SetCharset("koi");
+    m_editor->SetAllText("\xD1");
+    m_settings.FontColor = 0x0000FF;
+    m_editor->ApplyColorsToAll();
+    EXPECT_EQ(m_editor->GetCharset(), "koi");
+    EXPECT_TRUE(m_editor->GetModified());
+    EXPECT_EQ(b->control()->text(), QString::fromUtf8("я"));
+    EXPECT_EQ(b->textStyles().size(), 17u);
 }
