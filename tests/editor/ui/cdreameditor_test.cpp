@@ -228,11 +228,11 @@ TEST_F(EditorFixture, ScrollingIsClamped)
 
 TEST_F(EditorFixture, InsertAtCaretFillsBlanksBeyondTheLineEnd)
 {
-    m_settings.CurBeyondEOL = true;
     Ted* t = newDocument();
     m_editor->SetAllText("ab\r\ncd");
     EXPECT_FALSE(m_editor->InsertAtCaret(""));
     auto* c = t->control();
+    c->SendScintilla(QsciScintilla::SCI_SETVIRTUALSPACEOPTIONS, QsciScintilla::SCVS_USERACCESSIBLE);
     c->SendScintilla(QsciScintilla::SCI_SETEMPTYSELECTION, 2UL);
     c->SendScintilla(QsciScintilla::SCI_SETSELECTIONNCARETVIRTUALSPACE, 0UL, 3L);
     c->SendScintilla(QsciScintilla::SCI_SETSELECTIONNANCHORVIRTUALSPACE, 0UL, 3L);
