@@ -203,21 +203,15 @@ void Ted::duplicateSel()
     m_control->replaceSelectionBytes(block);
 }
 
-bool Ted::modified() const { return m_control->isModified(); }
+bool Ted::modified() const { return m_forcedModified || m_control->isModified(); }
 
 void Ted::setModified(bool on)
 {
-    if (!on) {
+    // Scintilla only knows "unmodified since the save point"; a flag set from
+    // outside stays until it is cleared from outside.
+    m_forcedModified = on;
+    if (!on)
         m_control->setModified(false);
-        return;
-    }
-    if (m_control->isModified())
-        return;
-    // Scintilla has no "set modified": an empty undoable change does it.
-    m_control->SendScintilla(QsciScintilla::SCI_BEGINUNDOACTION);
-    m_control->SendScintilla(QsciScintilla::SCI_INSERTTEXT, 0UL, " ");
-    m_control->SendScintilla(QsciScintilla::SCI_DELETERANGE, 0UL, 1L);
-    m_control->SendScintilla(QsciScintilla::SCI_ENDUNDOACTION);
 }
 
 // --- what the window carries -------------------------------------------------

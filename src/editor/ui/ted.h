@@ -154,6 +154,7 @@ private:
     QPointer<QsciLexer> m_schemeLexer;
     QString m_modifiedQuestion;
     bool m_shiftSelect = false;
+    bool m_forcedModified = false;
 
     std::array<QsciLexer*, 9> m_builtinLexers{};
     QsciLexer* m_lexer = nullptr; // the chosen highlighter, shown when colour syntax is on
