@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QImage>
 
 using namespace zuk::editor;
 
@@ -237,4 +238,57 @@ TEST_F(EditorFixture, CopyOnSelectCopiesAfterShiftArrows)
     press(Qt::Key_Right, Qt::ShiftModifier);
     press(Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("he"));
+}
+
+TEST_F(EditorFixture, FillsAndSeparatorsPaintOverTheText)
+{
+    Ted* t = newDocument();
+    m_editor->SetAllText("a\r\nb\r\nc");
+    const QImage plain = t->control()->viewport()->grab().toImage();
+    const QPoint probe(plain.width() - 5, plain.height() - 5);
+    EXPECT_EQ(QColor(plain.pixel(probe)), QColor(Qt::white));
+
+    m_settings.EditorFill.FillOption = 2;
+    m_settings.EditorFill.GradientColor1 = 0x0000FF; // red
+    m_settings.EditorFill.GradientColor2 = 0x0000FF;
+    m_editor->ApplyBackground();
+    const QImage filled = t->control()->viewport()->grab().toImage();
+    EXPECT_EQ(QColor(filled.pixel(probe)), QColor(Qt::red));
+
+    QTemporaryDir dir;
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    const QString path = dir.filePath(QStringLiteral("wall.bmp"));
+    ASSERT_TRUE(picture.save(path));
+    m_settings.EditorFill.FillOption = 1;
+    m_settings.EditorFill.Wallpaper = path.toStdString();
+    for (uint8_t mode : {1, 3}) {
+        m_settings.EditorFill.WallpaperMode = mode;
+        m_editor->ApplyBackgroundToAll();
+        EXPECT_EQ(m_settings.EditorFill.FillOption, 1);
+        EXPECT_EQ(QColor(t->control()->viewport()->grab().toImage().pixel(probe)), QColor(Qt::green)) << int(mode);
+    }
+
+    m_settings.Lined = true;
+    m_settings.EditLineSepStyle = 0;
+    m_editor->ApplyLineSeparatorsToAll();
+    EXPECT_TRUE(t->control()->lineSeparators());
+    t->control()->viewport()->grab(); // paints without a fault
+}
+
+TEST_F(EditorFixture, AddressesAreMarkedWhenUrlHighlightingIsOn)
+{
+    Ted* t = newDocument();
+    m_editor->SetAllText("see http://x.ru/a now");
+    auto marked = [t](long pos) { return t->control()->SendScintilla(QsciScintilla::SCI_INDICATORVALUEAT, 8UL, pos) != 0; };
+    EXPECT_FALSE(marked(4));
+    m_settings.BHU = true;
+    t->activate();
+    EXPECT_FALSE(marked(3));
+    EXPECT_TRUE(marked(4));
+    EXPECT_TRUE(marked(16));
+    EXPECT_FALSE(marked(17));
+    m_settings.BHU = false;
+    t->activate();
+    EXPECT_FALSE(marked(4));
 }
