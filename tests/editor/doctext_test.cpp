@@ -55,12 +55,12 @@ TEST(SyntaxTable, ExtensionsChooseTheBuiltInHighlighter)
     };
     for (const Case& c : cases) {
         const auto* s = builtinForFileName(c.file);
-        if (c.display == nullptr)
+        if (c.display == nullptr) {
             EXPECT_EQ(s, nullptr) << c.file;
-        else
+        } else {
             ASSERT_NE(s, nullptr) << c.file;
-        if (s && c.display)
             EXPECT_STREQ(s->displayName, c.display) << c.file;
+        }
     }
     EXPECT_STREQ(builtinByDisplayName("SQL")->internalName, "SqlParser1");
     EXPECT_EQ(syntaxDisplayName("JavaScriptParser1"), "Java Script");

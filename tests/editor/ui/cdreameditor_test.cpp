@@ -62,6 +62,14 @@ TEST_F(EditorFixture, WorkTextIsTheWholeTextOrTheSelection)
     m_editor->PutWorkText("XY");
     EXPECT_EQ(m_editor->GetAllText(), "aXYd\r\n");
 
+    // A column block: its pieces joined by CR LF, no final break.
+    m_editor->SetAllText("abc\r\ndef\r\nghi");
+    auto* c = t->control();
+    c->SendScintilla(QsciScintilla::SCI_SETRECTANGULARSELECTIONANCHOR, 1UL);
+    c->SendScintilla(QsciScintilla::SCI_SETRECTANGULARSELECTIONCARET, 12UL);
+    EXPECT_EQ(m_editor->GetSelText(), "b\r\ne\r\nh");
+    EXPECT_EQ(m_editor->GetSelLines(), (LineList{"b", "e", "h"}));
+
     t->control()->setCursorPosition(0, 0);
     m_editor->PutWorkText("");
     EXPECT_EQ(m_editor->GetAllText(), "");
@@ -138,8 +146,9 @@ TEST_F(EditorFixture, LoadTextChoosesTheHighlighterByExtension)
         EXPECT_EQ(m_editor->GetFileName(), c.file);
         EXPECT_EQ(m_box->currentText(), QString::fromLatin1(c.shown)) << c.file;
         EXPECT_EQ(t->hasHighlighter(), c.stored != nullptr) << c.file;
-        if (c.stored)
+        if (c.stored) {
             EXPECT_EQ(t->syntaxName(), c.stored);
+        }
         EXPECT_FALSE(m_settings.HighlightListUpdating);
     }
 }

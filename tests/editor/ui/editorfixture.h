@@ -64,7 +64,7 @@ protected:
     void type(const QString& text)
     {
         for (const QChar c : text)
-            press(c.unicode() < 128 ? QChar(c).toUpper().unicode() : Qt::Key_unknown, Qt::NoModifier, QString(c));
+            press(c.unicode() < 128 ? int(c.toUpper().unicode()) : int(Qt::Key_unknown), Qt::NoModifier, QString(c));
     }
 
     zuk::app::RConnectionTable m_settings;
