@@ -4,9 +4,9 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <Qsci/qscilexersql.h>
 
@@ -190,7 +190,8 @@ TEST_F(EditorFixture, StatusKindsReachTheirTargetsAndOthersDoNothing)
     newDocument();
     m_tabs.clear();
     bool updatingSeen = false;
-    QObject::connect(m_box.get(), &QComboBox::currentIndexChanged, [&] { updatingSeen = m_settings.HighlightListUpdating; });
+    QObject::connect(m_box.get(), &QComboBox::currentIndexChanged,
+                     [&] { updatingSeen = m_settings.HighlightListUpdating; });
     const QString p0 = m_panels[0], p1 = m_panels[1];
     const int boxIndex = m_box->currentIndex();
 
@@ -328,7 +329,8 @@ TEST_F(EditorFixture, ClosingAModifiedDocumentAsksUnlessTheProgramIsClosing)
         box->button(QMessageBox::No)->click();
     });
     window->close();
-    EXPECT_EQ(asked, QString::fromUtf8("Файл был изменен после сохранения. Вы хотите закрыть его?"));
+    EXPECT_EQ(asked,
+              QString::fromUtf8("Файл был изменен после сохранения. Вы хотите закрыть его?"));
     EXPECT_EQ(m_editor->DocumentCount(), 1);
     EXPECT_EQ(m_closed, 0);
 

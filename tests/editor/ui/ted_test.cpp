@@ -3,9 +3,9 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QMenu>
 #include <QTemporaryDir>
-#include <QImage>
 
 using namespace zuk::editor;
 
@@ -17,9 +17,9 @@ TEST_F(EditorFixture, TypedLettersAreStoredInTheWorkingCodePage)
         std::string stored;
     };
     const Case cases[] = {
-        {"koi", "я", "\xD1"},     {"koi", "ё", "\xA3"}, {"koi", "Ё", "\xB3"}, {"koi", "7", "7"},
-        {"dos", "Р", "\x90"},     {"dos", "р", "\xE0"}, {"win", "я", "\xFF"}, {"win", "€", "\x88"},
-        {"win", "中", "?"},       {"koi", "Ab", "Ab"},
+        {"koi", "я", "\xD1"}, {"koi", "ё", "\xA3"}, {"koi", "Ё", "\xB3"}, {"koi", "7", "7"},
+        {"dos", "Р", "\x90"}, {"dos", "р", "\xE0"}, {"win", "я", "\xFF"}, {"win", "€", "\x88"},
+        {"win", "中", "?"},   {"koi", "Ab", "Ab"},
     };
     for (const Case& c : cases) {
         newDocument();
@@ -56,7 +56,8 @@ TEST_F(EditorFixture, TabTypesBlanksAndIsAlwaysSwallowed)
         newDocument();
         m_editor->SetAllText("");
         press(Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
-        EXPECT_EQ(m_editor->GetAllText(), spaces ? std::string(static_cast<size_t>(spaces), ' ') + "\r\n" : "")
+        EXPECT_EQ(m_editor->GetAllText(),
+                  spaces ? std::string(static_cast<size_t>(spaces), ' ') + "\r\n" : "")
             << spaces;
     }
 }
@@ -180,11 +181,26 @@ TEST_F(EditorFixture, BookmarksAndBreakpointsToggle)
     EXPECT_EQ(t->control()->markersAtLine(1), 0u);
 
     // The menu items carry the component names the language files use.
-    for (const char* name : {"mniCopy", "mniPaste", "mniCut", "mniWindowsCharset", "mniKOI8RCharset", "mniDOSCharset",
-                             "mniTogglebreakpoint", "mniSetLocalBookmark9", "mniGotoLocalBookmark1",
-                             "mniDelLocalBookmark5", "mniAutoIdent", "mniSelModeStream", "mniSelModeBlock",
-                             "mniEOLWindows", "mniEOLUNIX", "mniEOLMAC", "mniOpenSelectedFile",
-                             "mniViewSelectedFile", "mniInternalViewer", "mniShellOpenAs"})
+    for (const char* name : {"mniCopy",
+                             "mniPaste",
+                             "mniCut",
+                             "mniWindowsCharset",
+                             "mniKOI8RCharset",
+                             "mniDOSCharset",
+                             "mniTogglebreakpoint",
+                             "mniSetLocalBookmark9",
+                             "mniGotoLocalBookmark1",
+                             "mniDelLocalBookmark5",
+                             "mniAutoIdent",
+                             "mniSelModeStream",
+                             "mniSelModeBlock",
+                             "mniEOLWindows",
+                             "mniEOLUNIX",
+                             "mniEOLMAC",
+                             "mniOpenSelectedFile",
+                             "mniViewSelectedFile",
+                             "mniInternalViewer",
+                             "mniShellOpenAs"})
         EXPECT_NE(t->menuAction(QString::fromLatin1(name)), nullptr) << name;
     t->menuAction(QStringLiteral("mniKOI8RCharset"))->trigger();
     EXPECT_EQ(m_editor->GetCharset(), "koi");
@@ -266,7 +282,9 @@ TEST_F(EditorFixture, FillsAndSeparatorsPaintOverTheText)
         m_settings.EditorFill.WallpaperMode = mode;
         m_editor->ApplyBackgroundToAll();
         EXPECT_EQ(m_settings.EditorFill.FillOption, 1);
-        EXPECT_EQ(QColor(t->control()->viewport()->grab().toImage().pixel(probe)), QColor(Qt::green)) << int(mode);
+        EXPECT_EQ(QColor(t->control()->viewport()->grab().toImage().pixel(probe)),
+                  QColor(Qt::green))
+            << int(mode);
     }
 
     m_settings.Lined = true;
@@ -280,7 +298,9 @@ TEST_F(EditorFixture, AddressesAreMarkedWhenUrlHighlightingIsOn)
 {
     Ted* t = newDocument();
     m_editor->SetAllText("see http://x.ru/a now");
-    auto marked = [t](long pos) { return t->control()->SendScintilla(QsciScintilla::SCI_INDICATORVALUEAT, 8UL, pos) != 0; };
+    auto marked = [t](long pos) {
+        return t->control()->SendScintilla(QsciScintilla::SCI_INDICATORVALUEAT, 8UL, pos) != 0;
+    };
     EXPECT_FALSE(marked(4));
     m_settings.BHU = true;
     t->activate();
