@@ -372,6 +372,7 @@ void Ted::restyle()
             shown->setPaper(ts && !ts->useControlBack ? toQColor(ts->back, bg) : bg, style);
         }
     }
+    m_control->setGutterFill(m_control->gutterFill()); // a style reset also resets the margins
     m_control->setCaretForegroundColor(fg);
     m_control->setSelectionForegroundColor(toQColor(s.SelFontColor, Qt::white));
     m_control->setSelectionBackgroundColor(toQColor(s.SelBGColor, Qt::black));

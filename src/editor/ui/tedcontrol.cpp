@@ -109,7 +109,8 @@ void TedControl::setTextFill(const AreaFill& fill)
 
 void TedControl::setGutterFill(const AreaFill& fill)
 {
-    m_gutterFill = fill;
+    if (&fill != &m_gutterFill)
+        m_gutterFill = fill;
     if (fill.kind == AreaFill::Kind::Plain)
         setMarginsBackgroundColor(fill.colour1);
     else if (fill.kind == AreaFill::Kind::Gradient)

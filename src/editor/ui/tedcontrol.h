@@ -52,6 +52,7 @@ public:
 
     void setTextFill(const AreaFill& fill);
     void setGutterFill(const AreaFill& fill);
+    const AreaFill& gutterFill() const { return m_gutterFill; }
     void setLineSeparators(bool on, int penStyle);
     bool lineSeparators() const { return m_separators; }
     void setUrlHighlight(bool on);

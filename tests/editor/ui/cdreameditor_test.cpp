@@ -382,6 +382,16 @@ TEST_F(EditorFixture, SettingsApplyToEveryWindow)
         EXPECT_EQ(t->control()->marginWidth(1), 30);
         EXPECT_EQ(t->control()->marginWidth(0), 0);
     }
+    // The plain gutter colour survives a font change, which resets the styles.
+    m_settings.GutterFill.FillOption = 0;
+    m_settings.GutterFill.SimpleColor = 0x00FF00;
+    m_editor->ApplyGutterToAll();
+    m_editor->SetCharset("koi");
+    EXPECT_EQ(b->control()->SendScintilla(QsciScintilla::SCI_STYLEGETBACK,
+                                          QsciScintilla::STYLE_LINENUMBER),
+              0x00FF00);
+    m_editor->SetCharset("win");
+
     m_settings.EditorFill.FillOption = 1;
     m_settings.EditorFill.Wallpaper = "/nonexistent/picture.bmp";
     m_editor->ApplyBackgroundToAll();
