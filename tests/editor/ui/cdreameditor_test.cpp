@@ -420,3 +420,36 @@ TEST_F(EditorFixture, SettingsApplyToEveryWindow)
     EXPECT_EQ(b->control()->text(), QString::fromUtf8("я"));
     EXPECT_EQ(b->textStyles().size(), 17u);
 }
+
+TEST_F(EditorFixture, CaretWordAndBlockOperations)
+{
+    Ted* t = newDocument();
+    m_editor->SetAllText("hello \xF1\xEB\xEE\xE2\xEE\r\nxyz");
+    t->control()->setCursorPosition(0, 8);
+    EXPECT_EQ(m_editor->GetWordAtCaret(), "\xF1\xEB\xEE\xE2\xEE");
+    m_editor->SetCaretLine(1);
+    int line = -1, index = -1;
+    t->control()->getCursorPosition(&line, &index);
+    EXPECT_EQ(line, 1);
+    EXPECT_EQ(index, 1);
+    m_editor->MoveCaret('r');
+    m_editor->MoveCaret('u');
+    m_editor->MoveCaret('q');
+    t->control()->getCursorPosition(&line, &index);
+    EXPECT_EQ(line, 0);
+    EXPECT_EQ(index, 2);
+
+    t->control()->setSelection(1, 0, 1, 3);
+    EXPECT_TRUE(m_editor->HasSel());
+    m_editor->DuplicateSel();
+    EXPECT_TRUE(m_editor->SelEmpty());
+    EXPECT_EQ(m_editor->GetAllText(), "hello \xF1\xEB\xEE\xE2\xEE\r\nxyzxyz\r\n");
+    m_editor->SelectAll();
+    EXPECT_EQ(m_editor->GetSelText(), "hello \xF1\xEB\xEE\xE2\xEE\r\nxyzxyz");
+
+    // The Enter action keeps the indentation of the line.
+    m_editor->SetAllText("  ab");
+    t->control()->setCursorPosition(0, 4);
+    m_editor->ExecCommand("pressenter");
+    EXPECT_EQ(m_editor->GetAllText(), "  ab\r\n  \r\n");
+}
