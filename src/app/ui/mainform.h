@@ -1,0 +1,154 @@
+#pragma once
+
+#include "app/connectiontable.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QMdiArea;
+class QTimer;
+
+namespace zuk::io {
+class IniFile;
+}
+namespace zuk::editor::ui {
+class CdreamEditor;
+class TfmDox;
+} // namespace zuk::editor::ui
+
+namespace zuk::app::ui {
+
+class TDocumentTabs;
+class TInfoConsole;
+class TMainMenu;
+class TMainStatusBar;
+class TToolRow;
+
+// What the program entry hands the main window.
+struct StartupOptions {
+    QString home;       // --home DIR; empty when not given
+    QStringList files;  // file arguments; only the first is opened
+    QString executableDir; // folder of the running program; empty: the application's
+};
+
+// The main window: an MDI frame with the menu built from the command table,
+// the tool row, the tab strip below the document area and the status bar. It
+// owns the settings record, the editor interface object and the tool windows
+// for the whole run; its constructor runs the start-up sequence and its close
+// event the shut-down.
+class TMainForm final : public QMainWindow {
+public:
+    explicit TMainForm(StartupOptions options, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The tool windows made at program entry, after the main window, in order:
+    // the information console, the multi-replace window, the document-list
+    // window, the bookmark window and the find-in-files window. The
+    // multi-replace, bookmark and find-in-files windows belong to their own
+    // parts and are added there.
+    void createToolWindows();
+
+    RConnectionTable& settings() { return m_settings; }
+    editor::ui::CdreamEditor& editor() { return *m_editor; }
+    TMainMenu& mainMenu() { return *m_menu; }
+    TMainStatusBar& mainStatusBar() { return *m_status; }
+    TToolRow& toolRow() { return *m_toolRow; }
+    TDocumentTabs& documentTabs() { return *m_tabs; }
+    QMdiArea& mdiArea() { return *m_mdi; }
+    TInfoConsole* infoConsole() { return m_console; }
+    editor::ui::TfmDox* documentListWindow() { return m_dox; }
+    io::IniFile& ini() { return *m_ini; }
+
+    // The program folder and the parts folder, UTF-8, with a trailing '/'.
+    QString programFolder() const { return m_programFolder; }
+    QString partsFolder() const { return m_programFolder + QStringLiteral("Engine/Parts/"); }
+
+    // The menu item with this component name, or nullptr.
+    QAction* command(const QString& name) const;
+
+    // The command wrapper: runs the handler of a built command when what it
+    // needs (a document, a selection) is there, and otherwise does nothing.
+    // A zuk::ZukError ends the command and its message is shown in the status
+    // bar; nothing is thrown out of here. Returns whether the handler ran.
+    bool runCommand(const QString& name);
+
+    // Adds a command handler. Later parts register theirs here and enable the
+    // menu item; the table row says what the wrapper checks first.
+    void setHandler(const QString& name, std::function<void()> handler);
+
+    // Document operations.
+    void NewFile();
+    // Opens a file as a new document. A missing file does nothing; one already
+    // open is refused with a message; a read failure shows the reason when
+    // `reportFailure` is set.
+    bool OpenFile(const QString& path, bool reportFailure = true);
+    int documentCount() const;
+    // The document names (window captions) from the last window in window
+    // order to the first: the active document comes last.
+    QStringList documentNamesForLastFiles() const;
+
+    // The first-activation handler; runs once, on the first activation.
+    void FormActivate();
+
+    // Writes the shortcut file, the settings and the enabled-extension list.
+    void SaveSettings();
+
+    // Sets the captions of the ten date/time items from the current time.
+    void setDateCaptions();
+
+    // Test hook: answers the questions the shut-down would ask. Without it the
+    // questions are real message boxes.
+    std::function<bool(const QString& question)> confirmHook;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildWindow();
+    void runStartup();
+    void wireCommands();
+    void wireToolRow();
+    void applyWindowGeometry();
+    void applyShortcutFile();
+    void updateLoadPanel();
+    void loadLastFiles();
+    void showQuotation();
+    bool confirm(const QString& question, bool warning);
+    bool confirmDiscardUnsaved();
+    void writeShutdownState();
+    void writeLastFiles();
+    void refreshOpenFileList();
+    void selectTabByName(const std::string& name);
+    void showCommandError(const QString& message);
+
+    StartupOptions m_options;
+    RConnectionTable m_settings;
+    QString m_programFolder;
+    std::unique_ptr<io::IniFile> m_ini;
+    std::unique_ptr<editor::ui::CdreamEditor> m_editor;
+
+    QMdiArea* m_mdi = nullptr;
+    TDocumentTabs* m_tabs = nullptr;
+    TMainMenu* m_menu = nullptr;
+    TToolRow* m_toolRow = nullptr;
+    TMainStatusBar* m_status = nullptr;
+    QTimer* m_statusTimer = nullptr;
+    QPointer<TInfoConsole> m_console;
+    QPointer<editor::ui::TfmDox> m_dox;
+
+    QHash<QString, std::function<void()>> m_handlers;
+    QStringList m_openFiles;        // full paths of documents opened from files
+    std::vector<std::string> m_enabledExts; // enabled_exts.txt, Windows-1251 lines as read
+    bool m_busy = false;
+    bool m_shutDown = false;
+};
+
+} // namespace zuk::app::ui

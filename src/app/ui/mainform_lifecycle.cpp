@@ -1,0 +1,389 @@
+// Start-up, first activation and shut-down of the main window.
+
+#include "app/ui/mainform.h"
+
+#include "app/ui/crashhandler.h"
+#include "app/ui/documenttabs.h"
+#include "app/ui/infoconsole.h"
+#include "app/ui/mainmenu.h"
+#include "app/ui/mainstatusbar.h"
+#include "app/ui/startupsupport.h"
+#include "app/ui/toolrow.h"
+#include "base/zukerror.h"
+#include "codepages/charsets.h"
+#include "editor/ui/dreameditor.h"
+#include "editor/ui/doxwindow.h"
+#include "io/inifile.h"
+#include "io/linesfile.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QTimer>
+
+#include <cmath>
+
+namespace zuk::app::ui {
+
+namespace {
+
+std::string toWin(const QString& s)
+{
+    return codepages::utf8ToWin(s.toStdString());
+}
+
+QString fromWin(const std::string& s)
+{
+    return QString::fromStdString(codepages::winToUtf8(s));
+}
+
+std::string local(const QString& path)
+{
+    return path.toStdString();
+}
+
+// n / 100 * percent, rounded to the nearest integer with halves to even.
+int percentOf(int n, int percent)
+{
+    return static_cast<int>(std::nearbyint(n / 100.0 * percent));
+}
+
+QSize screenSize()
+{
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        return s->geometry().size();
+    return {1024, 768};
+}
+
+} // namespace
+
+// Start-up, in order. The steps that belong to parts not present yet (note
+// tables, external programs, keyboard layouts, text styles, schemes, the
+// input/output engine, plug-ins, the language file, transliteration, the
+// backup timer, snippets, colour styles, the file history, the feedback
+// pictures, the colour-picker colours and toolbars) are added by those parts
+// at their place in this sequence.
+void TMainForm::runStartup()
+{
+    m_busy = true;
+    m_settings.Closing = false;
+    m_settings.HighlightListUpdating = false;
+    m_settings.SnippetsChanged = true;
+
+    // Working folders.
+    QString exeDir = m_options.executableDir;
+    if (exeDir.isEmpty())
+        exeDir = QCoreApplication::applicationDirPath();
+    m_programFolder = resolveProgramFolder(m_options.home, exeDir);
+    fillFolderFields(m_settings, local(m_programFolder));
+
+    // The enabled-extension list.
+    m_enabledExts = readListIfPresent(local(partsFolder() + QStringLiteral("enabled_exts.txt")));
+
+    // The highlighting list: the built-in highlighters, the schemes, No.
+    m_toolRow->fillSyntaxList({});
+
+    setAcceptDrops(true);
+
+    // zuk.ini: created empty when missing, then read.
+    const QString iniPath = m_programFolder + QStringLiteral("zuk.ini");
+    if (!QFileInfo::exists(iniPath)) {
+        QFile f(iniPath);
+        f.open(QIODevice::WriteOnly);
+    }
+    m_ini = std::make_unique<io::IniFile>(local(iniPath));
+
+    m_settings.FirstActivation = true;
+    m_settings.UntitledCounter = -1;
+
+    const QSize screen = screenSize();
+    loadSettings(*m_ini, m_settings, screen.width(), screen.height(), local(m_programFolder));
+
+    m_statusTimer->setInterval(std::max(100, m_settings.CPUStatus_update));
+    if (m_settings.CPUStatus_enable || m_settings.DisplayMemStatus)
+        m_statusTimer->start();
+    if (QAction* a = command(QStringLiteral("mniAscroll")))
+        a->setChecked(m_settings.AutoscrollActive);
+    command(QStringLiteral("mwordwrap"))->setChecked(m_settings.WordWrap);
+    command(QStringLiteral("mniCopyOnSelect"))->setChecked(m_settings.CopyOnSelect);
+    applyWindowGeometry();
+    m_toolRow->setVisible(m_settings.show_topbar);
+    m_status->setVisible(m_settings.show_statusbar);
+
+    setWindowTitle(QStringLiteral("Zuk ") + QStringLiteral(ZUK_VERSION));
+
+    // The editor interface object. It makes no editing control until the
+    // first document exists, which keeps start-up short.
+    editor::ui::EditorHost host;
+    host.mainWindow = this;
+    host.mdiArea = m_mdi;
+    host.syntaxBox = m_toolRow->cbSyntax();
+    host.setStatusPanel = [this](int panel, const QString& text) { m_status->setPanel(panel, text); };
+    host.closeMainWindow = [this] { close(); };
+    host.documentClosed = [this](editor::ui::Ted*) {
+        m_tabs->sync();
+        refreshOpenFileList();
+    };
+    editor::HostCallbacks callbacks;
+    callbacks.activateTab = [this](const std::string& name) { selectTabByName(name); };
+    callbacks.openFile = [this](const std::string& path) { OpenFile(QString::fromStdString(path), false); };
+    callbacks.keySound = [](char) {};
+    m_editor = std::make_unique<editor::ui::CdreamEditor>(host, m_settings, callbacks);
+
+    // Date captions, then the shortcut file (it matches the captions as shown).
+    setDateCaptions();
+    applyShortcutFile();
+}
+
+void TMainForm::createToolWindows()
+{
+    m_console = new TInfoConsole(this);
+    // The multi-replace window comes here.
+    m_dox = new editor::ui::TfmDox(*m_editor, m_settings, *m_ini, this);
+    // The bookmark window and the find-in-files window come here.
+    m_busy = false;
+}
+
+void TMainForm::applyWindowGeometry()
+{
+    const QSize screen = screenSize();
+    const int top = m_ini->readInt("Main", "Top", 1);
+    const int left = m_ini->readInt("Main", "Left", 1);
+    const int w = m_ini->readInt("Main", "W", percentOf(screen.width(), 90));
+    const int h = m_ini->readInt("Main", "H", percentOf(screen.height(), 90));
+    move(left, top);
+    resize(std::max(w, 100), std::max(h, 100));
+}
+
+void TMainForm::applyShortcutFile()
+{
+    const std::string path = local(partsFolder() + QStringLiteral("shortcuts.txt"));
+    QHash<QString, QString> byCaption;
+    try {
+        for (const auto& [caption, keys] : readShortcuts(path)) {
+            const QString c = fromWin(caption);
+            if (!byCaption.contains(c))
+                byCaption.insert(c, QString::fromStdString(keys));
+        }
+    } catch (const ZukError&) {
+        return; // an unreadable shortcut file leaves the built-in shortcuts
+    }
+    m_menu->applyShortcuts(byCaption);
+}
+
+void TMainForm::updateLoadPanel()
+{
+    const int cpu = m_settings.CPUStatus_enable ? cpuLoadPercent() : 0;
+    const int mem = m_settings.DisplayMemStatus ? memoryLoadPercent() : 0;
+    m_status->setPanel(2, TMainStatusBar::loadText(m_settings.CPUStatus_enable, cpu,
+                                                   m_settings.DisplayMemStatus, mem));
+}
+
+void TMainForm::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_settings.FirstActivation)
+        // Let the activation finish before documents and boxes appear.
+        QTimer::singleShot(0, this, &TMainForm::FormActivate);
+}
+
+void TMainForm::FormActivate()
+{
+    if (!m_settings.FirstActivation)
+        return;
+    m_settings.FirstActivation = false;
+    if (!m_options.files.isEmpty())
+        OpenFile(m_options.files.first(), true);
+    loadLastFiles();
+    showQuotation();
+}
+
+bool TMainForm::OpenFile(const QString& path, bool reportFailure)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir())
+        return false;
+    const QString full = info.absoluteFilePath();
+    for (const QString& open : m_openFiles) {
+        if (open.compare(full, Qt::CaseInsensitive) == 0) {
+            QMessageBox::information(this, windowTitle(),
+                                     QString::fromUtf8("Нельзя открыть уже открытый файл"));
+            return false;
+        }
+    }
+    std::vector<std::string> lines;
+    try {
+        lines = io::readLinesFile(local(full));
+    } catch (const ZukError& e) {
+        if (reportFailure)
+            QMessageBox::warning(this, windowTitle(), QString::fromUtf8(e.what()));
+        return false;
+    }
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    m_openFiles << full;
+    m_editor->NewDocument();
+    m_editor->ApplyTextStyles();
+    m_editor->ApplySettings();
+    m_editor->LoadText(local(full), text);
+    m_editor->SetModified(false);
+    m_editor->SetHasFile(true);
+    m_editor->ApplyBackground();
+    m_tabs->sync();
+    return true;
+}
+
+void TMainForm::loadLastFiles()
+{
+    if (!m_settings.LoadLastFiles)
+        return;
+    for (const std::string& line : readListIfPresent(local(partsFolder() + QStringLiteral("lastfiles.txt"))))
+        if (!line.empty())
+            OpenFile(QString::fromStdString(line), false);
+}
+
+void TMainForm::showQuotation()
+{
+    if (!m_settings.showmagik)
+        return;
+    const QString path = partsFolder() + QStringLiteral("quotes/") + fromWin(m_settings.current_quotefile);
+    std::string text;
+    try {
+        if (!QFileInfo::exists(path))
+            return;
+        text = readWholeFile(local(path));
+    } catch (const ZukError&) {
+        return;
+    }
+    const std::vector<std::string> items = cutQuotation(text);
+    if (items.size() < 3)
+        return;
+    const int index = 2 + QRandomGenerator::global()->bounded(static_cast<int>(items.size()) - 2);
+    QMessageBox::information(this, windowTitle(), fromWin(items[static_cast<size_t>(index)]));
+}
+
+bool TMainForm::confirm(const QString& question, bool warning)
+{
+    if (confirmHook)
+        return confirmHook(question);
+    const auto answer = warning ? QMessageBox::warning(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                                : QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return answer == QMessageBox::Yes;
+}
+
+// Saving files is not part of the program yet, so leaving with modified
+// documents would throw the changes away without a word. Ask once, naming them.
+bool TMainForm::confirmDiscardUnsaved()
+{
+    QStringList modified;
+    for (int i = 0; i < documentCount(); ++i)
+        if (m_editor->GetModifiedOf(i))
+            modified << QString::fromStdString(m_editor->GetFileNameOf(i));
+    if (modified.isEmpty())
+        return true;
+    const QString question = QString::fromUtf8("Эти документы изменены и не сохранены:\n\n") +
+                             modified.join(QLatin1Char('\n')) +
+                             QString::fromUtf8("\n\nВыйти и потерять изменения?");
+    return confirm(question, true);
+}
+
+void TMainForm::SaveSettings()
+{
+    // The shortcut file first, from the whole menu tree.
+    std::vector<std::pair<std::string, std::string>> lines;
+    for (const auto& [caption, keys] : m_menu->shortcutLines())
+        lines.emplace_back(toWin(caption), keys.toStdString());
+    writeShortcuts(local(partsFolder() + QStringLiteral("shortcuts.txt")), lines);
+
+    // Check marks are the truth for the settings that mirror them.
+    m_settings.WordWrap = command(QStringLiteral("mwordwrap"))->isChecked();
+    m_settings.CopyOnSelect = command(QStringLiteral("mniCopyOnSelect"))->isChecked();
+    saveSettings(*m_ini, m_settings);
+
+    writeListFile(local(partsFolder() + QStringLiteral("enabled_exts.txt")), m_enabledExts);
+}
+
+void TMainForm::writeShutdownState()
+{
+    io::IniFile::Batch batch(*m_ini);
+    saveShutdownSettings(*m_ini, m_settings);
+    if (m_dox)
+        m_dox->saveGeometry(*m_ini);
+    const QRect g = normalGeometry();
+    m_ini->writeInt("Main", "Top", g.top());
+    m_ini->writeInt("Main", "Left", g.left());
+    m_ini->writeInt("Main", "W", g.width());
+    m_ini->writeInt("Main", "H", g.height());
+    m_ini->writeInt("Main", "ChildW", m_settings.ChildW);
+    m_ini->writeInt("Main", "ChildH", m_settings.ChildH);
+    if (documentCount() > 0) {
+        const QString dir = QFileInfo(QString::fromStdString(m_editor->GetFileName())).absolutePath();
+        m_ini->writeString("Main", "LastOpenDir", toWin(dir));
+        m_ini->writeString("Main", "LastSaveDir", toWin(dir));
+    }
+    batch.commit();
+}
+
+void TMainForm::writeLastFiles()
+{
+    std::vector<std::string> lines;
+    for (const QString& name : documentNamesForLastFiles())
+        lines.push_back(local(name));
+    io::writeLinesFile(local(partsFolder() + QStringLiteral("lastfiles.txt")), lines);
+}
+
+// Shut-down, in order. Each writing step is guarded on its own: a folder that
+// cannot be written must not keep the program from closing, nor skip the
+// steps after it.
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (m_shutDown) {
+        event->accept();
+        return;
+    }
+    if (m_settings.confirm_on_exit &&
+        !confirm(QString::fromUtf8("Вы и впрямь хотите энто сделать?"), true)) {
+        event->ignore();
+        return;
+    }
+    if (!confirmDiscardUnsaved()) {
+        event->ignore();
+        return;
+    }
+    m_statusTimer->stop();
+    m_settings.Closing = true;
+
+    auto guarded = [this](auto step) {
+        try {
+            step();
+        } catch (const ZukError& e) {
+            qWarning("%s", e.what());
+        }
+    };
+    guarded([this] { SaveSettings(); });
+    // The toolbar layout is saved here when SaveToolbarsOnExit is set.
+    guarded([this] { writeShutdownState(); });
+    // The preview copy and the external-program engine's temporary file are removed here.
+    guarded([this] { writeLastFiles(); });
+    // With autosave_on_exit, all documents are saved here.
+    for (QMdiSubWindow* w : m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder))
+        w->close();
+    // The file history goes into [Recent] here, then compilers.txt and klayouts.txt.
+    m_shutDown = true;
+    event->accept();
+}
+
+} // namespace zuk::app::ui
