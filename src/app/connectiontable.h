@@ -16,8 +16,8 @@ using Colour = int32_t;
 
 // Executable paths of the two preview browsers; the other three are kept unused.
 struct RBrowserPaths {
-    std::string ie;
-    std::string opera;
+    std::string ie = "/usr/bin/firefox";
+    std::string opera = "/usr/bin/opera";
     std::string spare1, spare2, spare3;
 };
 
@@ -70,7 +70,7 @@ struct RConnectionTable {
     int MRUItemsCount = 25;
     bool WordWrap = true;
     bool autosaveonpreview = false;
-    std::string imageeditor;
+    std::string imageeditor = "gimp";
     std::string imageviewer;
     bool text_styles_use_back_color = true;
     highlight::CMyTextStyles* TextStyles = nullptr;
@@ -85,7 +85,7 @@ struct RConnectionTable {
     bool do_crash_copy = false;
     bool DisplayMemStatus = true;
     bool BHU = false;
-    std::string Lang;
+    std::string Lang = "\xD0\xF3\xF1\xF1\xEA\xE8\xE9";  // "Русский": the built-in texts
     bool CopyOnSelect = false;
     bool ReplaceRecursive = false;
     std::string tidy_path;
@@ -105,7 +105,8 @@ struct RConnectionTable {
     bool Closing = false;
     bool HighlightListUpdating = false;
     uint8_t EditLineSepStyle = 2;  // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot
-    std::string current_quotefile;
+    std::string current_quotefile =
+        "\xF0\xF3\xF1\xF1\xEA\xE8\xE5 \xEF\xEE\xF1\xEB\xEE\xE2\xE8\xF6\xFB";  // "русские пословицы"
     std::string FontKOI8 = "Courier New", FontDOS = "Terminal", FontWIN = "Courier New";
     uint8_t KOI8Size = 10, DOSSize = 10, WINSize = 10;
     std::string TablesDir, TemplatesDir, PluginsDir, PartsDir, CStylesDir;
