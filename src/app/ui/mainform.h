@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/connectiontable.h"
+#include "app/settings.h"
+#include "platform/sysload.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -56,6 +58,8 @@ public:
     void createToolWindows();
 
     RConnectionTable& settings() { return m_settings; }
+    RSoundSettings& soundSettings() { return m_sound; }
+    RMainWindowProps& windowProps() { return m_props; }
     editor::ui::CdreamEditor& editor() { return *m_editor; }
     TMainMenu& mainMenu() { return *m_menu; }
     TMainStatusBar& mainStatusBar() { return *m_status; }
@@ -69,6 +73,8 @@ public:
     // The program folder and the parts folder, UTF-8, with a trailing '/'.
     QString programFolder() const { return m_programFolder; }
     QString partsFolder() const { return m_programFolder + QStringLiteral("Engine/Parts/"); }
+    // A file or folder under the parts folder, names matched without regard to case.
+    QString dataPath(const QString& relative) const;
 
     // The menu item with this component name, or nullptr.
     QAction* command(const QString& name) const;
@@ -131,6 +137,9 @@ private:
 
     StartupOptions m_options;
     RConnectionTable m_settings;
+    RSoundSettings m_sound;
+    RMainWindowProps m_props;
+    platform::CpuLoadMeter m_cpuMeter;
     QString m_programFolder;
     std::unique_ptr<io::IniFile> m_ini;
     std::unique_ptr<editor::ui::CdreamEditor> m_editor;

@@ -7,7 +7,12 @@
 #include "app/ui/infoconsole.h"
 #include "app/ui/mainmenu.h"
 #include "app/ui/mainstatusbar.h"
+#include "app/quotation.h"
+#include "app/settings.h"
+#include "app/shortcutfile.h"
 #include "app/ui/startupsupport.h"
+#include "platform/programfolder.h"
+#include "platform/sysload.h"
 #include "app/ui/toolrow.h"
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
@@ -27,11 +32,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
-#include <QRandomGenerator>
 #include <QScreen>
 #include <QTimer>
 
-#include <cmath>
+#include <optional>
 
 namespace zuk::app::ui {
 
@@ -50,12 +54,6 @@ QString fromWin(const std::string& s)
 std::string local(const QString& path)
 {
     return path.toStdString();
-}
-
-// n / 100 * percent, rounded to the nearest integer with halves to even.
-int percentOf(int n, int percent)
-{
-    return static_cast<int>(std::nearbyint(n / 100.0 * percent));
 }
 
 QSize screenSize()
@@ -84,11 +82,16 @@ void TMainForm::runStartup()
     QString exeDir = m_options.executableDir;
     if (exeDir.isEmpty())
         exeDir = QCoreApplication::applicationDirPath();
-    m_programFolder = resolveProgramFolder(m_options.home, exeDir);
-    fillFolderFields(m_settings, local(m_programFolder));
+    platform::ProgramFolderRequest request;
+    if (!m_options.home.isEmpty())
+        request.home = local(m_options.home);
+    request.executableFolder = local(exeDir);
+    const std::string program = platform::resolveProgramFolder(request);
+    m_programFolder = QString::fromStdString(program);
+    setWorkingFolders(m_settings, platform::workingFolders(program));
 
     // The enabled-extension list.
-    m_enabledExts = readListIfPresent(local(partsFolder() + QStringLiteral("enabled_exts.txt")));
+    m_enabledExts = readListIfPresent(local(dataPath(QStringLiteral("enabled_exts.txt"))));
 
     // The highlighting list: the built-in highlighters, the schemes, No.
     m_toolRow->fillSyntaxList({});
@@ -107,7 +110,7 @@ void TMainForm::runStartup()
     m_settings.UntitledCounter = -1;
 
     const QSize screen = screenSize();
-    loadSettings(*m_ini, m_settings, screen.width(), screen.height(), local(m_programFolder));
+    LoadSettings(*m_ini, m_settings, m_sound, m_props, screen.width(), screen.height(), program);
 
     m_statusTimer->setInterval(std::max(100, m_settings.CPUStatus_update));
     if (m_settings.CPUStatus_enable || m_settings.DisplayMemStatus)
@@ -145,6 +148,11 @@ void TMainForm::runStartup()
     applyShortcutFile();
 }
 
+QString TMainForm::dataPath(const QString& relative) const
+{
+    return QString::fromStdString(platform::resolveDataPath(local(partsFolder()), local(relative)));
+}
+
 void TMainForm::createToolWindows()
 {
     m_console = new TInfoConsole(this);
@@ -156,35 +164,30 @@ void TMainForm::createToolWindows()
 
 void TMainForm::applyWindowGeometry()
 {
-    const QSize screen = screenSize();
-    const int top = m_ini->readInt("Main", "Top", 1);
-    const int left = m_ini->readInt("Main", "Left", 1);
-    const int w = m_ini->readInt("Main", "W", percentOf(screen.width(), 90));
-    const int h = m_ini->readInt("Main", "H", percentOf(screen.height(), 90));
-    move(left, top);
-    resize(std::max(w, 100), std::max(h, 100));
+    move(m_props.Left, m_props.Top);
+    resize(std::max(m_props.W, 100), std::max(m_props.H, 100));
 }
 
 void TMainForm::applyShortcutFile()
 {
-    const std::string path = local(partsFolder() + QStringLiteral("shortcuts.txt"));
-    QHash<QString, QString> byCaption;
+    ShortcutTable table;
     try {
-        for (const auto& [caption, keys] : readShortcuts(path)) {
-            const QString c = fromWin(caption);
-            if (!byCaption.contains(c))
-                byCaption.insert(c, QString::fromStdString(keys));
-        }
+        table = ShortcutTable::load(local(dataPath(QStringLiteral("shortcuts.txt"))));
     } catch (const ZukError&) {
         return; // an unreadable shortcut file leaves the built-in shortcuts
     }
-    m_menu->applyShortcuts(byCaption);
+    if (table.empty())
+        return;
+    m_menu->applyShortcuts([&table](const QString& caption) -> QString {
+        const std::optional<std::string> keys = table.find(caption.toStdString());
+        return keys ? QString::fromStdString(*keys) : QString();
+    });
 }
 
 void TMainForm::updateLoadPanel()
 {
-    const int cpu = m_settings.CPUStatus_enable ? cpuLoadPercent() : 0;
-    const int mem = m_settings.DisplayMemStatus ? memoryLoadPercent() : 0;
+    const int cpu = m_settings.CPUStatus_enable ? m_cpuMeter.sample() : 0;
+    const int mem = m_settings.DisplayMemStatus ? platform::memoryLoadPercent() : 0;
     m_status->setPanel(2, TMainStatusBar::loadText(m_settings.CPUStatus_enable, cpu,
                                                    m_settings.DisplayMemStatus, mem));
 }
@@ -250,7 +253,7 @@ void TMainForm::loadLastFiles()
 {
     if (!m_settings.LoadLastFiles)
         return;
-    for (const std::string& line : readListIfPresent(local(partsFolder() + QStringLiteral("lastfiles.txt"))))
+    for (const std::string& line : readListIfPresent(local(dataPath(QStringLiteral("lastfiles.txt")))))
         if (!line.empty())
             OpenFile(QString::fromStdString(line), false);
 }
@@ -259,7 +262,7 @@ void TMainForm::showQuotation()
 {
     if (!m_settings.showmagik)
         return;
-    const QString path = partsFolder() + QStringLiteral("quotes/") + fromWin(m_settings.current_quotefile);
+    const QString path = dataPath(QStringLiteral("quotes/") + fromWin(m_settings.current_quotefile));
     std::string text;
     try {
         if (!QFileInfo::exists(path))
@@ -268,11 +271,8 @@ void TMainForm::showQuotation()
     } catch (const ZukError&) {
         return;
     }
-    const std::vector<std::string> items = cutQuotation(text);
-    if (items.size() < 3)
-        return;
-    const int index = 2 + QRandomGenerator::global()->bounded(static_cast<int>(items.size()) - 2);
-    QMessageBox::information(this, windowTitle(), fromWin(items[static_cast<size_t>(index)]));
+    if (const std::optional<std::string> quote = pickQuotation(text, systemRandomRange()))
+        QMessageBox::information(this, windowTitle(), fromWin(*quote));
 }
 
 bool TMainForm::confirm(const QString& question, bool warning)
@@ -303,37 +303,37 @@ bool TMainForm::confirmDiscardUnsaved()
 void TMainForm::SaveSettings()
 {
     // The shortcut file first, from the whole menu tree.
-    std::vector<std::pair<std::string, std::string>> lines;
+    std::vector<MenuShortcut> items;
     for (const auto& [caption, keys] : m_menu->shortcutLines())
-        lines.emplace_back(toWin(caption), keys.toStdString());
-    writeShortcuts(local(partsFolder() + QStringLiteral("shortcuts.txt")), lines);
+        items.push_back({caption.toStdString(), keys.toStdString()});
+    writeShortcutFile(local(dataPath(QStringLiteral("shortcuts.txt"))), items);
 
-    // Check marks are the truth for the settings that mirror them.
-    m_settings.WordWrap = command(QStringLiteral("mwordwrap"))->isChecked();
-    m_settings.CopyOnSelect = command(QStringLiteral("mniCopyOnSelect"))->isChecked();
-    saveSettings(*m_ini, m_settings);
+    // The check marks are what the user last set.
+    RMenuChecks checks;
+    checks.WordWrap = command(QStringLiteral("mwordwrap"))->isChecked();
+    checks.CopyOnSelect = command(QStringLiteral("mniCopyOnSelect"))->isChecked();
+    m_settings.WordWrap = checks.WordWrap;
+    m_settings.CopyOnSelect = checks.CopyOnSelect;
+    app::SaveSettings(*m_ini, m_settings, m_sound, m_props, checks);
 
-    writeListFile(local(partsFolder() + QStringLiteral("enabled_exts.txt")), m_enabledExts);
+    io::writeLinesFile(local(dataPath(QStringLiteral("enabled_exts.txt"))), m_enabledExts);
 }
 
 void TMainForm::writeShutdownState()
 {
     io::IniFile::Batch batch(*m_ini);
-    saveShutdownSettings(*m_ini, m_settings);
+    // The window sections: FileBox and fmSniM belong to their windows' parts.
     if (m_dox)
-        m_dox->saveGeometry(*m_ini);
+        writeWindowGeometry(*m_ini, ToolWindow::Dox, m_dox->geometryForSaving());
     const QRect g = normalGeometry();
-    m_ini->writeInt("Main", "Top", g.top());
-    m_ini->writeInt("Main", "Left", g.left());
-    m_ini->writeInt("Main", "W", g.width());
-    m_ini->writeInt("Main", "H", g.height());
-    m_ini->writeInt("Main", "ChildW", m_settings.ChildW);
-    m_ini->writeInt("Main", "ChildH", m_settings.ChildH);
-    if (documentCount() > 0) {
-        const QString dir = QFileInfo(QString::fromStdString(m_editor->GetFileName())).absolutePath();
-        m_ini->writeString("Main", "LastOpenDir", toWin(dir));
-        m_ini->writeString("Main", "LastSaveDir", toWin(dir));
-    }
+    m_props.Top = g.top();
+    m_props.Left = g.left();
+    m_props.W = g.width();
+    m_props.H = g.height();
+    std::optional<std::string> folder;
+    if (documentCount() > 0)
+        folder = toWin(QFileInfo(QString::fromStdString(m_editor->GetFileName())).absolutePath() + QLatin1Char('/'));
+    SaveShutdownKeys(*m_ini, m_settings, m_props, folder);
     batch.commit();
 }
 
@@ -342,7 +342,7 @@ void TMainForm::writeLastFiles()
     std::vector<std::string> lines;
     for (const QString& name : documentNamesForLastFiles())
         lines.push_back(local(name));
-    io::writeLinesFile(local(partsFolder() + QStringLiteral("lastfiles.txt")), lines);
+    io::writeLinesFile(local(dataPath(QStringLiteral("lastfiles.txt"))), lines);
 }
 
 // Shut-down, in order. Each writing step is guarded on its own: a folder that

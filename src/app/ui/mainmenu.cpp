@@ -92,22 +92,37 @@ QList<QPair<QString, QString>> TMainMenu::shortcutLines() const
         if (a->shortcut().isEmpty() || seen.contains(a->text()))
             continue;
         seen.insert(a->text());
-        lines.append({a->text(), a->shortcut().toString(QKeySequence::PortableText)});
+        lines.append({a->text(), windowsShortcutText(a->shortcut())});
     }
     return lines;
 }
 
-int TMainMenu::applyShortcuts(const QHash<QString, QString>& byCaption)
+int TMainMenu::applyShortcuts(const std::function<QString(const QString& caption)>& lookup)
 {
     int changed = 0;
     for (QAction* a : itemsDepthFirst()) {
-        auto it = byCaption.constFind(a->text());
-        if (it == byCaption.constEnd())
+        const QString keys = lookup(a->text());
+        if (keys.isEmpty())
             continue;
-        a->setShortcut(QKeySequence::fromString(it.value(), QKeySequence::PortableText));
+        a->setShortcut(QKeySequence::fromString(keys, QKeySequence::PortableText));
         ++changed;
     }
     return changed;
+}
+
+QString TMainMenu::windowsShortcutText(const QKeySequence& keys)
+{
+    if (keys.isEmpty())
+        return {};
+    const QKeyCombination combo = keys[0];
+    QString text;
+    if (combo.keyboardModifiers() & Qt::ShiftModifier)
+        text += QStringLiteral("Shift+");
+    if (combo.keyboardModifiers() & Qt::ControlModifier)
+        text += QStringLiteral("Ctrl+");
+    if (combo.keyboardModifiers() & Qt::AltModifier)
+        text += QStringLiteral("Alt+");
+    return text + QKeySequence(combo.key()).toString(QKeySequence::PortableText);
 }
 
 } // namespace zuk::app::ui

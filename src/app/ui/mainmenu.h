@@ -9,6 +9,7 @@
 #include <string_view>
 
 class QAction;
+class QKeySequence;
 class QMenu;
 class QMenuBar;
 
@@ -38,9 +39,12 @@ public:
     // equal captions share the first one's line.
     QList<QPair<QString, QString>> shortcutLines() const;
 
-    // Gives every item whose caption is a key of `byCaption` the shortcut
-    // parsed from its value; other items keep theirs. Returns how many changed.
-    int applyShortcuts(const QHash<QString, QString>& byCaption);
+    // Gives every item for whose caption `lookup` answers a shortcut text
+    // (non-empty) that shortcut; other items keep theirs. Returns how many changed.
+    int applyShortcuts(const std::function<QString(const QString& caption)>& lookup);
+
+    // A shortcut in the Windows form: Shift, Ctrl and Alt in that order, then the key.
+    static QString windowsShortcutText(const QKeySequence& keys);
 
 private:
     QMenuBar* m_bar;
