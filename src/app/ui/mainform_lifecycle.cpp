@@ -96,7 +96,6 @@ void TMainForm::runStartup()
     // The highlighting list: the built-in highlighters, the schemes, No.
     m_toolRow->fillSyntaxList({});
 
-    setAcceptDrops(true);
 
     // zuk.ini: created empty when missing, then read.
     const QString iniPath = m_programFolder + QStringLiteral("zuk.ini");
