@@ -21,6 +21,14 @@ std::vector<std::string> splitLines(std::string_view text)
     return lines;
 }
 
+std::vector<std::string> splitSelection(std::string_view text)
+{
+    std::vector<std::string> lines = splitLines(text);
+    if (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        lines.emplace_back();
+    return lines;
+}
+
 std::string joinWhole(const std::vector<std::string>& lines)
 {
     size_t total = 0;

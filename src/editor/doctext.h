@@ -10,6 +10,11 @@ namespace zuk::editor {
 // their breaks; CR LF, a lone LF and a lone CR each end a line.
 std::vector<std::string> splitLines(std::string_view text);
 
+// The lines of a selected text: like splitLines, except that a text ending in
+// a line break has an empty last line ("a\r\n" -> {"a", ""}), so writing the
+// lines back joined by CR LF restores the break.
+std::vector<std::string> splitSelection(std::string_view text);
+
 // Whole-text form: every line followed by CR LF.
 std::string joinWhole(const std::vector<std::string>& lines);
 
