@@ -9,8 +9,9 @@
 #include "app/ui/toolrow.h"
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
-#include "editor/ui/dreameditor.h"
+#include "editor/ui/cdreameditor.h"
 #include "editor/ui/doxwindow.h"
+#include "editor/ui/ted.h"
 #include "io/inifile.h"
 
 #include <QAction>
@@ -271,20 +272,14 @@ void TMainForm::NewFile()
     m_editor->ApplyBackground();
     m_editor->SetCharset("win");
     m_editor->SetSyntax("No");
+    if (m_dox)
+        m_dox->addDocument(QString::fromStdString(m_editor->GetFileName()));
     {
         m_settings.HighlightListUpdating = true;
         m_toolRow->cbSyntax()->setCurrentText(QStringLiteral("No"));
         m_settings.HighlightListUpdating = false;
     }
     m_tabs->sync();
-}
-
-void TMainForm::refreshOpenFileList()
-{
-    m_openFiles.clear();
-    for (int i = 0; i < documentCount(); ++i)
-        if (m_editor->HasFileOf(i))
-            m_openFiles << QString::fromStdString(m_editor->GetFileNameOf(i));
 }
 
 void TMainForm::selectTabByName(const std::string& name)
@@ -301,11 +296,10 @@ void TMainForm::selectTabByName(const std::string& name)
 
 QStringList TMainForm::documentNamesForLastFiles() const
 {
-    // ActivationHistoryOrder lists the least recently active window first and
-    // the active one last: exactly the order the file is written in.
     QStringList names;
-    for (QMdiSubWindow* w : m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder))
-        names << w->windowTitle();
+    const QList<editor::Ted*> docs = m_editor->documents(); // most recently active first
+    for (auto it = docs.crbegin(); it != docs.crend(); ++it)
+        names << QString::fromStdString((*it)->fileName());
     return names;
 }
 

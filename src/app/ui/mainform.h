@@ -20,10 +20,10 @@ class QTimer;
 namespace zuk::io {
 class IniFile;
 }
-namespace zuk::editor::ui {
+namespace zuk::editor {
 class CdreamEditor;
 class TfmDox;
-} // namespace zuk::editor::ui
+} // namespace zuk::editor
 
 namespace zuk::app::ui {
 
@@ -60,14 +60,14 @@ public:
     RConnectionTable& settings() { return m_settings; }
     RSoundSettings& soundSettings() { return m_sound; }
     RMainWindowProps& windowProps() { return m_props; }
-    editor::ui::CdreamEditor& editor() { return *m_editor; }
+    editor::CdreamEditor& editor() { return *m_editor; }
     TMainMenu& mainMenu() { return *m_menu; }
     TMainStatusBar& mainStatusBar() { return *m_status; }
     TToolRow& toolRow() { return *m_toolRow; }
     TDocumentTabs& documentTabs() { return *m_tabs; }
     QMdiArea& mdiArea() { return *m_mdi; }
     TInfoConsole* infoConsole() { return m_console; }
-    editor::ui::TfmDox* documentListWindow() { return m_dox; }
+    editor::TfmDox* documentListWindow() { return m_dox; }
     io::IniFile& ini() { return *m_ini; }
 
     // The program folder and the parts folder, UTF-8, with a trailing '/'.
@@ -131,7 +131,6 @@ private:
     bool confirmDiscardUnsaved();
     void writeShutdownState();
     void writeLastFiles();
-    void refreshOpenFileList();
     void selectTabByName(const std::string& name);
     void showCommandError(const QString& message);
 
@@ -142,7 +141,7 @@ private:
     platform::CpuLoadMeter m_cpuMeter;
     QString m_programFolder;
     std::unique_ptr<io::IniFile> m_ini;
-    std::unique_ptr<editor::ui::CdreamEditor> m_editor;
+    std::unique_ptr<editor::CdreamEditor> m_editor;
 
     QMdiArea* m_mdi = nullptr;
     TDocumentTabs* m_tabs = nullptr;
@@ -150,8 +149,8 @@ private:
     TToolRow* m_toolRow = nullptr;
     TMainStatusBar* m_status = nullptr;
     QTimer* m_statusTimer = nullptr;
-    QPointer<TInfoConsole> m_console;
-    QPointer<editor::ui::TfmDox> m_dox;
+    TInfoConsole* m_console = nullptr;       // child of the main window
+    editor::TfmDox* m_dox = nullptr;         // child of the main window
 
     QHash<QString, std::function<void()>> m_handlers;
     QStringList m_openFiles;        // full paths of documents opened from files

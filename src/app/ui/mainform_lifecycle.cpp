@@ -16,8 +16,10 @@
 #include "app/ui/toolrow.h"
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
-#include "editor/ui/dreameditor.h"
+#include "editor/ui/cdreameditor.h"
 #include "editor/ui/doxwindow.h"
+#include "editor/ui/editorhost.h"
+#include "editor/ui/ted.h"
 #include "io/inifile.h"
 #include "io/linesfile.h"
 
@@ -126,21 +128,28 @@ void TMainForm::runStartup()
 
     // The editor interface object. It makes no editing control until the
     // first document exists, which keeps start-up short.
-    editor::ui::EditorHost host;
+    editor::EditorHost host;
     host.mainWindow = this;
     host.mdiArea = m_mdi;
     host.syntaxBox = m_toolRow->cbSyntax();
     host.setStatusPanel = [this](int panel, const QString& text) { m_status->setPanel(panel, text); };
     host.closeMainWindow = [this] { close(); };
-    host.documentClosed = [this](editor::ui::Ted*) {
-        m_tabs->sync();
-        refreshOpenFileList();
+    // Called while the window is still there; its tab goes with the window.
+    host.documentClosed = [this](editor::Ted* ted) {
+        if (m_settings.Closing)
+            return;
+        const QString name = QString::fromStdString(ted->fileName());
+        for (int i = m_openFiles.size() - 1; i >= 0; --i)
+            if (m_openFiles[i].compare(name, Qt::CaseInsensitive) == 0)
+                m_openFiles.removeAt(i);
+        if (m_dox)
+            m_dox->removeDocument(name);
     };
     editor::HostCallbacks callbacks;
     callbacks.activateTab = [this](const std::string& name) { selectTabByName(name); };
     callbacks.openFile = [this](const std::string& path) { OpenFile(QString::fromStdString(path), false); };
     callbacks.keySound = [](char) {};
-    m_editor = std::make_unique<editor::ui::CdreamEditor>(host, m_settings, callbacks);
+    m_editor = std::make_unique<editor::CdreamEditor>(host, m_settings, callbacks);
 
     // Date captions, then the shortcut file (it matches the captions as shown).
     setDateCaptions();
@@ -156,7 +165,12 @@ void TMainForm::createToolWindows()
 {
     m_console = new TInfoConsole(this);
     // The multi-replace window comes here.
-    m_dox = new editor::ui::TfmDox(*m_editor, m_settings, *m_ini, this);
+    m_dox = new editor::TfmDox(this);
+    m_dox->setPartsDir(partsFolder());
+    m_dox->connectEditor(m_editor.get());
+    m_dox->openFile = [this](const QString& path) { OpenFile(path, false); };
+    const RWindowGeometry g = readWindowGeometry(*m_ini, ToolWindow::Dox);
+    m_dox->restoreGeometry(QRect(g.Left, g.Top, g.Width, g.Height));
     // The bookmark window and the find-in-files window come here.
     m_busy = false;
 }
@@ -244,6 +258,8 @@ bool TMainForm::OpenFile(const QString& path, bool reportFailure)
     m_editor->SetModified(false);
     m_editor->SetHasFile(true);
     m_editor->ApplyBackground();
+    if (m_dox)
+        m_dox->addDocument(full);
     m_tabs->sync();
     return true;
 }
@@ -288,9 +304,9 @@ bool TMainForm::confirm(const QString& question, bool warning)
 bool TMainForm::confirmDiscardUnsaved()
 {
     QStringList modified;
-    for (int i = 0; i < documentCount(); ++i)
-        if (m_editor->GetModifiedOf(i))
-            modified << QString::fromStdString(m_editor->GetFileNameOf(i));
+    for (editor::Ted* ted : m_editor->documents())
+        if (ted->modified())
+            modified << QString::fromStdString(ted->fileName());
     if (modified.isEmpty())
         return true;
     const QString question = QString::fromUtf8("Эти документы изменены и не сохранены:\n\n") +
@@ -323,7 +339,10 @@ void TMainForm::writeShutdownState()
     io::IniFile::Batch batch(*m_ini);
     // The window sections: FileBox and fmSniM belong to their windows' parts.
     if (m_dox)
-        writeWindowGeometry(*m_ini, ToolWindow::Dox, m_dox->geometryForSaving());
+    {
+        const QRect r = m_dox->storedGeometry();
+        writeWindowGeometry(*m_ini, ToolWindow::Dox, RWindowGeometry{r.top(), r.left(), r.width(), r.height()});
+    }
     const QRect g = normalGeometry();
     m_props.Top = g.top();
     m_props.Left = g.left();

@@ -6,7 +6,7 @@
 #include "codepages/charsets.h"
 #include "app/ui/documenttabs.h"
 #include "app/ui/mainmenu.h"
-#include "editor/ui/dreameditor.h"
+#include "editor/ui/cdreameditor.h"
 #include "support/ui/mainformfixture.h"
 
 #include <QAction>
