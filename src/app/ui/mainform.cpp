@@ -21,6 +21,7 @@
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
@@ -114,6 +115,36 @@ void TMainForm::buildWindow()
 
     wireCommands();
     wireToolRow();
+    QMenu* documents = m_menu->menu(QStringLiteral("mniWindow"));
+    connect(documents, &QMenu::aboutToShow, this, [this, documents] { fillWindowList(documents); });
+}
+
+// Below its own items the Documents menu lists the open document windows,
+// the active one checked; choosing one brings it to the front.
+void TMainForm::fillWindowList(QMenu* menu)
+{
+    for (QAction* a : menu->actions())
+        if (a->property("zukWindowList").toBool())
+            delete a;
+    const QList<QMdiSubWindow*> windows = m_mdi->subWindowList(QMdiArea::CreationOrder);
+    if (windows.isEmpty())
+        return;
+    QAction* line = menu->addSeparator();
+    line->setProperty("zukWindowList", true);
+    int n = 0;
+    for (QMdiSubWindow* w : windows) {
+        ++n;
+        QString title = w->windowTitle();
+        QAction* a = menu->addAction(QStringLiteral("&%1 %2").arg(n).arg(title.replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        a->setProperty("zukWindowList", true);
+        a->setCheckable(true);
+        a->setChecked(w == m_mdi->activeSubWindow());
+        QPointer<QMdiSubWindow> target(w);
+        connect(a, &QAction::triggered, this, [this, target] {
+            if (target)
+                m_mdi->setActiveSubWindow(target);
+        });
+    }
 }
 
 QAction* TMainForm::command(const QString& name) const

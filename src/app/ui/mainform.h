@@ -15,6 +15,7 @@
 #include <vector>
 
 class QMdiArea;
+class QMenu;
 class QTimer;
 
 namespace zuk::io {
@@ -122,6 +123,7 @@ private:
     void runStartup();
     void wireCommands();
     void wireToolRow();
+    void fillWindowList(QMenu* menu);
     void applyWindowGeometry();
     void applyShortcutFile();
     void updateLoadPanel();

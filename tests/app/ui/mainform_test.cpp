@@ -10,6 +10,8 @@
 #include "support/ui/mainformfixture.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QMessageBox>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -297,4 +299,59 @@ TEST(MainFormShutdown, WritesSettingsWindowKeysAndLastFilesActiveLast)
         EXPECT_NE(ini.find(key), std::string::npos) << key;
     EXPECT_NE(ini.find("[Dox]"), std::string::npos);
     EXPECT_FALSE(f.read("Engine/Parts/shortcuts.txt").empty());
+}
+
+TEST(MainFormMenu, DocumentsMenuListsTheOpenWindows)
+{
+    MainFormFixture f;
+    ui::TMainForm& form = f.start();
+    form.command("mniFileNew")->trigger();
+    form.command("mniFileNew")->trigger();
+    QMenu* documents = form.mainMenu().menu("mniWindow");
+    auto listed = [documents] {
+        QStringList out;
+        for (QAction* a : documents->actions())
+            if (a->property("zukWindowList").toBool() && !a->isSeparator())
+                out << a->text() + (a->isChecked() ? "*" : "");
+        return out;
+    };
+    emit documents->aboutToShow();
+    EXPECT_EQ(listed(), (QStringList{"&1 untitled0", "&2 untitled1*"}));
+    documents->actions().last()->trigger();
+    emit documents->aboutToShow();
+    documents->actions()[documents->actions().size() - 2]->trigger();
+    EXPECT_EQ(form.editor().GetFileName(), "untitled0");
+    emit documents->aboutToShow(); // rebuilt, not appended to
+    EXPECT_EQ(listed(), (QStringList{"&1 untitled0*", "&2 untitled1"}));
+}
+
+TEST(MainFormActivation, UnreadableFirstArgumentShowsTheReasonAndTheQuotationComesFromItsFile)
+{
+    MainFormFixture f;
+    f.seed("locked.txt", "secret\r\n");
+    QFile::setPermissions(f.home() + "locked.txt", QFileDevice::WriteOwner);
+    const bool canStillRead = QFile(f.home() + "locked.txt").open(QIODevice::ReadOnly); // root reads anyway
+    f.seed("zuk.ini", "[AI]\r\nshowmagik=1\r\n[Quotes]\r\ncurrent_quotefile=q.txt\r\n");
+    f.seed("Engine/Parts/Quotes/q.txt", "skip#also skipped#" + win("только это") + "#");
+    ui::TMainForm& form = f.start({f.home() + "locked.txt"});
+    QStringList shown;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&shown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown << box->text();
+            box->accept();
+        }
+    });
+    poll.start(10);
+    form.FormActivate();
+    poll.stop();
+    if (canStillRead) {
+        EXPECT_EQ(form.editor().DocumentCount(), 1);
+        EXPECT_EQ(shown, QStringList{QString::fromUtf8("только это")});
+    } else {
+        EXPECT_EQ(form.editor().DocumentCount(), 0);
+        ASSERT_EQ(shown.size(), 2);
+        EXPECT_TRUE(shown[0].contains(QStringLiteral("locked.txt")));
+        EXPECT_EQ(shown[1], QString::fromUtf8("только это"));
+    }
 }
