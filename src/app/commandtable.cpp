@@ -9,6 +9,7 @@ namespace {
 
 constexpr Need N0 = Need::Nothing;
 constexpr Need Doc = Need::Document;
+constexpr Need Sel = Need::Selection; // a non-empty selection
 
 CommandRow menu(std::string_view name, std::string_view caption, std::string_view parent)
 {
@@ -133,35 +134,35 @@ std::vector<CommandRow> buildTable()
     add(todo("mniRusAlpha", "Алфавит русский", "mniInsert"));
     add(todo("mniEngAlpha", "Алфавит английский", "mniInsert"));
     add(menu("mniCase", "Регистр", "mniFunctions"));
-    add(todo("mniDowncase", "Нижний  (Ctrl-вниз)", "mniCase"));
-    add(todo("mniUpcase", "Верхний (Ctrl-вверх)", "mniCase"));
-    add(todo("mniInvertCase", "Инвертировать", "mniCase"));
+    add(todo("mniDowncase", "Нижний  (Ctrl-вниз)", "mniCase", Sel));
+    add(todo("mniUpcase", "Верхний (Ctrl-вверх)", "mniCase", Sel));
+    add(todo("mniInvertCase", "Инвертировать", "mniCase", Sel));
     add(todo("mniHackerize", "Хакеризация", "mniCase"));
     add(todo("mniCaseFirstBigChar", "Первая буква  - большая, другие - маленькие", "mniCase"));
     add(todo("mniCaseEachFirstCharIsBig", "Первая буква каждого слова - большая", "mniCase"));
     add(menu("mniNumber", "Число", "mniFunctions"));
-    add(todo("mniArabToRoman", "Арабское в римское", "mniNumber"));
-    add(todo("mniRomantoArab", "Римское в арабское ", "mniNumber"));
+    add(todo("mniArabToRoman", "Арабское в римское", "mniNumber", Sel));
+    add(todo("mniRomantoArab", "Римское в арабское ", "mniNumber", Sel));
     add(sep("N13", "mniNumber"));
-    add(todo("mniNum2WordsRus", "Число словами (русск)", "mniNumber"));
+    add(todo("mniNum2WordsRus", "Число словами (русск)", "mniNumber", Sel));
     add(todo("mniNum2WordsEng", "Число словами (англ, $)", "mniNumber"));
-    add(todo("mniNum2WordsGerm", "Число словами (немецк)", "mniNumber"));
+    add(todo("mniNum2WordsGerm", "Число словами (немецк)", "mniNumber", Sel));
     add(sep("N14", "mniNumber"));
-    add(todo("mniHEX2dec", "HEX в десятичное", "mniNumber"));
-    add(todo("mniDec2Hex", "Десятичное в HEX", "mniNumber"));
-    add(todo("mniDec2bin", "Десятичное в BIN", "mniNumber"));
-    add(todo("mniBin2Dec", "BIN в десятичное", "mniNumber"));
+    add(todo("mniHEX2dec", "HEX в десятичное", "mniNumber", Sel));
+    add(todo("mniDec2Hex", "Десятичное в HEX", "mniNumber", Sel));
+    add(todo("mniDec2bin", "Десятичное в BIN", "mniNumber", Sel));
+    add(todo("mniBin2Dec", "BIN в десятичное", "mniNumber", Sel));
     add(sep("N15", "mniNumber"));
-    add(todo("mniIsLeapYear", "Високосный ли год?", "mniNumber"));
+    add(todo("mniIsLeapYear", "Високосный ли год?", "mniNumber", Sel));
     add(todo("mniBaseConv", "Конвертация числа по базе", "mniNumber", N0));
     add(todo("mniEvaluateExpression", "Вычислить выражение", "mniNumber"));
     add(menu("mniString", "Строка", "mniFunctions"));
-    add(todo("mniDelEmptyLines", "Удалить пустые строки", "mniString"));
-    add(todo("mniEncloseEachLineInto", "Заключить каждую строку в...", "mniString"));
-    add(todo("mniNumberStrings", "Пронумеровать строки", "mniString"));
-    add(todo("mniReverseString", "Реверс строки", "mniString"));
-    add(todo("mniReverseStrings", "Реверс строк", "mniString"));
-    add(todo("mniAnagramm", "Анаграмма", "mniString"));
+    add(todo("mniDelEmptyLines", "Удалить пустые строки", "mniString", Sel));
+    add(todo("mniEncloseEachLineInto", "Заключить каждую строку в...", "mniString", Sel));
+    add(todo("mniNumberStrings", "Пронумеровать строки", "mniString", Sel));
+    add(todo("mniReverseString", "Реверс строки", "mniString", Sel));
+    add(todo("mniReverseStrings", "Реверс строк", "mniString", Sel));
+    add(todo("mniAnagramm", "Анаграмма", "mniString", Sel));
     add(todo("mniDeleteWordOrChar", "Удалить заданное слово/символ", "mniString"));
     add(sep("N16", "mniString"));
     add(todo("mniWindows2UnixPath", "Путь формата Windows > Unix", "mniString"));
@@ -172,18 +173,18 @@ std::vector<CommandRow> buildTable()
     add(todo("mniTabs2Spaces", "Tabs > Spaces", "mniReplaceMenu"));
     add(todo("mniSimpleQuotas2Paired", "Прямые кавычки > на парные", "mniReplaceMenu"));
     add(todo("mniPairedQuotas2Simple", "Парные кавычки > на прямые", "mniReplaceMenu"));
-    add(todo("mnTagToMeta", "< на &&lt; (для отображения тэгов на странице)", "mniReplaceMenu"));
+    add(todo("mnTagToMeta", "< на &&lt; (для отображения тэгов на странице)", "mniReplaceMenu", Sel));
     add(menu("mniSorting", "Сортировка", "mniFunctions"));
-    add(todo("mniSortStrings", "Сортировка строк", "mniSorting"));
-    add(todo("mnirevsortstrings", "Обратная сортировка", "mniSorting"));
-    add(todo("mniParaSort", "Сортировка параграфов", "mniSorting"));
+    add(todo("mniSortStrings", "Сортировка строк", "mniSorting", Sel));
+    add(todo("mnirevsortstrings", "Обратная сортировка", "mniSorting", Sel));
+    add(todo("mniParaSort", "Сортировка параграфов", "mniSorting", Sel));
     add(menu("mniMobila", "Мобила", "mniFunctions"));
     add(todo("mniPlayText", "Проиграть всю мелодию", "mniMobila"));
     add(todo("mnirtttl2Dnotes", "rtttl > цифры  (CDEF > 1234)", "mniMobila"));
     add(menu("mniAntiSpam", "Антиспам", "mniFunctions"));
     add(todo("mniAntiSpam_ConvertAddress", "Кодировать адрес", "mniAntiSpam"));
     add(menu("mniFormat", "Формат", "mniFunctions"));
-    add(todo("mnKillSpacesOneAfterAnother", "Убить пробелы подряд", "mniFormat"));
+    add(todo("mnKillSpacesOneAfterAnother", "Убить пробелы подряд", "mniFormat", Sel));
     add(todo("mniKillFormat", "Убить формат нафиг", "mniFormat"));
     add(todo("mniHardWordWrap", "Жесткий word wrap", "mniFormat"));
     add(menu("mniSecurity", "Безопасность", "mniFunctions"));
@@ -195,7 +196,7 @@ std::vector<CommandRow> buildTable()
     add(menu("mniCleaning", "Чистка", "mniHTML"));
     add(todo("mniHTMLCleanUp", "Убить тэги опционально", "mniCleaning"));
     add(todo("mniStripHTML1", "Убить тэги HTML", "mniCleaning"));
-    add(todo("mniFixURL", "Исправить URL (все эти %3c)", "mniCleaning"));
+    add(todo("mniFixURL", "Исправить URL (все эти %3c)", "mniCleaning", Sel));
     add(todo("mniRunTidy", "Tidy", "mniCleaning"));
     add(todo("mniAnHypLinx", "Анализ гипер-ссылок", "mniHTML"));
     add(todo("mniDocWeight", "Вес документа", "mniHTML"));
@@ -274,8 +275,8 @@ std::vector<CommandRow> buildTable()
     add(sep("N21", "mniEncoding"));
     add(todo("mniTranslit", "Транслит", "mniEncoding"));
     add(todo("mniDeTranslit", "де-транслит", "mniEncoding"));
-    add(todo("mniAntiwordChartableDistortions", "Вордово глюкало", "mniEncoding"));
-    add(todo("mniFixEncoding", "Исправить раскладку", "mniEncoding"));
+    add(todo("mniAntiwordChartableDistortions", "Вордово глюкало", "mniEncoding", Sel));
+    add(todo("mniFixEncoding", "Исправить раскладку", "mniEncoding", Sel));
     add(todo("mniFido2Normal", "Из Фидо > В нормальный текст", "mniEncoding"));
     add(sep("N22", "mniEncoding"));
     add(todo("mniUUEDecode", "Декодировать из UUE", "mniEncoding"));

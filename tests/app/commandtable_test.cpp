@@ -119,3 +119,12 @@ TEST(CommandTable, CommandsThatNeedNoDocumentAreTheOnesThatMakeOrShowOne)
     for (const char* name : {"EditUndoItem", "mniDup", "mwordwrap", "mniPrint", "mniCloseCurrent", "mniUpcase"})
         EXPECT_NE(findCommand(name)->needs, Need::Nothing) << name;
 }
+
+TEST(CommandTable, SelectionCommandsAskForASelection)
+{
+    for (const char* name : {"mniUpcase", "mniSortStrings", "mniDec2Hex", "mniFixURL", "mnTagToMeta"})
+        EXPECT_EQ(findCommand(name)->needs, Need::Selection) << name;
+    // Work-text commands take the whole text when nothing is selected.
+    for (const char* name : {"mniHackerize", "mniKillFormat", "mniStripHTML1", "mniBold"})
+        EXPECT_EQ(findCommand(name)->needs, Need::Document) << name;
+}

@@ -3,6 +3,7 @@
 #include "app/commandtable.h"
 #include "app/settings.h"
 #include "app/ui/infoconsole.h"
+#include "base/zukerror.h"
 #include "codepages/charsets.h"
 #include "app/ui/documenttabs.h"
 #include "app/ui/mainmenu.h"
@@ -16,6 +17,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QStatusBar>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -354,4 +356,31 @@ TEST(MainFormActivation, UnreadableFirstArgumentShowsTheReasonAndTheQuotationCom
         EXPECT_TRUE(shown[0].contains(QStringLiteral("locked.txt")));
         EXPECT_EQ(shown[1], QString::fromUtf8("только это"));
     }
+}
+
+TEST(MainFormCommands, WrapperChecksNeedsAndCatchesErrors)
+{
+    MainFormFixture f;
+    ui::TMainForm& form = f.start();
+    int runs = 0;
+    form.setHandler("mniUpcase", [&runs] { ++runs; });
+    form.setHandler("mniHackerize", [] { throw zuk::FormatError("bad input"); });
+    form.setHandler("mniHelpAbout", [] { throw std::runtime_error("unexpected"); });
+    for (const char* name : {"mniUpcase", "mniHackerize", "mniHelpAbout"})
+        form.command(name)->setEnabled(true);
+
+    form.command("mniUpcase")->trigger(); // no document
+    form.command("mniFileNew")->trigger();
+    form.editor().SetAllText("abc\r\n");
+    form.command("mniUpcase")->trigger(); // no selection
+    EXPECT_EQ(runs, 0);
+    form.editor().SelectAll();
+    form.command("mniUpcase")->trigger();
+    EXPECT_EQ(runs, 1);
+
+    EXPECT_FALSE(form.runCommand("mniHackerize"));
+    EXPECT_EQ(form.statusBar()->currentMessage(), QStringLiteral("bad input"));
+    EXPECT_FALSE(form.runCommand("mniHelpAbout")); // swallowed
+    EXPECT_FALSE(form.runCommand("noSuchCommand"));
+    EXPECT_FALSE(form.runCommand("mniOpen")); // present, no handler yet
 }
