@@ -73,7 +73,7 @@ public:
 
     // The program folder and the parts folder, UTF-8, with a trailing '/'.
     QString programFolder() const { return m_programFolder; }
-    QString partsFolder() const { return m_programFolder + QStringLiteral("Engine/Parts/"); }
+    QString partsFolder() const { return m_partsFolder; }
     // A file or folder under the parts folder, names matched without regard to case.
     QString dataPath(const QString& relative) const;
 
@@ -142,6 +142,7 @@ private:
     RMainWindowProps m_props;
     platform::CpuLoadMeter m_cpuMeter;
     QString m_programFolder;
+    QString m_partsFolder;
     std::unique_ptr<io::IniFile> m_ini;
     std::unique_ptr<editor::CdreamEditor> m_editor;
 

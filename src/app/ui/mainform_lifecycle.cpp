@@ -89,8 +89,13 @@ void TMainForm::runStartup()
         request.home = local(m_options.home);
     request.executableFolder = local(exeDir);
     const std::string program = platform::resolveProgramFolder(request);
+    const platform::WorkingFolders folders = platform::workingFolders(program);
     m_programFolder = QString::fromStdString(program);
-    setWorkingFolders(m_settings, platform::workingFolders(program));
+    m_partsFolder = QString::fromStdString(folders.parts);
+    // The data files written back at shut-down live here; an empty program
+    // folder (a first run with --home) gets it now.
+    QDir().mkpath(m_partsFolder);
+    setWorkingFolders(m_settings, folders);
 
     // The enabled-extension list.
     m_enabledExts = readListIfPresent(local(dataPath(QStringLiteral("enabled_exts.txt"))));
@@ -317,21 +322,36 @@ bool TMainForm::confirmDiscardUnsaved()
 
 void TMainForm::SaveSettings()
 {
+    // Three files, each written even when one before it fails; the first
+    // failure is reported afterwards.
+    std::optional<IoError> failure;
+    auto step = [&failure](auto write) {
+        try {
+            write();
+        } catch (const IoError& e) {
+            if (!failure)
+                failure = e;
+        }
+    };
     // The shortcut file first, from the whole menu tree.
-    std::vector<MenuShortcut> items;
-    for (const auto& [caption, keys] : m_menu->shortcutLines())
-        items.push_back({caption.toStdString(), keys.toStdString()});
-    writeShortcutFile(local(dataPath(QStringLiteral("shortcuts.txt"))), items);
-
-    // The check marks are what the user last set.
-    RMenuChecks checks;
-    checks.WordWrap = command(QStringLiteral("mwordwrap"))->isChecked();
-    checks.CopyOnSelect = command(QStringLiteral("mniCopyOnSelect"))->isChecked();
-    m_settings.WordWrap = checks.WordWrap;
-    m_settings.CopyOnSelect = checks.CopyOnSelect;
-    app::SaveSettings(*m_ini, m_settings, m_sound, m_props, checks);
-
-    io::writeLinesFile(local(dataPath(QStringLiteral("enabled_exts.txt"))), m_enabledExts);
+    step([this] {
+        std::vector<MenuShortcut> items;
+        for (const auto& [caption, keys] : m_menu->shortcutLines())
+            items.push_back({caption.toStdString(), keys.toStdString()});
+        writeShortcutFile(local(dataPath(QStringLiteral("shortcuts.txt"))), items);
+    });
+    step([this] {
+        // The check marks are what the user last set.
+        RMenuChecks checks;
+        checks.WordWrap = command(QStringLiteral("mwordwrap"))->isChecked();
+        checks.CopyOnSelect = command(QStringLiteral("mniCopyOnSelect"))->isChecked();
+        m_settings.WordWrap = checks.WordWrap;
+        m_settings.CopyOnSelect = checks.CopyOnSelect;
+        app::SaveSettings(*m_ini, m_settings, m_sound, m_props, checks);
+    });
+    step([this] { io::writeLinesFile(local(dataPath(QStringLiteral("enabled_exts.txt"))), m_enabledExts); });
+    if (failure)
+        throw *failure;
 }
 
 void TMainForm::writeShutdownState()

@@ -384,3 +384,18 @@ TEST(MainFormCommands, WrapperChecksNeedsAndCatchesErrors)
     EXPECT_FALSE(form.runCommand("noSuchCommand"));
     EXPECT_FALSE(form.runCommand("mniOpen")); // present, no handler yet
 }
+
+TEST(MainFormShutdown, AnUnwritableShortcutFileDoesNotStopTheSettings)
+{
+    MainFormFixture f;
+    ui::TMainForm& form = f.start();
+    // A folder where the shortcut file should be: it cannot be written.
+    QDir().mkpath(f.parts() + "shortcuts.txt");
+    EXPECT_THROW(form.SaveSettings(), zuk::IoError);
+    EXPECT_NE(f.read("zuk.ini").find("WordWrap=1"), std::string::npos);
+    EXPECT_TRUE(QFileInfo::exists(f.parts() + "enabled_exts.txt"));
+    // Closing still goes through.
+    form.confirmHook = [](const QString&) { return true; };
+    EXPECT_TRUE(form.close());
+    EXPECT_TRUE(QFileInfo::exists(f.parts() + "lastfiles.txt"));
+}

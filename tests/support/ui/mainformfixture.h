@@ -23,10 +23,8 @@ namespace zuk::test {
 // the folder before the window is made (seed()), so start-up reads them.
 class MainFormFixture {
 public:
-    MainFormFixture()
-    {
-        QDir().mkpath(m_dir.path() + QStringLiteral("/Engine/Parts"));
-    }
+    // The program folder starts empty, as on a first run with --home.
+    MainFormFixture() = default;
     ~MainFormFixture()
     {
         if (m_form) {
