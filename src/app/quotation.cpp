@@ -35,7 +35,7 @@ std::optional<std::size_t> chooseQuotation(std::size_t count, const RandomRange&
     if (count < 3 || !random)
         return std::nullopt;
     std::size_t index = random(2, count - 1);
-    if (index < 2 || index >= count)  // a faulty source must not index out of range
+    if (index < 2 || index >= count) // a faulty source must not index out of range
         return std::nullopt;
     return index;
 }

@@ -14,17 +14,16 @@ using R = RConnectionTable;
 
 // How SaveSettings treats a key.
 enum class Store {
-    Always,        // written by SaveSettings
-    ShutdownOnly,  // written by SaveShutdownKeys only
-    ReadOnly,      // never written
+    Always,       // written by SaveSettings
+    ShutdownOnly, // written by SaveShutdownKeys only
+    ReadOnly,     // never written
 };
 
 // Every key of zuk.ini that maps onto a field of the record, in the order the
 // file is written. The visitor is called with the section, the key, the field
 // (as one or two member pointers) and how the key is stored; the loader, the
 // saver and the shut-down saver all walk this one list.
-template <class Visitor>
-void visitConnectionTable(Visitor& v)
+template <class Visitor> void visitConnectionTable(Visitor& v)
 {
     v.field("Main", "EditLineSepStyle", &R::EditLineSepStyle);
     v.field("Main", "chfileext", &R::chfileext);
@@ -152,8 +151,7 @@ void visitConnectionTable(Visitor& v)
 using S = RSoundSettings;
 
 // Section Sound_Man apart from `mode`, which keeps one character.
-template <class Visitor>
-void visitSoundSettings(Visitor& v)
+template <class Visitor> void visitSoundSettings(Visitor& v)
 {
     v.field("Sound_Man", "Waveform", &S::Waveform);
     v.field("Sound_Man", "Frequency", &S::Frequency);
@@ -203,27 +201,25 @@ void writeValue(io::IniFile& ini, const char* s, const char* k, const std::strin
 }
 
 // Reads each key into `target`, with the same field of `defaults` as default.
-template <class Record>
-struct Loader {
+template <class Record> struct Loader {
     const io::IniFile& ini;
     Record& target;
     const Record& defaults;
 
-    template <class T>
-    void field(const char* s, const char* k, T Record::*m, Store = Store::Always)
+    template <class T> void field(const char* s, const char* k, T Record::*m, Store = Store::Always)
     {
         readValue(ini, s, k, target.*m, defaults.*m);
     }
     template <class Sub, class T>
-    void field(const char* s, const char* k, Sub Record::*outer, T Sub::*inner, Store = Store::Always)
+    void field(const char* s, const char* k, Sub Record::*outer, T Sub::*inner,
+               Store = Store::Always)
     {
         readValue(ini, s, k, (target.*outer).*inner, (defaults.*outer).*inner);
     }
 };
 
 // Writes the keys whose storage class is `which`.
-template <class Record>
-struct Saver {
+template <class Record> struct Saver {
     io::IniFile& ini;
     const Record& source;
     Store which;
@@ -274,7 +270,7 @@ int percentRoundedHalfEven(int value, int percent)
     long long product = static_cast<long long>(value) * percent;
     long long quotient = product / 100;
     long long remainder = product % 100;
-    if (remainder < 0) {  // floor division, so the remainder is in 0..99
+    if (remainder < 0) { // floor division, so the remainder is in 0..99
         remainder += 100;
         --quotient;
     }
@@ -298,7 +294,8 @@ RMainWindowProps defaultMainWindowProps(int screenW, int screenH, const std::str
 }
 
 void LoadSettings(const io::IniFile& ini, RConnectionTable& ct, RSoundSettings& sound,
-                  RMainWindowProps& props, int screenW, int screenH, const std::string& programFolder)
+                  RMainWindowProps& props, int screenW, int screenH,
+                  const std::string& programFolder)
 {
     const RConnectionTable ctDefaults;
     Loader<RConnectionTable> ctLoader{ini, ct, ctDefaults};

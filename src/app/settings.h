@@ -19,10 +19,10 @@ namespace zuk::app {
 // Windows-1251 bytes like every settings string.
 struct RMainWindowProps {
     int Top = 1, Left = 1;
-    int W = 0, H = 0;                                   // default: 90 % of the screen
-    int dlgFileOpenSizeX = 0, dlgFileOpenSizeY = 0;     // default: 75 % of the screen
-    std::string LastOpenDir, LastSaveDir;               // default: the program folder
-    std::string Lastab;                                  // settings-dialog page shown last
+    int W = 0, H = 0;                               // default: 90 % of the screen
+    int dlgFileOpenSizeX = 0, dlgFileOpenSizeY = 0; // default: 75 % of the screen
+    std::string LastOpenDir, LastSaveDir;           // default: the program folder
+    std::string Lastab;                             // settings-dialog page shown last
 };
 
 // The menu check marks that settings mirror; SaveSettings writes these, not the
@@ -47,7 +47,8 @@ RMainWindowProps defaultMainWindowProps(int screenW, int screenH, const std::str
 // Fields that are not stored in the file (SynMan, TextStyles, the folders, the
 // run-time flags) are left as they are.
 void LoadSettings(const io::IniFile& ini, RConnectionTable& ct, RSoundSettings& sound,
-                  RMainWindowProps& props, int screenW, int screenH, const std::string& programFolder);
+                  RMainWindowProps& props, int screenW, int screenH,
+                  const std::string& programFolder);
 
 // Writes the keys of zuk.ini in one rewrite of the file, except the keys that
 // are written at shut-down only (SaveShutdownKeys), the read-only keys and the

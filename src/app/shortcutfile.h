@@ -40,7 +40,7 @@ public:
     std::size_t size() const { return m_byCaption.size(); }
 
 private:
-    std::unordered_map<std::string, std::string> m_byCaption;  // folded Windows-1251 caption
+    std::unordered_map<std::string, std::string> m_byCaption; // folded Windows-1251 caption
 };
 
 } // namespace zuk::app

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <sys/stat.h>
 #include <unordered_set>
 
 namespace zuk::io {
@@ -86,13 +87,13 @@ bool parseInt(std::string_view text, int& out)
         else
             return false;
         value = value * base + digit;
-        if (value > static_cast<long long>(INT_MAX) + 1)
+        if (value > static_cast<long long>(UINT_MAX))
             return false;
     }
     if (negative)
         value = -value;
     if (base == 16 && !negative && value > INT_MAX && value <= static_cast<long long>(UINT_MAX))
-        value -= 0x100000000LL;  // 0xFFFFFFFF is -1, as colour values are stored
+        value -= 0x100000000LL; // 0xFFFFFFFF is -1, as colour values are stored
     if (value < INT_MIN || value > INT_MAX)
         return false;
     out = static_cast<int>(value);
@@ -106,12 +107,37 @@ IniFile::IniFile(std::string path) : m_path(std::move(path))
     reload();
 }
 
+bool IniFile::Stamp::operator==(const Stamp& o) const
+{
+    return exists == o.exists && device == o.device && inode == o.inode && size == o.size &&
+           seconds == o.seconds && nanoseconds == o.nanoseconds;
+}
+
+IniFile::Stamp IniFile::stampOf(const std::string& path)
+{
+    Stamp stamp;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return stamp;
+    stamp.exists = true;
+    stamp.device = st.st_dev;
+    stamp.inode = st.st_ino;
+    stamp.size = static_cast<unsigned long long>(st.st_size);
+    stamp.seconds = st.st_mtim.tv_sec;
+    stamp.nanoseconds = st.st_mtim.tv_nsec;
+    return stamp;
+}
+
 void IniFile::reload()
 {
+    // The stamp is taken first: a change that slips in before the read is
+    // then merely read twice.
+    Stamp stamp = stampOf(m_path);
     std::string bytes;
     readFileBytesIfExists(m_path, bytes);
     parse(bytes);
-    m_dirty = false;
+    m_pending.clear();
+    m_stamp = stamp;
 }
 
 void IniFile::parse(std::string_view bytes)
@@ -143,7 +169,7 @@ IniFile::Line IniFile::classify(std::string text, bool firstLine)
     Line line;
     line.text = std::move(text);
     std::string_view view(line.text);
-    if (firstLine && view.substr(0, 3) == "\xEF\xBB\xBF")  // a UTF-8 mark left by an editor
+    if (firstLine && view.substr(0, 3) == "\xEF\xBB\xBF") // a UTF-8 mark left by an editor
         view.remove_prefix(3);
     std::string_view trimmed = trimBlanks(view);
     if (trimmed.empty() || trimmed.front() == ';')
@@ -266,7 +292,8 @@ std::vector<std::string> IniFile::sectionNames() const
     return names;
 }
 
-std::vector<std::pair<std::string, std::string>> IniFile::sectionValues(std::string_view section) const
+std::vector<std::pair<std::string, std::string>>
+IniFile::sectionValues(std::string_view section) const
 {
     std::vector<std::pair<std::string, std::string>> values;
     const std::vector<std::size_t>* headers = sectionHeaders(section);
@@ -294,38 +321,126 @@ std::vector<std::string> IniFile::keys(std::string_view section) const
     return names;
 }
 
-template <class Change>
-void IniFile::modify(Change change)
+void IniFile::perform(const Op& op)
 {
-    if (m_batchDepth > 0) {
-        if (change()) {
-            m_indexValid = false;
-            m_dirty = true;
-        }
-        return;
-    }
-    std::vector<Line> saved = m_lines;
-    if (!change())
+    if (!apply(op))
         return;
     m_indexValid = false;
+    m_pending.push_back(op);
+    if (m_batchDepth > 0)
+        return;
     try {
         save();
     } catch (...) {
-        m_lines = std::move(saved);
-        m_indexValid = false;
+        // The file is intact: let memory show what is on disk again.
+        m_pending.clear();
+        try {
+            reload();
+        } catch (...) {
+        }
         throw;
     }
 }
 
 void IniFile::save()
 {
+    if (!(stampOf(m_path) == m_stamp)) {
+        std::vector<Op> pending = std::move(m_pending);
+        try {
+            reload();
+        } catch (...) {
+            m_pending = std::move(pending);
+            throw;
+        }
+        for (const Op& op : pending)
+            apply(op);
+        m_indexValid = false;
+        m_pending = std::move(pending);
+    }
     AtomicFileWriter writer(m_path);
     for (const Line& line : m_lines) {
         writer.append(line.text);
         writer.append("\r\n");
     }
     writer.commit();
-    m_dirty = false;
+    m_pending.clear();
+    m_stamp = stampOf(m_path);
+}
+
+bool IniFile::apply(const Op& op)
+{
+    switch (op.kind) {
+    case Op::Kind::Write:
+        return applyWrite(op);
+    case Op::Kind::DeleteKey:
+    case Op::Kind::EraseSection:
+        break;
+    }
+    const std::vector<std::size_t>* headers = sectionHeaders(op.section);
+    if (!headers)
+        return false;
+    std::string foldedKey = lowerWin(trimBlanks(op.key));
+    std::vector<bool> drop(m_lines.size(), false);
+    bool any = false;
+    for (std::size_t header : *headers) {
+        std::size_t end = sectionEnd(header);
+        for (std::size_t i = header; i < end; ++i) {
+            // Every occurrence goes, so that a later read cannot find an old one.
+            bool match = op.kind == Op::Kind::EraseSection ? true
+                                                           : m_lines[i].kind == LineKind::Key &&
+                                                                 m_lines[i].foldedName == foldedKey;
+            if (match) {
+                drop[i] = true;
+                any = true;
+            }
+        }
+    }
+    if (!any)
+        return false;
+    std::vector<Line> kept;
+    kept.reserve(m_lines.size());
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        if (!drop[i])
+            kept.push_back(std::move(m_lines[i]));
+    }
+    m_lines = std::move(kept);
+    m_indexValid = false;
+    return true;
+}
+
+bool IniFile::applyWrite(const Op& op)
+{
+    std::size_t existing = findKey(op.section, op.key);
+    if (existing != std::string::npos) {
+        // Keep the spacing around '=' the way the file had it.
+        Line& line = m_lines[existing];
+        std::size_t valueStart = line.valueOffset;
+        while (valueStart < line.text.size() && isBlank(line.text[valueStart]))
+            ++valueStart;
+        std::string text = line.text.substr(0, valueStart) + op.value;
+        if (text == line.text)
+            return false;
+        line.text = std::move(text);
+        return true;
+    }
+    Line newLine = classify(op.key + "=" + op.value, false);
+    const std::vector<std::size_t>* headers = sectionHeaders(op.section);
+    if (headers) {
+        // After the last non-blank line of the first such section, so that
+        // the blank lines that separate sections stay where they are.
+        std::size_t header = headers->front();
+        std::size_t at = sectionEnd(header);
+        while (at > header + 1 && trimBlanks(m_lines[at - 1].text).empty())
+            --at;
+        m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(newLine));
+    } else {
+        if (!m_lines.empty() && !trimBlanks(m_lines.back().text).empty())
+            m_lines.push_back(Line{});
+        m_lines.push_back(classify("[" + op.section + "]", false));
+        m_lines.push_back(std::move(newLine));
+    }
+    m_indexValid = false;
+    return true;
 }
 
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value)
@@ -333,41 +448,13 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
     std::string_view sectionName = trimBlanks(section);
     std::string_view keyName = trimBlanks(key);
     // Names that the reader could never find again are programming errors.
-    if (!ZUK_ASSERT(!sectionName.empty() && sectionName.find_first_of("]\r\n") == std::string_view::npos))
+    if (!ZUK_ASSERT(!sectionName.empty() &&
+                    sectionName.find_first_of("]\r\n") == std::string_view::npos))
         return;
     if (!ZUK_ASSERT(!keyName.empty() && keyName.find_first_of("=\r\n") == std::string_view::npos &&
                     keyName.front() != '[' && keyName.front() != ';'))
         return;
-    std::string encoded = encodeValue(value);
-
-    modify([&]() -> bool {
-        std::size_t existing = findKey(sectionName, keyName);
-        if (existing != std::string::npos) {
-            Line& line = m_lines[existing];
-            std::string text = line.text.substr(0, line.valueOffset) + encoded;
-            if (text == line.text)
-                return false;
-            line.text = std::move(text);
-            return true;
-        }
-        Line newLine = classify(std::string(keyName) + "=" + encoded, false);
-        const std::vector<std::size_t>* headers = sectionHeaders(sectionName);
-        if (headers) {
-            // After the last non-blank line of the first such section, so that
-            // the blank lines that separate sections stay where they are.
-            std::size_t header = headers->front();
-            std::size_t at = sectionEnd(header);
-            while (at > header + 1 && trimBlanks(m_lines[at - 1].text).empty())
-                --at;
-            m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(newLine));
-            return true;
-        }
-        if (!m_lines.empty() && !trimBlanks(m_lines.back().text).empty())
-            m_lines.push_back(Line{});
-        m_lines.push_back(classify("[" + std::string(sectionName) + "]", false));
-        m_lines.push_back(std::move(newLine));
-        return true;
-    });
+    perform({Op::Kind::Write, std::string(sectionName), std::string(keyName), encodeValue(value)});
 }
 
 void IniFile::writeInt(std::string_view section, std::string_view key, int value)
@@ -382,56 +469,12 @@ void IniFile::writeBool(std::string_view section, std::string_view key, bool val
 
 void IniFile::deleteKey(std::string_view section, std::string_view key)
 {
-    modify([&]() -> bool {
-        const std::vector<std::size_t>* headers = sectionHeaders(section);
-        if (!headers)
-            return false;
-        std::string folded = lowerWin(trimBlanks(key));
-        std::vector<bool> drop(m_lines.size(), false);
-        bool any = false;
-        for (std::size_t header : *headers) {
-            std::size_t end = sectionEnd(header);
-            for (std::size_t i = header + 1; i < end; ++i) {
-                if (m_lines[i].kind == LineKind::Key && m_lines[i].foldedName == folded) {
-                    drop[i] = true;
-                    any = true;
-                }
-            }
-        }
-        if (!any)
-            return false;
-        std::vector<Line> kept;
-        kept.reserve(m_lines.size());
-        for (std::size_t i = 0; i < m_lines.size(); ++i) {
-            if (!drop[i])
-                kept.push_back(std::move(m_lines[i]));
-        }
-        m_lines = std::move(kept);
-        return true;
-    });
+    perform({Op::Kind::DeleteKey, std::string(section), std::string(key), {}});
 }
 
 void IniFile::eraseSection(std::string_view section)
 {
-    modify([&]() -> bool {
-        const std::vector<std::size_t>* headers = sectionHeaders(section);
-        if (!headers)
-            return false;
-        std::vector<bool> drop(m_lines.size(), false);
-        for (std::size_t header : *headers) {
-            std::size_t end = sectionEnd(header);
-            for (std::size_t i = header; i < end; ++i)
-                drop[i] = true;
-        }
-        std::vector<Line> kept;
-        kept.reserve(m_lines.size());
-        for (std::size_t i = 0; i < m_lines.size(); ++i) {
-            if (!drop[i])
-                kept.push_back(std::move(m_lines[i]));
-        }
-        m_lines = std::move(kept);
-        return true;
-    });
+    perform({Op::Kind::EraseSection, std::string(section), {}, {}});
 }
 
 IniFile::Batch::Batch(IniFile& ini) : m_ini(&ini)
@@ -444,7 +487,7 @@ IniFile::Batch::~Batch()
     if (!m_open)
         return;
     m_open = false;
-    if (--m_ini->m_batchDepth == 0 && m_ini->m_dirty) {
+    if (--m_ini->m_batchDepth == 0 && !m_ini->m_pending.empty()) {
         try {
             m_ini->save();
         } catch (...) {
@@ -458,7 +501,7 @@ void IniFile::Batch::commit()
     if (!m_open)
         return;
     m_open = false;
-    if (--m_ini->m_batchDepth == 0 && m_ini->m_dirty)
+    if (--m_ini->m_batchDepth == 0 && !m_ini->m_pending.empty())
         m_ini->save();
 }
 

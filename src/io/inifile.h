@@ -22,7 +22,9 @@ namespace zuk::io {
 // missing. Every write goes straight to disk through a temporary file renamed
 // over the target, and keeps all other lines byte for byte (comments, order,
 // unknown keys); lines are written with CR LF. A Batch groups many writes into
-// one rewrite of the file.
+// one rewrite of the file. When the file changed on disk since it was read
+// (another IniFile on the same file, or the user's editor), a write is made on
+// the file as it is now, so no one's keys are lost.
 class IniFile final {
 public:
     // Reads `path` (UTF-8 file name). Throws zuk::IoError when the file exists
@@ -85,8 +87,8 @@ private:
     struct Line {
         std::string text;
         LineKind kind = LineKind::Other;
-        std::string foldedName;        // section or key name, folded
-        std::size_t valueOffset = 0;   // first byte after '=' of a key line
+        std::string foldedName;      // section or key name, folded
+        std::size_t valueOffset = 0; // first byte after '=' of a key line
     };
 
     void parse(std::string_view bytes);
@@ -99,18 +101,36 @@ private:
     std::size_t sectionEnd(std::size_t header) const;
     std::string valueOf(const Line& line) const;
 
-    template <class Change>
-    void modify(Change change);
+    // One change of the profile, kept until it is on disk so that it can be
+    // made again on the file as another writer left it.
+    struct Op {
+        enum class Kind { Write, DeleteKey, EraseSection } kind;
+        std::string section, key, value; // value already in file form
+    };
+    // Identity of the file on disk, to notice writes by someone else.
+    struct Stamp {
+        bool exists = false;
+        unsigned long long device = 0, inode = 0, size = 0;
+        long long seconds = 0, nanoseconds = 0;
+        bool operator==(const Stamp& o) const;
+    };
+    static Stamp stampOf(const std::string& path);
+
+    // Makes the change in memory; false when it changes nothing.
+    bool apply(const Op& op);
+    bool applyWrite(const Op& op);
+    void perform(const Op& op);
     void save();
 
     std::string m_path;
     std::vector<Line> m_lines;
+    std::vector<Op> m_pending;
+    Stamp m_stamp;
     int m_batchDepth = 0;
-    bool m_dirty = false;
 
     mutable bool m_indexValid = false;
     mutable std::unordered_map<std::string, std::vector<std::size_t>> m_sections;
-    mutable std::unordered_map<std::string, std::size_t> m_keys;  // "section\0key" -> line
+    mutable std::unordered_map<std::string, std::size_t> m_keys; // "section\0key" -> line
 };
 
 } // namespace zuk::io

@@ -12,11 +12,11 @@ char32_t lowerCodePoint(char32_t u)
 {
     if (u >= U'A' && u <= U'Z')
         return u + 0x20;
-    if (u >= 0x0410 && u <= 0x042F)  // А..Я
+    if (u >= 0x0410 && u <= 0x042F) // А..Я
         return u + 0x20;
-    if (u >= 0x0400 && u <= 0x040F)  // Ѐ..Џ
+    if (u >= 0x0400 && u <= 0x040F) // Ѐ..Џ
         return u + 0x50;
-    if (u == 0x0490)  // Ґ
+    if (u == 0x0490) // Ґ
         return 0x0491;
     return u;
 }

@@ -97,9 +97,9 @@ std::string resolveTarget(const std::string& path)
 std::string ioErrorMessage(std::string_view action, const std::string& path, int errnoValue)
 {
     std::string message(action);
-    message += " \xC2\xAB";  // «
+    message += " \xC2\xAB"; // «
     message += path;
-    message += "\xC2\xBB: ";  // »
+    message += "\xC2\xBB: "; // »
     message += std::strerror(errnoValue);
     return message;
 }

@@ -34,8 +34,8 @@ private:
     void flushBuffer();
     [[noreturn]] void fail(int errnoValue);
 
-    std::string m_target;  // the file that is replaced (links resolved)
-    std::string m_shownPath;  // the path as the caller named it, for messages
+    std::string m_target;    // the file that is replaced (links resolved)
+    std::string m_shownPath; // the path as the caller named it, for messages
     std::string m_tempPath;
     std::string m_buffer;
     int m_fd = -1;

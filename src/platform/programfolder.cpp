@@ -173,8 +173,8 @@ std::string resolveProgramFolder(const ProgramFolderRequest& request)
         return folder;
     }
 
-    std::string exeFolder = request.executableFolder.empty() ? std::string()
-                                                             : withSlash(request.executableFolder);
+    std::string exeFolder =
+        request.executableFolder.empty() ? std::string() : withSlash(request.executableFolder);
     if (!exeFolder.empty()) {
         std::string engine = findEntryNoCase(exeFolder, "Engine");
         if (!engine.empty() && isDirectory(exeFolder + engine))
@@ -238,7 +238,7 @@ std::string resolveDataPath(const std::string& root, std::string_view relative)
                 path += found;
                 continue;
             }
-            matching = false;  // the rest does not exist: keep it as given
+            matching = false; // the rest does not exist: keep it as given
         }
         path += name;
     }

@@ -10,12 +10,12 @@ namespace zuk::platform {
 // The data folders of the program, all UTF-8 paths with '/' separators and a
 // trailing '/'.
 struct WorkingFolders {
-    std::string program;    // P: zuk.ini, dox/, Engine/
-    std::string parts;      // P/Engine/Parts/: almost every data file
-    std::string tables;     // P/Engine/Tables/
-    std::string templates;  // P/Engine/Templates/
-    std::string plugins;    // P/Engine/Plugins/
-    std::string cstyles;    // P/Engine/CStyles/
+    std::string program;   // P: zuk.ini, dox/, Engine/
+    std::string parts;     // P/Engine/Parts/: almost every data file
+    std::string tables;    // P/Engine/Tables/
+    std::string templates; // P/Engine/Templates/
+    std::string plugins;   // P/Engine/Plugins/
+    std::string cstyles;   // P/Engine/CStyles/
 };
 
 // The folder of the running executable, with a trailing '/'; empty when the
@@ -27,8 +27,8 @@ std::string executableFolder();
 std::optional<std::string> takeHomeOption(std::vector<std::string>& args);
 
 struct ProgramFolderRequest {
-    std::optional<std::string> home;  // from --home; else the ZUK_HOME variable is used
-    std::string executableFolder;     // usually executableFolder()
+    std::optional<std::string> home; // from --home; else the ZUK_HOME variable is used
+    std::string executableFolder;    // usually executableFolder()
     // The installed default data tree; empty means <executable>/../share/zuk.
     std::string defaultTree;
 };
