@@ -42,9 +42,11 @@ void forEachRun(const StyledText& text, RunFn fn)
     const size_t n = text.utf8.size();
     size_t start = 0;
     while (start < n) {
-        const uint8_t st = start < text.styles.size() ? text.styles[start] : 0;
+        // Styles that look the same make one run, so the output stays small.
+        auto styleAt = [&text](size_t i) { return i < text.styles.size() ? text.styles[i] : uint8_t(0); };
+        const uint8_t st = styleAt(start);
         size_t end = start + 1;
-        while (end < n && (end < text.styles.size() ? text.styles[end] : 0) == st)
+        while (end < n && (styleAt(end) == st || text.look[styleAt(end)] == text.look[st]))
             ++end;
         fn(start, end, st);
         start = end;

@@ -323,9 +323,18 @@ void CdreamEditor::ApplySettings()
 
 void CdreamEditor::ApplyColorsToAll()
 {
-    if (!active())
+    Ted* current = active();
+    if (!current)
         return;
+    // The settings dialog calls this while documents are open: the working code
+    // page and the modified flag of the active document are its own, not the
+    // settings' (losing the flag would close unsaved work without a question).
+    const std::string charset = current->charset();
+    const bool modified = current->modified();
     ApplySettings();
+    if (current->charset() != charset)
+        current->setCharset(charset);
+    current->setModified(modified);
     for (Ted* t : documents())
         t->applyColours();
 }
@@ -651,7 +660,8 @@ void CdreamEditor::ExportTo(const std::string& fileName, const std::string& form
         ExportStyle& look = text.look[static_cast<size_t>(st)];
         look.fore = static_cast<int32_t>(c->SendScintilla(QsciScintilla::SCI_STYLEGETFORE, st));
         look.back = static_cast<int32_t>(c->SendScintilla(QsciScintilla::SCI_STYLEGETBACK, st));
-        look.bold = c->SendScintilla(QsciScintilla::SCI_STYLEGETBOLD, st) != 0;
+        // QScintilla stores Qt font weights negated; either sign means the same weight.
+        look.bold = std::abs(c->SendScintilla(QsciScintilla::SCI_STYLEGETWEIGHT, st)) >= 600;
         look.italic = c->SendScintilla(QsciScintilla::SCI_STYLEGETITALIC, st) != 0;
         look.underline = c->SendScintilla(QsciScintilla::SCI_STYLEGETUNDERLINE, st) != 0;
     }

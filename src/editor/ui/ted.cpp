@@ -73,6 +73,8 @@ Ted::Ted(CdreamEditor& editor, QWidget* parent) : QWidget(parent), m_editor(edit
     c->setTabWidth(3);
     c->setBackspaceUnindents(true);
     c->setCaretLineVisible(false);
+    // The caret goes beyond the line end only in column selections.
+    c->SendScintilla(QsciScintilla::SCI_SETVIRTUALSPACEOPTIONS, QsciScintilla::SCVS_RECTANGULARSELECTION);
 
     c->markerDefine(QsciScintilla::Circle, kBreakpointMark);
     c->setMarkerBackgroundColor(Qt::red, kBreakpointMark);
@@ -359,6 +361,8 @@ void Ted::restyle()
     m_control->setCaretForegroundColor(fg);
     m_control->setSelectionForegroundColor(toQColor(s.SelFontColor, Qt::white));
     m_control->setSelectionBackgroundColor(toQColor(s.SelBGColor, Qt::black));
+    const TextStyle* url = findStyle(m_styles, TokenClass::Url);
+    m_control->setUrlColour(url ? toQColor(url->fore, Qt::blue) : QColor(Qt::blue));
     const TextStyle* bp = findStyle(m_styles, TokenClass::BreakPoint);
     m_control->setMarkerBackgroundColor(bp ? toQColor(bp->back, Qt::red) : QColor(Qt::red), kBreakpointLine);
     m_control->setMarkerForegroundColor(bp ? toQColor(bp->fore, Qt::white) : QColor(Qt::white), kBreakpointLine);
@@ -381,8 +385,6 @@ void Ted::applySettings()
     m_control->setLineSeparators(s.Lined, s.EditLineSepStyle);
     setWordWrap(s.WordWrap);
     m_control->setIndentationWidth(s.autoindent > 0 ? s.autoindent : 1);
-    m_control->SendScintilla(QsciScintilla::SCI_SETVIRTUALSPACEOPTIONS,
-                             s.CurBeyondEOL ? QsciScintilla::SCVS_USERACCESSIBLE : QsciScintilla::SCVS_NONE);
     m_fontSize = s.WINSize;
     m_fontName = s.FontWIN;
     setCharset("win"); // applies the colours, the font and colour syntax as well

@@ -11,8 +11,36 @@
 namespace zuk::editor {
 
 namespace {
+
 constexpr int kUrlIndicator = 8;
-}
+
+// Scintilla rewraps the whole document while a big text goes in with word wrap
+// on (seconds for a few megabytes); with wrapping paused the text goes in at
+// once and the view rewraps lazily, the visible lines first.
+class WrapPause {
+public:
+    WrapPause(QsciScintillaBase* c, size_t size) : m_c(c)
+    {
+        if (size < 64 * 1024)
+            return;
+        m_mode = c->SendScintilla(QsciScintillaBase::SCI_GETWRAPMODE);
+        if (m_mode != QsciScintillaBase::SC_WRAP_NONE)
+            c->SendScintilla(QsciScintillaBase::SCI_SETWRAPMODE, static_cast<unsigned long>(QsciScintillaBase::SC_WRAP_NONE));
+    }
+    ~WrapPause()
+    {
+        if (m_mode > 0)
+            m_c->SendScintilla(QsciScintillaBase::SCI_SETWRAPMODE, static_cast<unsigned long>(m_mode));
+    }
+    WrapPause(const WrapPause&) = delete;
+    WrapPause& operator=(const WrapPause&) = delete;
+
+private:
+    QsciScintillaBase* m_c;
+    long m_mode = 0;
+};
+
+} // namespace
 
 TedControl::TedControl(Ted* ted, QWidget* parent) : QsciScintilla(parent), m_ted(ted)
 {
@@ -45,6 +73,7 @@ std::string TedControl::rangeBytes(long start, long end) const
 void TedControl::setContentBytes(std::string_view controlFormBytes)
 {
     const std::string utf8 = codepages::decodeToUtf8(controlFormBytes, m_codePage);
+    const WrapPause pause(this, utf8.size());
     SendScintilla(SCI_CLEARALL);
     if (!utf8.empty())
         SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.data());
@@ -54,6 +83,7 @@ void TedControl::setContentBytes(std::string_view controlFormBytes)
 void TedControl::replaceSelectionBytes(std::string_view bytes)
 {
     const std::string utf8 = codepages::decodeToUtf8(bytes, m_codePage);
+    const WrapPause pause(this, utf8.size());
     SendScintilla(SCI_BEGINUNDOACTION);
     SendScintilla(SCI_REPLACESEL, static_cast<uintptr_t>(0), "");
     if (!utf8.empty())
@@ -102,6 +132,11 @@ void TedControl::setUrlHighlight(bool on)
         SendScintilla(SCI_INDICATORCLEARRANGE, 0, SendScintilla(SCI_GETLENGTH));
     }
     markUrls();
+}
+
+void TedControl::setUrlColour(const QColor& colour)
+{
+    SendScintilla(SCI_INDICSETFORE, kUrlIndicator, colour);
 }
 
 int TedControl::marginsWidth() const

@@ -55,6 +55,7 @@ public:
     void setLineSeparators(bool on, int penStyle);
     bool lineSeparators() const { return m_separators; }
     void setUrlHighlight(bool on);
+    void setUrlColour(const QColor& colour);
     bool urlHighlight() const { return m_urls; }
     int marginsWidth() const;
 
