@@ -28,8 +28,8 @@ CommandRow todo(std::string_view name, std::string_view caption, std::string_vie
     return {name, caption, parent, shortcut, RowKind::Command, needs, false, false};
 }
 
-CommandRow cmd(std::string_view name, std::string_view caption, std::string_view parent,
-               Need needs, std::string_view shortcut = {})
+CommandRow cmd(std::string_view name, std::string_view caption, std::string_view parent, Need needs,
+               std::string_view shortcut = {})
 {
     return {name, caption, parent, shortcut, RowKind::Command, needs, true, false};
 }
@@ -173,7 +173,8 @@ std::vector<CommandRow> buildTable()
     add(todo("mniTabs2Spaces", "Tabs > Spaces", "mniReplaceMenu"));
     add(todo("mniSimpleQuotas2Paired", "Прямые кавычки > на парные", "mniReplaceMenu"));
     add(todo("mniPairedQuotas2Simple", "Парные кавычки > на прямые", "mniReplaceMenu"));
-    add(todo("mnTagToMeta", "< на &&lt; (для отображения тэгов на странице)", "mniReplaceMenu", Sel));
+    add(todo("mnTagToMeta", "< на &&lt; (для отображения тэгов на странице)", "mniReplaceMenu",
+             Sel));
     add(menu("mniSorting", "Сортировка", "mniFunctions"));
     add(todo("mniSortStrings", "Сортировка строк", "mniSorting", Sel));
     add(todo("mnirevsortstrings", "Обратная сортировка", "mniSorting", Sel));
@@ -260,7 +261,8 @@ std::vector<CommandRow> buildTable()
     add(todo("mniPreviewInMozilla", "Mozilla", "mniPreview"));
     add(todo("mniPreviewInOpera", "Opera", "mniPreview"));
     add(todo("mniPreviewInExplorer", "Explorer", "mniPreview"));
-    add(todo("mniDefaultBrowserPreview", "Preview браузером по умолчанию", "mniPreview", Doc, "F5"));
+    add(todo("mniDefaultBrowserPreview", "Preview браузером по умолчанию", "mniPreview", Doc,
+             "F5"));
 
     // Encoding
     add(menu("mniEncoding", "Кодировка", ""));

@@ -19,7 +19,8 @@ bool startsWithNoCase(const std::string& s, size_t pos, const char* what)
     for (size_t i = 0; what[i]; ++i) {
         if (pos + i >= s.size())
             return false;
-        if (std::tolower(static_cast<unsigned char>(s[pos + i])) != std::tolower(static_cast<unsigned char>(what[i])))
+        if (std::tolower(static_cast<unsigned char>(s[pos + i])) !=
+            std::tolower(static_cast<unsigned char>(what[i])))
             return false;
     }
     return true;
@@ -166,12 +167,14 @@ DateLocale defaultDateLocale()
                           "July",    "August",   "September", "October", "November", "December"};
     loc.shortMonthNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    loc.longDayNames = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+    loc.longDayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                        "Thursday", "Friday", "Saturday"};
     loc.shortDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     return loc;
 }
 
-std::string formatDateTime(const std::string& f, const DateTimeParts& when, const DateLocale& locale)
+std::string formatDateTime(const std::string& f, const DateTimeParts& when,
+                           const DateLocale& locale)
 {
     return format(f, when, locale, 0);
 }
@@ -179,8 +182,8 @@ std::string formatDateTime(const std::string& f, const DateTimeParts& when, cons
 const std::vector<std::string>& dateItemFormats()
 {
     static const std::vector<std::string> formats = {
-        "c",        "dd.mm.yy", "dd.mm.yyyy", "d mmmm yyyy", "dd.mm.yyyy  hh:nn:zzz",
-        "hh:nn:zzz", "hh:nn",   "hh:mm AM/PM", "t",          "tt"};
+        "c",         "dd.mm.yy", "dd.mm.yyyy",  "d mmmm yyyy", "dd.mm.yyyy  hh:nn:zzz",
+        "hh:nn:zzz", "hh:nn",    "hh:mm AM/PM", "t",           "tt"};
     return formats;
 }
 

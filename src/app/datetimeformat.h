@@ -9,7 +9,7 @@ namespace zuk::app {
 struct DateTimeParts {
     int year = 2000, month = 1, day = 1; // month 1..12
     int hour = 0, minute = 0, second = 0, millisecond = 0;
-    int weekday = 1;                     // 1 Sunday .. 7 Saturday
+    int weekday = 1; // 1 Sunday .. 7 Saturday
 };
 
 // The locale's texts and default formats, UTF-8. The defaults are a neutral

@@ -40,9 +40,9 @@ TEST(CommandTable, TopLevelMenusInOrder)
     for (const CommandRow& r : commandTable())
         if (r.parent.empty())
             top.push_back(r.caption);
-    const std::vector<std::string_view> expected = {"Файл",    "Правка", "Поиск",    "Функции",
-                                                    "HTML",    "Утилиты", "Просмотр", "Кодировка",
-                                                    "Вид",     "Документы", "?"};
+    const std::vector<std::string_view> expected = {"Файл", "Правка",    "Поиск",    "Функции",
+                                                    "HTML", "Утилиты",   "Просмотр", "Кодировка",
+                                                    "Вид",  "Документы", "?"};
     EXPECT_EQ(top, expected);
 }
 
@@ -98,8 +98,9 @@ TEST(CommandTable, ShortcutsAreUniqueAndLeaveTheDocumentKeysAlone)
 {
     // Keys the document window handles itself.
     const std::set<std::string_view> reserved = {
-        "Ctrl+Up", "Ctrl+Down", "Ctrl+Y", "Ctrl+Enter", "Ctrl+Return", "Ctrl+Shift+Space",
-        "Alt+Left", "Alt+Right", "Alt+F", "Alt+G", "Tab", "Esc", "Del", "Shift+Del"};
+        "Ctrl+Up",  "Ctrl+Down", "Ctrl+Y", "Ctrl+Enter", "Ctrl+Return", "Ctrl+Shift+Space",
+        "Alt+Left", "Alt+Right", "Alt+F",  "Alt+G",      "Tab",         "Esc",
+        "Del",      "Shift+Del"};
     std::map<std::string_view, std::string_view> seen;
     for (const CommandRow& r : commandTable()) {
         if (r.shortcut.empty())
@@ -114,15 +115,18 @@ TEST(CommandTable, ShortcutsAreUniqueAndLeaveTheDocumentKeysAlone)
 
 TEST(CommandTable, CommandsThatNeedNoDocumentAreTheOnesThatMakeOrShowOne)
 {
-    for (const char* name : {"mniFileNew", "mniOpen", "mniExit", "mniImportMac", "mniUTF8", "mniCallWindowManager"})
+    for (const char* name :
+         {"mniFileNew", "mniOpen", "mniExit", "mniImportMac", "mniUTF8", "mniCallWindowManager"})
         EXPECT_EQ(findCommand(name)->needs, Need::Nothing) << name;
-    for (const char* name : {"EditUndoItem", "mniDup", "mwordwrap", "mniPrint", "mniCloseCurrent", "mniUpcase"})
+    for (const char* name :
+         {"EditUndoItem", "mniDup", "mwordwrap", "mniPrint", "mniCloseCurrent", "mniUpcase"})
         EXPECT_NE(findCommand(name)->needs, Need::Nothing) << name;
 }
 
 TEST(CommandTable, SelectionCommandsAskForASelection)
 {
-    for (const char* name : {"mniUpcase", "mniSortStrings", "mniDec2Hex", "mniFixURL", "mnTagToMeta"})
+    for (const char* name :
+         {"mniUpcase", "mniSortStrings", "mniDec2Hex", "mniFixURL", "mnTagToMeta"})
         EXPECT_EQ(findCommand(name)->needs, Need::Selection) << name;
     // Work-text commands take the whole text when nothing is selected.
     for (const char* name : {"mniHackerize", "mniKillFormat", "mniStripHTML1", "mniBold"})

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-using zuk::app::DateTimeParts;
 using zuk::app::dateItemFormats;
+using zuk::app::DateTimeParts;
 using zuk::app::defaultDateLocale;
 using zuk::app::formatDateTime;
 
@@ -30,8 +30,8 @@ TEST(DateTimeFormat, TheTenMenuFormatsOnOneAfternoon)
     // Tuesday 5 March 2024, 14:07:09.009
     const DateTimeParts t = at(2024, 3, 5, 14, 7, 9, 9, 3);
     const std::vector<std::string> expected = {
-        "05.03.2024 14:07:09",    "05.03.24", "05.03.2024", "5 March 2024", "05.03.2024  14:07:009",
-        "14:07:009",              "14:07",    "02:07 PM",   "14:07",        "14:07:09"};
+        "05.03.2024 14:07:09", "05.03.24", "05.03.2024", "5 March 2024", "05.03.2024  14:07:009",
+        "14:07:009",           "14:07",    "02:07 PM",   "14:07",        "14:07:09"};
     ASSERT_EQ(dateItemFormats().size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i)
         EXPECT_EQ(formatDateTime(dateItemFormats()[i], t, defaultDateLocale()), expected[i])

@@ -50,7 +50,7 @@ void installCrashHandler(const char* message)
     g_message[n] = '\0';
     g_messageLength = n;
 
-    stack_t ss {};
+    stack_t ss{};
     ss.ss_sp = g_altStack;
     ss.ss_size = sizeof g_altStack;
     sigaltstack(&ss, nullptr);

@@ -14,8 +14,7 @@ QMdiSubWindow* windowFromData(const QVariant& v)
 
 } // namespace
 
-TDocumentTabs::TDocumentTabs(QMdiArea* area, QWidget* parent)
-    : QTabBar(parent), m_area(area)
+TDocumentTabs::TDocumentTabs(QMdiArea* area, QWidget* parent) : QTabBar(parent), m_area(area)
 {
     setObjectName(QStringLiteral("DocumentTabs"));
     setShape(QTabBar::RoundedSouth);
@@ -39,7 +38,8 @@ TDocumentTabs::TDocumentTabs(QMdiArea* area, QWidget* parent)
 
 QString TDocumentTabs::fileNamePart(const QString& name)
 {
-    const int cut = std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
+    const int cut =
+        std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
     return name.mid(cut + 1);
 }
 

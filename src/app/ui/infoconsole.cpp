@@ -5,8 +5,7 @@
 
 namespace zuk::app::ui {
 
-TInfoConsole::TInfoConsole(QWidget* parent)
-    : QWidget(parent, Qt::Tool)
+TInfoConsole::TInfoConsole(QWidget* parent) : QWidget(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("InfoConsole"));
     setWindowTitle(QStringLiteral("Infoconsole"));

@@ -104,7 +104,8 @@ void TMainForm::buildWindow()
     layout->addWidget(m_tabs);
     setCentralWidget(central);
 
-    m_menu = new TMainMenu(menuBar(), [this](const QString& name) { runCommand(name); }, this);
+    m_menu = new TMainMenu(
+        menuBar(), [this](const QString& name) { runCommand(name); }, this);
     m_toolRow = new TToolRow(this);
     addToolBar(Qt::TopToolBarArea, m_toolRow);
     m_status = new TMainStatusBar(this);
@@ -135,7 +136,8 @@ void TMainForm::fillWindowList(QMenu* menu)
     for (QMdiSubWindow* w : windows) {
         ++n;
         QString title = w->windowTitle();
-        QAction* a = menu->addAction(QStringLiteral("&%1 %2").arg(n).arg(title.replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        QAction* a = menu->addAction(QStringLiteral("&%1 %2").arg(n).arg(
+            title.replace(QLatin1Char('&'), QStringLiteral("&&"))));
         a->setProperty("zukWindowList", true);
         a->setCheckable(true);
         a->setChecked(w == m_mdi->activeSubWindow());
@@ -205,7 +207,8 @@ void TMainForm::wireCommands()
     });
     setHandler(QStringLiteral("mniCloseAll"), [this] {
         // From the last window in window order (the least recently active) to the first.
-        const QList<QMdiSubWindow*> windows = m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder);
+        const QList<QMdiSubWindow*> windows =
+            m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder);
         QList<QPointer<QMdiSubWindow>> guarded(windows.begin(), windows.end());
         for (const QPointer<QMdiSubWindow>& w : guarded)
             if (w)
@@ -244,9 +247,10 @@ void TMainForm::wireCommands()
     });
     const std::vector<std::string_view>& dates = dateItemNames();
     for (size_t i = 0; i < dates.size(); ++i) {
-        setHandler(QString::fromLatin1(dates[i].data(), static_cast<int>(dates[i].size())), [doc, i] {
-            const std::string text = formatDateTime(dateItemFormats()[i], partsOf(QDateTime::currentDateTime()),
-                                                    systemDateLocale());
+        setHandler(QString::fromLatin1(dates[i].data(), static_cast<int>(dates[i].size())), [doc,
+                                                                                             i] {
+            const std::string text = formatDateTime(
+                dateItemFormats()[i], partsOf(QDateTime::currentDateTime()), systemDateLocale());
             doc().InsertAtCaret(codepages::utf8ToWin(text));
         });
     }
@@ -284,7 +288,8 @@ void TMainForm::setDateCaptions()
     const DateLocale loc = systemDateLocale();
     const std::vector<std::string_view>& names = dateItemNames();
     for (size_t i = 0; i < names.size(); ++i) {
-        QAction* a = command(QString::fromLatin1(names[i].data(), static_cast<int>(names[i].size())));
+        QAction* a =
+            command(QString::fromLatin1(names[i].data(), static_cast<int>(names[i].size())));
         if (!a)
             continue;
         // A caption is shown as a menu text: a lone & would turn into an accelerator.

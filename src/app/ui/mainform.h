@@ -36,8 +36,8 @@ class TToolRow;
 
 // What the program entry hands the main window.
 struct StartupOptions {
-    QString home;       // --home DIR; empty when not given
-    QStringList files;  // file arguments; only the first is opened
+    QString home;          // --home DIR; empty when not given
+    QStringList files;     // file arguments; only the first is opened
     QString executableDir; // folder of the running program; empty: the application's
 };
 
@@ -152,11 +152,11 @@ private:
     TToolRow* m_toolRow = nullptr;
     TMainStatusBar* m_status = nullptr;
     QTimer* m_statusTimer = nullptr;
-    TInfoConsole* m_console = nullptr;       // child of the main window
-    editor::TfmDox* m_dox = nullptr;         // child of the main window
+    TInfoConsole* m_console = nullptr; // child of the main window
+    editor::TfmDox* m_dox = nullptr;   // child of the main window
 
     QHash<QString, std::function<void()>> m_handlers;
-    QStringList m_openFiles;        // full paths of documents opened from files
+    QStringList m_openFiles;                // full paths of documents opened from files
     std::vector<std::string> m_enabledExts; // enabled_exts.txt, Windows-1251 lines as read
     bool m_busy = false;
     bool m_shutDown = false;

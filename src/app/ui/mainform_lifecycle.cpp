@@ -2,17 +2,15 @@
 
 #include "app/ui/mainform.h"
 
+#include "app/quotation.h"
+#include "app/settings.h"
+#include "app/shortcutfile.h"
 #include "app/ui/crashhandler.h"
 #include "app/ui/documenttabs.h"
 #include "app/ui/infoconsole.h"
 #include "app/ui/mainmenu.h"
 #include "app/ui/mainstatusbar.h"
-#include "app/quotation.h"
-#include "app/settings.h"
-#include "app/shortcutfile.h"
 #include "app/ui/startupsupport.h"
-#include "platform/programfolder.h"
-#include "platform/sysload.h"
 #include "app/ui/toolrow.h"
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
@@ -22,6 +20,8 @@
 #include "editor/ui/ted.h"
 #include "io/inifile.h"
 #include "io/linesfile.h"
+#include "platform/programfolder.h"
+#include "platform/sysload.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -103,7 +103,6 @@ void TMainForm::runStartup()
     // The highlighting list: the built-in highlighters, the schemes, No.
     m_toolRow->fillSyntaxList({});
 
-
     // zuk.ini: created empty when missing, then read.
     const QString iniPath = m_programFolder + QStringLiteral("zuk.ini");
     if (!QFileInfo::exists(iniPath)) {
@@ -137,7 +136,9 @@ void TMainForm::runStartup()
     host.mainWindow = this;
     host.mdiArea = m_mdi;
     host.syntaxBox = m_toolRow->cbSyntax();
-    host.setStatusPanel = [this](int panel, const QString& text) { m_status->setPanel(panel, text); };
+    host.setStatusPanel = [this](int panel, const QString& text) {
+        m_status->setPanel(panel, text);
+    };
     host.closeMainWindow = [this] { close(); };
     // Called while the window is still there; its tab goes with the window.
     host.documentClosed = [this](editor::Ted* ted) {
@@ -152,7 +153,9 @@ void TMainForm::runStartup()
     };
     editor::HostCallbacks callbacks;
     callbacks.activateTab = [this](const std::string& name) { selectTabByName(name); };
-    callbacks.openFile = [this](const std::string& path) { OpenFile(QString::fromStdString(path), false); };
+    callbacks.openFile = [this](const std::string& path) {
+        OpenFile(QString::fromStdString(path), false);
+    };
     callbacks.keySound = [](char) {};
     m_editor = std::make_unique<editor::CdreamEditor>(host, m_settings, callbacks);
 
@@ -273,7 +276,8 @@ void TMainForm::loadLastFiles()
 {
     if (!m_settings.LoadLastFiles)
         return;
-    for (const std::string& line : readListIfPresent(local(dataPath(QStringLiteral("lastfiles.txt")))))
+    for (const std::string& line :
+         readListIfPresent(local(dataPath(QStringLiteral("lastfiles.txt")))))
         if (!line.empty())
             OpenFile(QString::fromStdString(line), false);
 }
@@ -282,7 +286,8 @@ void TMainForm::showQuotation()
 {
     if (!m_settings.showmagik)
         return;
-    const QString path = dataPath(QStringLiteral("quotes/") + fromWin(m_settings.current_quotefile));
+    const QString path =
+        dataPath(QStringLiteral("quotes/") + fromWin(m_settings.current_quotefile));
     std::string text;
     try {
         if (!QFileInfo::exists(path))
@@ -299,8 +304,11 @@ bool TMainForm::confirm(const QString& question, bool warning)
 {
     if (confirmHook)
         return confirmHook(question);
-    const auto answer = warning ? QMessageBox::warning(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-                                : QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const auto answer =
+        warning ? QMessageBox::warning(this, windowTitle(), question,
+                                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                : QMessageBox::question(this, windowTitle(), question,
+                                        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;
 }
 
@@ -349,7 +357,9 @@ void TMainForm::SaveSettings()
         m_settings.CopyOnSelect = checks.CopyOnSelect;
         app::SaveSettings(*m_ini, m_settings, m_sound, m_props, checks);
     });
-    step([this] { io::writeLinesFile(local(dataPath(QStringLiteral("enabled_exts.txt"))), m_enabledExts); });
+    step([this] {
+        io::writeLinesFile(local(dataPath(QStringLiteral("enabled_exts.txt"))), m_enabledExts);
+    });
     if (failure)
         throw *failure;
 }
@@ -358,10 +368,10 @@ void TMainForm::writeShutdownState()
 {
     io::IniFile::Batch batch(*m_ini);
     // The window sections: FileBox and fmSniM belong to their windows' parts.
-    if (m_dox)
-    {
+    if (m_dox) {
         const QRect r = m_dox->storedGeometry();
-        writeWindowGeometry(*m_ini, ToolWindow::Dox, RWindowGeometry{r.top(), r.left(), r.width(), r.height()});
+        writeWindowGeometry(*m_ini, ToolWindow::Dox,
+                            RWindowGeometry{r.top(), r.left(), r.width(), r.height()});
     }
     const QRect g = normalGeometry();
     m_props.Top = g.top();
@@ -370,7 +380,8 @@ void TMainForm::writeShutdownState()
     m_props.H = g.height();
     std::optional<std::string> folder;
     if (documentCount() > 0)
-        folder = toWin(QFileInfo(QString::fromStdString(m_editor->GetFileName())).absolutePath() + QLatin1Char('/'));
+        folder = toWin(QFileInfo(QString::fromStdString(m_editor->GetFileName())).absolutePath() +
+                       QLatin1Char('/'));
     SaveShutdownKeys(*m_ini, m_settings, m_props, folder);
     batch.commit();
 }

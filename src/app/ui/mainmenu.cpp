@@ -57,7 +57,8 @@ TMainMenu::TMainMenu(QMenuBar* bar, std::function<void(const QString&)> onComman
             a->setObjectName(name);
             a->setCheckable(row.checkable);
             if (!row.shortcut.empty())
-                a->setShortcut(QKeySequence::fromString(qs(row.shortcut), QKeySequence::PortableText));
+                a->setShortcut(
+                    QKeySequence::fromString(qs(row.shortcut), QKeySequence::PortableText));
             a->setEnabled(row.built);
             m_actions.insert(name, a);
             QObject::connect(a, &QAction::triggered, this, [onCommand, name] { onCommand(name); });

@@ -4,8 +4,7 @@
 
 namespace zuk::app::ui {
 
-TMainStatusBar::TMainStatusBar(QWidget* parent)
-    : QStatusBar(parent)
+TMainStatusBar::TMainStatusBar(QWidget* parent) : QStatusBar(parent)
 {
     setObjectName(QStringLiteral("StatusBar"));
     const int widths[] = {90, 90, 220};

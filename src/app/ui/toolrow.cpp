@@ -6,8 +6,7 @@
 
 namespace zuk::app::ui {
 
-TToolRow::TToolRow(QWidget* parent)
-    : QToolBar(parent)
+TToolRow::TToolRow(QWidget* parent) : QToolBar(parent)
 {
     setObjectName(QStringLiteral("TopBar"));
     setWindowTitle(QStringLiteral("Zuk"));
@@ -45,8 +44,8 @@ TToolRow::TToolRow(QWidget* parent)
 
 QStringList TToolRow::builtInSyntaxNames()
 {
-    return {QStringLiteral("HTML"), QStringLiteral("Delphi"),      QStringLiteral("C++"),
-            QStringLiteral("C"),    QStringLiteral("Perl"),        QStringLiteral("Java Script"),
+    return {QStringLiteral("HTML"),      QStringLiteral("Delphi"), QStringLiteral("C++"),
+            QStringLiteral("C"),         QStringLiteral("Perl"),   QStringLiteral("Java Script"),
             QStringLiteral("VB Script"), QStringLiteral("SQL")};
 }
 

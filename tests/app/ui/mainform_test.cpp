@@ -2,20 +2,20 @@
 
 #include "app/commandtable.h"
 #include "app/settings.h"
+#include "app/ui/documenttabs.h"
 #include "app/ui/infoconsole.h"
+#include "app/ui/mainmenu.h"
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
-#include "app/ui/documenttabs.h"
-#include "app/ui/mainmenu.h"
 #include "editor/ui/cdreameditor.h"
 #include "support/ui/mainformfixture.h"
 
 #include <QAction>
-#include <QMenu>
-#include <QMessageBox>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
 #include <QtTest/QTest>
@@ -70,7 +70,8 @@ TEST(MainFormStartup, WithoutIniCreatesItAndTakesNinetyPercentOfTheScreenAtOneOn
 
     // The date items show the current date in their formats.
     EXPECT_FALSE(form.command("mniD3")->text().isEmpty());
-    EXPECT_EQ(form.command("mniD3")->text(), QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+    EXPECT_EQ(form.command("mniD3")->text(),
+              QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
 }
 
 TEST(MainFormStartup, TheFirstSaveSettingsFillsTheFiles)
@@ -95,7 +96,8 @@ TEST(MainFormStartup, ShortcutFileIsAppliedByCaption)
     f.seed("Engine/Parts/shortcuts.txt",
            win("Новый=Shift+Ctrl+F2\r\nНет такого пункта=F7\r\nОтчалить=\r\n"));
     ui::TMainForm& form = f.start();
-    EXPECT_EQ(form.command("mniFileNew")->shortcut(), QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F2));
+    EXPECT_EQ(form.command("mniFileNew")->shortcut(),
+              QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F2));
     // A caption the menu does not have changes nothing, and F7 is nowhere.
     for (QAction* a : form.mainMenu().itemsDepthFirst())
         EXPECT_NE(a->shortcut(), QKeySequence(Qt::Key_F7)) << a->objectName().toStdString();
@@ -297,7 +299,8 @@ TEST(MainFormShutdown, WritesSettingsWindowKeysAndLastFilesActiveLast)
     EXPECT_EQ(f.read("Engine/Parts/lastfiles.txt"),
               (f.home() + "b.txt\r\n" + f.home() + "a.txt\r\n").toStdString());
     const std::string ini = f.read("zuk.ini");
-    for (const char* key : {"Top=", "Left=", "W=", "H=", "ChildW=", "DisplayMemStatus=", "LastOpenDir="})
+    for (const char* key :
+         {"Top=", "Left=", "W=", "H=", "ChildW=", "DisplayMemStatus=", "LastOpenDir="})
         EXPECT_NE(ini.find(key), std::string::npos) << key;
     EXPECT_NE(ini.find("[Dox]"), std::string::npos);
     EXPECT_FALSE(f.read("Engine/Parts/shortcuts.txt").empty());
@@ -332,7 +335,8 @@ TEST(MainFormActivation, UnreadableFirstArgumentShowsTheReasonAndTheQuotationCom
     MainFormFixture f;
     f.seed("locked.txt", "secret\r\n");
     QFile::setPermissions(f.home() + "locked.txt", QFileDevice::WriteOwner);
-    const bool canStillRead = QFile(f.home() + "locked.txt").open(QIODevice::ReadOnly); // root reads anyway
+    const bool canStillRead =
+        QFile(f.home() + "locked.txt").open(QIODevice::ReadOnly); // root reads anyway
     f.seed("zuk.ini", "[AI]\r\nshowmagik=1\r\n[Quotes]\r\ncurrent_quotefile=q.txt\r\n");
     f.seed("Engine/Parts/Quotes/q.txt", "skip#also skipped#" + win("только это") + "#");
     ui::TMainForm& form = f.start({f.home() + "locked.txt"});

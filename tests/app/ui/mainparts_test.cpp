@@ -95,7 +95,8 @@ TEST(MainMenu, ShortcutLinesInWindowsFormDepthFirstAndApplyingThemBack)
     EXPECT_EQ(changed, 1);
     EXPECT_EQ(f.menu.action(QStringLiteral("mniFileNew"))->shortcut(),
               QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F2));
-    EXPECT_EQ(f.menu.action(QStringLiteral("mniOpen"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(f.menu.action(QStringLiteral("mniOpen"))->shortcut(),
+              QKeySequence(Qt::CTRL | Qt::Key_O));
 
     // Two items with one caption share the first one's line.
     QAction* twin = f.menu.menu(QStringLiteral("mniEdit"))->addAction(QString::fromUtf8("Новый"));
