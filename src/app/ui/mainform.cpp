@@ -17,7 +17,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDateTime>
-#include <QLineEdit>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -277,9 +276,8 @@ void TMainForm::wireToolRow()
             showCommandError(QString::fromUtf8(e.what()));
         }
     });
-    // Enter in the command-line box keeps the line in its history; running it
-    // belongs to the external-program engine and stays with the disabled button.
-    connect(m_toolRow->edRun()->lineEdit(), &QLineEdit::returnPressed, this, [] {});
+    // Enter in the command-line box only keeps the line in its history: running
+    // it belongs to the external-program engine, like the disabled button.
 }
 
 void TMainForm::setDateCaptions()

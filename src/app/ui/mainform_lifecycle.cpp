@@ -118,8 +118,10 @@ void TMainForm::runStartup()
     LoadSettings(*m_ini, m_settings, m_sound, m_props, screen.width(), screen.height(), program);
 
     m_statusTimer->setInterval(std::max(100, m_settings.CPUStatus_update));
-    if (m_settings.CPUStatus_enable || m_settings.DisplayMemStatus)
+    if (m_settings.CPUStatus_enable || m_settings.DisplayMemStatus) {
+        m_cpuMeter.sample(); // the first tick then shows the load of its own period
         m_statusTimer->start();
+    }
     if (QAction* a = command(QStringLiteral("mniAscroll")))
         a->setChecked(m_settings.AutoscrollActive);
     command(QStringLiteral("mwordwrap"))->setChecked(m_settings.WordWrap);

@@ -403,3 +403,12 @@ TEST(MainFormShutdown, AnUnwritableShortcutFileDoesNotStopTheSettings)
     EXPECT_TRUE(form.close());
     EXPECT_TRUE(QFileInfo::exists(f.parts() + "lastfiles.txt"));
 }
+
+TEST(MainFormActivation, RunsByItselfOnceTheWindowIsUp)
+{
+    MainFormFixture f;
+    f.seed("a.txt", "alpha\r\n");
+    ui::TMainForm& form = f.start({f.home() + "a.txt"});
+    EXPECT_TRUE(zuk::test::waitFor([&] { return !form.settings().FirstActivation; }));
+    EXPECT_EQ(form.editor().DocumentCount(), 1);
+}
