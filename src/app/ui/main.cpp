@@ -1,13 +1,16 @@
 #include "app/ui/crashhandler.h"
 #include "app/ui/mainform.h"
+#include "base/zukerror.h"
 #include "platform/programfolder.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QIcon>
+#include <QMessageBox>
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,7 +34,15 @@ int main(int argc, char** argv)
     for (const std::string& a : args)
         options.files << QString::fromStdString(a);
 
-    zuk::app::ui::TMainForm window(options);
+    std::unique_ptr<zuk::app::ui::TMainForm> owner;
+    try {
+        owner = std::make_unique<zuk::app::ui::TMainForm>(options);
+    } catch (const zuk::ZukError& e) {
+        // Without its program folder or zuk.ini the program cannot keep anything.
+        QMessageBox::critical(nullptr, QStringLiteral("Zuk"), QString::fromUtf8(e.what()));
+        return 1;
+    }
+    zuk::app::ui::TMainForm& window = *owner;
     window.createToolWindows();
     window.show();
 

@@ -48,6 +48,7 @@ struct StartupOptions {
 // event the shut-down.
 class TMainForm final : public QMainWindow {
 public:
+    // Throws zuk::IoError when the program folder or zuk.ini cannot be made or read.
     explicit TMainForm(StartupOptions options, QWidget* parent = nullptr);
     ~TMainForm() override;
 
@@ -70,6 +71,8 @@ public:
     TInfoConsole* infoConsole() { return m_console; }
     editor::TfmDox* documentListWindow() { return m_dox; }
     io::IniFile& ini() { return *m_ini; }
+    // Set from the start of start-up until the tool windows are made.
+    bool busy() const { return m_busy; }
 
     // The program folder and the parts folder, UTF-8, with a trailing '/'.
     QString programFolder() const { return m_programFolder; }

@@ -97,14 +97,18 @@ void TMainForm::runStartup()
     QDir().mkpath(m_partsFolder);
     setWorkingFolders(m_settings, folders);
 
-    // The enabled-extension list.
-    m_enabledExts = readListIfPresent(local(dataPath(QStringLiteral("enabled_exts.txt"))));
+    // The enabled-extension list; an unreadable file counts as a missing one.
+    try {
+        m_enabledExts = readListIfPresent(local(dataPath(QStringLiteral("enabled_exts.txt"))));
+    } catch (const ZukError&) {
+        m_enabledExts.clear();
+    }
 
     // The highlighting list: the built-in highlighters, the schemes, No.
     m_toolRow->fillSyntaxList({});
 
     // zuk.ini: created empty when missing, then read.
-    const QString iniPath = m_programFolder + QStringLiteral("zuk.ini");
+    const QString iniPath = QString::fromStdString(platform::resolveDataPath(program, "zuk.ini"));
     if (!QFileInfo::exists(iniPath)) {
         QFile f(iniPath);
         f.open(QIODevice::WriteOnly);
