@@ -318,13 +318,20 @@ void TMainForm::NewFile()
 
 void TMainForm::selectTabByName(const std::string& name)
 {
+    // Tabs are tied to their windows, so two documents with one file-name part
+    // in different folders still select their own tab; the first tab with the
+    // caption is the fallback.
     const QString part = TDocumentTabs::fileNamePart(QString::fromStdString(name));
-    for (int i = 0; i < m_tabs->count(); ++i) {
-        if (m_tabs->tabText(i) == part) {
-            const QSignalBlocker block(m_tabs);
-            m_tabs->setCurrentIndex(i);
-            return;
-        }
+    int index = m_tabs->indexOf(m_mdi->activeSubWindow());
+    if (index < 0 || m_tabs->tabText(index) != part) {
+        index = -1;
+        for (int i = 0; i < m_tabs->count() && index < 0; ++i)
+            if (m_tabs->tabText(i) == part)
+                index = i;
+    }
+    if (index >= 0) {
+        const QSignalBlocker block(m_tabs);
+        m_tabs->setCurrentIndex(index);
     }
 }
 

@@ -412,3 +412,21 @@ TEST(MainFormActivation, RunsByItselfOnceTheWindowIsUp)
     EXPECT_TRUE(zuk::test::waitFor([&] { return !form.settings().FirstActivation; }));
     EXPECT_EQ(form.editor().DocumentCount(), 1);
 }
+
+TEST(MainFormCommands, TwoFilesWithOneNameInDifferentFoldersKeepTheirOwnTabs)
+{
+    MainFormFixture f;
+    f.seed("one/x.txt", "first\r\n");
+    f.seed("two/x.txt", "second\r\n");
+    ui::TMainForm& form = f.start();
+    ASSERT_TRUE(form.OpenFile(f.home() + "one/x.txt"));
+    ASSERT_TRUE(form.OpenFile(f.home() + "two/x.txt"));
+    EXPECT_EQ(tabTexts(form), (QStringList{"x.txt", "x.txt"}));
+    EXPECT_EQ(form.documentTabs().currentIndex(), 1);
+    form.command("mniNextWindow")->trigger();
+    EXPECT_EQ(form.editor().GetAllText(), "first\r\n");
+    EXPECT_EQ(form.documentTabs().currentIndex(), 0);
+    form.command("mniNextWindow")->trigger();
+    EXPECT_EQ(form.editor().GetAllText(), "second\r\n");
+    EXPECT_EQ(form.documentTabs().currentIndex(), 1);
+}
