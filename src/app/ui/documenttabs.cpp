@@ -7,9 +7,11 @@ namespace zuk::app::ui {
 
 namespace {
 
-QMdiSubWindow* windowFromData(const QVariant& v)
+// A tab remembers its window by address only: the address may outlive the
+// window for a moment, so it is compared but never followed.
+quintptr keyOf(const QMdiSubWindow* window)
 {
-    return static_cast<QMdiSubWindow*>(v.value<QObject*>());
+    return reinterpret_cast<quintptr>(window);
 }
 
 } // namespace
@@ -47,13 +49,17 @@ QMdiSubWindow* TDocumentTabs::windowAt(int index) const
 {
     if (index < 0 || index >= count())
         return nullptr;
-    return windowFromData(tabData(index));
+    const quintptr key = tabData(index).value<quintptr>();
+    for (QMdiSubWindow* w : m_area->subWindowList())
+        if (keyOf(w) == key)
+            return w;
+    return nullptr;
 }
 
 int TDocumentTabs::indexOf(QMdiSubWindow* window) const
 {
     for (int i = 0; i < count(); ++i)
-        if (windowAt(i) == window)
+        if (tabData(i).value<quintptr>() == keyOf(window))
             return i;
     return -1;
 }
@@ -67,8 +73,11 @@ void TDocumentTabs::watch(QMdiSubWindow* window)
             setTabText(i, fileNamePart(title));
     });
     // The pointer is only compared here, never followed.
-    connect(window, &QObject::destroyed, this, [this, window] {
-        const int i = indexOf(window);
+    const quintptr key = keyOf(window);
+    connect(window, &QObject::destroyed, this, [this, key] {
+        int i = count() - 1;
+        while (i >= 0 && tabData(i).value<quintptr>() != key)
+            --i;
         if (i >= 0) {
             m_syncing = true;
             removeTab(i);
@@ -90,7 +99,7 @@ void TDocumentTabs::sync()
         if (indexOf(w) >= 0)
             continue;
         const int i = addTab(fileNamePart(w->windowTitle()));
-        setTabData(i, QVariant::fromValue(static_cast<QObject*>(w)));
+        setTabData(i, QVariant::fromValue(keyOf(w)));
         watch(w);
     }
     if (QMdiSubWindow* active = m_area->activeSubWindow()) {
