@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -115,6 +116,8 @@ void TMainForm::buildWindow()
 
     wireCommands();
     wireToolRow();
+    QMenu* history = m_menu->menu(QStringLiteral("mniHistory"));
+    connect(history, &QMenu::aboutToShow, this, [this, history] { fillHistoryMenu(history); });
     QMenu* documents = m_menu->menu(QStringLiteral("mniWindow"));
     connect(documents, &QMenu::aboutToShow, this, [this, documents] { fillWindowList(documents); });
 }
@@ -293,6 +296,40 @@ void TMainForm::setDateCaptions()
         // A caption is shown as a menu text: a lone & would turn into an accelerator.
         QString caption = QString::fromStdString(formatDateTime(dateItemFormats()[i], now, loc));
         a->setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
+    }
+}
+
+void TMainForm::addToHistory(const std::string& fileName, int firstLine)
+{
+    const QString name = QString::fromStdString(fileName);
+    for (auto it = m_history.begin(); it != m_history.end();)
+        it = QString::fromStdString(it->fileName).compare(name, Qt::CaseInsensitive) == 0
+                 ? m_history.erase(it)
+                 : it + 1;
+    m_history.insert(m_history.begin(), RRecentFile{fileName, firstLine});
+    const size_t capacity = static_cast<size_t>(std::max(0, m_settings.MRUItemsCount));
+    if (m_history.size() > capacity)
+        m_history.resize(capacity);
+}
+
+void TMainForm::HistoryOpen(const QString& path, int firstLine)
+{
+    if (!QFileInfo::exists(path) || !OpenFile(path))
+        return;
+    if (firstLine != 0)
+        m_editor->ScrollBy(0, firstLine);
+}
+
+// The history entries as items of their submenu, captions without accelerators.
+void TMainForm::fillHistoryMenu(QMenu* menu)
+{
+    menu->clear();
+    for (const RRecentFile& entry : m_history) {
+        QString caption = QString::fromStdString(entry.fileName);
+        QAction* a = menu->addAction(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        const QString path = QString::fromStdString(entry.fileName);
+        const int line = entry.firstLine;
+        connect(a, &QAction::triggered, this, [this, path, line] { HistoryOpen(path, line); });
     }
 }
 

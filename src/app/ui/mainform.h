@@ -104,6 +104,15 @@ public:
     // order to the first: the active document comes last.
     QStringList documentNamesForLastFiles() const;
 
+    // The file history, most recent first (section Recent of zuk.ini).
+    const std::vector<RRecentFile>& history() const { return m_history; }
+    // Puts a file at the front of the history (moving it when it is there
+    // already), keeping at most MRUItemsCount entries.
+    void addToHistory(const std::string& fileName, int firstLine);
+    // Opens a history entry and scrolls it to the line it was left at; a file
+    // that no longer exists does nothing and its entry stays.
+    void HistoryOpen(const QString& path, int firstLine);
+
     // The first-activation handler; runs once, on the first activation.
     void FormActivate();
 
@@ -127,6 +136,7 @@ private:
     void wireCommands();
     void wireToolRow();
     void fillWindowList(QMenu* menu);
+    void fillHistoryMenu(QMenu* menu);
     void applyWindowGeometry();
     void applyShortcutFile();
     void updateLoadPanel();
@@ -159,6 +169,7 @@ private:
     editor::TfmDox* m_dox = nullptr;   // child of the main window
 
     QHash<QString, std::function<void()>> m_handlers;
+    std::vector<RRecentFile> m_history;
     QStringList m_openFiles;                // full paths of documents opened from files
     std::vector<std::string> m_enabledExts; // enabled_exts.txt, Windows-1251 lines as read
     bool m_busy = false;

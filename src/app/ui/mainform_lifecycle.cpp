@@ -18,6 +18,7 @@
 #include "editor/ui/doxwindow.h"
 #include "editor/ui/editorhost.h"
 #include "editor/ui/ted.h"
+#include "editor/ui/tedcontrol.h"
 #include "io/inifile.h"
 #include "io/linesfile.h"
 #include "platform/programfolder.h"
@@ -147,7 +148,10 @@ void TMainForm::runStartup()
     };
     host.closeMainWindow = [this] { close(); };
     // Called while the window is still there; its tab goes with the window.
+    // A document of a file goes into the history, also during shut-down.
     host.documentClosed = [this](editor::Ted* ted) {
+        if (ted->hasFile())
+            addToHistory(ted->fileName(), ted->control()->firstVisibleLine());
         if (m_settings.Closing)
             return;
         const QString name = QString::fromStdString(ted->fileName());
@@ -168,6 +172,8 @@ void TMainForm::runStartup()
     // Date captions, then the shortcut file (it matches the captions as shown).
     setDateCaptions();
     applyShortcutFile();
+
+    m_history = readRecentFiles(*m_ini, std::max(0, m_settings.MRUItemsCount));
 }
 
 QString TMainForm::dataPath(const QString& relative) const
@@ -436,7 +442,8 @@ void TMainForm::closeEvent(QCloseEvent* event)
     // With autosave_on_exit, all documents are saved here.
     for (QMdiSubWindow* w : m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder))
         w->close();
-    // The file history goes into [Recent] here, then compilers.txt and klayouts.txt.
+    guarded([this] { writeRecentFiles(*m_ini, m_history); });
+    // compilers.txt and klayouts.txt are written back here.
     m_shutDown = true;
     event->accept();
 }

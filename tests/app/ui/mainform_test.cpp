@@ -430,3 +430,44 @@ TEST(MainFormCommands, TwoFilesWithOneNameInDifferentFoldersKeepTheirOwnTabs)
     EXPECT_EQ(form.editor().GetAllText(), "second\r\n");
     EXPECT_EQ(form.documentTabs().currentIndex(), 1);
 }
+
+TEST(MainFormHistory, ClosedFilesGoToTheHistoryWhichSurvivesARestart)
+{
+    MainFormFixture f;
+    f.seed("a.txt", "a\r\n");
+    f.seed("b.txt", "b\r\n");
+    f.seed("zuk.ini", "[Main]\r\nMRUItemsCount=2\r\n[Recent]\r\nItem_0=" +
+                          (f.home() + "old.txt").toStdString() + "\r\nUser_0=7\r\n");
+    {
+        ui::TMainForm& form = f.start();
+        ASSERT_EQ(form.history().size(), 1u);
+        EXPECT_EQ(form.history()[0].firstLine, 7);
+        form.command("mniFileNew")->trigger();
+        ASSERT_TRUE(form.OpenFile(f.home() + "a.txt"));
+        form.command("mniCloseCurrent")->trigger();
+        form.command("mniCloseCurrent")->trigger(); // untitled0: never in the history
+        ASSERT_TRUE(zuk::test::waitFor([&] { return form.editor().DocumentCount() == 0; }));
+        ASSERT_EQ(form.history().size(), 2u);
+        EXPECT_EQ(form.history()[0].fileName, (f.home() + "a.txt").toStdString());
+
+        // The submenu lists the entries; choosing one opens it.
+        QMenu* menu = form.mainMenu().menu("mniHistory");
+        emit menu->aboutToShow();
+        ASSERT_EQ(menu->actions().size(), 2);
+        EXPECT_EQ(menu->actions()[0]->text(), f.home() + "a.txt");
+        menu->actions()[1]->trigger(); // old.txt is gone: nothing, the entry stays
+        EXPECT_EQ(form.editor().DocumentCount(), 0);
+        menu->actions()[0]->trigger();
+        EXPECT_EQ(form.editor().GetFileName(), (f.home() + "a.txt").toStdString());
+
+        // b.txt is open at shut-down: it goes first, and the capacity of two
+        // pushes old.txt out.
+        ASSERT_TRUE(form.OpenFile(f.home() + "b.txt"));
+        form.confirmHook = [](const QString&) { return true; };
+        ASSERT_TRUE(form.close());
+    }
+    const std::string ini = f.read("zuk.ini");
+    EXPECT_EQ(ini.find("old.txt"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("Item_0=" + (f.home() + "b.txt").toStdString()), std::string::npos) << ini;
+    EXPECT_NE(ini.find("Item_1=" + (f.home() + "a.txt").toStdString()), std::string::npos) << ini;
+}
