@@ -36,14 +36,15 @@ char32_t nextChar(const std::string& s, size_t& pos)
     return c;
 }
 
-template <typename RunFn>
-void forEachRun(const StyledText& text, RunFn fn)
+template <typename RunFn> void forEachRun(const StyledText& text, RunFn fn)
 {
     const size_t n = text.utf8.size();
     size_t start = 0;
     while (start < n) {
         // Styles that look the same make one run, so the output stays small.
-        auto styleAt = [&text](size_t i) { return i < text.styles.size() ? text.styles[i] : uint8_t(0); };
+        auto styleAt = [&text](size_t i) {
+            return i < text.styles.size() ? text.styles[i] : uint8_t(0);
+        };
         const uint8_t st = styleAt(start);
         size_t end = start + 1;
         while (end < n && (styleAt(end) == st || text.look[styleAt(end)] == text.look[st]))
@@ -62,14 +63,19 @@ std::string exportHtml(const StyledText& text)
     out.reserve(text.utf8.size() * 2 + 512);
     out += "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>";
     for (char c : text.title) {
-        if (c == '<') out += "&lt;";
-        else if (c == '>') out += "&gt;";
-        else if (c == '&') out += "&amp;";
-        else out += c;
+        if (c == '<')
+            out += "&lt;";
+        else if (c == '>')
+            out += "&gt;";
+        else if (c == '&')
+            out += "&amp;";
+        else
+            out += c;
     }
-    out += "</title>\n</head>\n<body style=\"background:" + hexColour(def.back) + "\">\n<pre style=\"font-family:'"
-         + text.fontName + "',monospace;font-size:" + std::to_string(text.fontSize) + "pt;color:"
-         + hexColour(def.fore) + ";background:" + hexColour(def.back) + "\">";
+    out += "</title>\n</head>\n<body style=\"background:" + hexColour(def.back) +
+           "\">\n<pre style=\"font-family:'" + text.fontName +
+           "',monospace;font-size:" + std::to_string(text.fontSize) +
+           "pt;color:" + hexColour(def.fore) + ";background:" + hexColour(def.back) + "\">";
     forEachRun(text, [&](size_t start, size_t end, uint8_t st) {
         const ExportStyle& s = text.look[st];
         const bool span = !(s == def);
@@ -77,19 +83,31 @@ std::string exportHtml(const StyledText& text)
             out += "<span style=\"color:" + hexColour(s.fore);
             if (s.back != def.back)
                 out += ";background:" + hexColour(s.back);
-            if (s.bold) out += ";font-weight:bold";
-            if (s.italic) out += ";font-style:italic";
-            if (s.underline) out += ";text-decoration:underline";
+            if (s.bold)
+                out += ";font-weight:bold";
+            if (s.italic)
+                out += ";font-style:italic";
+            if (s.underline)
+                out += ";text-decoration:underline";
             out += "\">";
         }
         for (size_t i = start; i < end; ++i) {
             const char c = text.utf8[i];
             switch (c) {
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '&': out += "&amp;"; break;
-            case '\0': out += "&#xFFFD;"; break;
-            default: out += c;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '&':
+                out += "&amp;";
+                break;
+            case '\0':
+                out += "&#xFFFD;";
+                break;
+            default:
+                out += c;
             }
         }
         if (span)
@@ -114,11 +132,15 @@ std::string exportRtf(const StyledText& text)
     body.reserve(text.utf8.size() * 2);
     forEachRun(text, [&](size_t start, size_t end, uint8_t st) {
         const ExportStyle& s = text.look[st];
-        body += "{\\cf" + std::to_string(colourIndex(s.fore)) + "\\cb" + std::to_string(colourIndex(s.back))
-              + "\\chcbpat" + std::to_string(colourIndex(s.back));
-        if (s.bold) body += "\\b";
-        if (s.italic) body += "\\i";
-        if (s.underline) body += "\\ul";
+        body += "{\\cf" + std::to_string(colourIndex(s.fore)) + "\\cb" +
+                std::to_string(colourIndex(s.back)) + "\\chcbpat" +
+                std::to_string(colourIndex(s.back));
+        if (s.bold)
+            body += "\\b";
+        if (s.italic)
+            body += "\\i";
+        if (s.underline)
+            body += "\\ul";
         body += ' ';
         size_t pos = start;
         while (pos < end) {
@@ -142,7 +164,8 @@ std::string exportRtf(const StyledText& text)
                     body += buf;
                 } else if (c >= 0x10000) {
                     const char32_t v = c - 0x10000;
-                    std::snprintf(buf, sizeof buf, "\\u%d?\\u%d?", static_cast<int16_t>(0xD800 + (v >> 10)),
+                    std::snprintf(buf, sizeof buf, "\\u%d?\\u%d?",
+                                  static_cast<int16_t>(0xD800 + (v >> 10)),
                                   static_cast<int16_t>(0xDC00 + (v & 0x3FF)));
                     body += buf;
                 } else {
@@ -154,12 +177,13 @@ std::string exportRtf(const StyledText& text)
         body += '}';
     });
 
-    std::string out = "{\\rtf1\\ansi\\ansicpg1251\\deff0\\uc1{\\fonttbl{\\f0\\fmodern\\fcharset204 ";
+    std::string out =
+        "{\\rtf1\\ansi\\ansicpg1251\\deff0\\uc1{\\fonttbl{\\f0\\fmodern\\fcharset204 ";
     out += text.fontName;
     out += ";}}\n{\\colortbl;";
     for (int32_t c : colours)
-        out += "\\red" + std::to_string(c & 0xFF) + "\\green" + std::to_string((c >> 8) & 0xFF) + "\\blue"
-             + std::to_string((c >> 16) & 0xFF) + ";";
+        out += "\\red" + std::to_string(c & 0xFF) + "\\green" + std::to_string((c >> 8) & 0xFF) +
+               "\\blue" + std::to_string((c >> 16) & 0xFF) + ";";
     out += "}\n\\f0\\fs" + std::to_string(text.fontSize * 2) + "\n";
     out += body;
     out += "\n}\n";

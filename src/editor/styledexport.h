@@ -14,8 +14,8 @@ struct ExportStyle {
     bool bold = false, italic = false, underline = false;
     bool operator==(const ExportStyle& o) const
     {
-        return fore == o.fore && back == o.back && bold == o.bold && italic == o.italic
-            && underline == o.underline;
+        return fore == o.fore && back == o.back && bold == o.bold && italic == o.italic &&
+               underline == o.underline;
     }
 };
 
@@ -28,7 +28,7 @@ struct StyledText {
     int defaultStyle = 0; // the style the page or document background takes
     std::string fontName = "Courier New";
     int fontSize = 10;
-    std::string title;    // UTF-8
+    std::string title; // UTF-8
 };
 
 // An HTML page (UTF-8) with the text in a <pre> block and one <span style>

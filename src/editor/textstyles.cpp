@@ -7,23 +7,40 @@ namespace zuk::editor {
 const char* tokenClassName(TokenClass t)
 {
     switch (t) {
-    case TokenClass::Whitespace: return "Whitespace";
-    case TokenClass::String: return "String";
-    case TokenClass::Comment: return "Comment";
-    case TokenClass::Identifier: return "Identifier";
-    case TokenClass::Integer: return "Integer";
-    case TokenClass::Float: return "Float";
-    case TokenClass::ReservedWords: return "Reserved words";
-    case TokenClass::Delimeters: return "Delimeters";
-    case TokenClass::Defines: return "Defines";
-    case TokenClass::Assembler: return "Assembler";
-    case TokenClass::HtmlTags: return "Html tags";
-    case TokenClass::HtmlParams: return "Html params";
-    case TokenClass::BreakPoint: return "BreakPoint";
-    case TokenClass::ErrorLine: return "Error line";
-    case TokenClass::MarkedBlock: return "Marked Block";
-    case TokenClass::SearchMatch: return "Search Match";
-    case TokenClass::Url: return "Url";
+    case TokenClass::Whitespace:
+        return "Whitespace";
+    case TokenClass::String:
+        return "String";
+    case TokenClass::Comment:
+        return "Comment";
+    case TokenClass::Identifier:
+        return "Identifier";
+    case TokenClass::Integer:
+        return "Integer";
+    case TokenClass::Float:
+        return "Float";
+    case TokenClass::ReservedWords:
+        return "Reserved words";
+    case TokenClass::Delimeters:
+        return "Delimeters";
+    case TokenClass::Defines:
+        return "Defines";
+    case TokenClass::Assembler:
+        return "Assembler";
+    case TokenClass::HtmlTags:
+        return "Html tags";
+    case TokenClass::HtmlParams:
+        return "Html params";
+    case TokenClass::BreakPoint:
+        return "BreakPoint";
+    case TokenClass::ErrorLine:
+        return "Error line";
+    case TokenClass::MarkedBlock:
+        return "Marked Block";
+    case TokenClass::SearchMatch:
+        return "Search Match";
+    case TokenClass::Url:
+        return "Url";
     }
     return "";
 }
@@ -33,17 +50,24 @@ std::vector<TextStyle> defaultTextStyles()
     struct Row {
         TokenClass t;
         int32_t fore;
-        char font; // n normal, b bold, i italic, u underline
+        char font;    // n normal, b bold, i italic, u underline
         int32_t back; // -1: the control's
     };
     static const Row kRows[] = {
-        {TokenClass::Whitespace, 0x000000, 'n', -1}, {TokenClass::String, 0x000080, 'n', -1},
-        {TokenClass::Comment, 0x808080, 'i', -1},    {TokenClass::Identifier, 0x000000, 'n', -1},
-        {TokenClass::Integer, 0x008000, 'n', -1},    {TokenClass::Float, 0x008000, 'n', -1},
-        {TokenClass::ReservedWords, 0xFF0000, 'b', -1}, {TokenClass::Delimeters, 0x000000, 'n', -1},
-        {TokenClass::Defines, 0x008000, 'n', -1},    {TokenClass::Assembler, 0x008000, 'n', -1},
-        {TokenClass::HtmlTags, 0xFF0000, 'n', -1},   {TokenClass::HtmlParams, 0xFF0000, 'n', -1},
-        {TokenClass::Url, 0xFF0000, 'u', -1},        {TokenClass::BreakPoint, 0xFFFFFF, 'n', 0x0000FF},
+        {TokenClass::Whitespace, 0x000000, 'n', -1},
+        {TokenClass::String, 0x000080, 'n', -1},
+        {TokenClass::Comment, 0x808080, 'i', -1},
+        {TokenClass::Identifier, 0x000000, 'n', -1},
+        {TokenClass::Integer, 0x008000, 'n', -1},
+        {TokenClass::Float, 0x008000, 'n', -1},
+        {TokenClass::ReservedWords, 0xFF0000, 'b', -1},
+        {TokenClass::Delimeters, 0x000000, 'n', -1},
+        {TokenClass::Defines, 0x008000, 'n', -1},
+        {TokenClass::Assembler, 0x008000, 'n', -1},
+        {TokenClass::HtmlTags, 0xFF0000, 'n', -1},
+        {TokenClass::HtmlParams, 0xFF0000, 'n', -1},
+        {TokenClass::Url, 0xFF0000, 'u', -1},
+        {TokenClass::BreakPoint, 0xFFFFFF, 'n', 0x0000FF},
         {TokenClass::ErrorLine, 0xFFFFFF, 'n', 0x000080},
     };
     std::vector<TextStyle> styles;
@@ -89,8 +113,8 @@ TokenClass classifyStyleDescription(std::string_view description)
         return TokenClass::HtmlParams;
     if (has("tag") || has("entity") || has("cdata") || has("xml") || has("sgml"))
         return TokenClass::HtmlTags;
-    if (has("string") || has("character") || has("regular expression") || has("regex")
-        || has("here document") || has("quoted") || has("backtick"))
+    if (has("string") || has("character") || has("regular expression") || has("regex") ||
+        has("here document") || has("quoted") || has("backtick"))
         return TokenClass::String;
     if (has("float") || has("real"))
         return TokenClass::Float;
@@ -100,8 +124,8 @@ TokenClass classifyStyleDescription(std::string_view description)
         return TokenClass::ReservedWords;
     if (has("operator") || has("delimiter") || has("punctuation"))
         return TokenClass::Delimeters;
-    if (has("identifier") || has("variable") || has("scalar") || has("array") || has("hash")
-        || has("label"))
+    if (has("identifier") || has("variable") || has("scalar") || has("array") || has("hash") ||
+        has("label"))
         return TokenClass::Identifier;
     return TokenClass::Whitespace;
 }

@@ -16,7 +16,10 @@ bool startsWithNoCase(std::string_view s, size_t pos, std::string_view prefix)
     return true;
 }
 
-bool isWordByte(unsigned char c) { return std::isalnum(c) || c == '_' || c >= 0x80; }
+bool isWordByte(unsigned char c)
+{
+    return std::isalnum(c) || c == '_' || c >= 0x80;
+}
 
 bool endsAddress(unsigned char c)
 {
@@ -27,7 +30,8 @@ bool endsAddress(unsigned char c)
 
 std::vector<TextRun> findUrls(std::string_view line)
 {
-    static const std::string_view kPrefixes[] = {"http://", "https://", "ftp://", "www.", "mailto:"};
+    static const std::string_view kPrefixes[] = {"http://", "https://", "ftp://", "www.",
+                                                 "mailto:"};
     std::vector<TextRun> runs;
     size_t i = 0;
     while (i < line.size()) {
@@ -48,7 +52,8 @@ std::vector<TextRun> findUrls(std::string_view line)
         size_t end = i + prefixLen;
         while (end < line.size() && !endsAddress(static_cast<unsigned char>(line[end])))
             ++end;
-        while (end > i + prefixLen && std::string_view(".,;:!?)]").find(line[end - 1]) != std::string_view::npos)
+        while (end > i + prefixLen &&
+               std::string_view(".,;:!?)]").find(line[end - 1]) != std::string_view::npos)
             --end;
         if (end > i + prefixLen)
             runs.push_back({i, end - i});

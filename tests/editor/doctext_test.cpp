@@ -48,19 +48,21 @@ TEST(SyntaxTable, ExtensionsChooseTheBuiltInHighlighter)
         const char* display; // nullptr: none
     };
     const Case cases[] = {
-        {"report.PAS", "Delphi"}, {"a.pp", "Delphi"},  {"p.dpr", "Delphi"}, {"x.h", "C++"},
-        {"x.cpp", "C++"},         {"x.c", "C"},        {"y.pl", "Perl"},    {"i.HTM", "HTML"},
-        {"i.html", "HTML"},       {"s.js", "Java Script"}, {"v.vbs", "VB Script"}, {"q.sql", "SQL"},
-        {"w.xyz", nullptr},       {"noext", nullptr},  {"dir.pas/file", nullptr}, {"x.hh", nullptr},
+        {"report.PAS", "Delphi"}, {"a.pp", "Delphi"},     {"p.dpr", "Delphi"},
+        {"x.h", "C++"},           {"x.cpp", "C++"},       {"x.c", "C"},
+        {"y.pl", "Perl"},         {"i.HTM", "HTML"},      {"i.html", "HTML"},
+        {"s.js", "Java Script"},  {"v.vbs", "VB Script"}, {"q.sql", "SQL"},
+        {"w.xyz", nullptr},       {"noext", nullptr},     {"dir.pas/file", nullptr},
+        {"x.hh", nullptr},
     };
     for (const Case& c : cases) {
         const auto* s = builtinForFileName(c.file);
-        if (c.display == nullptr)
+        if (c.display == nullptr) {
             EXPECT_EQ(s, nullptr) << c.file;
-        else
+        } else {
             ASSERT_NE(s, nullptr) << c.file;
-        if (s && c.display)
             EXPECT_STREQ(s->displayName, c.display) << c.file;
+        }
     }
     EXPECT_STREQ(builtinByDisplayName("SQL")->internalName, "SqlParser1");
     EXPECT_EQ(syntaxDisplayName("JavaScriptParser1"), "Java Script");
@@ -71,10 +73,14 @@ TEST(SyntaxTable, ExtensionsChooseTheBuiltInHighlighter)
 TEST(SelectedFile, PathsResolveAgainstTheDocumentFolder)
 {
     auto existsOnly = [](std::string p) { return [p](const std::string& q) { return q == p; }; };
-    EXPECT_EQ(resolveSelectedPath("/img/a.gif", "/site/index.html", existsOnly("")), "/site/img/a.gif");
-    EXPECT_EQ(resolveSelectedPath("\\img\\a.gif", "/site/index.html", existsOnly("")), "/site/img/a.gif");
-    EXPECT_EQ(resolveSelectedPath("/etc/hosts", "/site/index.html", existsOnly("/etc/hosts")), "/etc/hosts");
-    EXPECT_EQ(resolveSelectedPath("img/a.gif", "/site/index.html", existsOnly("")), "/site/img/a.gif");
+    EXPECT_EQ(resolveSelectedPath("/img/a.gif", "/site/index.html", existsOnly("")),
+              "/site/img/a.gif");
+    EXPECT_EQ(resolveSelectedPath("\\img\\a.gif", "/site/index.html", existsOnly("")),
+              "/site/img/a.gif");
+    EXPECT_EQ(resolveSelectedPath("/etc/hosts", "/site/index.html", existsOnly("/etc/hosts")),
+              "/etc/hosts");
+    EXPECT_EQ(resolveSelectedPath("img/a.gif", "/site/index.html", existsOnly("")),
+              "/site/img/a.gif");
     EXPECT_EQ(resolveSelectedPath("a.txt", "untitled3", existsOnly("")), "a.txt");
     EXPECT_EQ(resolveSelectedPath("", "/site/index.html", existsOnly("")), "");
 

@@ -73,10 +73,13 @@ StyledText sample()
 TEST(StyledExport, HtmlEscapesTextAndColoursRuns)
 {
     const std::string html = exportHtml(sample());
-    EXPECT_NE(html.find("<span style=\"color:#ff0000;font-weight:bold\">if</span>"), std::string::npos);
-    EXPECT_NE(html.find(" &lt;a&gt; &amp; \xD0\xAF\r\n{\\}\t\xE4\xB8\xAD</pre>"), std::string::npos);
+    EXPECT_NE(html.find("<span style=\"color:#ff0000;font-weight:bold\">if</span>"),
+              std::string::npos);
+    EXPECT_NE(html.find(" &lt;a&gt; &amp; \xD0\xAF\r\n{\\}\t\xE4\xB8\xAD</pre>"),
+              std::string::npos);
     EXPECT_NE(html.find("<title>x&lt;y</title>"), std::string::npos);
-    EXPECT_EQ(html.find("<span", html.find("</span>")), std::string::npos); // default runs unwrapped
+    EXPECT_EQ(html.find("<span", html.find("</span>")),
+              std::string::npos); // default runs unwrapped
 }
 
 TEST(StyledExport, RtfWritesCodePageBytesAndUnicodeEscapes)
@@ -89,9 +92,14 @@ TEST(StyledExport, RtfWritesCodePageBytesAndUnicodeEscapes)
     // Braces balance, so a reader never runs off the end of a group.
     int depth = 0;
     for (size_t i = 0; i < rtf.size(); ++i) {
-        if (rtf[i] == '\\') { ++i; continue; }
-        if (rtf[i] == '{') ++depth;
-        if (rtf[i] == '}') --depth;
+        if (rtf[i] == '\\') {
+            ++i;
+            continue;
+        }
+        if (rtf[i] == '{')
+            ++depth;
+        if (rtf[i] == '}')
+            --depth;
         ASSERT_GE(depth, 0);
     }
     EXPECT_EQ(depth, 0);

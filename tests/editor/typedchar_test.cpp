@@ -14,22 +14,20 @@ TEST(TypedChar, LettersAreStoredInTheWorkingCodePage)
         uint8_t stored;
     };
     const Case cases[] = {
-        {CodePage::Koi, 0xFF, 0xD1}, // я
-        {CodePage::Koi, 0xB8, 0xA3}, // ё
-        {CodePage::Koi, 0xA8, 0xB3}, // Ё
-        {CodePage::Koi, 0xC0, 0xE1}, // А
-        {CodePage::Koi, 0xE0, 0xC1}, // а
-        {CodePage::Koi, '7', '7'},
-        {CodePage::Koi, 0xAB, 0xAB}, // « is no letter: stays
-        {CodePage::Dos, 0xD0, 0x90}, // Р
-        {CodePage::Dos, 0xF0, 0xE0}, // р
-        {CodePage::Dos, 0xC0, 0x80}, // А
-        {CodePage::Dos, 0xEF, 0xAF}, // п
-        {CodePage::Dos, 0xFF, 0xEF}, // я
-        {CodePage::Dos, 0xB8, 0xF1}, // ё
-        {CodePage::Dos, 0xA8, 0xF0}, // Ё
-        {CodePage::Dos, 'x', 'x'},
-        {CodePage::Win, 0xFF, 0xFF},
+        {CodePage::Koi, 0xFF, 0xD1},                              // я
+        {CodePage::Koi, 0xB8, 0xA3},                              // ё
+        {CodePage::Koi, 0xA8, 0xB3},                              // Ё
+        {CodePage::Koi, 0xC0, 0xE1},                              // А
+        {CodePage::Koi, 0xE0, 0xC1},                              // а
+        {CodePage::Koi, '7', '7'},   {CodePage::Koi, 0xAB, 0xAB}, // « is no letter: stays
+        {CodePage::Dos, 0xD0, 0x90},                              // Р
+        {CodePage::Dos, 0xF0, 0xE0},                              // р
+        {CodePage::Dos, 0xC0, 0x80},                              // А
+        {CodePage::Dos, 0xEF, 0xAF},                              // п
+        {CodePage::Dos, 0xFF, 0xEF},                              // я
+        {CodePage::Dos, 0xB8, 0xF1},                              // ё
+        {CodePage::Dos, 0xA8, 0xF0},                              // Ё
+        {CodePage::Dos, 'x', 'x'},   {CodePage::Win, 0xFF, 0xFF},
     };
     for (const Case& c : cases) {
         TypedCharMapper m;
@@ -41,7 +39,8 @@ TEST(TypedChar, AllKoiLettersMatchTheCodePageTable)
 {
     for (int b = 0xC0; b <= 0xFF; ++b) {
         const uint8_t koi = TypedCharMapper::winLetterToKoi(static_cast<uint8_t>(b));
-        EXPECT_EQ(zuk::codepages::unicodeTable(CodePage::Koi)[koi], zuk::codepages::unicodeTable(CodePage::Win)[b]);
+        EXPECT_EQ(zuk::codepages::unicodeTable(CodePage::Koi)[koi],
+                  zuk::codepages::unicodeTable(CodePage::Win)[b]);
     }
 }
 

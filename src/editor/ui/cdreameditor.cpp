@@ -41,18 +41,21 @@ void setCaret(Ted* t, int line, int column)
 {
     const int last = std::max(0, t->control()->lines() - 1);
     line = std::clamp(line, 0, last);
-    const long pos = sci(t, QsciScintilla::SCI_FINDCOLUMN, static_cast<unsigned long>(line), column);
+    const long pos =
+        sci(t, QsciScintilla::SCI_FINDCOLUMN, static_cast<unsigned long>(line), column);
     sci(t, QsciScintilla::SCI_GOTOPOS, static_cast<unsigned long>(pos));
 }
 
 } // namespace
 
-CdreamEditor::CdreamEditor(EditorHost host, app::RConnectionTable& settings, HostCallbacks callbacks)
+CdreamEditor::CdreamEditor(EditorHost host, app::RConnectionTable& settings,
+                           HostCallbacks callbacks)
     : CVed(settings, std::move(callbacks)), m_host(std::move(host))
 {
     ZUK_ASSERT(m_host.mdiArea != nullptr);
     if (m_host.mdiArea)
-        connect(m_host.mdiArea, &QMdiArea::subWindowActivated, this, &CdreamEditor::onSubWindowActivated);
+        connect(m_host.mdiArea, &QMdiArea::subWindowActivated, this,
+                &CdreamEditor::onSubWindowActivated);
 }
 
 CdreamEditor::~CdreamEditor() = default;
@@ -125,7 +128,10 @@ void CdreamEditor::forgetDocument(Ted* ted)
     m_history.removeAll(QPointer<Ted>());
 }
 
-int CdreamEditor::DocumentCount() { return static_cast<int>(documents().size()); }
+int CdreamEditor::DocumentCount()
+{
+    return static_cast<int>(documents().size());
+}
 
 void CdreamEditor::NewDocument()
 {
@@ -144,21 +150,66 @@ void CdreamEditor::NewDocument()
 
 // --- text --------------------------------------------------------------------------
 
-std::string CdreamEditor::GetWorkText() { return active()->workText(); }
-std::string CdreamEditor::GetSelText() { return active()->selText(); }
-void CdreamEditor::PutWorkText(const std::string& text) { active()->putWorkText(text); }
-void CdreamEditor::ReplaceSel(const std::string& text) { active()->replaceSel(text); }
-void CdreamEditor::SetAllText(const std::string& text) { active()->setAllText(text); }
-std::string CdreamEditor::GetAllText() { return active()->allText(); }
-LineList CdreamEditor::GetLines() { return splitLines(active()->allText()); }
-LineList CdreamEditor::GetSelLines() { return splitSelection(active()->selText()); }
-bool CdreamEditor::InsertAtCaret(const std::string& text) { return active()->insertAtCaret(text); }
-void CdreamEditor::InsertLines(const LineList& lines) { active()->insertLines(lines); }
-void CdreamEditor::InsertTextAsLines(const std::string& text) { InsertLines(splitSelection(text)); }
-bool CdreamEditor::SelEmpty() { return active()->selEmpty(); }
-bool CdreamEditor::HasSel() { return !active()->selEmpty(); }
-std::string CdreamEditor::GetWordAtCaret() { return active()->wordAtCaret(); }
-void CdreamEditor::DuplicateSel() { active()->duplicateSel(); }
+std::string CdreamEditor::GetWorkText()
+{
+    return active()->workText();
+}
+std::string CdreamEditor::GetSelText()
+{
+    return active()->selText();
+}
+void CdreamEditor::PutWorkText(const std::string& text)
+{
+    active()->putWorkText(text);
+}
+void CdreamEditor::ReplaceSel(const std::string& text)
+{
+    active()->replaceSel(text);
+}
+void CdreamEditor::SetAllText(const std::string& text)
+{
+    active()->setAllText(text);
+}
+std::string CdreamEditor::GetAllText()
+{
+    return active()->allText();
+}
+LineList CdreamEditor::GetLines()
+{
+    return splitLines(active()->allText());
+}
+LineList CdreamEditor::GetSelLines()
+{
+    return splitSelection(active()->selText());
+}
+bool CdreamEditor::InsertAtCaret(const std::string& text)
+{
+    return active()->insertAtCaret(text);
+}
+void CdreamEditor::InsertLines(const LineList& lines)
+{
+    active()->insertLines(lines);
+}
+void CdreamEditor::InsertTextAsLines(const std::string& text)
+{
+    InsertLines(splitSelection(text));
+}
+bool CdreamEditor::SelEmpty()
+{
+    return active()->selEmpty();
+}
+bool CdreamEditor::HasSel()
+{
+    return !active()->selEmpty();
+}
+std::string CdreamEditor::GetWordAtCaret()
+{
+    return active()->wordAtCaret();
+}
+void CdreamEditor::DuplicateSel()
+{
+    active()->duplicateSel();
+}
 
 void CdreamEditor::ReplaceWithLines(const LineList& lines)
 {
@@ -227,13 +278,34 @@ void CdreamEditor::LoadFile(const std::string& path)
 
 // --- flags and names ------------------------------------------------------------------
 
-void CdreamEditor::SetModified(bool modified) { active()->setModified(modified); }
-bool CdreamEditor::GetModified() { return active()->modified(); }
-void CdreamEditor::SetFileName(const std::string& fileName) { active()->setFileName(fileName); }
-std::string CdreamEditor::GetFileName() { return active()->fileName(); }
-bool CdreamEditor::HasFile() { return active()->hasFile(); }
-uint8_t CdreamEditor::HasFileRaw() { return active()->hasFile() ? 1 : 0; }
-void CdreamEditor::SetHasFile(bool hasFile) { active()->setHasFile(hasFile); }
+void CdreamEditor::SetModified(bool modified)
+{
+    active()->setModified(modified);
+}
+bool CdreamEditor::GetModified()
+{
+    return active()->modified();
+}
+void CdreamEditor::SetFileName(const std::string& fileName)
+{
+    active()->setFileName(fileName);
+}
+std::string CdreamEditor::GetFileName()
+{
+    return active()->fileName();
+}
+bool CdreamEditor::HasFile()
+{
+    return active()->hasFile();
+}
+uint8_t CdreamEditor::HasFileRaw()
+{
+    return active()->hasFile() ? 1 : 0;
+}
+void CdreamEditor::SetHasFile(bool hasFile)
+{
+    active()->setHasFile(hasFile);
+}
 
 std::string CdreamEditor::GetFileNameOf(int index)
 {
@@ -253,10 +325,22 @@ std::string CdreamEditor::GetAllTextOf(int index)
     return t ? t->allText() : std::string();
 }
 
-void CdreamEditor::SetCharset(const std::string& name) { active()->setCharset(name); }
-std::string CdreamEditor::GetCharset() { return active()->charset(); }
-std::string CdreamEditor::GetFontName() { return active()->fontName(); }
-int CdreamEditor::GetFontSize() { return active()->fontSize(); }
+void CdreamEditor::SetCharset(const std::string& name)
+{
+    active()->setCharset(name);
+}
+std::string CdreamEditor::GetCharset()
+{
+    return active()->charset();
+}
+std::string CdreamEditor::GetFontName()
+{
+    return active()->fontName();
+}
+int CdreamEditor::GetFontSize()
+{
+    return active()->fontSize();
+}
 
 // --- highlighting -----------------------------------------------------------------------
 
@@ -311,7 +395,10 @@ void CdreamEditor::ApplyTextStyles()
     t->setTextStyles(styles);
 }
 
-void CdreamEditor::ResetTextStyles() { active()->setTextStyles(defaultTextStyles()); }
+void CdreamEditor::ResetTextStyles()
+{
+    active()->setTextStyles(defaultTextStyles());
+}
 
 // --- settings ------------------------------------------------------------------------------
 
@@ -349,12 +436,17 @@ void CdreamEditor::ApplyFontSizesToAll()
 {
     for (Ted* t : documents()) {
         const std::string& cs = t->charset();
-        const int size = cs == "koi" ? m_settings.KOI8Size : cs == "dos" ? m_settings.DOSSize : m_settings.WINSize;
+        const int size = cs == "koi"   ? m_settings.KOI8Size
+                         : cs == "dos" ? m_settings.DOSSize
+                                       : m_settings.WINSize;
         t->setFont(t->fontName(), size);
     }
 }
 
-void CdreamEditor::ApplyBackgroundToAll() { applyTextFill(documents()); }
+void CdreamEditor::ApplyBackgroundToAll()
+{
+    applyTextFill(documents());
+}
 
 void CdreamEditor::ApplyBackground()
 {
@@ -440,29 +532,58 @@ void CdreamEditor::SetWordWrap(bool on)
         t->setWordWrap(on);
 }
 
-bool CdreamEditor::GetWordWrap() { return active()->wordWrap(); }
-int CdreamEditor::GetGutterWidth() { return active()->gutterWidth(); }
-int CdreamEditor::GetMarginPos() { return active()->marginPos(); }
-void CdreamEditor::SetGutterWidth(int width) { active()->setGutterWidth(width); }
-void CdreamEditor::SetMarginPos(int column) { active()->setMarginPos(column); }
+bool CdreamEditor::GetWordWrap()
+{
+    return active()->wordWrap();
+}
+int CdreamEditor::GetGutterWidth()
+{
+    return active()->gutterWidth();
+}
+int CdreamEditor::GetMarginPos()
+{
+    return active()->marginPos();
+}
+void CdreamEditor::SetGutterWidth(int width)
+{
+    active()->setGutterWidth(width);
+}
+void CdreamEditor::SetMarginPos(int column)
+{
+    active()->setMarginPos(column);
+}
 
 // --- caret and scrolling ------------------------------------------------------------------------
 
-int CdreamEditor::GetTopLine() { return static_cast<int>(sci(active(), QsciScintilla::SCI_GETFIRSTVISIBLELINE)); }
-int CdreamEditor::GetTopLine2() { return GetTopLine(); }
-int CdreamEditor::ScrollLineUp() { return ScrollVert(-1); }
-int CdreamEditor::ScrollLineDown() { return ScrollVert(1); }
+int CdreamEditor::GetTopLine()
+{
+    return static_cast<int>(sci(active(), QsciScintilla::SCI_GETFIRSTVISIBLELINE));
+}
+int CdreamEditor::GetTopLine2()
+{
+    return GetTopLine();
+}
+int CdreamEditor::ScrollLineUp()
+{
+    return ScrollVert(-1);
+}
+int CdreamEditor::ScrollLineDown()
+{
+    return ScrollVert(1);
+}
 
 int CdreamEditor::ScrollVert(int delta)
 {
     Ted* t = active();
     const long first = sci(t, QsciScintilla::SCI_GETFIRSTVISIBLELINE);
     const long lastDoc = std::max(0, t->control()->lines() - 1);
-    const long displayLines = sci(t, QsciScintilla::SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(lastDoc))
-                            + sci(t, QsciScintilla::SCI_WRAPCOUNT, static_cast<unsigned long>(lastDoc));
+    const long displayLines =
+        sci(t, QsciScintilla::SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(lastDoc)) +
+        sci(t, QsciScintilla::SCI_WRAPCOUNT, static_cast<unsigned long>(lastDoc));
     const long onScreen = std::max(1L, sci(t, QsciScintilla::SCI_LINESONSCREEN));
     const bool pastEnd = sci(t, QsciScintilla::SCI_GETENDATLASTLINE) == 0;
-    const long maxFirst = pastEnd ? std::max(0L, displayLines - 1) : std::max(0L, displayLines - onScreen);
+    const long maxFirst =
+        pastEnd ? std::max(0L, displayLines - 1) : std::max(0L, displayLines - onScreen);
     const long target = std::clamp(first + delta, 0L, maxFirst);
     sci(t, QsciScintilla::SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(target));
     return static_cast<int>(sci(t, QsciScintilla::SCI_GETFIRSTVISIBLELINE));
@@ -472,7 +593,8 @@ int CdreamEditor::ScrollHorz(int delta)
 {
     Ted* t = active();
     const long charWidth =
-        std::max(1L, t->control()->SendScintilla(QsciScintilla::SCI_TEXTWIDTH, QsciScintilla::STYLE_DEFAULT, "W"));
+        std::max(1L, t->control()->SendScintilla(QsciScintilla::SCI_TEXTWIDTH,
+                                                 QsciScintilla::STYLE_DEFAULT, "W"));
     const long x = std::max(0L, sci(t, QsciScintilla::SCI_GETXOFFSET) + delta * charWidth);
     sci(t, QsciScintilla::SCI_SETXOFFSET, static_cast<unsigned long>(x));
     return static_cast<int>(sci(t, QsciScintilla::SCI_GETXOFFSET) / charWidth);
@@ -494,15 +616,29 @@ void CdreamEditor::SetCaretLine(int line)
 void CdreamEditor::MoveCaret(char direction)
 {
     Ted* t = active();
-    const bool hidden = sci(t, QsciScintilla::SCI_GETCARETSTYLE) == QsciScintilla::CARETSTYLE_INVISIBLE;
+    const bool hidden =
+        sci(t, QsciScintilla::SCI_GETCARETSTYLE) == QsciScintilla::CARETSTYLE_INVISIBLE;
     long columns = 0, lines = 0;
     unsigned int move = 0;
     switch (direction) {
-    case 'r': move = QsciScintilla::SCI_CHARRIGHT; columns = 1; break;
-    case 'l': move = QsciScintilla::SCI_CHARLEFT; columns = -1; break;
-    case 'u': move = QsciScintilla::SCI_LINEUP; lines = -1; break;
-    case 'd': move = QsciScintilla::SCI_LINEDOWN; lines = 1; break;
-    default: return;
+    case 'r':
+        move = QsciScintilla::SCI_CHARRIGHT;
+        columns = 1;
+        break;
+    case 'l':
+        move = QsciScintilla::SCI_CHARLEFT;
+        columns = -1;
+        break;
+    case 'u':
+        move = QsciScintilla::SCI_LINEUP;
+        lines = -1;
+        break;
+    case 'd':
+        move = QsciScintilla::SCI_LINEDOWN;
+        lines = 1;
+        break;
+    default:
+        return;
     }
     if (hidden)
         t->control()->SendScintilla(QsciScintilla::SCI_LINESCROLL, columns, lines);
@@ -516,15 +652,37 @@ void CdreamEditor::ExecCommand(const std::string& name)
         sci(active(), QsciScintilla::SCI_NEWLINE);
 }
 
-// --- clipboard and undo ------------------------------------------------------------------------------
+// --- clipboard and undo
+// ------------------------------------------------------------------------------
 
-void CdreamEditor::Undo() { active()->control()->undo(); }
-void CdreamEditor::Redo() { active()->control()->redo(); }
-void CdreamEditor::CopySel() { active()->control()->copy(); }
-void CdreamEditor::CutSel() { active()->control()->cut(); }
-void CdreamEditor::PasteClip() { active()->control()->paste(); }
-bool CdreamEditor::CanUndo() { return true; }
-bool CdreamEditor::CanRedo() { return true; }
+void CdreamEditor::Undo()
+{
+    active()->control()->undo();
+}
+void CdreamEditor::Redo()
+{
+    active()->control()->redo();
+}
+void CdreamEditor::CopySel()
+{
+    active()->control()->copy();
+}
+void CdreamEditor::CutSel()
+{
+    active()->control()->cut();
+}
+void CdreamEditor::PasteClip()
+{
+    active()->control()->paste();
+}
+bool CdreamEditor::CanUndo()
+{
+    return true;
+}
+bool CdreamEditor::CanRedo()
+{
+    return true;
+}
 
 bool CdreamEditor::CanPaste()
 {
@@ -532,10 +690,14 @@ bool CdreamEditor::CanPaste()
     return data && data->hasText();
 }
 
-void CdreamEditor::SelectAll() { active()->control()->selectAll(true); }
+void CdreamEditor::SelectAll()
+{
+    active()->control()->selectAll(true);
+}
 void CdreamEditor::Nop() {}
 
-// --- dialogs --------------------------------------------------------------------------------------------
+// --- dialogs
+// --------------------------------------------------------------------------------------------
 
 void CdreamEditor::GotoLineDialog()
 {
@@ -583,7 +745,10 @@ void CdreamEditor::FindDialog()
     runSearch(t);
 }
 
-bool CdreamEditor::FindNext() { return runSearch(active()); }
+bool CdreamEditor::FindNext()
+{
+    return runSearch(active());
+}
 
 void CdreamEditor::ReplaceDialog()
 {
@@ -607,8 +772,8 @@ void CdreamEditor::ReplaceDialog()
     m_search.backwards = false;
     c->beginUndoAction();
     long lastEnd = -1;
-    bool found = c->findFirst(m_search.text, m_search.regex, m_search.caseSensitive, m_search.wholeWords, false,
-                              true, 0, 0, false);
+    bool found = c->findFirst(m_search.text, m_search.regex, m_search.caseSensitive,
+                              m_search.wholeWords, false, true, 0, 0, false);
     while (found) {
         c->replace(m_search.replacement);
         const long end = c->SendScintilla(QsciScintilla::SCI_GETSELECTIONEND);
@@ -672,7 +837,8 @@ void CdreamEditor::ExportTo(const std::string& fileName, const std::string& form
     writeFileBytes(fileName, format == "HTML" ? exportHtml(text) : exportRtf(text));
 }
 
-// --- host --------------------------------------------------------------------------------------------------
+// --- host
+// --------------------------------------------------------------------------------------------------
 
 void CdreamEditor::FocusEditor()
 {
@@ -707,7 +873,8 @@ void CdreamEditor::ShowStatus(int kind, const std::string& text)
     case 16:
         if (m_host.syntaxBox) {
             m_settings.HighlightListUpdating = true;
-            m_host.syntaxBox->setCurrentIndex(m_host.syntaxBox->findText(QString::fromStdString(text)));
+            m_host.syntaxBox->setCurrentIndex(
+                m_host.syntaxBox->findText(QString::fromStdString(text)));
             m_settings.HighlightListUpdating = false;
         }
         break;

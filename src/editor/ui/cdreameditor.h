@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "editor/textstyles.h"
-#include "editor/ved.h"
 #include "editor/ui/editorhost.h"
+#include "editor/ved.h"
 
 class QMdiSubWindow;
 class QsciLexer;

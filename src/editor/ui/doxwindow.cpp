@@ -61,9 +61,15 @@ void TfmDox::setPartsDir(const QString& partsDir)
     refreshStates();
 }
 
-QString TfmDox::statesDir() const { return QDir(m_partsDir).filePath(QStringLiteral("DoxStates")); }
+QString TfmDox::statesDir() const
+{
+    return QDir(m_partsDir).filePath(QStringLiteral("DoxStates"));
+}
 
-void TfmDox::addDocument(const QString& fullName) { m_list->addItem(fullName); }
+void TfmDox::addDocument(const QString& fullName)
+{
+    m_list->addItem(fullName);
+}
 
 void TfmDox::removeDocument(const QString& fullName)
 {

@@ -37,7 +37,8 @@ FindReplaceDialog::FindReplaceDialog(bool replace, const SearchState& initial, Q
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     if (replace) {
         buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Replace"));
-        QPushButton* all = buttons->addButton(QStringLiteral("Replace &All"), QDialogButtonBox::ActionRole);
+        QPushButton* all =
+            buttons->addButton(QStringLiteral("Replace &All"), QDialogButtonBox::ActionRole);
         all->setObjectName(QStringLiteral("btReplaceAll"));
         connect(all, &QPushButton::clicked, this, [this] { done(kReplaceAll); });
     }

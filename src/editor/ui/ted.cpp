@@ -53,7 +53,8 @@ bool isArrow(int key)
 
 Ted::Ted(CdreamEditor& editor, QWidget* parent) : QWidget(parent), m_editor(editor)
 {
-    m_modifiedQuestion = QString::fromUtf8("Файл был изменен после сохранения. Вы хотите закрыть его?");
+    m_modifiedQuestion =
+        QString::fromUtf8("Файл был изменен после сохранения. Вы хотите закрыть его?");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_control = new TedControl(this, this);
@@ -74,7 +75,8 @@ Ted::Ted(CdreamEditor& editor, QWidget* parent) : QWidget(parent), m_editor(edit
     c->setBackspaceUnindents(true);
     c->setCaretLineVisible(false);
     // The caret goes beyond the line end only in column selections.
-    c->SendScintilla(QsciScintilla::SCI_SETVIRTUALSPACEOPTIONS, QsciScintilla::SCVS_RECTANGULARSELECTION);
+    c->SendScintilla(QsciScintilla::SCI_SETVIRTUALSPACEOPTIONS,
+                     QsciScintilla::SCVS_RECTANGULARSELECTION);
 
     c->markerDefine(QsciScintilla::Circle, kBreakpointMark);
     c->setMarkerBackgroundColor(Qt::red, kBreakpointMark);
@@ -101,7 +103,10 @@ Ted::Ted(CdreamEditor& editor, QWidget* parent) : QWidget(parent), m_editor(edit
 
 Ted::~Ted() = default;
 
-app::RConnectionTable& Ted::settings() const { return m_editor.settings(); }
+app::RConnectionTable& Ted::settings() const
+{
+    return m_editor.settings();
+}
 
 // --- text -------------------------------------------------------------------
 
@@ -127,11 +132,13 @@ std::string Ted::selText() const
     if (selEmpty())
         return {};
     if (m_control->SendScintilla(QsciScintilla::SCI_SELECTIONISRECTANGLE)) {
-        const long len = m_control->SendScintilla(QsciScintilla::SCI_GETSELTEXT, 0UL, static_cast<void*>(nullptr));
+        const long len = m_control->SendScintilla(QsciScintilla::SCI_GETSELTEXT, 0UL,
+                                                  static_cast<void*>(nullptr));
         if (len <= 0)
             return {};
         std::string utf8(static_cast<size_t>(len) + 1, '\0');
-        m_control->SendScintilla(QsciScintilla::SCI_GETSELTEXT, 0UL, static_cast<void*>(utf8.data()));
+        m_control->SendScintilla(QsciScintilla::SCI_GETSELTEXT, 0UL,
+                                 static_cast<void*>(utf8.data()));
         utf8.resize(static_cast<size_t>(len));
         while (!utf8.empty() && utf8.back() == '\0')
             utf8.pop_back();
@@ -145,7 +152,10 @@ std::string Ted::selText() const
     return normalizeBreaks(m_control->rangeBytes(start, end));
 }
 
-bool Ted::selEmpty() const { return m_control->SendScintilla(QsciScintilla::SCI_GETSELECTIONEMPTY) != 0; }
+bool Ted::selEmpty() const
+{
+    return m_control->SendScintilla(QsciScintilla::SCI_GETSELECTIONEMPTY) != 0;
+}
 
 void Ted::putWorkText(const std::string& text)
 {
@@ -155,7 +165,10 @@ void Ted::putWorkText(const std::string& text)
         replaceSel(text);
 }
 
-void Ted::replaceSel(const std::string& text) { m_control->replaceSelectionBytes(text); }
+void Ted::replaceSel(const std::string& text)
+{
+    m_control->replaceSelectionBytes(text);
+}
 
 bool Ted::insertAtCaret(const std::string& text)
 {
@@ -164,7 +177,8 @@ bool Ted::insertAtCaret(const std::string& text)
     std::string bytes;
     if (selEmpty()) {
         // A caret standing in virtual space beyond the line end: fill up to it.
-        const long virt = m_control->SendScintilla(QsciScintilla::SCI_GETSELECTIONNCARETVIRTUALSPACE, 0UL);
+        const long virt =
+            m_control->SendScintilla(QsciScintilla::SCI_GETSELECTIONNCARETVIRTUALSPACE, 0UL);
         if (virt > 0) {
             bytes.assign(static_cast<size_t>(virt), ' ');
             const long pos = m_control->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS);
@@ -203,21 +217,18 @@ void Ted::duplicateSel()
     m_control->replaceSelectionBytes(block);
 }
 
-bool Ted::modified() const { return m_control->isModified(); }
+bool Ted::modified() const
+{
+    return m_forcedModified || m_control->isModified();
+}
 
 void Ted::setModified(bool on)
 {
-    if (!on) {
+    // Scintilla only knows "unmodified since the save point"; a flag set from
+    // outside stays until it is cleared from outside.
+    m_forcedModified = on;
+    if (!on)
         m_control->setModified(false);
-        return;
-    }
-    if (m_control->isModified())
-        return;
-    // Scintilla has no "set modified": an empty undoable change does it.
-    m_control->SendScintilla(QsciScintilla::SCI_BEGINUNDOACTION);
-    m_control->SendScintilla(QsciScintilla::SCI_INSERTTEXT, 0UL, " ");
-    m_control->SendScintilla(QsciScintilla::SCI_DELETERANGE, 0UL, 1L);
-    m_control->SendScintilla(QsciScintilla::SCI_ENDUNDOACTION);
 }
 
 // --- what the window carries -------------------------------------------------
@@ -246,7 +257,8 @@ void Ted::setCharset(const std::string& name)
         c->setCodePage(cp);
         c->setContentBytes(bytes);
         c->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
-        c->SendScintilla(QsciScintilla::SCI_GOTOPOS, c->SendScintilla(QsciScintilla::SCI_FINDCOLUMN, line, column));
+        c->SendScintilla(QsciScintilla::SCI_GOTOPOS,
+                         c->SendScintilla(QsciScintilla::SCI_FINDCOLUMN, line, column));
         c->SendScintilla(QsciScintilla::SCI_SETFIRSTVISIBLELINE, top);
         if (!wasModified)
             c->setModified(false);
@@ -342,13 +354,15 @@ void Ted::restyle()
         shown->setDefaultColor(fg);
         shown->setDefaultPaper(bg);
         for (int style = 0; style < 128; ++style) {
-            if (style >= QsciScintilla::STYLE_DEFAULT && style <= QsciScintilla::STYLE_LASTPREDEFINED)
+            if (style >= QsciScintilla::STYLE_DEFAULT &&
+                style <= QsciScintilla::STYLE_LASTPREDEFINED)
                 continue;
             const QString description = shown->description(style);
             if (description.isEmpty())
                 continue;
             const TokenClass token = classifyStyleDescription(description.toStdString());
-            const TextStyle* ts = token == TokenClass::Whitespace ? nullptr : findStyle(m_styles, token);
+            const TextStyle* ts =
+                token == TokenClass::Whitespace ? nullptr : findStyle(m_styles, token);
             QFont f = font;
             f.setBold(ts && ts->bold);
             f.setItalic(ts && ts->italic);
@@ -364,8 +378,10 @@ void Ted::restyle()
     const TextStyle* url = findStyle(m_styles, TokenClass::Url);
     m_control->setUrlColour(url ? toQColor(url->fore, Qt::blue) : QColor(Qt::blue));
     const TextStyle* bp = findStyle(m_styles, TokenClass::BreakPoint);
-    m_control->setMarkerBackgroundColor(bp ? toQColor(bp->back, Qt::red) : QColor(Qt::red), kBreakpointLine);
-    m_control->setMarkerForegroundColor(bp ? toQColor(bp->fore, Qt::white) : QColor(Qt::white), kBreakpointLine);
+    m_control->setMarkerBackgroundColor(bp ? toQColor(bp->back, Qt::red) : QColor(Qt::red),
+                                        kBreakpointLine);
+    m_control->setMarkerForegroundColor(bp ? toQColor(bp->fore, Qt::white) : QColor(Qt::white),
+                                        kBreakpointLine);
 }
 
 // --- look ------------------------------------------------------------------------
@@ -399,7 +415,10 @@ void Ted::activate()
     m_persistentBlocks = s.Persistent_blocks;
     m_control->setLineSeparators(s.Lined, s.EditLineSepStyle);
     const std::string& cs = m_charset;
-    m_editor.ShowStatus(13, cs == "dos" ? "DOS" : cs == "koi" ? "KOI8 R" : cs == "win" ? "Windows" : "");
+    m_editor.ShowStatus(13, cs == "dos"   ? "DOS"
+                            : cs == "koi" ? "KOI8 R"
+                            : cs == "win" ? "Windows"
+                                          : "");
     m_editor.ShowStatus(14, m_fileName);
     refreshCaretText();
     m_control->SendScintilla(QsciScintilla::SCI_SETHSCROLLBAR, s.WordWrap ? 0L : 1L);
@@ -424,7 +443,10 @@ void Ted::applyFontForCharset()
     m_control->viewport()->update();
 }
 
-void Ted::applyColours() { restyle(); }
+void Ted::applyColours()
+{
+    restyle();
+}
 
 void Ted::setFont(const std::string& family, int size)
 {
@@ -474,16 +496,23 @@ void Ted::updateGutterLayout()
 {
     m_control->setMarginWidth(1, m_gutterVisible ? m_gutterWidth : 0);
     if (m_gutterVisible && m_lineNumbers) {
-        const int digits = std::max(3, static_cast<int>(QString::number(m_control->lines()).size()));
+        const int digits =
+            std::max(3, static_cast<int>(QString::number(m_control->lines()).size()));
         m_control->setMarginWidth(0, QString(digits + 1, QLatin1Char('9')));
     } else {
         m_control->setMarginWidth(0, 0);
     }
 }
 
-int Ted::marginPos() const { return m_control->edgeColumn(); }
+int Ted::marginPos() const
+{
+    return m_control->edgeColumn();
+}
 
-void Ted::setMarginPos(int column) { m_control->setEdgeColumn(column); }
+void Ted::setMarginPos(int column)
+{
+    m_control->setEdgeColumn(column);
+}
 
 void Ted::setMarginDrawn(bool on)
 {
@@ -496,7 +525,10 @@ void Ted::setWordWrap(bool on)
     m_control->SendScintilla(QsciScintilla::SCI_SETHSCROLLBAR, on ? 0L : 1L);
 }
 
-bool Ted::wordWrap() const { return m_control->wrapMode() != QsciScintilla::WrapNone; }
+bool Ted::wordWrap() const
+{
+    return m_control->wrapMode() != QsciScintilla::WrapNone;
+}
 
 void Ted::setAutoIndent(bool on)
 {
@@ -509,8 +541,9 @@ void Ted::refreshCaretText()
 {
     const long pos = m_control->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS);
     const long line = m_control->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, pos);
-    const long column = m_control->SendScintilla(QsciScintilla::SCI_GETCOLUMN, pos)
-                      + m_control->SendScintilla(QsciScintilla::SCI_GETSELECTIONNCARETVIRTUALSPACE, 0UL);
+    const long column =
+        m_control->SendScintilla(QsciScintilla::SCI_GETCOLUMN, pos) +
+        m_control->SendScintilla(QsciScintilla::SCI_GETSELECTIONNCARETVIRTUALSPACE, 0UL);
     m_editor.ShowStatus(15, caretPositionText(static_cast<int>(line), static_cast<int>(column)));
 }
 
@@ -560,7 +593,8 @@ void Ted::buildContextMenu()
             a->setParent(m_menu);
             const auto op = bm.op;
             // The number is the caption of the chosen item.
-            connect(a, &QAction::triggered, this, [this, a, op] { (this->*op)(a->text().toInt()); });
+            connect(a, &QAction::triggered, this,
+                    [this, a, op] { (this->*op)(a->text().toInt()); });
         }
     }
     m_menu->addSeparator();
@@ -577,7 +611,8 @@ void Ted::buildContextMenu()
         m_control->SendScintilla(QsciScintilla::SCI_SETSELECTIONMODE, QsciScintilla::SC_SEL_STREAM);
     });
     QAction* block = add(selMode, "mniSelModeBlock", "Блочный", [this] {
-        m_control->SendScintilla(QsciScintilla::SCI_SETSELECTIONMODE, QsciScintilla::SC_SEL_RECTANGLE);
+        m_control->SendScintilla(QsciScintilla::SCI_SETSELECTIONMODE,
+                                 QsciScintilla::SC_SEL_RECTANGLE);
     });
     for (QAction* a : {stream, block}) {
         a->setCheckable(true);
@@ -604,9 +639,12 @@ void Ted::buildContextMenu()
     }
     m_menu->addSeparator();
     add(m_menu, "mniOpenSelectedFile", "Открыть выделенный файл", [this] { openSelectedFile(); });
-    add(m_menu, "mniViewSelectedFile", "Посмотреть выделенный файл", [this] { viewSelectedFile(); });
-    add(m_menu, "mniInternalViewer", "Смотреть картинку встроенным вьювером", [this] { viewSelectedInternally(); });
-    add(m_menu, "mniShellOpenAs", "Выбрать приложение и открыть выделенный файл", [this] { openSelectedWith(); });
+    add(m_menu, "mniViewSelectedFile", "Посмотреть выделенный файл",
+        [this] { viewSelectedFile(); });
+    add(m_menu, "mniInternalViewer", "Смотреть картинку встроенным вьювером",
+        [this] { viewSelectedInternally(); });
+    add(m_menu, "mniShellOpenAs", "Выбрать приложение и открыть выделенный файл",
+        [this] { openSelectedWith(); });
 }
 
 void Ted::showContextMenu(const QPoint& globalPos)
@@ -677,8 +715,9 @@ std::string Ted::selectedFilePath() const
     if (text.empty())
         return {};
     const std::string name = codepages::decodeToUtf8(text, m_control->codePage());
-    return resolveSelectedPath(name, m_fileName,
-                               [](const std::string& p) { return QFileInfo::exists(QString::fromStdString(p)); });
+    return resolveSelectedPath(name, m_fileName, [](const std::string& p) {
+        return QFileInfo::exists(QString::fromStdString(p));
+    });
 }
 
 void Ted::startExternal(const std::string& programSetting, const std::string& path)
@@ -899,8 +938,9 @@ void Ted::mouseReleased()
 void Ted::closeEvent(QCloseEvent* e)
 {
     if (!settings().Closing && modified()) {
-        const auto answer = QMessageBox::question(this, windowTitle(), m_modifiedQuestion,
-                                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        const auto answer =
+            QMessageBox::question(this, windowTitle(), m_modifiedQuestion,
+                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes) {
             e->ignore();
             return;

@@ -13,8 +13,8 @@
 #include "editor/syntaxtable.h"
 #include "editor/textstyles.h"
 #include "editor/typedchar.h"
-#include "editor/ved.h"
 #include "editor/ui/tedcontrol.h"
+#include "editor/ved.h"
 
 class QAction;
 class QMenu;
@@ -45,9 +45,9 @@ public:
     TedControl* control() const { return m_control; }
 
     // --- text as bytes --------------------------------------------------
-    std::string allText() const;          // every line followed by CR LF
+    std::string allText() const; // every line followed by CR LF
     void setAllText(const std::string& text);
-    std::string selText() const;          // lines joined by CR LF, no final break
+    std::string selText() const; // lines joined by CR LF, no final break
     bool selEmpty() const;
     std::string workText() const { return selEmpty() ? allText() : selText(); }
     void putWorkText(const std::string& text);
@@ -63,7 +63,7 @@ public:
     const std::string& fileName() const { return m_fileName; }
     void setFileName(const std::string& fileName); // also the caption
     const std::string& charset() const { return m_charset; }
-    void setCharset(const std::string& name);      // font, size, status text; never the bytes
+    void setCharset(const std::string& name); // font, size, status text; never the bytes
     const std::string& syntaxName() const { return m_syntaxName; }
     void setSyntaxName(const std::string& name) { m_syntaxName = name; }
     bool hasFile() const { return m_hasFile; }
@@ -88,8 +88,8 @@ public:
     void showSyntaxName();
 
     // --- look ---------------------------------------------------------------
-    void applySettings();   // the whole settings record, in its order
-    void activate();        // the steps of each activation
+    void applySettings(); // the whole settings record, in its order
+    void activate();      // the steps of each activation
     void applyFontForCharset();
     void applyColours();
     void setFont(const std::string& family, int size);
@@ -154,6 +154,7 @@ private:
     QPointer<QsciLexer> m_schemeLexer;
     QString m_modifiedQuestion;
     bool m_shiftSelect = false;
+    bool m_forcedModified = false;
 
     std::array<QsciLexer*, 9> m_builtinLexers{};
     QsciLexer* m_lexer = nullptr; // the chosen highlighter, shown when colour syntax is on

@@ -25,12 +25,14 @@ public:
             return;
         m_mode = c->SendScintilla(QsciScintillaBase::SCI_GETWRAPMODE);
         if (m_mode != QsciScintillaBase::SC_WRAP_NONE)
-            c->SendScintilla(QsciScintillaBase::SCI_SETWRAPMODE, static_cast<unsigned long>(QsciScintillaBase::SC_WRAP_NONE));
+            c->SendScintilla(QsciScintillaBase::SCI_SETWRAPMODE,
+                             static_cast<unsigned long>(QsciScintillaBase::SC_WRAP_NONE));
     }
     ~WrapPause()
     {
         if (m_mode > 0)
-            m_c->SendScintilla(QsciScintillaBase::SCI_SETWRAPMODE, static_cast<unsigned long>(m_mode));
+            m_c->SendScintilla(QsciScintillaBase::SCI_SETWRAPMODE,
+                               static_cast<unsigned long>(m_mode));
     }
     WrapPause(const WrapPause&) = delete;
     WrapPause& operator=(const WrapPause&) = delete;
@@ -63,11 +65,13 @@ std::string TedControl::rangeBytes(long start, long end) const
 {
     if (end <= start)
         return {};
-    const long ptr = SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start);
+    const long ptr =
+        SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start);
     if (!ptr)
         return {};
     return codepages::encodeFromUtf8(
-        std::string_view(reinterpret_cast<const char*>(ptr), static_cast<size_t>(end - start)), m_codePage);
+        std::string_view(reinterpret_cast<const char*>(ptr), static_cast<size_t>(end - start)),
+        m_codePage);
 }
 
 void TedControl::setContentBytes(std::string_view controlFormBytes)
@@ -162,12 +166,15 @@ void TedControl::markUrls()
         SendScintilla(SCI_INDICATORCLEARRANGE, start, end - start);
         if (end <= start)
             continue;
-        const long ptr = SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start);
+        const long ptr =
+            SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start);
         if (!ptr)
             continue;
-        const std::string_view text(reinterpret_cast<const char*>(ptr), static_cast<size_t>(end - start));
+        const std::string_view text(reinterpret_cast<const char*>(ptr),
+                                    static_cast<size_t>(end - start));
         for (const TextRun& r : findUrls(text))
-            SendScintilla(SCI_INDICATORFILLRANGE, start + static_cast<long>(r.start), static_cast<long>(r.length));
+            SendScintilla(SCI_INDICATORFILLRANGE, start + static_cast<long>(r.start),
+                          static_cast<long>(r.length));
     }
 }
 
@@ -206,8 +213,8 @@ void TedControl::contextMenuEvent(QContextMenuEvent* e)
 QByteArray TedControl::fromMimeData(const QMimeData* source, bool& rectangular) const
 {
     const QByteArray utf8 = QsciScintilla::fromMimeData(source, rectangular);
-    const std::string bytes =
-        codepages::encodeFromUtf8(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())), m_codePage);
+    const std::string bytes = codepages::encodeFromUtf8(
+        std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())), m_codePage);
     const std::string back = codepages::decodeToUtf8(bytes, m_codePage);
     return QByteArray(back.data(), static_cast<qsizetype>(back.size()));
 }
@@ -248,8 +255,9 @@ void TedControl::paintFill(QPainter& p, const QRect& area, const AreaFill& fill)
 void TedControl::paintEvent(QPaintEvent* e)
 {
     QsciScintilla::paintEvent(e);
-    const bool fills = m_textFill.kind == AreaFill::Kind::Gradient || m_textFill.kind == AreaFill::Kind::Picture
-                    || m_gutterFill.kind == AreaFill::Kind::Gradient;
+    const bool fills = m_textFill.kind == AreaFill::Kind::Gradient ||
+                       m_textFill.kind == AreaFill::Kind::Picture ||
+                       m_gutterFill.kind == AreaFill::Kind::Gradient;
     if (!fills && !m_separators)
         return;
 
@@ -268,7 +276,8 @@ void TedControl::paintEvent(QPaintEvent* e)
         p.setPen(QPen(QColor(160, 160, 160), 1, m_separatorPen));
         const long firstVisible = SendScintilla(SCI_GETFIRSTVISIBLELINE);
         const long count = lines();
-        for (long line = SendScintilla(SCI_DOCLINEFROMVISIBLE, firstVisible) + 1; line < count; ++line) {
+        for (long line = SendScintilla(SCI_DOCLINEFROMVISIBLE, firstVisible) + 1; line < count;
+             ++line) {
             const long pos = SendScintilla(SCI_POSITIONFROMLINE, line);
             const int y = static_cast<int>(SendScintilla(SCI_POINTYFROMPOSITION, 0, pos)) - 1;
             if (y > all.height())

@@ -18,10 +18,10 @@ class Ted;
 struct AreaFill {
     enum class Kind { None, Plain, Gradient, Picture };
     Kind kind = Kind::None;
-    QColor colour1, colour2;   // plain: colour1; gradient: from colour1 to colour2
+    QColor colour1, colour2; // plain: colour1; gradient: from colour1 to colour2
     bool vertical = true;
     QImage picture;
-    int pictureMode = 1;       // 1 tiled, 2 centred, 3 stretched
+    int pictureMode = 1; // 1 tiled, 2 centred, 3 stretched
 };
 
 // The text editing control of one document window. It holds the document as

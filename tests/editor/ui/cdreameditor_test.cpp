@@ -4,9 +4,9 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <Qsci/qscilexersql.h>
 
@@ -61,6 +61,14 @@ TEST_F(EditorFixture, WorkTextIsTheWholeTextOrTheSelection)
     EXPECT_EQ(m_editor->GetSelLines(), (LineList{"b", "c"}));
     m_editor->PutWorkText("XY");
     EXPECT_EQ(m_editor->GetAllText(), "aXYd\r\n");
+
+    // A column block: its pieces joined by CR LF, no final break.
+    m_editor->SetAllText("abc\r\ndef\r\nghi");
+    auto* c = t->control();
+    c->SendScintilla(QsciScintilla::SCI_SETRECTANGULARSELECTIONANCHOR, 1UL);
+    c->SendScintilla(QsciScintilla::SCI_SETRECTANGULARSELECTIONCARET, 12UL);
+    EXPECT_EQ(m_editor->GetSelText(), "b\r\ne\r\nh");
+    EXPECT_EQ(m_editor->GetSelLines(), (LineList{"b", "e", "h"}));
 
     t->control()->setCursorPosition(0, 0);
     m_editor->PutWorkText("");
@@ -138,8 +146,9 @@ TEST_F(EditorFixture, LoadTextChoosesTheHighlighterByExtension)
         EXPECT_EQ(m_editor->GetFileName(), c.file);
         EXPECT_EQ(m_box->currentText(), QString::fromLatin1(c.shown)) << c.file;
         EXPECT_EQ(t->hasHighlighter(), c.stored != nullptr) << c.file;
-        if (c.stored)
+        if (c.stored) {
             EXPECT_EQ(t->syntaxName(), c.stored);
+        }
         EXPECT_FALSE(m_settings.HighlightListUpdating);
     }
 }
@@ -181,7 +190,8 @@ TEST_F(EditorFixture, StatusKindsReachTheirTargetsAndOthersDoNothing)
     newDocument();
     m_tabs.clear();
     bool updatingSeen = false;
-    QObject::connect(m_box.get(), &QComboBox::currentIndexChanged, [&] { updatingSeen = m_settings.HighlightListUpdating; });
+    QObject::connect(m_box.get(), &QComboBox::currentIndexChanged,
+                     [&] { updatingSeen = m_settings.HighlightListUpdating; });
     const QString p0 = m_panels[0], p1 = m_panels[1];
     const int boxIndex = m_box->currentIndex();
 
@@ -319,7 +329,8 @@ TEST_F(EditorFixture, ClosingAModifiedDocumentAsksUnlessTheProgramIsClosing)
         box->button(QMessageBox::No)->click();
     });
     window->close();
-    EXPECT_EQ(asked, QString::fromUtf8("Файл был изменен после сохранения. Вы хотите закрыть его?"));
+    EXPECT_EQ(asked,
+              QString::fromUtf8("Файл был изменен после сохранения. Вы хотите закрыть его?"));
     EXPECT_EQ(m_editor->DocumentCount(), 1);
     EXPECT_EQ(m_closed, 0);
 

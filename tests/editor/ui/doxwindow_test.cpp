@@ -24,7 +24,9 @@ TEST(DoxWindow, ListsDocumentsSavesAndReopensWindowSets)
     const QString existing = dir.filePath(QStringLiteral("exists.txt"));
     QFile(existing).open(QIODevice::WriteOnly);
     // Window order: most recently active first; the set is written last to first.
-    dox.windowCaptions = [&] { return QStringList{existing, QStringLiteral("/missing/b.txt"), QStringLiteral("untitled1")}; };
+    dox.windowCaptions = [&] {
+        return QStringList{existing, QStringLiteral("/missing/b.txt"), QStringLiteral("untitled1")};
+    };
     ASSERT_TRUE(dox.writeState(dox.statesDir() + QStringLiteral("/work")));
     QFile saved(dox.statesDir() + QStringLiteral("/work"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));

@@ -25,7 +25,8 @@ protected:
         m_area->resize(640, 480);
         m_area->show();
         m_box = std::make_unique<QComboBox>();
-        m_box->addItems({"No", "HTML", "Delphi", "C++", "C", "Perl", "Java Script", "VB Script", "SQL", "MyScheme"});
+        m_box->addItems({"No", "HTML", "Delphi", "C++", "C", "Perl", "Java Script", "VB Script",
+                         "SQL", "MyScheme"});
         zuk::editor::EditorHost host;
         host.mdiArea = m_area.get();
         host.syntaxBox = m_box.get();
@@ -64,7 +65,8 @@ protected:
     void type(const QString& text)
     {
         for (const QChar c : text)
-            press(c.unicode() < 128 ? QChar(c).toUpper().unicode() : Qt::Key_unknown, Qt::NoModifier, QString(c));
+            press(c.unicode() < 128 ? int(c.toUpper().unicode()) : int(Qt::Key_unknown),
+                  Qt::NoModifier, QString(c));
     }
 
     zuk::app::RConnectionTable m_settings;

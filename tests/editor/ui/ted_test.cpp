@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QMenu>
 #include <QTemporaryDir>
 
@@ -16,9 +17,9 @@ TEST_F(EditorFixture, TypedLettersAreStoredInTheWorkingCodePage)
         std::string stored;
     };
     const Case cases[] = {
-        {"koi", "я", "\xD1"},     {"koi", "ё", "\xA3"}, {"koi", "Ё", "\xB3"}, {"koi", "7", "7"},
-        {"dos", "Р", "\x90"},     {"dos", "р", "\xE0"}, {"win", "я", "\xFF"}, {"win", "€", "\x88"},
-        {"win", "中", "?"},       {"koi", "Ab", "Ab"},
+        {"koi", "я", "\xD1"}, {"koi", "ё", "\xA3"}, {"koi", "Ё", "\xB3"}, {"koi", "7", "7"},
+        {"dos", "Р", "\x90"}, {"dos", "р", "\xE0"}, {"win", "я", "\xFF"}, {"win", "€", "\x88"},
+        {"win", "中", "?"},   {"koi", "Ab", "Ab"},
     };
     for (const Case& c : cases) {
         newDocument();
@@ -55,7 +56,8 @@ TEST_F(EditorFixture, TabTypesBlanksAndIsAlwaysSwallowed)
         newDocument();
         m_editor->SetAllText("");
         press(Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
-        EXPECT_EQ(m_editor->GetAllText(), spaces ? std::string(static_cast<size_t>(spaces), ' ') + "\r\n" : "")
+        EXPECT_EQ(m_editor->GetAllText(),
+                  spaces ? std::string(static_cast<size_t>(spaces), ' ') + "\r\n" : "")
             << spaces;
     }
 }
@@ -179,11 +181,26 @@ TEST_F(EditorFixture, BookmarksAndBreakpointsToggle)
     EXPECT_EQ(t->control()->markersAtLine(1), 0u);
 
     // The menu items carry the component names the language files use.
-    for (const char* name : {"mniCopy", "mniPaste", "mniCut", "mniWindowsCharset", "mniKOI8RCharset", "mniDOSCharset",
-                             "mniTogglebreakpoint", "mniSetLocalBookmark9", "mniGotoLocalBookmark1",
-                             "mniDelLocalBookmark5", "mniAutoIdent", "mniSelModeStream", "mniSelModeBlock",
-                             "mniEOLWindows", "mniEOLUNIX", "mniEOLMAC", "mniOpenSelectedFile",
-                             "mniViewSelectedFile", "mniInternalViewer", "mniShellOpenAs"})
+    for (const char* name : {"mniCopy",
+                             "mniPaste",
+                             "mniCut",
+                             "mniWindowsCharset",
+                             "mniKOI8RCharset",
+                             "mniDOSCharset",
+                             "mniTogglebreakpoint",
+                             "mniSetLocalBookmark9",
+                             "mniGotoLocalBookmark1",
+                             "mniDelLocalBookmark5",
+                             "mniAutoIdent",
+                             "mniSelModeStream",
+                             "mniSelModeBlock",
+                             "mniEOLWindows",
+                             "mniEOLUNIX",
+                             "mniEOLMAC",
+                             "mniOpenSelectedFile",
+                             "mniViewSelectedFile",
+                             "mniInternalViewer",
+                             "mniShellOpenAs"})
         EXPECT_NE(t->menuAction(QString::fromLatin1(name)), nullptr) << name;
     t->menuAction(QStringLiteral("mniKOI8RCharset"))->trigger();
     EXPECT_EQ(m_editor->GetCharset(), "koi");
@@ -237,4 +254,61 @@ TEST_F(EditorFixture, CopyOnSelectCopiesAfterShiftArrows)
     press(Qt::Key_Right, Qt::ShiftModifier);
     press(Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("he"));
+}
+
+TEST_F(EditorFixture, FillsAndSeparatorsPaintOverTheText)
+{
+    Ted* t = newDocument();
+    m_editor->SetAllText("a\r\nb\r\nc");
+    const QImage plain = t->control()->viewport()->grab().toImage();
+    const QPoint probe(plain.width() - 5, plain.height() - 5);
+    EXPECT_EQ(QColor(plain.pixel(probe)), QColor(Qt::white));
+
+    m_settings.EditorFill.FillOption = 2;
+    m_settings.EditorFill.GradientColor1 = 0x0000FF; // red
+    m_settings.EditorFill.GradientColor2 = 0x0000FF;
+    m_editor->ApplyBackground();
+    const QImage filled = t->control()->viewport()->grab().toImage();
+    EXPECT_EQ(QColor(filled.pixel(probe)), QColor(Qt::red));
+
+    QTemporaryDir dir;
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    const QString path = dir.filePath(QStringLiteral("wall.bmp"));
+    ASSERT_TRUE(picture.save(path));
+    m_settings.EditorFill.FillOption = 1;
+    m_settings.EditorFill.Wallpaper = path.toStdString();
+    for (uint8_t mode : {1, 3}) {
+        m_settings.EditorFill.WallpaperMode = mode;
+        m_editor->ApplyBackgroundToAll();
+        EXPECT_EQ(m_settings.EditorFill.FillOption, 1);
+        EXPECT_EQ(QColor(t->control()->viewport()->grab().toImage().pixel(probe)),
+                  QColor(Qt::green))
+            << int(mode);
+    }
+
+    m_settings.Lined = true;
+    m_settings.EditLineSepStyle = 0;
+    m_editor->ApplyLineSeparatorsToAll();
+    EXPECT_TRUE(t->control()->lineSeparators());
+    t->control()->viewport()->grab(); // paints without a fault
+}
+
+TEST_F(EditorFixture, AddressesAreMarkedWhenUrlHighlightingIsOn)
+{
+    Ted* t = newDocument();
+    m_editor->SetAllText("see http://x.ru/a now");
+    auto marked = [t](long pos) {
+        return t->control()->SendScintilla(QsciScintilla::SCI_INDICATORVALUEAT, 8UL, pos) != 0;
+    };
+    EXPECT_FALSE(marked(4));
+    m_settings.BHU = true;
+    t->activate();
+    EXPECT_FALSE(marked(3));
+    EXPECT_TRUE(marked(4));
+    EXPECT_TRUE(marked(16));
+    EXPECT_FALSE(marked(17));
+    m_settings.BHU = false;
+    t->activate();
+    EXPECT_FALSE(marked(4));
 }
