@@ -1,11 +1,60 @@
+#include "app/ui/crashhandler.h"
+#include "app/ui/mainform.h"
+#include "base/zukerror.h"
+#include "platform/programfolder.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QElapsedTimer>
+#include <QIcon>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
 
 int main(int argc, char** argv)
 {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    zuk::app::ui::installCrashHandler("Бым! Случилась жуткая ошибка и Zuk сейчас вылетет :)");
+
     QApplication app(argc, argv);
-    app.setApplicationName("Zuk");
-    QMainWindow w;
-    w.show();
+    QApplication::setApplicationName(QStringLiteral("Zuk"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Zuk"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/zuk/zuk.svg")));
+
+    std::vector<std::string> args;
+    for (const QString& a : QApplication::arguments().mid(1))
+        args.push_back(a.toStdString());
+    zuk::app::ui::StartupOptions options;
+    if (std::optional<std::string> home = zuk::platform::takeHomeOption(args))
+        options.home = QString::fromStdString(*home);
+    for (const std::string& a : args)
+        options.files << QString::fromStdString(a);
+
+    std::unique_ptr<zuk::app::ui::TMainForm> owner;
+    try {
+        owner = std::make_unique<zuk::app::ui::TMainForm>(options);
+    } catch (const zuk::ZukError& e) {
+        // Without its program folder or zuk.ini the program cannot keep anything.
+        QMessageBox::critical(nullptr, QStringLiteral("Zuk"), QString::fromUtf8(e.what()));
+        return 1;
+    }
+    zuk::app::ui::TMainForm& window = *owner;
+    window.createToolWindows();
+    window.show();
+
+    // With ZUK_STARTUP_PROBE=1 the program reports the time to its first idle
+    // moment with the window up, then quits (used by bench/startup.sh).
+    if (qEnvironmentVariable("ZUK_STARTUP_PROBE") == QLatin1String("1")) {
+        QTimer::singleShot(0, &app, [&sinceStart, &window] {
+            std::printf("startup_ms %lld\n", static_cast<long long>(sinceStart.elapsed()));
+            std::fflush(stdout);
+            window.confirmHook = [](const QString&) { return true; };
+            QApplication::exit(0);
+        });
+    }
     return app.exec();
 }

@@ -1,0 +1,384 @@
+#include "app/ui/mainform.h"
+
+#include "app/commandtable.h"
+#include "app/datetimeformat.h"
+#include "app/ui/documenttabs.h"
+#include "app/ui/infoconsole.h"
+#include "app/ui/mainmenu.h"
+#include "app/ui/mainstatusbar.h"
+#include "app/ui/toolrow.h"
+#include "base/zukerror.h"
+#include "codepages/charsets.h"
+#include "editor/ui/cdreameditor.h"
+#include "editor/ui/doxwindow.h"
+#include "editor/ui/ted.h"
+#include "io/inifile.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace zuk::app::ui {
+
+namespace {
+
+std::string toWin(const QString& s)
+{
+    return codepages::utf8ToWin(s.toStdString());
+}
+
+DateLocale systemDateLocale()
+{
+    DateLocale loc = defaultDateLocale();
+    const QLocale sys = QLocale::system();
+    for (int m = 1; m <= 12; ++m) {
+        loc.longMonthNames[m - 1] = sys.monthName(m, QLocale::LongFormat).toStdString();
+        loc.shortMonthNames[m - 1] = sys.monthName(m, QLocale::ShortFormat).toStdString();
+    }
+    // QLocale counts Monday as 1 and Sunday as 7; the formatter starts on Sunday.
+    for (int d = 1; d <= 7; ++d) {
+        const int index = d % 7;
+        loc.longDayNames[index] = sys.dayName(d, QLocale::LongFormat).toStdString();
+        loc.shortDayNames[index] = sys.dayName(d, QLocale::ShortFormat).toStdString();
+    }
+    if (!sys.amText().isEmpty())
+        loc.amText = sys.amText().toStdString();
+    if (!sys.pmText().isEmpty())
+        loc.pmText = sys.pmText().toStdString();
+    return loc;
+}
+
+DateTimeParts partsOf(const QDateTime& t)
+{
+    DateTimeParts p;
+    p.year = t.date().year();
+    p.month = t.date().month();
+    p.day = t.date().day();
+    p.weekday = t.date().dayOfWeek() % 7 + 1;
+    p.hour = t.time().hour();
+    p.minute = t.time().minute();
+    p.second = t.time().second();
+    p.millisecond = t.time().msec();
+    return p;
+}
+
+} // namespace
+
+TMainForm::TMainForm(StartupOptions options, QWidget* parent)
+    : QMainWindow(parent), m_options(std::move(options))
+{
+    setObjectName(QStringLiteral("MainForm"));
+    buildWindow();
+    runStartup();
+}
+
+TMainForm::~TMainForm()
+{
+    // The document windows reach the editor object while they go; close them first.
+    if (m_mdi)
+        for (QMdiSubWindow* w : m_mdi->subWindowList())
+            delete w;
+}
+
+void TMainForm::buildWindow()
+{
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_mdi = new QMdiArea(central);
+    m_mdi->setObjectName(QStringLiteral("MdiArea"));
+    m_mdi->setViewMode(QMdiArea::SubWindowView);
+    m_mdi->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, false);
+    m_tabs = new TDocumentTabs(m_mdi, central);
+    layout->addWidget(m_mdi, 1);
+    layout->addWidget(m_tabs);
+    setCentralWidget(central);
+
+    m_menu = new TMainMenu(
+        menuBar(), [this](const QString& name) { runCommand(name); }, this);
+    m_toolRow = new TToolRow(this);
+    addToolBar(Qt::TopToolBarArea, m_toolRow);
+    m_status = new TMainStatusBar(this);
+    setStatusBar(m_status);
+
+    m_statusTimer = new QTimer(this);
+    connect(m_statusTimer, &QTimer::timeout, this, &TMainForm::updateLoadPanel);
+
+    wireCommands();
+    wireToolRow();
+    QMenu* history = m_menu->menu(QStringLiteral("mniHistory"));
+    connect(history, &QMenu::aboutToShow, this, [this, history] { fillHistoryMenu(history); });
+    QMenu* documents = m_menu->menu(QStringLiteral("mniWindow"));
+    connect(documents, &QMenu::aboutToShow, this, [this, documents] { fillWindowList(documents); });
+}
+
+// Below its own items the Documents menu lists the open document windows,
+// the active one checked; choosing one brings it to the front.
+void TMainForm::fillWindowList(QMenu* menu)
+{
+    for (QAction* a : menu->actions())
+        if (a->property("zukWindowList").toBool())
+            delete a;
+    const QList<QMdiSubWindow*> windows = m_mdi->subWindowList(QMdiArea::CreationOrder);
+    if (windows.isEmpty())
+        return;
+    QAction* line = menu->addSeparator();
+    line->setProperty("zukWindowList", true);
+    int n = 0;
+    for (QMdiSubWindow* w : windows) {
+        ++n;
+        QString title = w->windowTitle();
+        QAction* a = menu->addAction(QStringLiteral("&%1 %2").arg(n).arg(
+            title.replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        a->setProperty("zukWindowList", true);
+        a->setCheckable(true);
+        a->setChecked(w == m_mdi->activeSubWindow());
+        QPointer<QMdiSubWindow> target(w);
+        connect(a, &QAction::triggered, this, [this, target] {
+            if (target)
+                m_mdi->setActiveSubWindow(target);
+        });
+    }
+}
+
+QAction* TMainForm::command(const QString& name) const
+{
+    return m_menu->action(name);
+}
+
+void TMainForm::setHandler(const QString& name, std::function<void()> handler)
+{
+    m_handlers.insert(name, std::move(handler));
+}
+
+int TMainForm::documentCount() const
+{
+    return m_editor ? m_editor->DocumentCount() : 0;
+}
+
+void TMainForm::showCommandError(const QString& message)
+{
+    m_status->showMessage(message, 8000);
+}
+
+bool TMainForm::runCommand(const QString& name)
+{
+    const CommandRow* row = findCommand(name.toStdString());
+    QAction* item = command(name);
+    auto handler = m_handlers.constFind(name);
+    bool ready = row && row->kind == RowKind::Command && handler != m_handlers.constEnd();
+    try {
+        if (ready && row->needs != Need::Nothing)
+            ready = documentCount() > 0;
+        if (ready && row->needs == Need::Selection)
+            ready = !m_editor->SelEmpty();
+        if (!ready) {
+            // A check mark toggles itself before the command sees it; a command
+            // that does not run leaves it as it was.
+            if (item && item->isCheckable() && row && row->needs != Need::Nothing)
+                item->setChecked(!item->isChecked());
+            return false;
+        }
+        (*handler)();
+        return true;
+    } catch (const ZukError& e) {
+        showCommandError(QString::fromUtf8(e.what()));
+    } catch (const std::exception&) {
+        // Unexpected failures end the command and nothing else; the program goes on.
+    }
+    return false;
+}
+
+void TMainForm::wireCommands()
+{
+    auto doc = [this]() -> editor::CVed& { return *m_editor; };
+    setHandler(QStringLiteral("mniFileNew"), [this] { NewFile(); });
+    setHandler(QStringLiteral("mniCloseCurrent"), [this] {
+        if (QMdiSubWindow* w = m_mdi->activeSubWindow())
+            w->close();
+    });
+    setHandler(QStringLiteral("mniCloseAll"), [this] {
+        // From the last window in window order (the least recently active) to the first.
+        const QList<QMdiSubWindow*> windows =
+            m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder);
+        QList<QPointer<QMdiSubWindow>> guarded(windows.begin(), windows.end());
+        for (const QPointer<QMdiSubWindow>& w : guarded)
+            if (w)
+                w->close();
+    });
+    setHandler(QStringLiteral("mniNextWindow"), [this] { m_tabs->step(+1); });
+    setHandler(QStringLiteral("mniPrevWindow"), [this] { m_tabs->step(-1); });
+    setHandler(QStringLiteral("mniExit"), [this] { close(); });
+    setHandler(QStringLiteral("EditUndoItem"), [doc] { doc().Undo(); });
+    setHandler(QStringLiteral("Redo1"), [doc] { doc().Redo(); });
+    setHandler(QStringLiteral("mniDup"), [doc] { doc().DuplicateSel(); });
+    setHandler(QStringLiteral("EditCopyItem"), [doc] {
+        doc().CopySel();
+        doc().FocusEditor();
+    });
+    setHandler(QStringLiteral("EditCutItem"), [doc] { doc().CutSel(); });
+    setHandler(QStringLiteral("EditPasteItem"), [doc] {
+        doc().PasteClip();
+        doc().FocusEditor();
+    });
+    setHandler(QStringLiteral("mniGotoLine"), [doc] { doc().GotoLineDialog(); });
+    setHandler(QStringLiteral("mniFind"), [doc] { doc().FindDialog(); });
+    setHandler(QStringLiteral("mniFindNext"), [doc] { doc().FindNext(); });
+    setHandler(QStringLiteral("mniReplace"), [doc] { doc().ReplaceDialog(); });
+    setHandler(QStringLiteral("mniPrint"), [doc] { doc().PrintDialog(); });
+    setHandler(QStringLiteral("mniCallWindowManager"), [this] {
+        if (m_dox)
+            m_dox->setVisible(!m_dox->isVisible());
+    });
+    setHandler(QStringLiteral("mwordwrap"), [this, doc] {
+        m_settings.WordWrap = command(QStringLiteral("mwordwrap"))->isChecked();
+        doc().SetWordWrap(m_settings.WordWrap);
+    });
+    setHandler(QStringLiteral("mniCopyOnSelect"), [this] {
+        m_settings.CopyOnSelect = command(QStringLiteral("mniCopyOnSelect"))->isChecked();
+    });
+    const std::vector<std::string_view>& dates = dateItemNames();
+    for (size_t i = 0; i < dates.size(); ++i) {
+        setHandler(QString::fromLatin1(dates[i].data(), static_cast<int>(dates[i].size())), [doc,
+                                                                                             i] {
+            const std::string text = formatDateTime(
+                dateItemFormats()[i], partsOf(QDateTime::currentDateTime()), systemDateLocale());
+            doc().InsertAtCaret(codepages::utf8ToWin(text));
+        });
+    }
+}
+
+void TMainForm::wireToolRow()
+{
+    connect(m_toolRow->cbTemplates(), &QComboBox::activated, this, [this](int) {
+        if (documentCount() == 0)
+            return;
+        try {
+            m_editor->SetTemplatesType(m_toolRow->cbTemplates()->currentText().toStdString());
+            m_editor->FocusEditor();
+        } catch (const ZukError& e) {
+            showCommandError(QString::fromUtf8(e.what()));
+        }
+    });
+    connect(m_toolRow->cbSyntax(), &QComboBox::currentIndexChanged, this, [this](int) {
+        if (documentCount() == 0 || m_settings.HighlightListUpdating)
+            return;
+        try {
+            m_editor->SetSyntax(toWin(m_toolRow->cbSyntax()->currentText()));
+        } catch (const ZukError& e) {
+            showCommandError(QString::fromUtf8(e.what()));
+        }
+    });
+    // Enter in the command-line box only keeps the line in its history: running
+    // it belongs to the external-program engine, like the disabled button.
+}
+
+void TMainForm::setDateCaptions()
+{
+    const DateTimeParts now = partsOf(QDateTime::currentDateTime());
+    const DateLocale loc = systemDateLocale();
+    const std::vector<std::string_view>& names = dateItemNames();
+    for (size_t i = 0; i < names.size(); ++i) {
+        QAction* a =
+            command(QString::fromLatin1(names[i].data(), static_cast<int>(names[i].size())));
+        if (!a)
+            continue;
+        // A caption is shown as a menu text: a lone & would turn into an accelerator.
+        QString caption = QString::fromStdString(formatDateTime(dateItemFormats()[i], now, loc));
+        a->setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
+    }
+}
+
+void TMainForm::addToHistory(const std::string& fileName, int firstLine)
+{
+    const QString name = QString::fromStdString(fileName);
+    for (auto it = m_history.begin(); it != m_history.end();)
+        it = QString::fromStdString(it->fileName).compare(name, Qt::CaseInsensitive) == 0
+                 ? m_history.erase(it)
+                 : it + 1;
+    m_history.insert(m_history.begin(), RRecentFile{fileName, firstLine});
+    const size_t capacity = static_cast<size_t>(std::max(0, m_settings.MRUItemsCount));
+    if (m_history.size() > capacity)
+        m_history.resize(capacity);
+}
+
+void TMainForm::HistoryOpen(const QString& path, int firstLine)
+{
+    if (!QFileInfo::exists(path) || !OpenFile(path))
+        return;
+    if (firstLine != 0)
+        m_editor->ScrollBy(0, firstLine);
+}
+
+// The history entries as items of their submenu, captions without accelerators.
+void TMainForm::fillHistoryMenu(QMenu* menu)
+{
+    menu->clear();
+    for (const RRecentFile& entry : m_history) {
+        QString caption = QString::fromStdString(entry.fileName);
+        QAction* a = menu->addAction(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        const QString path = QString::fromStdString(entry.fileName);
+        const int line = entry.firstLine;
+        connect(a, &QAction::triggered, this, [this, path, line] { HistoryOpen(path, line); });
+    }
+}
+
+void TMainForm::NewFile()
+{
+    ++m_settings.UntitledCounter;
+    m_editor->NewDocument();
+    m_editor->ApplyTextStyles();
+    m_editor->ApplySettings();
+    m_editor->SetFileName("untitled" + std::to_string(m_settings.UntitledCounter));
+    m_editor->ApplyBackground();
+    m_editor->SetCharset("win");
+    m_editor->SetSyntax("No");
+    if (m_dox)
+        m_dox->addDocument(QString::fromStdString(m_editor->GetFileName()));
+    {
+        m_settings.HighlightListUpdating = true;
+        m_toolRow->cbSyntax()->setCurrentText(QStringLiteral("No"));
+        m_settings.HighlightListUpdating = false;
+    }
+    m_tabs->sync();
+}
+
+void TMainForm::selectTabByName(const std::string& name)
+{
+    // Tabs are tied to their windows, so two documents with one file-name part
+    // in different folders still select their own tab; the first tab with the
+    // caption is the fallback.
+    const QString part = TDocumentTabs::fileNamePart(QString::fromStdString(name));
+    int index = m_tabs->indexOf(m_mdi->activeSubWindow());
+    if (index < 0 || m_tabs->tabText(index) != part) {
+        index = -1;
+        for (int i = 0; i < m_tabs->count() && index < 0; ++i)
+            if (m_tabs->tabText(i) == part)
+                index = i;
+    }
+    if (index >= 0) {
+        const QSignalBlocker block(m_tabs);
+        m_tabs->setCurrentIndex(index);
+    }
+}
+
+QStringList TMainForm::documentNamesForLastFiles() const
+{
+    QStringList names;
+    const QList<editor::Ted*> docs = m_editor->documents(); // most recently active first
+    for (auto it = docs.crbegin(); it != docs.crend(); ++it)
+        names << QString::fromStdString((*it)->fileName());
+    return names;
+}
+
+} // namespace zuk::app::ui

@@ -1,0 +1,179 @@
+#pragma once
+
+#include "app/connectiontable.h"
+#include "app/settings.h"
+#include "platform/sysload.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QMdiArea;
+class QMenu;
+class QTimer;
+
+namespace zuk::io {
+class IniFile;
+}
+namespace zuk::editor {
+class CdreamEditor;
+class TfmDox;
+} // namespace zuk::editor
+
+namespace zuk::app::ui {
+
+class TDocumentTabs;
+class TInfoConsole;
+class TMainMenu;
+class TMainStatusBar;
+class TToolRow;
+
+// What the program entry hands the main window.
+struct StartupOptions {
+    QString home;          // --home DIR; empty when not given
+    QStringList files;     // file arguments; only the first is opened
+    QString executableDir; // folder of the running program; empty: the application's
+};
+
+// The main window: an MDI frame with the menu built from the command table,
+// the tool row, the tab strip below the document area and the status bar. It
+// owns the settings record, the editor interface object and the tool windows
+// for the whole run; its constructor runs the start-up sequence and its close
+// event the shut-down.
+class TMainForm final : public QMainWindow {
+public:
+    // Throws zuk::IoError when the program folder or zuk.ini cannot be made or read.
+    explicit TMainForm(StartupOptions options, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The tool windows made at program entry, after the main window, in order:
+    // the information console, the multi-replace window, the document-list
+    // window, the bookmark window and the find-in-files window. The
+    // multi-replace, bookmark and find-in-files windows belong to their own
+    // parts and are added there.
+    void createToolWindows();
+
+    RConnectionTable& settings() { return m_settings; }
+    RSoundSettings& soundSettings() { return m_sound; }
+    RMainWindowProps& windowProps() { return m_props; }
+    editor::CdreamEditor& editor() { return *m_editor; }
+    TMainMenu& mainMenu() { return *m_menu; }
+    TMainStatusBar& mainStatusBar() { return *m_status; }
+    TToolRow& toolRow() { return *m_toolRow; }
+    TDocumentTabs& documentTabs() { return *m_tabs; }
+    QMdiArea& mdiArea() { return *m_mdi; }
+    TInfoConsole* infoConsole() { return m_console; }
+    editor::TfmDox* documentListWindow() { return m_dox; }
+    io::IniFile& ini() { return *m_ini; }
+    // Set from the start of start-up until the tool windows are made.
+    bool busy() const { return m_busy; }
+
+    // The program folder and the parts folder, UTF-8, with a trailing '/'.
+    QString programFolder() const { return m_programFolder; }
+    QString partsFolder() const { return m_partsFolder; }
+    // A file or folder under the parts folder, names matched without regard to case.
+    QString dataPath(const QString& relative) const;
+
+    // The menu item with this component name, or nullptr.
+    QAction* command(const QString& name) const;
+
+    // The command wrapper: runs the handler of a built command when what it
+    // needs (a document, a selection) is there, and otherwise does nothing.
+    // A zuk::ZukError ends the command and its message is shown in the status
+    // bar; nothing is thrown out of here. Returns whether the handler ran.
+    bool runCommand(const QString& name);
+
+    // Adds a command handler. Later parts register theirs here and enable the
+    // menu item; the table row says what the wrapper checks first.
+    void setHandler(const QString& name, std::function<void()> handler);
+
+    // Document operations.
+    void NewFile();
+    // Opens a file as a new document. A missing file does nothing; one already
+    // open is refused with a message; a read failure shows the reason when
+    // `reportFailure` is set.
+    bool OpenFile(const QString& path, bool reportFailure = true);
+    int documentCount() const;
+    // The document names (window captions) from the last window in window
+    // order to the first: the active document comes last.
+    QStringList documentNamesForLastFiles() const;
+
+    // The file history, most recent first (section Recent of zuk.ini).
+    const std::vector<RRecentFile>& history() const { return m_history; }
+    // Puts a file at the front of the history (moving it when it is there
+    // already), keeping at most MRUItemsCount entries.
+    void addToHistory(const std::string& fileName, int firstLine);
+    // Opens a history entry and scrolls it to the line it was left at; a file
+    // that no longer exists does nothing and its entry stays.
+    void HistoryOpen(const QString& path, int firstLine);
+
+    // The first-activation handler; runs once, on the first activation.
+    void FormActivate();
+
+    // Writes the shortcut file, the settings and the enabled-extension list.
+    void SaveSettings();
+
+    // Sets the captions of the ten date/time items from the current time.
+    void setDateCaptions();
+
+    // Test hook: answers the questions the shut-down would ask. Without it the
+    // questions are real message boxes.
+    std::function<bool(const QString& question)> confirmHook;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildWindow();
+    void runStartup();
+    void wireCommands();
+    void wireToolRow();
+    void fillWindowList(QMenu* menu);
+    void fillHistoryMenu(QMenu* menu);
+    void applyWindowGeometry();
+    void applyShortcutFile();
+    void updateLoadPanel();
+    void loadLastFiles();
+    void showQuotation();
+    bool confirm(const QString& question, bool warning);
+    bool confirmDiscardUnsaved();
+    void writeShutdownState();
+    void writeLastFiles();
+    void selectTabByName(const std::string& name);
+    void showCommandError(const QString& message);
+
+    StartupOptions m_options;
+    RConnectionTable m_settings;
+    RSoundSettings m_sound;
+    RMainWindowProps m_props;
+    platform::CpuLoadMeter m_cpuMeter;
+    QString m_programFolder;
+    QString m_partsFolder;
+    std::unique_ptr<io::IniFile> m_ini;
+    std::unique_ptr<editor::CdreamEditor> m_editor;
+
+    QMdiArea* m_mdi = nullptr;
+    TDocumentTabs* m_tabs = nullptr;
+    TMainMenu* m_menu = nullptr;
+    TToolRow* m_toolRow = nullptr;
+    TMainStatusBar* m_status = nullptr;
+    QTimer* m_statusTimer = nullptr;
+    TInfoConsole* m_console = nullptr; // child of the main window
+    editor::TfmDox* m_dox = nullptr;   // child of the main window
+
+    QHash<QString, std::function<void()>> m_handlers;
+    std::vector<RRecentFile> m_history;
+    QStringList m_openFiles;                // full paths of documents opened from files
+    std::vector<std::string> m_enabledExts; // enabled_exts.txt, Windows-1251 lines as read
+    bool m_busy = false;
+    bool m_shutDown = false;
+};
+
+} // namespace zuk::app::ui

@@ -1,0 +1,451 @@
+// Start-up, first activation and shut-down of the main window.
+
+#include "app/ui/mainform.h"
+
+#include "app/quotation.h"
+#include "app/settings.h"
+#include "app/shortcutfile.h"
+#include "app/ui/crashhandler.h"
+#include "app/ui/documenttabs.h"
+#include "app/ui/infoconsole.h"
+#include "app/ui/mainmenu.h"
+#include "app/ui/mainstatusbar.h"
+#include "app/ui/startupsupport.h"
+#include "app/ui/toolrow.h"
+#include "base/zukerror.h"
+#include "codepages/charsets.h"
+#include "editor/ui/cdreameditor.h"
+#include "editor/ui/doxwindow.h"
+#include "editor/ui/editorhost.h"
+#include "editor/ui/ted.h"
+#include "editor/ui/tedcontrol.h"
+#include "io/inifile.h"
+#include "io/linesfile.h"
+#include "platform/programfolder.h"
+#include "platform/sysload.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+#include <optional>
+
+namespace zuk::app::ui {
+
+namespace {
+
+std::string toWin(const QString& s)
+{
+    return codepages::utf8ToWin(s.toStdString());
+}
+
+QString fromWin(const std::string& s)
+{
+    return QString::fromStdString(codepages::winToUtf8(s));
+}
+
+std::string local(const QString& path)
+{
+    return path.toStdString();
+}
+
+QSize screenSize()
+{
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        return s->geometry().size();
+    return {1024, 768};
+}
+
+} // namespace
+
+// Start-up, in order. The steps that belong to parts not present yet (note
+// tables, external programs, keyboard layouts, text styles, schemes, the
+// input/output engine, plug-ins, the language file, transliteration, the
+// backup timer, snippets, colour styles, the file history, the feedback
+// pictures, the colour-picker colours and toolbars) are added by those parts
+// at their place in this sequence.
+void TMainForm::runStartup()
+{
+    m_busy = true;
+    m_settings.Closing = false;
+    m_settings.HighlightListUpdating = false;
+    m_settings.SnippetsChanged = true;
+
+    // Working folders.
+    QString exeDir = m_options.executableDir;
+    if (exeDir.isEmpty())
+        exeDir = QCoreApplication::applicationDirPath();
+    platform::ProgramFolderRequest request;
+    if (!m_options.home.isEmpty())
+        request.home = local(m_options.home);
+    request.executableFolder = local(exeDir);
+    const std::string program = platform::resolveProgramFolder(request);
+    const platform::WorkingFolders folders = platform::workingFolders(program);
+    m_programFolder = QString::fromStdString(program);
+    m_partsFolder = QString::fromStdString(folders.parts);
+    // The data files written back at shut-down live here; an empty program
+    // folder (a first run with --home) gets it now.
+    QDir().mkpath(m_partsFolder);
+    setWorkingFolders(m_settings, folders);
+
+    // The enabled-extension list; an unreadable file counts as a missing one.
+    try {
+        m_enabledExts = readListIfPresent(local(dataPath(QStringLiteral("enabled_exts.txt"))));
+    } catch (const ZukError&) {
+        m_enabledExts.clear();
+    }
+
+    // The highlighting list: the built-in highlighters, the schemes, No.
+    m_toolRow->fillSyntaxList({});
+
+    // zuk.ini: created empty when missing, then read.
+    const QString iniPath = QString::fromStdString(platform::resolveDataPath(program, "zuk.ini"));
+    if (!QFileInfo::exists(iniPath)) {
+        QFile f(iniPath);
+        f.open(QIODevice::WriteOnly);
+    }
+    m_ini = std::make_unique<io::IniFile>(local(iniPath));
+
+    m_settings.FirstActivation = true;
+    m_settings.UntitledCounter = -1;
+
+    const QSize screen = screenSize();
+    LoadSettings(*m_ini, m_settings, m_sound, m_props, screen.width(), screen.height(), program);
+
+    m_statusTimer->setInterval(std::max(100, m_settings.CPUStatus_update));
+    if (m_settings.CPUStatus_enable || m_settings.DisplayMemStatus) {
+        m_cpuMeter.sample(); // the first tick then shows the load of its own period
+        m_statusTimer->start();
+    }
+    if (QAction* a = command(QStringLiteral("mniAscroll")))
+        a->setChecked(m_settings.AutoscrollActive);
+    command(QStringLiteral("mwordwrap"))->setChecked(m_settings.WordWrap);
+    command(QStringLiteral("mniCopyOnSelect"))->setChecked(m_settings.CopyOnSelect);
+    applyWindowGeometry();
+    m_toolRow->setVisible(m_settings.show_topbar);
+    m_status->setVisible(m_settings.show_statusbar);
+
+    setWindowTitle(QStringLiteral("Zuk ") + QStringLiteral(ZUK_VERSION));
+
+    // The editor interface object. It makes no editing control until the
+    // first document exists, which keeps start-up short.
+    editor::EditorHost host;
+    host.mainWindow = this;
+    host.mdiArea = m_mdi;
+    host.syntaxBox = m_toolRow->cbSyntax();
+    host.setStatusPanel = [this](int panel, const QString& text) {
+        m_status->setPanel(panel, text);
+    };
+    host.closeMainWindow = [this] { close(); };
+    // Called while the window is still there; its tab goes with the window.
+    // A document of a file goes into the history, also during shut-down.
+    host.documentClosed = [this](editor::Ted* ted) {
+        if (ted->hasFile())
+            addToHistory(ted->fileName(), ted->control()->firstVisibleLine());
+        if (m_settings.Closing)
+            return;
+        const QString name = QString::fromStdString(ted->fileName());
+        for (int i = m_openFiles.size() - 1; i >= 0; --i)
+            if (m_openFiles[i].compare(name, Qt::CaseInsensitive) == 0)
+                m_openFiles.removeAt(i);
+        if (m_dox)
+            m_dox->removeDocument(name);
+    };
+    editor::HostCallbacks callbacks;
+    callbacks.activateTab = [this](const std::string& name) { selectTabByName(name); };
+    callbacks.openFile = [this](const std::string& path) {
+        OpenFile(QString::fromStdString(path), false);
+    };
+    callbacks.keySound = [](char) {};
+    m_editor = std::make_unique<editor::CdreamEditor>(host, m_settings, callbacks);
+
+    // Date captions, then the shortcut file (it matches the captions as shown).
+    setDateCaptions();
+    applyShortcutFile();
+
+    m_history = readRecentFiles(*m_ini, std::max(0, m_settings.MRUItemsCount));
+}
+
+QString TMainForm::dataPath(const QString& relative) const
+{
+    return QString::fromStdString(platform::resolveDataPath(local(partsFolder()), local(relative)));
+}
+
+void TMainForm::createToolWindows()
+{
+    m_console = new TInfoConsole(this);
+    // The multi-replace window comes here.
+    m_dox = new editor::TfmDox(this);
+    m_dox->setPartsDir(partsFolder());
+    m_dox->connectEditor(m_editor.get());
+    m_dox->openFile = [this](const QString& path) { OpenFile(path, false); };
+    const RWindowGeometry g = readWindowGeometry(*m_ini, ToolWindow::Dox);
+    m_dox->restoreGeometry(QRect(g.Left, g.Top, g.Width, g.Height));
+    // The bookmark window and the find-in-files window come here.
+    m_busy = false;
+}
+
+void TMainForm::applyWindowGeometry()
+{
+    move(m_props.Left, m_props.Top);
+    resize(std::max(m_props.W, 100), std::max(m_props.H, 100));
+}
+
+void TMainForm::applyShortcutFile()
+{
+    ShortcutTable table;
+    try {
+        table = ShortcutTable::load(local(dataPath(QStringLiteral("shortcuts.txt"))));
+    } catch (const ZukError&) {
+        return; // an unreadable shortcut file leaves the built-in shortcuts
+    }
+    if (table.empty())
+        return;
+    m_menu->applyShortcuts([&table](const QString& caption) -> QString {
+        const std::optional<std::string> keys = table.find(caption.toStdString());
+        return keys ? QString::fromStdString(*keys) : QString();
+    });
+}
+
+void TMainForm::updateLoadPanel()
+{
+    const int cpu = m_settings.CPUStatus_enable ? m_cpuMeter.sample() : 0;
+    const int mem = m_settings.DisplayMemStatus ? platform::memoryLoadPercent() : 0;
+    m_status->setPanel(2, TMainStatusBar::loadText(m_settings.CPUStatus_enable, cpu,
+                                                   m_settings.DisplayMemStatus, mem));
+}
+
+void TMainForm::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_settings.FirstActivation)
+        // Let the activation finish before documents and boxes appear.
+        QTimer::singleShot(0, this, &TMainForm::FormActivate);
+}
+
+void TMainForm::FormActivate()
+{
+    if (!m_settings.FirstActivation)
+        return;
+    m_settings.FirstActivation = false;
+    if (!m_options.files.isEmpty())
+        OpenFile(m_options.files.first(), true);
+    loadLastFiles();
+    showQuotation();
+}
+
+bool TMainForm::OpenFile(const QString& path, bool reportFailure)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir())
+        return false;
+    const QString full = info.absoluteFilePath();
+    for (const QString& open : m_openFiles) {
+        if (open.compare(full, Qt::CaseInsensitive) == 0) {
+            QMessageBox::information(this, windowTitle(),
+                                     QString::fromUtf8("Нельзя открыть уже открытый файл"));
+            return false;
+        }
+    }
+    std::vector<std::string> lines;
+    try {
+        lines = io::readLinesFile(local(full));
+    } catch (const ZukError& e) {
+        if (reportFailure)
+            QMessageBox::warning(this, windowTitle(), QString::fromUtf8(e.what()));
+        return false;
+    }
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    m_openFiles << full;
+    m_editor->NewDocument();
+    m_editor->ApplyTextStyles();
+    m_editor->ApplySettings();
+    m_editor->LoadText(local(full), text);
+    m_editor->SetModified(false);
+    m_editor->SetHasFile(true);
+    m_editor->ApplyBackground();
+    if (m_dox)
+        m_dox->addDocument(full);
+    m_tabs->sync();
+    return true;
+}
+
+void TMainForm::loadLastFiles()
+{
+    if (!m_settings.LoadLastFiles)
+        return;
+    for (const std::string& line :
+         readListIfPresent(local(dataPath(QStringLiteral("lastfiles.txt")))))
+        if (!line.empty())
+            OpenFile(QString::fromStdString(line), false);
+}
+
+void TMainForm::showQuotation()
+{
+    if (!m_settings.showmagik)
+        return;
+    const QString path =
+        dataPath(QStringLiteral("quotes/") + fromWin(m_settings.current_quotefile));
+    std::string text;
+    try {
+        if (!QFileInfo::exists(path))
+            return;
+        text = readWholeFile(local(path));
+    } catch (const ZukError&) {
+        return;
+    }
+    if (const std::optional<std::string> quote = pickQuotation(text, systemRandomRange()))
+        QMessageBox::information(this, windowTitle(), fromWin(*quote));
+}
+
+bool TMainForm::confirm(const QString& question, bool warning)
+{
+    if (confirmHook)
+        return confirmHook(question);
+    const auto answer =
+        warning ? QMessageBox::warning(this, windowTitle(), question,
+                                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                : QMessageBox::question(this, windowTitle(), question,
+                                        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return answer == QMessageBox::Yes;
+}
+
+// Saving files is not part of the program yet, so leaving with modified
+// documents would throw the changes away without a word. Ask once, naming them.
+bool TMainForm::confirmDiscardUnsaved()
+{
+    QStringList modified;
+    for (editor::Ted* ted : m_editor->documents())
+        if (ted->modified())
+            modified << QString::fromStdString(ted->fileName());
+    if (modified.isEmpty())
+        return true;
+    const QString question = QString::fromUtf8("Эти документы изменены и не сохранены:\n\n") +
+                             modified.join(QLatin1Char('\n')) +
+                             QString::fromUtf8("\n\nВыйти и потерять изменения?");
+    return confirm(question, true);
+}
+
+void TMainForm::SaveSettings()
+{
+    // Three files, each written even when one before it fails; the first
+    // failure is reported afterwards.
+    std::optional<IoError> failure;
+    auto step = [&failure](auto write) {
+        try {
+            write();
+        } catch (const IoError& e) {
+            if (!failure)
+                failure = e;
+        }
+    };
+    // The shortcut file first, from the whole menu tree.
+    step([this] {
+        std::vector<MenuShortcut> items;
+        for (const auto& [caption, keys] : m_menu->shortcutLines())
+            items.push_back({caption.toStdString(), keys.toStdString()});
+        writeShortcutFile(local(dataPath(QStringLiteral("shortcuts.txt"))), items);
+    });
+    step([this] {
+        // The check marks are what the user last set.
+        RMenuChecks checks;
+        checks.WordWrap = command(QStringLiteral("mwordwrap"))->isChecked();
+        checks.CopyOnSelect = command(QStringLiteral("mniCopyOnSelect"))->isChecked();
+        m_settings.WordWrap = checks.WordWrap;
+        m_settings.CopyOnSelect = checks.CopyOnSelect;
+        app::SaveSettings(*m_ini, m_settings, m_sound, m_props, checks);
+    });
+    step([this] {
+        io::writeLinesFile(local(dataPath(QStringLiteral("enabled_exts.txt"))), m_enabledExts);
+    });
+    if (failure)
+        throw *failure;
+}
+
+void TMainForm::writeShutdownState()
+{
+    io::IniFile::Batch batch(*m_ini);
+    // The window sections: FileBox and fmSniM belong to their windows' parts.
+    if (m_dox) {
+        const QRect r = m_dox->storedGeometry();
+        writeWindowGeometry(*m_ini, ToolWindow::Dox,
+                            RWindowGeometry{r.top(), r.left(), r.width(), r.height()});
+    }
+    const QRect g = normalGeometry();
+    m_props.Top = g.top();
+    m_props.Left = g.left();
+    m_props.W = g.width();
+    m_props.H = g.height();
+    std::optional<std::string> folder;
+    if (documentCount() > 0)
+        folder = toWin(QFileInfo(QString::fromStdString(m_editor->GetFileName())).absolutePath() +
+                       QLatin1Char('/'));
+    SaveShutdownKeys(*m_ini, m_settings, m_props, folder);
+    batch.commit();
+}
+
+void TMainForm::writeLastFiles()
+{
+    std::vector<std::string> lines;
+    for (const QString& name : documentNamesForLastFiles())
+        lines.push_back(local(name));
+    io::writeLinesFile(local(dataPath(QStringLiteral("lastfiles.txt"))), lines);
+}
+
+// Shut-down, in order. Each writing step is guarded on its own: a folder that
+// cannot be written must not keep the program from closing, nor skip the
+// steps after it.
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (m_shutDown) {
+        event->accept();
+        return;
+    }
+    if (m_settings.confirm_on_exit &&
+        !confirm(QString::fromUtf8("Вы и впрямь хотите энто сделать?"), true)) {
+        event->ignore();
+        return;
+    }
+    if (!confirmDiscardUnsaved()) {
+        event->ignore();
+        return;
+    }
+    m_statusTimer->stop();
+    m_settings.Closing = true;
+
+    auto guarded = [this](auto step) {
+        try {
+            step();
+        } catch (const ZukError& e) {
+            qWarning("%s", e.what());
+        }
+    };
+    guarded([this] { SaveSettings(); });
+    // The toolbar layout is saved here when SaveToolbarsOnExit is set.
+    guarded([this] { writeShutdownState(); });
+    // The preview copy and the external-program engine's temporary file are removed here.
+    guarded([this] { writeLastFiles(); });
+    // With autosave_on_exit, all documents are saved here.
+    for (QMdiSubWindow* w : m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder))
+        w->close();
+    guarded([this] { writeRecentFiles(*m_ini, m_history); });
+    // compilers.txt and klayouts.txt are written back here.
+    m_shutDown = true;
+    event->accept();
+}
+
+} // namespace zuk::app::ui
