@@ -1,0 +1,106 @@
+#include "plugins/cbasicfileio.h"
+
+#include "io/safefile.h"
+
+#include <cstring>
+
+namespace zuk::plugins {
+
+namespace {
+
+// Length of the text before its first NUL.
+std::size_t textLength(std::string_view bytes)
+{
+    const void* nul = std::memchr(bytes.data(), '\0', bytes.size());
+    return nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - bytes.data())
+               : bytes.size();
+}
+
+// True when every line of `text` already ends with CR LF and nothing else
+// breaks a line: the common case of a file this program wrote.
+bool isCanonical(std::string_view text)
+{
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (p < end) {
+        const void* found = std::memchr(p, '\r', static_cast<std::size_t>(end - p));
+        const char* cr = found ? static_cast<const char*>(found) : end;
+        if (std::memchr(p, '\n', static_cast<std::size_t>(cr - p)))
+            return false; // a lone LF before the next CR
+        if (cr == end)
+            return false; // text after the last CR LF, or a lone LF
+        if (cr + 1 == end || cr[1] != '\n')
+            return false; // a lone CR
+        p = cr + 2;
+    }
+    return true;
+}
+
+// Calls emit(line) for every line of `text` as splitLines cuts it.
+template <typename Emit> void forEachLine(std::string_view text, Emit emit)
+{
+    const char* p = text.data();
+    const char* end = p + text.size();
+    const char* start = p;
+    while (p < end) {
+        const char c = *p;
+        if (c != '\r' && c != '\n') {
+            ++p;
+            continue;
+        }
+        emit(std::string_view(start, static_cast<std::size_t>(p - start)));
+        ++p;
+        if (c == '\r' && p < end && *p == '\n')
+            ++p;
+        start = p;
+    }
+    if (start < end)
+        emit(std::string_view(start, static_cast<std::size_t>(end - start)));
+}
+
+} // namespace
+
+std::string normalizeLineBreaks(std::string bytes)
+{
+    bytes.resize(textLength(bytes));
+    if (isCanonical(bytes))
+        return bytes;
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 16 + 2);
+    forEachLine(bytes, [&out](std::string_view line) {
+        out.append(line.data(), line.size());
+        out.append("\r\n", 2);
+    });
+    return out;
+}
+
+CBasicFILEIO::CBasicFILEIO()
+{
+    Formats.push_back("std_txt");
+}
+
+void CBasicFILEIO::Read(const std::string& /*format*/, std::string& text)
+{
+    text = normalizeLineBreaks(io::readFileBytes(FileName));
+    Status = kDone;
+}
+
+void CBasicFILEIO::Write(const std::string& text, const std::string& /*format*/)
+{
+    const std::string_view body(text.data(), textLength(text));
+    io::AtomicFileWriter writer(FileName);
+    if (isCanonical(body)) {
+        constexpr std::size_t kSlice = 1 << 20;
+        for (std::size_t at = 0; at < body.size(); at += kSlice)
+            writer.append(body.substr(at, kSlice));
+    } else {
+        forEachLine(body, [&writer](std::string_view line) {
+            writer.append(line);
+            writer.append("\r\n");
+        });
+    }
+    writer.commit();
+    Status = kDone;
+}
+
+} // namespace zuk::plugins
