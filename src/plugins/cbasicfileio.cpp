@@ -1,7 +1,9 @@
 #include "plugins/cbasicfileio.h"
 
+#include "io/largebuffer.h"
 #include "io/safefile.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace zuk::plugins {
@@ -65,8 +67,12 @@ std::string normalizeLineBreaks(std::string bytes)
     bytes.resize(textLength(bytes));
     if (isCanonical(bytes))
         return bytes;
+    // Every lone CR or LF grows by one byte at most, and the last line may
+    // gain its break: size the result once.
+    const std::size_t breaks = static_cast<std::size_t>(
+        std::count(bytes.begin(), bytes.end(), '\n') + std::count(bytes.begin(), bytes.end(), '\r'));
     std::string out;
-    out.reserve(bytes.size() + bytes.size() / 16 + 2);
+    io::reserveLargeBuffer(out, bytes.size() + breaks + 2);
     forEachLine(bytes, [&out](std::string_view line) {
         out.append(line.data(), line.size());
         out.append("\r\n", 2);
@@ -81,7 +87,7 @@ CBasicFILEIO::CBasicFILEIO()
 
 void CBasicFILEIO::Read(const std::string& /*format*/, std::string& text)
 {
-    text = normalizeLineBreaks(io::readFileBytes(FileName));
+    text = normalizeLineBreaks(io::readWholeFile(FileName));
     Status = kDone;
 }
 
