@@ -61,7 +61,8 @@ int runCase(const Case& c, const std::string& inPath, const std::string& outPath
     std::string().swap(text); // the editor keeps only the widget's copy
 
     const double saveStart = now();
-    const std::string bytes = zuk::codepages::encodeFromUtf8(widgetText, zuk::codepages::CodePage::Win);
+    const std::string bytes =
+        zuk::codepages::encodeFromUtf8(widgetText, zuk::codepages::CodePage::Win);
     const double encodeSeconds = now() - saveStart;
     module.FileName = outPath;
     module.Write(bytes, "std_txt");
@@ -87,11 +88,8 @@ int main()
 {
     const double big = benchMegabytes(100);
     const Case cases[] = {
-        {"1 MB, CR LF", 1, "\r\n"},
-        {"10 MB, CR LF", 10, "\r\n"},
-        {"100 MB, CR LF", big, "\r\n"},
-        {"100 MB, LF", big, "\n"},
-        {"one 10 MB line", 10, ""},
+        {"1 MB, CR LF", 1, "\r\n"}, {"10 MB, CR LF", 10, "\r\n"}, {"100 MB, CR LF", big, "\r\n"},
+        {"100 MB, LF", big, "\n"},  {"one 10 MB line", 10, ""},
     };
     std::printf("fileio: open (read, split, decode) and save (encode, write) of Windows-1251 "
                 "files\n");
@@ -100,8 +98,8 @@ int main()
         const std::string inPath = tempPath("fileio-in");
         const std::string outPath = tempPath("fileio-out");
         const auto size = static_cast<std::size_t>(c.megabytes * 1024 * 1024);
-        if (inChildProcess([&] { return writeFileBytes(inPath, makeText(size, c.lineBreak)) ? 0 : 1; }) !=
-            0) {
+        if (inChildProcess(
+                [&] { return writeFileBytes(inPath, makeText(size, c.lineBreak)) ? 0 : 1; }) != 0) {
             std::fprintf(stderr, "cannot write %s\n", inPath.c_str());
             return 1;
         }

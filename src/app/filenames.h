@@ -55,9 +55,9 @@ std::string versionText(const std::string& text, const RSaveOptions& options);
 // SaveInSameFolder is set, and CopyVerPath (a settings string) with the
 // version's file-name part when DoCopyVer is set and `folderExists` says that
 // folder exists.
-std::vector<std::string> versionTargets(std::string_view name, const std::tm& when,
-                                        const RSaveOptions& options,
-                                        const std::function<bool(const std::string&)>& folderExists);
+std::vector<std::string>
+versionTargets(std::string_view name, const std::tm& when, const RSaveOptions& options,
+               const std::function<bool(const std::string&)>& folderExists);
 
 // The local time now; the version commands take their time from a clock of
 // this type so that tests can fix it.

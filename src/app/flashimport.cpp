@@ -38,15 +38,13 @@ std::string flashInsertion(std::string_view templateText, std::string_view metac
         return std::string(templateText);
     const std::string fileName = codepages::utf8ToWin(swfPath);
     const std::string namePart = fileNamePart(swfPath);
-    const std::string id =
-        codepages::utf8ToWin(std::string_view(namePart).substr(0, namePart.size() -
-                                                                      extensionPart(namePart).size()));
+    const std::string id = codepages::utf8ToWin(
+        std::string_view(namePart).substr(0, namePart.size() - extensionPart(namePart).size()));
     struct Placeholder {
         std::string_view word;
         std::string_view value;
     };
-    const Placeholder placeholders[] = {
-        {"clsid", guid}, {"filename", fileName}, {"id", id}};
+    const Placeholder placeholders[] = {{"clsid", guid}, {"filename", fileName}, {"id", id}};
 
     std::string out;
     out.reserve(templateText.size() + 64);

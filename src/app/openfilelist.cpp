@@ -1,5 +1,6 @@
 #include "app/openfilelist.h"
 
+#include "app/droppedfiles.h"
 #include "io/nocase.h"
 
 #include <algorithm>
@@ -35,6 +36,18 @@ void OpenFileList::replace(const std::string& oldPath, const std::string& newPat
 {
     remove(oldPath);
     add(newPath);
+}
+
+OpenCheck checkOpen(const OpenFileList& openFiles, const std::string& path,
+                    const std::function<bool(const std::string&)>& fileExists)
+{
+    if (!fileExists(path))
+        return OpenCheck::Missing;
+    if (dropKindOf(path) == DropKind::Rtf)
+        return OpenCheck::ImportRtf;
+    if (openFiles.contains(path))
+        return OpenCheck::AlreadyOpen;
+    return OpenCheck::Open;
 }
 
 } // namespace zuk::app

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,5 +23,12 @@ public:
 private:
     std::vector<std::string> m_paths;
 };
+
+// What OpenFile does with a path, checked in this order: a path naming no
+// file is ignored, an RTF file (extension compared without regard to case) is
+// imported, a file already open is refused, anything else is opened.
+enum class OpenCheck { Missing, ImportRtf, AlreadyOpen, Open };
+OpenCheck checkOpen(const OpenFileList& openFiles, const std::string& path,
+                    const std::function<bool(const std::string&)>& fileExists);
 
 } // namespace zuk::app

@@ -18,10 +18,10 @@ using codepages::CodePage;
 // How \'xx bytes of a font or of the document become characters.
 enum class ByteCode { Cp1252, Win, Dos, Koi, Mac, Iso, Unknown };
 
-const char16_t kCp1252High[32] = {
-    0x20AC, u'?',   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, u'?',   0x017D, u'?',   u'?',   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, u'?',   0x017E, 0x0178};
+const char16_t kCp1252High[32] = {0x20AC, u'?',   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, u'?',   0x017D, u'?',
+                                  u'?',   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, u'?',   0x017E, 0x0178};
 
 char32_t decodeByte(unsigned char b, ByteCode code)
 {
@@ -69,15 +69,16 @@ ByteCode codeOfCodePage(long cpg)
     }
 }
 
-// The character set number of a font. 0 (ANSI) and 1 (default) mean the
-// document's own code page: Russian documents often pair \ansicpg1251 with
-// fonts of charset 0 and still hold Windows-1251 bytes.
+// The code page of a font's character set number; false for 1 (the default
+// set), which leaves the document's code page in force.
 bool codeOfCharset(long charset, ByteCode& out)
 {
     switch (charset) {
-    case 0:
     case 1:
         return false;
+    case 0:
+        out = ByteCode::Cp1252;
+        return true;
     case 2: // symbol fonts: their bytes are closest to Latin-1
         out = ByteCode::Cp1252;
         return true;
@@ -113,16 +114,29 @@ struct Font {
 // Destinations whose content is not body text even without a \* before them.
 bool isSkippedDestination(std::string_view word)
 {
-    static const std::array<std::string_view, 46> kWords = {
-        "annotation", "atnauthor",  "atnid",      "author",    "bkmkend",   "bkmkstart",
-        "buptim",     "colorschememapping",       "comment",   "creatim",   "datastore",
-        "doccomm",    "fldinst",    "footer",     "footerf",   "footerl",   "footerr",
-        "footnote",   "ftncn",      "ftnsep",     "ftnsepc",   "generator", "header",
-        "headerf",    "headerl",    "headerr",    "info",      "keywords",  "latentstyles",
-        "listoverridetable",        "listtable",  "nonesttables",           "nonshppict",
-        "object",     "operator",   "pict",       "printim",   "private",   "revtbl",
-        "revtim",     "rsidtbl",    "stylesheet", "subject",   "themedata", "title",
-        "xmlnstbl"};
+    static const std::array<std::string_view, 46> kWords = {"annotation",   "atnauthor",
+                                                            "atnid",        "author",
+                                                            "bkmkend",      "bkmkstart",
+                                                            "buptim",       "colorschememapping",
+                                                            "comment",      "creatim",
+                                                            "datastore",    "doccomm",
+                                                            "fldinst",      "footer",
+                                                            "footerf",      "footerl",
+                                                            "footerr",      "footnote",
+                                                            "ftncn",        "ftnsep",
+                                                            "ftnsepc",      "generator",
+                                                            "header",       "headerf",
+                                                            "headerl",      "headerr",
+                                                            "info",         "keywords",
+                                                            "latentstyles", "listoverridetable",
+                                                            "listtable",    "nonesttables",
+                                                            "nonshppict",   "object",
+                                                            "operator",     "pict",
+                                                            "printim",      "private",
+                                                            "revtbl",       "revtim",
+                                                            "rsidtbl",      "stylesheet",
+                                                            "subject",      "themedata",
+                                                            "title",        "xmlnstbl"};
     return std::find(kWords.begin(), kWords.end(), word) != kWords.end();
 }
 
@@ -133,10 +147,10 @@ char32_t specialCharacter(std::string_view word)
         char32_t c;
     };
     static const Entry kEntries[] = {
-        {"emdash", 0x2014},    {"endash", 0x2013},   {"bullet", 0x2022},
-        {"lquote", 0x2018},    {"rquote", 0x2019},   {"ldblquote", 0x201C},
-        {"rdblquote", 0x201D}, {"emspace", 0x2003},  {"enspace", 0x2002},
-        {"qmspace", 0x2005},   {"zwj", 0},           {"zwnj", 0},
+        {"emdash", 0x2014},    {"endash", 0x2013},  {"bullet", 0x2022},
+        {"lquote", 0x2018},    {"rquote", 0x2019},  {"ldblquote", 0x201C},
+        {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002},
+        {"qmspace", 0x2005},   {"zwj", 0},          {"zwnj", 0},
     };
     for (const Entry& e : kEntries)
         if (e.word == word)
@@ -147,9 +161,9 @@ char32_t specialCharacter(std::string_view word)
 bool isUnderlineOn(std::string_view w)
 {
     static const std::array<std::string_view, 17> kWords = {
-        "ul",      "uld",      "uldash",   "uldashd",  "uldashdd", "uldb",
-        "ulhwave", "ulldash",  "ulth",     "ulthd",    "ulthdash", "ulthdashd",
-        "ulthdashdd", "ulthldash", "ululdbwave", "ulw", "ulwave"};
+        "ul",         "uld",       "uldash",     "uldashd", "uldashdd", "uldb",
+        "ulhwave",    "ulldash",   "ulth",       "ulthd",   "ulthdash", "ulthdashd",
+        "ulthdashdd", "ulthldash", "ululdbwave", "ulw",     "ulwave"};
     return std::find(kWords.begin(), kWords.end(), w) != kWords.end();
 }
 
@@ -721,6 +735,16 @@ std::vector<std::string> rtfPlainLines(const RtfDocument& document)
         lines.push_back(std::move(line));
     }
     return lines;
+}
+
+std::string rtfPlainText(const RtfDocument& document)
+{
+    std::string text;
+    for (const std::string& line : rtfPlainLines(document)) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
 }
 
 } // namespace zuk::io

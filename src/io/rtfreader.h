@@ -74,6 +74,8 @@ RtfDocument readRtfFile(const std::string& path);
 // with its cells separated by tabs. Characters without a Windows-1251 byte
 // become '?'.
 std::vector<std::string> rtfPlainLines(const RtfDocument& document);
+// The same lines as a whole document text: every line followed by CR LF.
+std::string rtfPlainText(const RtfDocument& document);
 
 // The deepest group nesting readRtf accepts.
 inline constexpr int kRtfMaxDepth = 1000;

@@ -179,7 +179,8 @@ std::string rtfToHtml(const RtfDocument& document)
     bool inTable = false;
     for (const RtfBlock& block : document.blocks) {
         if (block.isRow != inTable) {
-            html.line(inTable ? "</table>" : "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\">");
+            html.line(inTable ? "</table>"
+                              : "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\">");
             inTable = block.isRow;
         }
         if (!block.isRow) {

@@ -69,8 +69,9 @@ std::string normalizeLineBreaks(std::string bytes)
         return bytes;
     // Every lone CR or LF grows by one byte at most, and the last line may
     // gain its break: size the result once.
-    const std::size_t breaks = static_cast<std::size_t>(
-        std::count(bytes.begin(), bytes.end(), '\n') + std::count(bytes.begin(), bytes.end(), '\r'));
+    const std::size_t breaks =
+        static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n') +
+                                 std::count(bytes.begin(), bytes.end(), '\r'));
     std::string out;
     io::reserveLargeBuffer(out, bytes.size() + breaks + 2);
     forEachLine(bytes, [&out](std::string_view line) {

@@ -88,6 +88,22 @@ TEST(OpenFileList, ComparesWithoutRegardToCase)
     EXPECT_EQ(list.paths().size(), 2u);
 }
 
+TEST(OpenFileList, OpenChecksInOrder)
+{
+    OpenFileList list;
+    list.add("/x/a.txt");
+    list.add("/x/b.rtf");
+    std::set<std::string> files{"/x/a.txt", "/x/A.TXT", "/x/b.rtf", "/x/new.txt", "/x/C.Rtf"};
+    auto exists = [&files](const std::string& p) { return files.count(p) > 0; };
+    EXPECT_EQ(checkOpen(list, "/x/A.TXT", exists), OpenCheck::AlreadyOpen);
+    EXPECT_EQ(checkOpen(list, "/x/a.txt", exists), OpenCheck::AlreadyOpen);
+    EXPECT_EQ(checkOpen(list, "/x/new.txt", exists), OpenCheck::Open);
+    EXPECT_EQ(checkOpen(list, "/x/C.Rtf", exists), OpenCheck::ImportRtf);
+    EXPECT_EQ(checkOpen(list, "/x/b.rtf", exists),
+              OpenCheck::ImportRtf); // imports are never listed
+    EXPECT_EQ(checkOpen(list, "/x/gone.txt", exists), OpenCheck::Missing);
+}
+
 TEST(FileNames, PartsAndDerivedNames)
 {
     struct Case {
@@ -214,16 +230,29 @@ TEST(DroppedFiles, OrderAndStopRules)
         std::vector<A> expected;
     } cases[] = {
         {"rtf ends the drop", {"/a.txt", "/b.rtf", "/c.txt"}, false, true, {A::Open, A::ImportRtf}},
-        {"upper-case extensions", {"/p.JPG", "/b.RTF"}, true, true, {A::InsertPicture, A::ImportRtf}},
+        {"upper-case extensions",
+         {"/p.JPG", "/b.RTF"},
+         true,
+         true,
+         {A::InsertPicture, A::ImportRtf}},
         {"picture without document stops", {"/p.png", "/a.txt"}, false, true, {A::Stop}},
-        {"opened file makes a document", {"/a.txt", "/p.gif", "/f.swf"}, false, true,
+        {"opened file makes a document",
+         {"/a.txt", "/p.gif", "/f.swf"},
+         false,
+         true,
          {A::Open, A::InsertPicture, A::InsertFlash}},
         {"flash without template skipped", {"/f.swf", "/a.txt"}, false, false, {A::Skip, A::Open}},
         {"flash without document stops", {"/f.swf", "/a.txt"}, false, true, {A::Stop}},
-        {"every picture kind", {"/1.gif", "/2.jpeg", "/3.bmp", "/4.mng", "/5.jng"}, true, true,
+        {"every picture kind",
+         {"/1.gif", "/2.jpeg", "/3.bmp", "/4.mng", "/5.jng"},
+         true,
+         true,
          {A::InsertPicture, A::InsertPicture, A::InsertPicture, A::InsertPicture,
           A::InsertPicture}},
-        {"other files open", {"/x.htm", "/noext", "/x.rtf.txt"}, false, false,
+        {"other files open",
+         {"/x.htm", "/noext", "/x.rtf.txt"},
+         false,
+         false,
          {A::Open, A::Open, A::Open}},
     };
     for (const Case& c : cases) {
@@ -247,8 +276,9 @@ TEST(FlashImport, PlaceholdersAndGuid)
         seen.insert(newGuid());
     EXPECT_EQ(seen.size(), 1000u);
 
-    const std::string templ = "<object classid=\"clsid:@clsid\" id=\"@id\"><param value=\"@filename\">"
-                              "@@id @unknown @ID @clsid</object>";
+    const std::string templ =
+        "<object classid=\"clsid:@clsid\" id=\"@id\"><param value=\"@filename\">"
+        "@@id @unknown @ID @clsid</object>";
     EXPECT_EQ(flashInsertion(templ, "@", "/m/movie.clip.swf", "G-1"),
               "<object classid=\"clsid:G-1\" id=\"movie.clip\"><param "
               "value=\"/m/movie.clip.swf\">@movie.clip @unknown @ID G-1</object>");

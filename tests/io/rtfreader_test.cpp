@@ -92,9 +92,12 @@ TEST(RtfReader, CharactersAndCodePages)
         std::vector<std::string> lines;
     } cases[] = {
         {"ansicpg1251 bytes", R"({\rtf1\ansi\ansicpg1251 \'cf\'f0\'e8\'e2\'e5\'f2})", {"Привет"}},
-        {"font charset wins", R"({\rtf1\ansi{\fonttbl{\f0\fcharset204 A;}{\f1\fcharset0 B;}}\f0\'e9\f1\'e9})",
+        {"font charset wins",
+         R"({\rtf1\ansi{\fonttbl{\f0\fcharset204 A;}{\f1\fcharset0 B;}}\f0\'e9\f1\'e9})",
          {"й?"}},
-        {"deff picks the font", R"({\rtf1\ansi\deff1{\fonttbl{\f0 A;}{\f1\fcharset204 B;}}\'e9})", {"й"}},
+        {"deff picks the font",
+         R"({\rtf1\ansi\deff1{\fonttbl{\f0 A;}{\f1\fcharset204 B;}}\'e9})",
+         {"й"}},
         {"cpg of a font", R"({\rtf1\ansi{\fonttbl{\f0\cpg866 A;}}\f0\'8f})", {"П"}},
         {"cp1252 default", R"({\rtf1\ansi \'93q\'94 \'80})", {"“q” €"}},
         {"unicode with skip", R"({\rtf1\ansi \u1046\'3f\u-3913?A})", {"Ж?A"}},
@@ -104,21 +107,33 @@ TEST(RtfReader, CharactersAndCodePages)
         {"skip stops at group end", R"({\rtf1\ansi\uc3 {\u1046}X})", {"ЖX"}},
         {"control word counts as one skipped", R"({\rtf1\ansi\u1046\tab Y})", {"ЖY"}},
         {"surrogate pair", R"({\rtf1\ansi\u-10179?\u-8704?})", {"?"}},
-        {"escaped symbols", R"({\rtf1\ansi a\{b\}c\\d\~e\_f\-g})", {"a{b}c\\d\xc2\xa0" "e-fg"}},
-        {"specials", R"({\rtf1\ansi\emdash\endash\bullet\lquote\rquote\ldblquote\rdblquote})",
+        {"escaped symbols",
+         R"({\rtf1\ansi a\{b\}c\\d\~e\_f\-g})",
+         {"a{b}c\\d\xc2\xa0"
+          "e-fg"}},
+        {"specials",
+         R"({\rtf1\ansi\emdash\endash\bullet\lquote\rquote\ldblquote\rdblquote})",
          {"—–•‘’“”"}},
-        {"line tab par page", "{\\rtf1\\ansi a\\line b\\tab c\\par d\\page e}", {"a", "b\tc", "d", "e"}},
-        {"raw breaks ignored, backslash-newline is par", "{\\rtf1\\ansi ab\r\ncd\\\ne}",
+        {"line tab par page",
+         "{\\rtf1\\ansi a\\line b\\tab c\\par d\\page e}",
+         {"a", "b\tc", "d", "e"}},
+        {"raw breaks ignored, backslash-newline is par",
+         "{\\rtf1\\ansi ab\r\ncd\\\ne}",
          {"abcd", "e"}},
         {"star skips unknown destinations", R"({\rtf1\ansi a{\*\foo b{c}}d})", {"ad"}},
-        {"skipped destinations", R"({\rtf1\ansi{\info{\title T}}{\stylesheet{S;}}{\header H}{\footnote F}x{\pict 0a0b}y})",
+        {"skipped destinations",
+         R"({\rtf1\ansi{\info{\title T}}{\stylesheet{S;}}{\header H}{\footnote F}x{\pict 0a0b}y})",
          {"xy"}},
-        {"field keeps its result", R"({\rtf1\ansi{\field{\fldinst HYPERLINK "u"}{\fldrslt L}}})", {"L"}},
+        {"field keeps its result",
+         R"({\rtf1\ansi{\field{\fldinst HYPERLINK "u"}{\fldrslt L}}})",
+         {"L"}},
         {"hidden text", R"({\rtf1\ansi a{\v b}c\v d\v0 e})", {"ace"}},
         {"bin data skipped", "{\\rtf1\\ansi a{\\pict\\bin4 }{}\\}b}", {"ab"}},
-        {"table rows", R"({\rtf1\ansi\trowd\cellx1\cellx2\pard\intbl a\cell b\cell\row\pard c\par})",
+        {"table rows",
+         R"({\rtf1\ansi\trowd\cellx1\cellx2\pard\intbl a\cell b\cell\row\pard c\par})",
          {"a\tb", "c"}},
-        {"row without row mark", R"({\rtf1\ansi\trowd\pard\intbl a\cell b\cell\pard c\par})",
+        {"row without row mark",
+         R"({\rtf1\ansi\trowd\pard\intbl a\cell b\cell\pard c\par})",
          {"a\tb", "c"}},
         {"empty cells", R"({\rtf1\ansi\trowd\pard\intbl\cell\cell x\cell\row})", {"\t\tx"}},
         {"no final par", R"({\rtf1\ansi last words})", {"last words"}},
@@ -159,7 +174,8 @@ TEST(RtfReader, DamagedInputIsReadPast)
         "{\\rtf1 \\row\\cell\\row\\cell}",
         "{\\rtf1 \\*\\*\\* x}",
         "{\\rtf1 \\uc-3 \\u1046 x}",
-        "{\\rtf1 \\aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa x}",
+        "{\\rtf1 \\aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa "
+        "x}",
         std::string("{\\rtf1 a\0b}", 11),
     };
     for (const std::string& input : inputs) {
@@ -185,6 +201,12 @@ TEST(RtfReader, RejectsWhatIsNotRtf)
     EXPECT_EQ(plainUtf8(fine), std::vector<std::string>{"x"});
 }
 
+TEST(RtfReader, PlainTextIsTheWholeTextForm)
+{
+    EXPECT_EQ(zuk::io::rtfPlainText(readRtf("{\\rtf1 a\\par\\par b}")), "a\r\n\r\nb\r\n");
+    EXPECT_EQ(zuk::io::rtfPlainText(readRtf("{\\rtf1 }")), "");
+}
+
 TEST(RtfToHtml, FormattingTags)
 {
     const std::string html = htmlUtf8(
@@ -198,8 +220,8 @@ TEST(RtfToHtml, FormattingTags)
           "<span style=\"font-size:18pt\">big</span><span style=\"font-size:12.5pt\"> "
           "odd</span></p>",
           "<p align=\"right\">right</p>", "<p align=\"justify\">just</p>",
-          "<p align=\"justify\">&nbsp;</p>",
-          "<p>&lt; &amp; &gt; &quot; Ж€&#8721;</p>", "<body>\r\n", "</body>\r\n</html>\r\n"})
+          "<p align=\"justify\">&nbsp;</p>", "<p>&lt; &amp; &gt; &quot; Ж€&#8721;</p>",
+          "<body>\r\n", "</body>\r\n</html>\r\n"})
         EXPECT_NE(html.find(fragment), std::string::npos) << fragment << "\n" << html;
 }
 

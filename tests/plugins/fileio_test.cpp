@@ -103,9 +103,9 @@ TEST(FileIoEngine, FailuresKeepTheOldFileAndSayWhy)
     const std::size_t entries = dir.entryCount();
     {
         zuk::testing::FileSizeLimit limit(1000);
-        EXPECT_THROW(zuk::plugins::writeDocumentFile(engine, dir.file("doc.txt"),
-                                                     std::string(5000, 'z')),
-                     zuk::IoError);
+        EXPECT_THROW(
+            zuk::plugins::writeDocumentFile(engine, dir.file("doc.txt"), std::string(5000, 'z')),
+            zuk::IoError);
     }
     EXPECT_EQ(dir.read("doc.txt"), "old\r\n");
     EXPECT_EQ(dir.entryCount(), entries);
