@@ -5,9 +5,9 @@
 #include "io/safefile.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <map>
+#include <unordered_map>
 
 namespace zuk::io {
 
@@ -111,60 +111,142 @@ struct Font {
     ByteCode code = ByteCode::Unknown;
 };
 
-// Destinations whose content is not body text even without a \* before them.
-bool isSkippedDestination(std::string_view word)
-{
-    static const std::array<std::string_view, 46> kWords = {"annotation",   "atnauthor",
-                                                            "atnid",        "author",
-                                                            "bkmkend",      "bkmkstart",
-                                                            "buptim",       "colorschememapping",
-                                                            "comment",      "creatim",
-                                                            "datastore",    "doccomm",
-                                                            "fldinst",      "footer",
-                                                            "footerf",      "footerl",
-                                                            "footerr",      "footnote",
-                                                            "ftncn",        "ftnsep",
-                                                            "ftnsepc",      "generator",
-                                                            "header",       "headerf",
-                                                            "headerl",      "headerr",
-                                                            "info",         "keywords",
-                                                            "latentstyles", "listoverridetable",
-                                                            "listtable",    "nonesttables",
-                                                            "nonshppict",   "object",
-                                                            "operator",     "pict",
-                                                            "printim",      "private",
-                                                            "revtbl",       "revtim",
-                                                            "rsidtbl",      "stylesheet",
-                                                            "subject",      "themedata",
-                                                            "title",        "xmlnstbl"};
-    return std::find(kWords.begin(), kWords.end(), word) != kWords.end();
-}
+// The control words the reader acts on. Every other word is read past.
+enum class Word {
+    Unknown,
+    Bin,
+    U,
+    F,
+    Fcharset,
+    Cpg,
+    Red,
+    Green,
+    Blue,
+    Fonttbl,
+    Colortbl,
+    SkipDest,
+    Par,
+    Line,
+    Tab,
+    PageBreak,
+    Cell,
+    NestCell,
+    Row,
+    NestRow,
+    Intbl,
+    Pard,
+    Plain,
+    Bold,
+    Italic,
+    UnderlineNone,
+    Underline,
+    FontSize,
+    Color,
+    Uc,
+    Hidden,
+    AlignCenter,
+    AlignRight,
+    AlignJustify,
+    AlignLeft,
+    Ansicpg,
+    Pc,
+    Deff,
+    Character
+};
 
-char32_t specialCharacter(std::string_view word)
-{
-    struct Entry {
-        std::string_view word;
-        char32_t c;
-    };
-    static const Entry kEntries[] = {
-        {"emdash", 0x2014},    {"endash", 0x2013},  {"bullet", 0x2022},
-        {"lquote", 0x2018},    {"rquote", 0x2019},  {"ldblquote", 0x201C},
-        {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002},
-        {"qmspace", 0x2005},   {"zwj", 0},          {"zwnj", 0},
-    };
-    for (const Entry& e : kEntries)
-        if (e.word == word)
-            return e.c == 0 ? char32_t(-1) : e.c;
-    return 0;
-}
+struct WordInfo {
+    Word word = Word::Unknown;
+    char32_t character = 0; // for Word::Character; 0 for joiners that add nothing
+};
 
-bool isUnderlineOn(std::string_view w)
+const WordInfo& lookUpWord(std::string_view name)
 {
-    static const std::array<std::string_view, 17> kWords = {
-        "ul",         "uld",       "uldash",     "uldashd", "uldashdd", "uldb",
-        "ulhwave",    "ulldash",   "ulth",       "ulthd",   "ulthdash", "ulthdashd",
-        "ulthdashdd", "ulthldash", "ululdbwave", "ulw",     "ulwave"};
-    return std::find(kWords.begin(), kWords.end(), w) != kWords.end();
+    static const std::unordered_map<std::string_view, WordInfo> kTable = [] {
+        std::unordered_map<std::string_view, WordInfo> t;
+        const std::pair<std::string_view, Word> words[] = {
+            {"bin", Word::Bin},
+            {"u", Word::U},
+            {"f", Word::F},
+            {"fcharset", Word::Fcharset},
+            {"cpg", Word::Cpg},
+            {"red", Word::Red},
+            {"green", Word::Green},
+            {"blue", Word::Blue},
+            {"fonttbl", Word::Fonttbl},
+            {"colortbl", Word::Colortbl},
+            {"par", Word::Par},
+            {"line", Word::Line},
+            {"tab", Word::Tab},
+            {"page", Word::PageBreak},
+            {"sect", Word::PageBreak},
+            {"column", Word::PageBreak},
+            {"cell", Word::Cell},
+            {"nestcell", Word::NestCell},
+            {"row", Word::Row},
+            {"nestrow", Word::NestRow},
+            {"intbl", Word::Intbl},
+            {"pard", Word::Pard},
+            {"plain", Word::Plain},
+            {"b", Word::Bold},
+            {"i", Word::Italic},
+            {"ulnone", Word::UnderlineNone},
+            {"fs", Word::FontSize},
+            {"cf", Word::Color},
+            {"uc", Word::Uc},
+            {"v", Word::Hidden},
+            {"qc", Word::AlignCenter},
+            {"qr", Word::AlignRight},
+            {"qj", Word::AlignJustify},
+            {"ql", Word::AlignLeft},
+            {"ansicpg", Word::Ansicpg},
+            {"pc", Word::Pc},
+            {"deff", Word::Deff},
+        };
+        for (const auto& [name, word] : words)
+            t[name] = WordInfo{word, 0};
+        // Destinations whose content is not body text even without a \* before them.
+        for (std::string_view name : {"annotation",   "atnauthor",
+                                      "atnid",        "author",
+                                      "bkmkend",      "bkmkstart",
+                                      "buptim",       "colorschememapping",
+                                      "comment",      "creatim",
+                                      "datastore",    "doccomm",
+                                      "fldinst",      "footer",
+                                      "footerf",      "footerl",
+                                      "footerr",      "footnote",
+                                      "ftncn",        "ftnsep",
+                                      "ftnsepc",      "generator",
+                                      "header",       "headerf",
+                                      "headerl",      "headerr",
+                                      "info",         "keywords",
+                                      "latentstyles", "listoverridetable",
+                                      "listtable",    "nonesttables",
+                                      "nonshppict",   "object",
+                                      "operator",     "pict",
+                                      "printim",      "private",
+                                      "revtbl",       "revtim",
+                                      "rsidtbl",      "stylesheet",
+                                      "subject",      "themedata",
+                                      "title",        "xmlnstbl"})
+            t[name] = WordInfo{Word::SkipDest, 0};
+        for (std::string_view name :
+             {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave", "ulldash", "ulth",
+              "ulthd", "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash", "ululdbwave", "ulw",
+              "ulwave"})
+            t[name] = WordInfo{Word::Underline, 0};
+        const std::pair<std::string_view, char32_t> characters[] = {
+            {"emdash", 0x2014},    {"endash", 0x2013},  {"bullet", 0x2022},
+            {"lquote", 0x2018},    {"rquote", 0x2019},  {"ldblquote", 0x201C},
+            {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002},
+            {"qmspace", 0x2005},   {"zwj", 0},          {"zwnj", 0},
+        };
+        for (const auto& [name, c] : characters)
+            t[name] = WordInfo{Word::Character, c};
+        return t;
+    }();
+    static const WordInfo kUnknown;
+    const auto it = kTable.find(name);
+    return it == kTable.end() ? kUnknown : it->second;
 }
 
 class RtfParser final {
@@ -183,7 +265,8 @@ private:
 
     void openGroup();
     void closeGroup();
-    void controlWord(std::string_view word, bool hasParam, long param);
+    void controlWord(std::string_view name, bool hasParam, long param);
+    void fontTableWord(Word word, long param);
     void controlSymbol(char c);
     void hexByte();
     void textByte(unsigned char b);
@@ -444,7 +527,7 @@ void RtfParser::controlSymbol(char c)
     }
 }
 
-void RtfParser::controlWord(std::string_view w, bool hasParam, long param)
+void RtfParser::controlWord(std::string_view name, bool hasParam, long param)
 {
     GroupState& s = state();
     if (m_star) {
@@ -452,7 +535,8 @@ void RtfParser::controlWord(std::string_view w, bool hasParam, long param)
         s.dest = Dest::Skip;
         return;
     }
-    if (w == "bin") {
+    const WordInfo& info = lookUpWord(name);
+    if (info.word == Word::Bin) {
         // Raw binary data: never interpreted, never read past the input.
         const std::size_t n = hasParam && param > 0 ? static_cast<std::size_t>(param) : 0;
         m_pos += std::min(n, m_in.size() - m_pos);
@@ -460,7 +544,7 @@ void RtfParser::controlWord(std::string_view w, bool hasParam, long param)
     }
     if (s.dest == Dest::Skip)
         return;
-    if (w == "u") {
+    if (info.word == Word::U) {
         if (m_skip > 0) {
             --m_skip;
             return;
@@ -471,126 +555,158 @@ void RtfParser::controlWord(std::string_view w, bool hasParam, long param)
         return;
     }
     if (m_skip > 0) {
-        --m_skip;
+        --m_skip; // any control word stands for one skipped character
         return;
     }
+    if (info.word == Word::Unknown)
+        return;
 
     if (s.dest == Dest::FontTable) {
-        if (w == "f") {
-            m_tableFont = param;
-            m_fonts[param];
-        } else if (m_tableFont >= 0 && w == "fcharset") {
-            Font& font = m_fonts[m_tableFont];
-            if (!font.hasCode || font.code == ByteCode::Unknown)
-                font.hasCode = codeOfCharset(param, font.code);
-        } else if (m_tableFont >= 0 && w == "cpg") {
-            Font& font = m_fonts[m_tableFont];
-            const ByteCode code = codeOfCodePage(param);
-            if (code != ByteCode::Unknown) {
-                font.code = code;
-                font.hasCode = true;
-            }
-        }
+        fontTableWord(info.word, param);
         return;
     }
     if (s.dest == Dest::ColorTable) {
         const int v = static_cast<int>(std::clamp<long>(param, 0, 255));
-        if (w == "red") {
+        if (info.word == Word::Red)
             m_red = v;
-            m_colorSet = true;
-        } else if (w == "green") {
+        else if (info.word == Word::Green)
             m_green = v;
-            m_colorSet = true;
-        } else if (w == "blue") {
+        else if (info.word == Word::Blue)
             m_blue = v;
-            m_colorSet = true;
-        }
-        return;
-    }
-
-    if (w == "fonttbl") {
-        s.dest = Dest::FontTable;
-        return;
-    }
-    if (w == "colortbl") {
-        s.dest = Dest::ColorTable;
-        m_colors.clear();
-        return;
-    }
-    if (isSkippedDestination(w)) {
-        s.dest = Dest::Skip;
+        else
+            return;
+        m_colorSet = true;
         return;
     }
 
     const bool on = !hasParam || param != 0;
-    if (w == "par") {
+    switch (info.word) {
+    case Word::Fonttbl:
+        s.dest = Dest::FontTable;
+        break;
+    case Word::Colortbl:
+        s.dest = Dest::ColorTable;
+        m_colors.clear();
+        break;
+    case Word::SkipDest:
+        s.dest = Dest::Skip;
+        break;
+    case Word::Par:
         if (readsText())
             endParagraph();
-    } else if (w == "line") {
+        break;
+    case Word::Line:
         addChar(U'\n');
-    } else if (w == "tab") {
+        break;
+    case Word::Tab:
         addChar(U'\t');
-    } else if (w == "page" || w == "sect" || w == "column") {
+        break;
+    case Word::PageBreak:
         if (readsText() && !m_para.empty())
             endParagraph();
-    } else if (w == "cell" || w == "nestcell") {
-        if (w == "cell")
-            endCell();
-        else
-            addChar(U' ');
-    } else if (w == "row") {
-        endRow();
-    } else if (w == "nestrow") {
+        break;
+    case Word::Cell:
+        endCell();
+        break;
+    case Word::NestCell:
+    case Word::NestRow:
         addChar(U' ');
-    } else if (w == "intbl") {
+        break;
+    case Word::Row:
+        endRow();
+        break;
+    case Word::Intbl:
         s.inTable = on;
-    } else if (w == "pard") {
+        break;
+    case Word::Pard:
         s.inTable = false;
         s.align = RtfAlign::Left;
-    } else if (w == "plain") {
+        break;
+    case Word::Plain:
         s.format = RtfFormat();
         s.font = -1;
         s.hidden = false;
-    } else if (w == "b") {
+        break;
+    case Word::Bold:
         s.format.bold = on;
-    } else if (w == "i") {
+        break;
+    case Word::Italic:
         s.format.italic = on;
-    } else if (w == "ulnone") {
+        break;
+    case Word::UnderlineNone:
         s.format.underline = false;
-    } else if (isUnderlineOn(w)) {
+        break;
+    case Word::Underline:
         s.format.underline = on;
-    } else if (w == "fs") {
+        break;
+    case Word::FontSize:
         if (hasParam && param > 0 && param <= 3276)
             s.format.halfPoints = static_cast<int>(param);
-    } else if (w == "cf") {
+        break;
+    case Word::Color:
         s.format.color = param > 0 && static_cast<std::size_t>(param) < m_colors.size()
                              ? m_colors[static_cast<std::size_t>(param)]
                              : -1;
-    } else if (w == "f") {
+        break;
+    case Word::F:
         s.font = param;
-    } else if (w == "uc") {
+        break;
+    case Word::Uc:
         if (hasParam && param >= 0)
             s.ucSkip = std::min<long>(param, 16);
-    } else if (w == "v") {
+        break;
+    case Word::Hidden:
         s.hidden = on;
-    } else if (w == "qc") {
+        break;
+    case Word::AlignCenter:
         s.align = RtfAlign::Center;
-    } else if (w == "qr") {
+        break;
+    case Word::AlignRight:
         s.align = RtfAlign::Right;
-    } else if (w == "qj") {
+        break;
+    case Word::AlignJustify:
         s.align = RtfAlign::Justify;
-    } else if (w == "ql") {
+        break;
+    case Word::AlignLeft:
         s.align = RtfAlign::Left;
-    } else if (w == "ansicpg") {
-        const ByteCode code = codeOfCodePage(param);
-        m_docCode = code;
-    } else if (w == "pc") {
+        break;
+    case Word::Ansicpg:
+        m_docCode = codeOfCodePage(param);
+        break;
+    case Word::Pc:
         m_docCode = ByteCode::Cp1252;
-    } else if (w == "deff") {
+        break;
+    case Word::Deff:
         m_defaultFont = param;
-    } else if (const char32_t c = specialCharacter(w)) {
-        if (c != char32_t(-1))
-            addChar(c);
+        break;
+    case Word::Character:
+        if (info.character != 0)
+            addChar(info.character);
+        break;
+    default:
+        break;
+    }
+}
+
+void RtfParser::fontTableWord(Word word, long param)
+{
+    if (word == Word::F) {
+        m_tableFont = param;
+        m_fonts[param];
+        return;
+    }
+    if (m_tableFont < 0)
+        return;
+    Font& font = m_fonts[m_tableFont];
+    if (word == Word::Fcharset) {
+        if (!font.hasCode || font.code == ByteCode::Unknown)
+            font.hasCode = codeOfCharset(param, font.code);
+    } else if (word == Word::Cpg) {
+        const ByteCode code = codeOfCodePage(param);
+        if (code != ByteCode::Unknown) {
+            font.code = code;
+            font.hasCode = true;
+        }
     }
 }
 

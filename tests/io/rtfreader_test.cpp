@@ -37,8 +37,8 @@ std::string htmlUtf8(std::string_view rtf)
 // file next to each sample.
 TEST(RtfReader, SamplesGiveTheirExpectedText)
 {
-    for (const char* name :
-         {"lo_formatting", "lo_table", "lo_plain_lines", "lo_headings_links", "word_cyrillic"}) {
+    for (const char* name : {"lo_formatting", "lo_table", "lo_plain_lines", "lo_headings_links",
+                             "lo_lists", "word_cyrillic"}) {
         SCOPED_TRACE(name);
         const auto document = zuk::io::readRtfFile(kDataDir + name + ".rtf");
         const std::vector<std::string> expected =
@@ -106,6 +106,7 @@ TEST(RtfReader, CharactersAndCodePages)
         {"uc scoped to group", R"({\rtf1\ansi{\uc2 \u1046??}\u1047?C})", {"ЖЗC"}},
         {"skip stops at group end", R"({\rtf1\ansi\uc3 {\u1046}X})", {"ЖX"}},
         {"control word counts as one skipped", R"({\rtf1\ansi\u1046\tab Y})", {"ЖY"}},
+        {"unknown word counts as one skipped", R"({\rtf1\ansi\u1046\zzz Y})", {"ЖY"}},
         {"surrogate pair", R"({\rtf1\ansi\u-10179?\u-8704?})", {"?"}},
         {"escaped symbols",
          R"({\rtf1\ansi a\{b\}c\\d\~e\_f\-g})",
