@@ -49,7 +49,7 @@ private:
 
 } // namespace
 
-std::string readWholeFile(const std::string& path)
+std::string readWholeFile(const std::string& path, bool roomToDouble)
 {
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0)
@@ -64,7 +64,7 @@ std::string readWholeFile(const std::string& path)
 
     std::string out;
     const auto size = static_cast<std::size_t>(st.st_size);
-    reserveLargeBuffer(out, size + 1);
+    reserveLargeBuffer(out, roomToDouble ? 2 * size + 2 : size + 1);
     out.resize(size);
     std::size_t used = 0;
     for (;;) {

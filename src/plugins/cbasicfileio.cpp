@@ -67,18 +67,58 @@ std::string normalizeLineBreaks(std::string bytes)
     bytes.resize(textLength(bytes));
     if (isCanonical(bytes))
         return bytes;
-    // Every lone CR or LF grows by one byte at most, and the last line may
-    // gain its break: size the result once.
-    const std::size_t breaks =
-        static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n') +
-                                 std::count(bytes.begin(), bytes.end(), '\r'));
-    std::string out;
-    io::reserveLargeBuffer(out, bytes.size() + breaks + 2);
-    forEachLine(bytes, [&out](std::string_view line) {
-        out.append(line.data(), line.size());
-        out.append("\r\n", 2);
-    });
-    return out;
+
+    // The exact size of the result: a lone CR or LF grows by one byte, and a
+    // last line without a break gains CR LF.
+    const std::size_t oldSize = bytes.size();
+    std::size_t growth = 0;
+    for (std::size_t i = 0; i < oldSize; ++i) {
+        const char c = bytes[i];
+        if (c == '\r') {
+            if (i + 1 < oldSize && bytes[i + 1] == '\n')
+                ++i;
+            else
+                ++growth;
+        } else if (c == '\n') {
+            ++growth;
+        }
+    }
+    const bool needsFinalBreak = bytes.back() != '\r' && bytes.back() != '\n';
+    if (needsFinalBreak)
+        growth += 2;
+
+    // Widen in place from the end backwards: the write position never
+    // overtakes the read position, and no second buffer of the file's size is
+    // needed when the reader left room (see readWholeFile).
+    bytes.resize(oldSize + growth);
+    char* buf = bytes.data();
+    std::size_t dst = oldSize + growth;
+    std::size_t src = oldSize;
+    if (needsFinalBreak) {
+        buf[--dst] = '\n';
+        buf[--dst] = '\r';
+    }
+    while (src > 0) {
+        std::size_t runStart = src;
+        while (runStart > 0 && buf[runStart - 1] != '\r' && buf[runStart - 1] != '\n')
+            --runStart;
+        const std::size_t run = src - runStart;
+        if (run > 0) {
+            dst -= run;
+            std::memmove(buf + dst, buf + runStart, run);
+            src = runStart;
+        }
+        if (src == 0)
+            break;
+        // buf[src - 1] is a CR or an LF; a CR LF pair is taken whole.
+        if (buf[src - 1] == '\n' && src >= 2 && buf[src - 2] == '\r')
+            src -= 2;
+        else
+            src -= 1;
+        buf[--dst] = '\n';
+        buf[--dst] = '\r';
+    }
+    return bytes;
 }
 
 CBasicFILEIO::CBasicFILEIO()
@@ -88,7 +128,7 @@ CBasicFILEIO::CBasicFILEIO()
 
 void CBasicFILEIO::Read(const std::string& /*format*/, std::string& text)
 {
-    text = normalizeLineBreaks(io::readWholeFile(FileName));
+    text = normalizeLineBreaks(io::readWholeFile(FileName, true));
     Status = kDone;
 }
 

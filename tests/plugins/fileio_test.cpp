@@ -2,10 +2,12 @@
 #include "plugins/cfioint.h"
 
 #include "base/zukerror.h"
+#include "io/linesfile.h"
 #include "io/tempfolder.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sys/stat.h>
 
 using zuk::plugins::AFILEIO;
@@ -75,6 +77,27 @@ TEST(FileIoEngine, NormalizeLeavesCanonicalTextAlone)
     EXPECT_EQ(normalizeLineBreaks("x\n\ry"), "x\r\n\r\ny\r\n");
     const std::string longLine(3 << 20, 'q');
     EXPECT_EQ(normalizeLineBreaks(longLine), longLine + "\r\n");
+}
+
+// The in-place widening against the plain line splitter, on random mixes of
+// every kind of break.
+TEST(FileIoEngine, NormalizeAgreesWithTheLineSplitter)
+{
+    std::mt19937 random(7);
+    const char alphabet[] = {'a', '\r', '\n', '\r', '\n', 'b', '\0'};
+    for (int round = 0; round < 3000; ++round) {
+        std::string bytes(random() % 40, ' ');
+        for (char& c : bytes)
+            c = alphabet[random() % (round % 2 ? 7 : 6)];
+        std::string expected;
+        for (const std::string& line : zuk::io::splitLines(bytes))
+            expected += line + "\r\n";
+        std::string spacious = bytes;
+        spacious.reserve(bytes.size() * 2 + 2);
+        EXPECT_EQ(zuk::plugins::normalizeLineBreaks(bytes), expected)
+            << testing::PrintToString(bytes);
+        EXPECT_EQ(zuk::plugins::normalizeLineBreaks(std::move(spacious)), expected);
+    }
 }
 
 TEST(FileIoEngine, FailuresKeepTheOldFileAndSayWhy)
