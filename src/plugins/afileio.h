@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zuk::plugins {
+
+// An input/output module: reads and writes the file named by FileName in the
+// formats it lists. A caller sets FileName before each call; failures throw
+// zuk::IoError with the system's reason and leave Status as it was.
+class AFILEIO {
+public:
+    virtual ~AFILEIO() = default;
+
+    // Reads the file named by FileName into `text`.
+    virtual void Read(const std::string& format, std::string& text) = 0;
+    // Writes `text` to the file named by FileName.
+    virtual void Write(const std::string& text, const std::string& format) = 0;
+
+    std::vector<std::string> Formats; // the format names this module serves
+    std::string FileName;             // UTF-8 path of the next read or write
+    std::int32_t Status = 0;          // kDone after every completed read or write
+
+    static constexpr std::int32_t kDone = 13;
+};
+
+} // namespace zuk::plugins

@@ -1,0 +1,153 @@
+#include "plugins/cbasicfileio.h"
+
+#include "io/largebuffer.h"
+#include "io/safefile.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace zuk::plugins {
+
+namespace {
+
+// Length of the text before its first NUL.
+std::size_t textLength(std::string_view bytes)
+{
+    const void* nul = std::memchr(bytes.data(), '\0', bytes.size());
+    return nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - bytes.data())
+               : bytes.size();
+}
+
+// True when every line of `text` already ends with CR LF and nothing else
+// breaks a line: the common case of a file this program wrote.
+bool isCanonical(std::string_view text)
+{
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (p < end) {
+        const void* found = std::memchr(p, '\r', static_cast<std::size_t>(end - p));
+        const char* cr = found ? static_cast<const char*>(found) : end;
+        if (std::memchr(p, '\n', static_cast<std::size_t>(cr - p)))
+            return false; // a lone LF before the next CR
+        if (cr == end)
+            return false; // text after the last CR LF, or a lone LF
+        if (cr + 1 == end || cr[1] != '\n')
+            return false; // a lone CR
+        p = cr + 2;
+    }
+    return true;
+}
+
+// Calls emit(line) for every line of `text` as splitLines cuts it.
+template <typename Emit> void forEachLine(std::string_view text, Emit emit)
+{
+    const char* p = text.data();
+    const char* end = p + text.size();
+    const char* start = p;
+    while (p < end) {
+        const char c = *p;
+        if (c != '\r' && c != '\n') {
+            ++p;
+            continue;
+        }
+        emit(std::string_view(start, static_cast<std::size_t>(p - start)));
+        ++p;
+        if (c == '\r' && p < end && *p == '\n')
+            ++p;
+        start = p;
+    }
+    if (start < end)
+        emit(std::string_view(start, static_cast<std::size_t>(end - start)));
+}
+
+} // namespace
+
+std::string normalizeLineBreaks(std::string bytes)
+{
+    bytes.resize(textLength(bytes));
+    if (isCanonical(bytes))
+        return bytes;
+
+    // The exact size of the result: a lone CR or LF grows by one byte, and a
+    // last line without a break gains CR LF.
+    const std::size_t oldSize = bytes.size();
+    std::size_t growth = 0;
+    for (std::size_t i = 0; i < oldSize; ++i) {
+        const char c = bytes[i];
+        if (c == '\r') {
+            if (i + 1 < oldSize && bytes[i + 1] == '\n')
+                ++i;
+            else
+                ++growth;
+        } else if (c == '\n') {
+            ++growth;
+        }
+    }
+    const bool needsFinalBreak = bytes.back() != '\r' && bytes.back() != '\n';
+    if (needsFinalBreak)
+        growth += 2;
+
+    // Widen in place from the end backwards: the write position never
+    // overtakes the read position, and no second buffer of the file's size is
+    // needed when the reader left room (see readWholeFile).
+    bytes.resize(oldSize + growth);
+    char* buf = bytes.data();
+    std::size_t dst = oldSize + growth;
+    std::size_t src = oldSize;
+    if (needsFinalBreak) {
+        buf[--dst] = '\n';
+        buf[--dst] = '\r';
+    }
+    while (src > 0) {
+        std::size_t runStart = src;
+        while (runStart > 0 && buf[runStart - 1] != '\r' && buf[runStart - 1] != '\n')
+            --runStart;
+        const std::size_t run = src - runStart;
+        if (run > 0) {
+            dst -= run;
+            std::memmove(buf + dst, buf + runStart, run);
+            src = runStart;
+        }
+        if (src == 0)
+            break;
+        // buf[src - 1] is a CR or an LF; a CR LF pair is taken whole.
+        if (buf[src - 1] == '\n' && src >= 2 && buf[src - 2] == '\r')
+            src -= 2;
+        else
+            src -= 1;
+        buf[--dst] = '\n';
+        buf[--dst] = '\r';
+    }
+    return bytes;
+}
+
+CBasicFILEIO::CBasicFILEIO()
+{
+    Formats.push_back("std_txt");
+}
+
+void CBasicFILEIO::Read(const std::string& /*format*/, std::string& text)
+{
+    text = normalizeLineBreaks(io::readWholeFile(FileName, true));
+    Status = kDone;
+}
+
+void CBasicFILEIO::Write(const std::string& text, const std::string& /*format*/)
+{
+    const std::string_view body(text.data(), textLength(text));
+    io::AtomicFileWriter writer(FileName);
+    if (isCanonical(body)) {
+        constexpr std::size_t kSlice = 1 << 20;
+        for (std::size_t at = 0; at < body.size(); at += kSlice)
+            writer.append(body.substr(at, kSlice));
+    } else {
+        forEachLine(body, [&writer](std::string_view line) {
+            writer.append(line);
+            writer.append("\r\n");
+        });
+    }
+    writer.commit();
+    Status = kDone;
+}
+
+} // namespace zuk::plugins
