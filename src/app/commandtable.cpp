@@ -13,31 +13,26 @@ constexpr Need Sel = Need::Selection; // a non-empty selection
 
 CommandRow menu(std::string_view name, std::string_view caption, std::string_view parent)
 {
-    return {name, caption, parent, {}, RowKind::Menu, Need::Nothing, true, false};
+    return {name, caption, parent, {}, RowKind::Menu, Need::Nothing, false};
 }
 
 CommandRow sep(std::string_view name, std::string_view parent)
 {
-    return {name, {}, parent, {}, RowKind::Separator, Need::Nothing, true, false};
+    return {name, {}, parent, {}, RowKind::Separator, Need::Nothing, false};
 }
 
-// A command that a later part of the program fills in: present and disabled.
-CommandRow todo(std::string_view name, std::string_view caption, std::string_view parent,
-                Need needs = Doc, std::string_view shortcut = {})
+// A menu command. Its item stays disabled until the part that does the work
+// registers a handler for it with the main window.
+CommandRow cmd(std::string_view name, std::string_view caption, std::string_view parent,
+               Need needs = Doc, std::string_view shortcut = {})
 {
-    return {name, caption, parent, shortcut, RowKind::Command, needs, false, false};
-}
-
-CommandRow cmd(std::string_view name, std::string_view caption, std::string_view parent, Need needs,
-               std::string_view shortcut = {})
-{
-    return {name, caption, parent, shortcut, RowKind::Command, needs, true, false};
+    return {name, caption, parent, shortcut, RowKind::Command, needs, false};
 }
 
 CommandRow check(std::string_view name, std::string_view caption, std::string_view parent,
-                 Need needs, bool built, std::string_view shortcut = {})
+                 Need needs, std::string_view shortcut = {})
 {
-    return {name, caption, parent, shortcut, RowKind::Command, needs, built, true};
+    return {name, caption, parent, shortcut, RowKind::Command, needs, true};
 }
 
 // Shortcuts stay clear of the keys the document window handles itself:
@@ -50,48 +45,48 @@ std::vector<CommandRow> buildTable()
     // File
     add(menu("mniFile", "Файл", ""));
     add(cmd("mniFileNew", "Новый", "mniFile", N0, "Ctrl+N"));
-    add(todo("mniNewFromTemplate", "Новый из шаблона", "mniFile", N0));
-    add(todo("mniOpen", "Открыть...", "mniFile", N0, "Ctrl+O"));
+    add(cmd("mniNewFromTemplate", "Новый из шаблона", "mniFile", N0));
+    add(cmd("mniOpen", "Открыть...", "mniFile", N0, "Ctrl+O"));
     add(menu("mniHistory", "История > ", "mniFile"));
     add(sep("N1", "mniFile"));
-    add(todo("mniSave", "Сохранить", "mniFile", Doc, "Ctrl+S"));
-    add(todo("mniFileSaveAs", "Сохранить &как...", "mniFile", Doc, "Ctrl+Shift+S"));
-    add(todo("mniSaveAll", "Сохранить все", "mniFile", N0, "Ctrl+Alt+S"));
-    add(todo("mniSaveAsTemplate", "Сохранить как шаблон", "mniFile"));
-    add(todo("mniSaveAsSnippet", "Сохранить как сниппет", "mniFile"));
+    add(cmd("mniSave", "Сохранить", "mniFile", Doc, "Ctrl+S"));
+    add(cmd("mniFileSaveAs", "Сохранить &как...", "mniFile", Doc, "Ctrl+Shift+S"));
+    add(cmd("mniSaveAll", "Сохранить все", "mniFile", N0, "Ctrl+Alt+S"));
+    add(cmd("mniSaveAsTemplate", "Сохранить как шаблон", "mniFile"));
+    add(cmd("mniSaveAsSnippet", "Сохранить как сниппет", "mniFile"));
     add(sep("N2", "mniFile"));
     add(cmd("mniCloseCurrent", "Закрыть текущий", "mniFile", Doc, "Ctrl+F4"));
     add(cmd("mniCloseAll", "Закрыть все", "mniFile", Doc, "Ctrl+Shift+F4"));
     add(sep("N3", "mniFile"));
-    add(todo("mniSaveCopy", "Создать резервную копию", "mniFile"));
-    add(todo("mniLoadCopy", "Загрузить резервную копию", "mniFile"));
-    add(todo("mniRevertToSaved", "Вернуться к сохраненному", "mniFile"));
-    add(todo("mniSaveVersion", "Сохранить версию", "mniFile"));
+    add(cmd("mniSaveCopy", "Создать резервную копию", "mniFile"));
+    add(cmd("mniLoadCopy", "Загрузить резервную копию", "mniFile"));
+    add(cmd("mniRevertToSaved", "Вернуться к сохраненному", "mniFile"));
+    add(cmd("mniSaveVersion", "Сохранить версию", "mniFile"));
     add(sep("N4", "mniFile"));
     add(menu("mniImport", "Импортировать из", "mniFile"));
-    add(todo("mniImportMac", "Mac", "mniImport", N0));
-    add(todo("mniImportISO88595", "ISO-8859-5", "mniImport", N0));
-    add(todo("mniImportUnicode", "Unicode", "mniImport", N0));
-    add(todo("mniUTF8", "UTF-8", "mniImport", N0));
+    add(cmd("mniImportMac", "Mac", "mniImport", N0));
+    add(cmd("mniImportISO88595", "ISO-8859-5", "mniImport", N0));
+    add(cmd("mniImportUnicode", "Unicode", "mniImport", N0));
+    add(cmd("mniUTF8", "UTF-8", "mniImport", N0));
     add(menu("mniExport", "Экспортировать в", "mniFile"));
-    add(todo("mniExportKOI8Rus", "KOI-8 Rus", "mniExport"));
-    add(todo("mniExportDOS", "DOS (866)", "mniExport"));
-    add(todo("mniExportMAC", "MAC", "mniExport"));
-    add(todo("mniExportISO88595", "ISO-8859-5", "mniExport"));
+    add(cmd("mniExportKOI8Rus", "KOI-8 Rus", "mniExport"));
+    add(cmd("mniExportDOS", "DOS (866)", "mniExport"));
+    add(cmd("mniExportMAC", "MAC", "mniExport"));
+    add(cmd("mniExportISO88595", "ISO-8859-5", "mniExport"));
     add(sep("N5", "mniExport"));
-    add(todo("mniExport2RTF", "RTF", "mniExport"));
-    add(todo("mniUnicode2", "Unicode", "mniExport"));
-    add(todo("mniExport2HTML", "HTML", "mniExport"));
-    add(todo("mniExportUTF8", "UTF-8", "mniExport"));
+    add(cmd("mniExport2RTF", "RTF", "mniExport"));
+    add(cmd("mniUnicode2", "Unicode", "mniExport"));
+    add(cmd("mniExport2HTML", "HTML", "mniExport"));
+    add(cmd("mniExportUTF8", "UTF-8", "mniExport"));
     add(menu("mniSpecial", "Специальное", "mniFile"));
     add(menu("mniSystemFiles", "Системные файлы", "mniSpecial"));
-    add(todo("mniWinIni", "Открыть win.ini", "mniSystemFiles", N0));
-    add(todo("mniSystemIni", "Открыть system.ini", "mniSystemFiles", N0));
-    add(todo("mniAutoexecBat", "Открыть autoexec.bat", "mniSystemFiles", N0));
-    add(todo("mniStat", "Статистика", "mniFile"));
+    add(cmd("mniWinIni", "Открыть win.ini", "mniSystemFiles", N0));
+    add(cmd("mniSystemIni", "Открыть system.ini", "mniSystemFiles", N0));
+    add(cmd("mniAutoexecBat", "Открыть autoexec.bat", "mniSystemFiles", N0));
+    add(cmd("mniStat", "Статистика", "mniFile"));
     add(sep("N6", "mniFile"));
-    add(todo("mniOpts", "Настройки", "mniFile", N0, "F9"));
-    add(todo("mniOPenMakros", "Макросы", "mniFile", N0));
+    add(cmd("mniOpts", "Настройки", "mniFile", N0, "F9"));
+    add(cmd("mniOPenMakros", "Макросы", "mniFile", N0));
     add(cmd("mniPrint", "Печатать", "mniFile", Doc, "Ctrl+P"));
     add(sep("N7", "mniFile"));
     add(cmd("mniExit", "Отчалить", "mniFile", N0, "Alt+X"));
@@ -106,21 +101,21 @@ std::vector<CommandRow> buildTable()
     add(cmd("EditCutItem", "Вырезать", "mniEdit", Doc, "Ctrl+X"));
     add(cmd("EditPasteItem", "Вставить", "mniEdit", Doc, "Ctrl+V"));
     add(sep("N9", "mniEdit"));
-    add(check("mwordwrap", "Перенос по словам", "mniEdit", Doc, true, "Ctrl+Shift+W"));
-    add(check("mniCopyOnSelect", "Копировать в буфер при выделении", "mniEdit", N0, true));
-    add(check("mniClipHook", "Перехват буфера обмена", "mniEdit", N0, false));
+    add(check("mwordwrap", "Перенос по словам", "mniEdit", Doc, "Ctrl+Shift+W"));
+    add(check("mniCopyOnSelect", "Копировать в буфер при выделении", "mniEdit", N0));
+    add(check("mniClipHook", "Перехват буфера обмена", "mniEdit", N0));
 
     // Search
     add(menu("mniSearch", "Поиск", ""));
     add(cmd("mniFind", "Найти", "mniSearch", Doc, "Ctrl+F"));
     add(cmd("mniFindNext", "Найти следующее", "mniSearch", Doc, "F3"));
-    add(todo("mniFindinFiles", "Найти в файлах", "mniSearch", N0, "Ctrl+Shift+F"));
-    add(todo("mniFindInNet", "Найти в Сети", "mniSearch", N0));
+    add(cmd("mniFindinFiles", "Найти в файлах", "mniSearch", N0, "Ctrl+Shift+F"));
+    add(cmd("mniFindInNet", "Найти в Сети", "mniSearch", N0));
     add(sep("N10", "mniSearch"));
     add(cmd("mniGotoLine", "Перейти на строку #", "mniSearch", Doc, "Ctrl+G"));
     add(sep("N11", "mniSearch"));
     add(cmd("mniReplace", "Заменить", "mniSearch", Doc, "Ctrl+R"));
-    add(todo("mniReplaceAllMulti", "Заменить все/мультизамена", "mniSearch", N0, "Ctrl+Shift+R"));
+    add(cmd("mniReplaceAllMulti", "Заменить все/мультизамена", "mniSearch", N0, "Ctrl+Shift+R"));
 
     // Functions
     add(menu("mniFunctions", "Функции", ""));
@@ -129,110 +124,110 @@ std::vector<CommandRow> buildTable()
     for (std::string_view d : dateItemNames())
         add(cmd(d, "", "mniDateTime", Doc));
     add(sep("N12", "mniDateTime"));
-    add(todo("mniNumberOfCurrentDayInYear", "Номер текущего дня в году", "mniDateTime"));
-    add(todo("mniPi", "Число Pi", "mniInsert"));
-    add(todo("mniRusAlpha", "Алфавит русский", "mniInsert"));
-    add(todo("mniEngAlpha", "Алфавит английский", "mniInsert"));
+    add(cmd("mniNumberOfCurrentDayInYear", "Номер текущего дня в году", "mniDateTime"));
+    add(cmd("mniPi", "Число Pi", "mniInsert"));
+    add(cmd("mniRusAlpha", "Алфавит русский", "mniInsert"));
+    add(cmd("mniEngAlpha", "Алфавит английский", "mniInsert"));
     add(menu("mniCase", "Регистр", "mniFunctions"));
-    add(todo("mniDowncase", "Нижний  (Ctrl-вниз)", "mniCase", Sel));
-    add(todo("mniUpcase", "Верхний (Ctrl-вверх)", "mniCase", Sel));
-    add(todo("mniInvertCase", "Инвертировать", "mniCase", Sel));
-    add(todo("mniHackerize", "Хакеризация", "mniCase"));
-    add(todo("mniCaseFirstBigChar", "Первая буква  - большая, другие - маленькие", "mniCase"));
-    add(todo("mniCaseEachFirstCharIsBig", "Первая буква каждого слова - большая", "mniCase"));
+    add(cmd("mniDowncase", "Нижний  (Ctrl-вниз)", "mniCase", Sel));
+    add(cmd("mniUpcase", "Верхний (Ctrl-вверх)", "mniCase", Sel));
+    add(cmd("mniInvertCase", "Инвертировать", "mniCase", Sel));
+    add(cmd("mniHackerize", "Хакеризация", "mniCase"));
+    add(cmd("mniCaseFirstBigChar", "Первая буква  - большая, другие - маленькие", "mniCase"));
+    add(cmd("mniCaseEachFirstCharIsBig", "Первая буква каждого слова - большая", "mniCase"));
     add(menu("mniNumber", "Число", "mniFunctions"));
-    add(todo("mniArabToRoman", "Арабское в римское", "mniNumber", Sel));
-    add(todo("mniRomantoArab", "Римское в арабское ", "mniNumber", Sel));
+    add(cmd("mniArabToRoman", "Арабское в римское", "mniNumber", Sel));
+    add(cmd("mniRomantoArab", "Римское в арабское ", "mniNumber", Sel));
     add(sep("N13", "mniNumber"));
-    add(todo("mniNum2WordsRus", "Число словами (русск)", "mniNumber", Sel));
-    add(todo("mniNum2WordsEng", "Число словами (англ, $)", "mniNumber"));
-    add(todo("mniNum2WordsGerm", "Число словами (немецк)", "mniNumber", Sel));
+    add(cmd("mniNum2WordsRus", "Число словами (русск)", "mniNumber", Sel));
+    add(cmd("mniNum2WordsEng", "Число словами (англ, $)", "mniNumber"));
+    add(cmd("mniNum2WordsGerm", "Число словами (немецк)", "mniNumber", Sel));
     add(sep("N14", "mniNumber"));
-    add(todo("mniHEX2dec", "HEX в десятичное", "mniNumber", Sel));
-    add(todo("mniDec2Hex", "Десятичное в HEX", "mniNumber", Sel));
-    add(todo("mniDec2bin", "Десятичное в BIN", "mniNumber", Sel));
-    add(todo("mniBin2Dec", "BIN в десятичное", "mniNumber", Sel));
+    add(cmd("mniHEX2dec", "HEX в десятичное", "mniNumber", Sel));
+    add(cmd("mniDec2Hex", "Десятичное в HEX", "mniNumber", Sel));
+    add(cmd("mniDec2bin", "Десятичное в BIN", "mniNumber", Sel));
+    add(cmd("mniBin2Dec", "BIN в десятичное", "mniNumber", Sel));
     add(sep("N15", "mniNumber"));
-    add(todo("mniIsLeapYear", "Високосный ли год?", "mniNumber", Sel));
-    add(todo("mniBaseConv", "Конвертация числа по базе", "mniNumber", N0));
-    add(todo("mniEvaluateExpression", "Вычислить выражение", "mniNumber"));
+    add(cmd("mniIsLeapYear", "Високосный ли год?", "mniNumber", Sel));
+    add(cmd("mniBaseConv", "Конвертация числа по базе", "mniNumber", N0));
+    add(cmd("mniEvaluateExpression", "Вычислить выражение", "mniNumber"));
     add(menu("mniString", "Строка", "mniFunctions"));
-    add(todo("mniDelEmptyLines", "Удалить пустые строки", "mniString", Sel));
-    add(todo("mniEncloseEachLineInto", "Заключить каждую строку в...", "mniString", Sel));
-    add(todo("mniNumberStrings", "Пронумеровать строки", "mniString", Sel));
-    add(todo("mniReverseString", "Реверс строки", "mniString", Sel));
-    add(todo("mniReverseStrings", "Реверс строк", "mniString", Sel));
-    add(todo("mniAnagramm", "Анаграмма", "mniString", Sel));
-    add(todo("mniDeleteWordOrChar", "Удалить заданное слово/символ", "mniString"));
+    add(cmd("mniDelEmptyLines", "Удалить пустые строки", "mniString", Sel));
+    add(cmd("mniEncloseEachLineInto", "Заключить каждую строку в...", "mniString", Sel));
+    add(cmd("mniNumberStrings", "Пронумеровать строки", "mniString", Sel));
+    add(cmd("mniReverseString", "Реверс строки", "mniString", Sel));
+    add(cmd("mniReverseStrings", "Реверс строк", "mniString", Sel));
+    add(cmd("mniAnagramm", "Анаграмма", "mniString", Sel));
+    add(cmd("mniDeleteWordOrChar", "Удалить заданное слово/символ", "mniString"));
     add(sep("N16", "mniString"));
-    add(todo("mniWindows2UnixPath", "Путь формата Windows > Unix", "mniString"));
-    add(todo("mniUnixpath2Win", "Путь формата Unix > Windows", "mniString"));
-    add(todo("mniQ2Cm", "Q-скрипт в командную строку", "mniString"));
-    add(todo("mniString2q", "Командную строку в Q-скрипт", "mniString"));
+    add(cmd("mniWindows2UnixPath", "Путь формата Windows > Unix", "mniString"));
+    add(cmd("mniUnixpath2Win", "Путь формата Unix > Windows", "mniString"));
+    add(cmd("mniQ2Cm", "Q-скрипт в командную строку", "mniString"));
+    add(cmd("mniString2q", "Командную строку в Q-скрипт", "mniString"));
     add(menu("mniReplaceMenu", "Замена", "mniFunctions"));
-    add(todo("mniTabs2Spaces", "Tabs > Spaces", "mniReplaceMenu"));
-    add(todo("mniSimpleQuotas2Paired", "Прямые кавычки > на парные", "mniReplaceMenu"));
-    add(todo("mniPairedQuotas2Simple", "Парные кавычки > на прямые", "mniReplaceMenu"));
-    add(todo("mnTagToMeta", "< на &&lt; (для отображения тэгов на странице)", "mniReplaceMenu",
+    add(cmd("mniTabs2Spaces", "Tabs > Spaces", "mniReplaceMenu"));
+    add(cmd("mniSimpleQuotas2Paired", "Прямые кавычки > на парные", "mniReplaceMenu"));
+    add(cmd("mniPairedQuotas2Simple", "Парные кавычки > на прямые", "mniReplaceMenu"));
+    add(cmd("mnTagToMeta", "< на &&lt; (для отображения тэгов на странице)", "mniReplaceMenu",
              Sel));
     add(menu("mniSorting", "Сортировка", "mniFunctions"));
-    add(todo("mniSortStrings", "Сортировка строк", "mniSorting", Sel));
-    add(todo("mnirevsortstrings", "Обратная сортировка", "mniSorting", Sel));
-    add(todo("mniParaSort", "Сортировка параграфов", "mniSorting", Sel));
+    add(cmd("mniSortStrings", "Сортировка строк", "mniSorting", Sel));
+    add(cmd("mnirevsortstrings", "Обратная сортировка", "mniSorting", Sel));
+    add(cmd("mniParaSort", "Сортировка параграфов", "mniSorting", Sel));
     add(menu("mniMobila", "Мобила", "mniFunctions"));
-    add(todo("mniPlayText", "Проиграть всю мелодию", "mniMobila"));
-    add(todo("mnirtttl2Dnotes", "rtttl > цифры  (CDEF > 1234)", "mniMobila"));
+    add(cmd("mniPlayText", "Проиграть всю мелодию", "mniMobila"));
+    add(cmd("mnirtttl2Dnotes", "rtttl > цифры  (CDEF > 1234)", "mniMobila"));
     add(menu("mniAntiSpam", "Антиспам", "mniFunctions"));
-    add(todo("mniAntiSpam_ConvertAddress", "Кодировать адрес", "mniAntiSpam"));
+    add(cmd("mniAntiSpam_ConvertAddress", "Кодировать адрес", "mniAntiSpam"));
     add(menu("mniFormat", "Формат", "mniFunctions"));
-    add(todo("mnKillSpacesOneAfterAnother", "Убить пробелы подряд", "mniFormat", Sel));
-    add(todo("mniKillFormat", "Убить формат нафиг", "mniFormat"));
-    add(todo("mniHardWordWrap", "Жесткий word wrap", "mniFormat"));
+    add(cmd("mnKillSpacesOneAfterAnother", "Убить пробелы подряд", "mniFormat", Sel));
+    add(cmd("mniKillFormat", "Убить формат нафиг", "mniFormat"));
+    add(cmd("mniHardWordWrap", "Жесткий word wrap", "mniFormat"));
     add(menu("mniSecurity", "Безопасность", "mniFunctions"));
-    add(todo("mniEncode", "Кодировать", "mniSecurity"));
-    add(todo("mniDecode", "Декодировать", "mniSecurity"));
+    add(cmd("mniEncode", "Кодировать", "mniSecurity"));
+    add(cmd("mniDecode", "Декодировать", "mniSecurity"));
 
     // HTML
     add(menu("mniHTML", "HTML", ""));
     add(menu("mniCleaning", "Чистка", "mniHTML"));
-    add(todo("mniHTMLCleanUp", "Убить тэги опционально", "mniCleaning"));
-    add(todo("mniStripHTML1", "Убить тэги HTML", "mniCleaning"));
-    add(todo("mniFixURL", "Исправить URL (все эти %3c)", "mniCleaning", Sel));
-    add(todo("mniRunTidy", "Tidy", "mniCleaning"));
-    add(todo("mniAnHypLinx", "Анализ гипер-ссылок", "mniHTML"));
-    add(todo("mniDocWeight", "Вес документа", "mniHTML"));
+    add(cmd("mniHTMLCleanUp", "Убить тэги опционально", "mniCleaning"));
+    add(cmd("mniStripHTML1", "Убить тэги HTML", "mniCleaning"));
+    add(cmd("mniFixURL", "Исправить URL (все эти %3c)", "mniCleaning", Sel));
+    add(cmd("mniRunTidy", "Tidy", "mniCleaning"));
+    add(cmd("mniAnHypLinx", "Анализ гипер-ссылок", "mniHTML"));
+    add(cmd("mniDocWeight", "Вес документа", "mniHTML"));
     add(menu("mniWebFX", "webFX", "mniHTML"));
-    add(todo("mnitextGradient", "Текстовый градиент", "mniWebFX"));
-    add(todo("mniText2HTML", "Текст > HTML", "mniHTML"));
-    add(todo("mniTableMaster", "Мастер таблиц", "mniHTML"));
-    add(todo("mniHTMLTemplate", "HTML-шаблон", "mniHTML"));
+    add(cmd("mnitextGradient", "Текстовый градиент", "mniWebFX"));
+    add(cmd("mniText2HTML", "Текст > HTML", "mniHTML"));
+    add(cmd("mniTableMaster", "Мастер таблиц", "mniHTML"));
+    add(cmd("mniHTMLTemplate", "HTML-шаблон", "mniHTML"));
     add(sep("N17", "mniHTML"));
-    add(todo("mniColorizeText", "Раскрасить текст", "mniHTML"));
-    add(todo("mniWebFont", "Шрифт", "mniHTML"));
-    add(todo("mniSafepal", "Web-safe палитра", "mniHTML"));
-    add(todo("mniStdPalette", "Стандартная палитра", "mniHTML"));
-    add(todo("mniPictureDlg", "Картинка", "mniHTML"));
-    add(todo("mniLink", "Линк", "mniHTML"));
-    add(todo("mniComment", "Комментарий", "mniHTML"));
+    add(cmd("mniColorizeText", "Раскрасить текст", "mniHTML"));
+    add(cmd("mniWebFont", "Шрифт", "mniHTML"));
+    add(cmd("mniSafepal", "Web-safe палитра", "mniHTML"));
+    add(cmd("mniStdPalette", "Стандартная палитра", "mniHTML"));
+    add(cmd("mniPictureDlg", "Картинка", "mniHTML"));
+    add(cmd("mniLink", "Линк", "mniHTML"));
+    add(cmd("mniComment", "Комментарий", "mniHTML"));
     add(sep("N18", "mniHTML"));
-    add(todo("mniBR", "<BR>", "mniHTML"));
-    add(todo("mniTD", "<TD></<TD>", "mniHTML"));
-    add(todo("mniTR", "<TR></<TR>", "mniHTML"));
-    add(todo("mniP", "<P></<P>", "mniHTML"));
-    add(todo("mniBold", "<B></<B>", "mniHTML"));
-    add(todo("mniItalic", "<I></<I>", "mniHTML"));
-    add(todo("mniLi", "<LI></<LI>", "mniHTML"));
+    add(cmd("mniBR", "<BR>", "mniHTML"));
+    add(cmd("mniTD", "<TD></<TD>", "mniHTML"));
+    add(cmd("mniTR", "<TR></<TR>", "mniHTML"));
+    add(cmd("mniP", "<P></<P>", "mniHTML"));
+    add(cmd("mniBold", "<B></<B>", "mniHTML"));
+    add(cmd("mniItalic", "<I></<I>", "mniHTML"));
+    add(cmd("mniLi", "<LI></<LI>", "mniHTML"));
     add(menu("mniHx", "<Hx>", "mniHTML"));
-    add(todo("H11", "H1", "mniHx"));
-    add(todo("H21", "H2", "mniHx"));
-    add(todo("H31", "H3", "mniHx"));
-    add(todo("H41", "H4", "mniHx"));
-    add(todo("H51", "H5", "mniHx"));
-    add(todo("H62", "H6", "mniHx"));
+    add(cmd("H11", "H1", "mniHx"));
+    add(cmd("H21", "H2", "mniHx"));
+    add(cmd("H31", "H3", "mniHx"));
+    add(cmd("H41", "H4", "mniHx"));
+    add(cmd("H51", "H5", "mniHx"));
+    add(cmd("H62", "H6", "mniHx"));
     add(menu("mniAlign", "Выравнивание", "mniHTML"));
-    add(todo("mniACenter", "По центру", "mniAlign"));
-    add(todo("mniALeft", "Левое", "mniAlign"));
-    add(todo("mniARight", "Правое", "mniAlign"));
+    add(cmd("mniACenter", "По центру", "mniAlign"));
+    add(cmd("mniALeft", "Левое", "mniAlign"));
+    add(cmd("mniARight", "Правое", "mniAlign"));
 
     // Utilities
     add(menu("mniUtils", "Утилиты", ""));
@@ -242,58 +237,58 @@ std::vector<CommandRow> buildTable()
     add(menu("mniKeybLayout", "Раскладка клавиатуры", "mniUtils"));
     add(sep("N19", "mniUtils"));
     add(menu("mniAnalysis", "Анализ", "mniUtils"));
-    add(todo("mniUNITAZ", "Универсальный текстовый анализатор", "mniAnalysis", N0));
-    add(todo("mniBookmarx", "Закладки", "mniUtils", N0));
-    add(todo("mniPIM", "Персональный менеджер", "mniUtils", N0));
-    add(todo("mniFileBro", "Файловый менеджер", "mniUtils", N0));
-    add(todo("mniSniM", "Менеджер сниппетов", "mniUtils", N0));
-    add(todo("mniMegaCalc", "Мега-калькулятор", "mniUtils", N0));
-    add(todo("mniConvertUnits", "Конвертация величин", "mniUtils", N0));
-    add(todo("mniCalendar", "Календарь", "mniUtils", N0));
-    add(todo("mniHEXeditor", "Hex-редактор", "mniUtils", N0));
-    add(todo("mniCharTable", "Таблица символов", "mniUtils"));
+    add(cmd("mniUNITAZ", "Универсальный текстовый анализатор", "mniAnalysis", N0));
+    add(cmd("mniBookmarx", "Закладки", "mniUtils", N0));
+    add(cmd("mniPIM", "Персональный менеджер", "mniUtils", N0));
+    add(cmd("mniFileBro", "Файловый менеджер", "mniUtils", N0));
+    add(cmd("mniSniM", "Менеджер сниппетов", "mniUtils", N0));
+    add(cmd("mniMegaCalc", "Мега-калькулятор", "mniUtils", N0));
+    add(cmd("mniConvertUnits", "Конвертация величин", "mniUtils", N0));
+    add(cmd("mniCalendar", "Календарь", "mniUtils", N0));
+    add(cmd("mniHEXeditor", "Hex-редактор", "mniUtils", N0));
+    add(cmd("mniCharTable", "Таблица символов", "mniUtils"));
     add(sep("N20", "mniUtils"));
-    add(check("mniAscroll", "Автопрокрутка", "mniUtils", N0, false));
-    add(todo("mniApplyMakroses", "Макрос", "mniUtils"));
+    add(check("mniAscroll", "Автопрокрутка", "mniUtils", N0));
+    add(cmd("mniApplyMakroses", "Макрос", "mniUtils"));
 
     // Preview
     add(menu("mniPreview", "Просмотр", ""));
-    add(todo("mniPreviewInMozilla", "Mozilla", "mniPreview"));
-    add(todo("mniPreviewInOpera", "Opera", "mniPreview"));
-    add(todo("mniPreviewInExplorer", "Explorer", "mniPreview"));
-    add(todo("mniDefaultBrowserPreview", "Preview браузером по умолчанию", "mniPreview", Doc,
+    add(cmd("mniPreviewInMozilla", "Mozilla", "mniPreview"));
+    add(cmd("mniPreviewInOpera", "Opera", "mniPreview"));
+    add(cmd("mniPreviewInExplorer", "Explorer", "mniPreview"));
+    add(cmd("mniDefaultBrowserPreview", "Preview браузером по умолчанию", "mniPreview", Doc,
              "F5"));
 
     // Encoding
     add(menu("mniEncoding", "Кодировка", ""));
     add(menu("mniWorkInEncoding", "Работать в ", "mniEncoding"));
-    add(todo("mniWorkInEncodingDOS866", "DOS 866", "mniWorkInEncoding"));
-    add(todo("mniWorkInEncodingKOI8R", "KOI8-R", "mniWorkInEncoding"));
-    add(todo("mniWorkInEncodingWindowsCP", "Windows 1251", "mniWorkInEncoding"));
+    add(cmd("mniWorkInEncodingDOS866", "DOS 866", "mniWorkInEncoding"));
+    add(cmd("mniWorkInEncodingKOI8R", "KOI8-R", "mniWorkInEncoding"));
+    add(cmd("mniWorkInEncodingWindowsCP", "Windows 1251", "mniWorkInEncoding"));
     add(menu("mniConvertToEncoding", "Конвертировать в", "mniEncoding"));
-    add(todo("ConvertToEncodingDOS866", "DOS 866", "mniConvertToEncoding"));
-    add(todo("ConvertToEncodingKOI8R", "KOI8-R", "mniConvertToEncoding"));
-    add(todo("ConvertToEncodingWindows1251", "Windows 1251", "mniConvertToEncoding"));
+    add(cmd("ConvertToEncodingDOS866", "DOS 866", "mniConvertToEncoding"));
+    add(cmd("ConvertToEncodingKOI8R", "KOI8-R", "mniConvertToEncoding"));
+    add(cmd("ConvertToEncodingWindows1251", "Windows 1251", "mniConvertToEncoding"));
     add(sep("N21", "mniEncoding"));
-    add(todo("mniTranslit", "Транслит", "mniEncoding"));
-    add(todo("mniDeTranslit", "де-транслит", "mniEncoding"));
-    add(todo("mniAntiwordChartableDistortions", "Вордово глюкало", "mniEncoding", Sel));
-    add(todo("mniFixEncoding", "Исправить раскладку", "mniEncoding", Sel));
-    add(todo("mniFido2Normal", "Из Фидо > В нормальный текст", "mniEncoding"));
+    add(cmd("mniTranslit", "Транслит", "mniEncoding"));
+    add(cmd("mniDeTranslit", "де-транслит", "mniEncoding"));
+    add(cmd("mniAntiwordChartableDistortions", "Вордово глюкало", "mniEncoding", Sel));
+    add(cmd("mniFixEncoding", "Исправить раскладку", "mniEncoding", Sel));
+    add(cmd("mniFido2Normal", "Из Фидо > В нормальный текст", "mniEncoding"));
     add(sep("N22", "mniEncoding"));
-    add(todo("mniUUEDecode", "Декодировать из UUE", "mniEncoding"));
+    add(cmd("mniUUEDecode", "Декодировать из UUE", "mniEncoding"));
     add(menu("mniMIME", "MIME", "mniEncoding"));
-    add(todo("mniDecodeFromMIME", "Декодировать из MIME", "mniMIME"));
-    add(todo("mniEncodeToMIME", "Кодировать в  MIME", "mniMIME"));
+    add(cmd("mniDecodeFromMIME", "Декодировать из MIME", "mniMIME"));
+    add(cmd("mniEncodeToMIME", "Кодировать в  MIME", "mniMIME"));
     add(menu("mniBase64", "Base64", "mniEncoding"));
-    add(todo("mniBase64encode", "Кодировать в  Base64 ", "mniBase64"));
-    add(todo("mniBase64decode", "Декодировать из Base64 ", "mniBase64"));
+    add(cmd("mniBase64encode", "Кодировать в  Base64 ", "mniBase64"));
+    add(cmd("mniBase64decode", "Декодировать из Base64 ", "mniBase64"));
     add(menu("mniRLE", "RLE", "mniEncoding"));
-    add(todo("mniRLECompression", "RLE-сжать", "mniRLE"));
-    add(todo("mniRLEUnpack", "RLE-распаковка", "mniRLE"));
+    add(cmd("mniRLECompression", "RLE-сжать", "mniRLE"));
+    add(cmd("mniRLEUnpack", "RLE-распаковка", "mniRLE"));
     add(menu("mniHEX", "HEX", "mniEncoding"));
-    add(todo("mniHEXValues", "HEX-значения", "mniHEX"));
-    add(todo("mniFromHEXValues2chars", "Из HEX-значений в символы", "mniHEX"));
+    add(cmd("mniHEXValues", "HEX-значения", "mniHEX"));
+    add(cmd("mniFromHEXValues2chars", "Из HEX-значений в символы", "mniHEX"));
 
     // View
     add(menu("mniView", "Вид", ""));
@@ -307,18 +302,18 @@ std::vector<CommandRow> buildTable()
 
     // Help
     add(menu("mniHelp", "?", ""));
-    add(todo("mniHelpAbout", "Копырайто официазо", "mniHelp", N0));
-    add(todo("mniAppManual", "Руководство", "mniHelp", N0, "F1"));
-    add(todo("mniSODH", "СОД-H", "mniHelp", N0));
-    add(todo("mniFAQ", "ФАК", "mniHelp", N0));
+    add(cmd("mniHelpAbout", "Копырайто официазо", "mniHelp", N0));
+    add(cmd("mniAppManual", "Руководство", "mniHelp", N0, "F1"));
+    add(cmd("mniSODH", "СОД-H", "mniHelp", N0));
+    add(cmd("mniFAQ", "ФАК", "mniHelp", N0));
     add(sep("N23", "mniHelp"));
-    add(todo("mniNotes", "Notes.txt", "mniHelp", N0));
-    add(todo("mniBugs", "Bugs", "mniHelp", N0));
+    add(cmd("mniNotes", "Notes.txt", "mniHelp", N0));
+    add(cmd("mniBugs", "Bugs", "mniHelp", N0));
     add(sep("N24", "mniHelp"));
     add(menu("mniFeedbackMenu", "Отзывы и пожелания", "mniHelp"));
-    add(todo("mniFeedback", "Письмо программеру", "mniFeedbackMenu", N0));
-    add(todo("mniFreedback4Designer", "Письмо дизайнеру", "mniFeedbackMenu", N0));
-    add(todo("mniAppSite", "Сайт продукта", "mniHelp", N0));
+    add(cmd("mniFeedback", "Письмо программеру", "mniFeedbackMenu", N0));
+    add(cmd("mniFreedback4Designer", "Письмо дизайнеру", "mniFeedbackMenu", N0));
+    add(cmd("mniAppSite", "Сайт продукта", "mniHelp", N0));
 
     return t;
 }

@@ -30,7 +30,6 @@ struct CommandRow {
     std::string_view shortcut; // default shortcut in Windows form ("Ctrl+N"); empty: none
     RowKind kind = RowKind::Command;
     Need needs = Need::Nothing;
-    bool built = false;     // the command does its work in this build; otherwise it is disabled
     bool checkable = false; // the item carries a check mark
 };
 

@@ -278,16 +278,63 @@ const char16_t* unicodeTable(CodePage cp)
 
 int encodeChar(char32_t c, CodePage cp) { return reverseTable(cp).lookup(c); }
 
+namespace {
+
+// The UTF-8 form of each of the 256 bytes of a code page, made once.
+struct Utf8Forms {
+    uint8_t length[256];
+    char bytes[256][3];
+
+    explicit Utf8Forms(const char16_t* table)
+    {
+        for (int b = 0; b < 256; ++b) {
+            std::string one;
+            appendUtf8(one, b < 0x80 ? char32_t(b) : char32_t(table[b]));
+            length[b] = static_cast<uint8_t>(one.size());
+            for (size_t k = 0; k < one.size(); ++k)
+                bytes[b][k] = one[k];
+        }
+    }
+};
+
+const Utf8Forms& utf8Forms(CodePage cp)
+{
+    static const Utf8Forms win(kWinToUnicode), dos(kDosToUnicode), koi(kKoiToUnicode),
+        mac(kMacToUnicode), iso(kIsoToUnicode);
+    switch (cp) {
+    case CodePage::Dos: return dos;
+    case CodePage::Koi: return koi;
+    case CodePage::Mac: return mac;
+    case CodePage::Iso: return iso;
+    case CodePage::Win: break;
+    }
+    return win;
+}
+
+} // namespace
+
+// Two passes: the exact size first, so a 100 MB document costs one allocation
+// of the final size and no copies.
 std::string decodeToUtf8(std::string_view bytes, CodePage cp)
 {
-    const char16_t* table = unicodeTable(cp);
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 2);
+    const Utf8Forms& forms = utf8Forms(cp);
+    size_t size = 0;
+    for (unsigned char b : bytes)
+        size += forms.length[b];
+    std::string out(size, '\0');
+    char* dst = out.data();
     for (unsigned char b : bytes) {
-        if (b < 0x80)
-            out += static_cast<char>(b);
-        else
-            appendUtf8(out, table[b]);
+        if (b < 0x80) {
+            *dst++ = static_cast<char>(b);
+        } else {
+            const char* src = forms.bytes[b];
+            const int n = forms.length[b];
+            dst[0] = src[0];
+            dst[1] = src[1];
+            if (n == 3)
+                dst[2] = src[2];
+            dst += n;
+        }
     }
     return out;
 }
@@ -295,14 +342,15 @@ std::string decodeToUtf8(std::string_view bytes, CodePage cp)
 std::string encodeFromUtf8(std::string_view utf8, CodePage cp)
 {
     const ReverseTable& rev = reverseTable(cp);
-    std::string out;
-    out.reserve(utf8.size());
+    // Every character yields at most one byte, so the input size bounds the output.
+    std::string out(utf8.size(), '\0');
+    char* dst = out.data();
     const size_t n = utf8.size();
     size_t i = 0;
     while (i < n) {
         const unsigned char b = static_cast<unsigned char>(utf8[i]);
         if (b < 0x80) {
-            out += static_cast<char>(b);
+            *dst++ = static_cast<char>(b);
             ++i;
             continue;
         }
@@ -320,14 +368,15 @@ std::string encodeFromUtf8(std::string_view utf8, CodePage cp)
                 c = (c << 6) | (cont & 0x3F);
         }
         if (!ok) {
-            out += '?';
+            *dst++ = '?';
             ++i;
             continue;
         }
         const int byte = rev.lookup(c);
-        out += byte < 0 ? '?' : static_cast<char>(byte);
+        *dst++ = byte < 0 ? '?' : static_cast<char>(byte);
         i += len;
     }
+    out.resize(static_cast<size_t>(dst - out.data()));
     return out;
 }
 

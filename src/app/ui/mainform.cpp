@@ -159,6 +159,13 @@ QAction* TMainForm::command(const QString& name) const
 void TMainForm::setHandler(const QString& name, std::function<void()> handler)
 {
     m_handlers.insert(name, std::move(handler));
+    if (QAction* item = command(name))
+        item->setEnabled(true);
+}
+
+bool TMainForm::hasHandler(const QString& name) const
+{
+    return m_handlers.contains(name);
 }
 
 int TMainForm::documentCount() const

@@ -89,9 +89,10 @@ public:
     // bar; nothing is thrown out of here. Returns whether the handler ran.
     bool runCommand(const QString& name);
 
-    // Adds a command handler. Later parts register theirs here and enable the
-    // menu item; the table row says what the wrapper checks first.
+    // Adds a command handler and enables its menu item: a command without a
+    // handler stays disabled. The table row says what the wrapper checks first.
     void setHandler(const QString& name, std::function<void()> handler);
+    bool hasHandler(const QString& name) const;
 
     // Document operations.
     void NewFile();

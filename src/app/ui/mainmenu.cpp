@@ -59,7 +59,7 @@ TMainMenu::TMainMenu(QMenuBar* bar, std::function<void(const QString&)> onComman
             if (!row.shortcut.empty())
                 a->setShortcut(
                     QKeySequence::fromString(qs(row.shortcut), QKeySequence::PortableText));
-            a->setEnabled(row.built);
+            a->setEnabled(false); // enabled when a handler is registered
             m_actions.insert(name, a);
             QObject::connect(a, &QAction::triggered, this, [onCommand, name] { onCommand(name); });
             break;
