@@ -16,8 +16,8 @@ using Colour = int32_t;
 
 // Executable paths of the two preview browsers; the other three are kept unused.
 struct RBrowserPaths {
-    std::string ie;
-    std::string opera;
+    std::string ie = "/usr/bin/firefox";
+    std::string opera = "/usr/bin/opera";
     std::string spare1, spare2, spare3;
 };
 
@@ -39,12 +39,12 @@ struct RSaveOptions {
 // FillOption (0 plain SimpleColor, 2 gradient), the colours, GradientMode,
 // width (its width in pixels) and SimpleColor.
 struct RFR {
-    uint8_t FillOption = 0;      // 0 none, 1 picture, 2 gradient
-    std::string Wallpaper;       // picture file
-    uint8_t WallpaperMode = 1;   // 1 tile, 2 centre, 3 stretch
+    uint8_t FillOption = 0;    // 0 none, 1 picture, 2 gradient
+    std::string Wallpaper;     // picture file
+    uint8_t WallpaperMode = 1; // 1 tile, 2 centre, 3 stretch
     Colour GradientColor1 = 0xC0C0C0;
     Colour GradientColor2 = 0xFF0000;
-    uint8_t GradientMode = 1;    // 1 vertical, 2 horizontal
+    uint8_t GradientMode = 1; // 1 vertical, 2 horizontal
     int width = 24;
     Colour SimpleColor = 0xFF30F4;
 };
@@ -70,7 +70,7 @@ struct RConnectionTable {
     int MRUItemsCount = 25;
     bool WordWrap = true;
     bool autosaveonpreview = false;
-    std::string imageeditor;
+    std::string imageeditor = "gimp";
     std::string imageviewer;
     bool text_styles_use_back_color = true;
     highlight::CMyTextStyles* TextStyles = nullptr;
@@ -85,7 +85,7 @@ struct RConnectionTable {
     bool do_crash_copy = false;
     bool DisplayMemStatus = true;
     bool BHU = false;
-    std::string Lang;
+    std::string Lang = "\xD0\xF3\xF1\xF1\xEA\xE8\xE9"; // "Русский": the built-in texts
     bool CopyOnSelect = false;
     bool ReplaceRecursive = false;
     std::string tidy_path;
@@ -104,8 +104,9 @@ struct RConnectionTable {
     bool autosave_on_exit = false;
     bool Closing = false;
     bool HighlightListUpdating = false;
-    uint8_t EditLineSepStyle = 2;  // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot
-    std::string current_quotefile;
+    uint8_t EditLineSepStyle = 2; // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot
+    std::string current_quotefile =
+        "\xF0\xF3\xF1\xF1\xEA\xE8\xE5 \xEF\xEE\xF1\xEB\xEE\xE2\xE8\xF6\xFB"; // "русские пословицы"
     std::string FontKOI8 = "Courier New", FontDOS = "Terminal", FontWIN = "Courier New";
     uint8_t KOI8Size = 10, DOSSize = 10, WINSize = 10;
     std::string TablesDir, TemplatesDir, PluginsDir, PartsDir, CStylesDir;

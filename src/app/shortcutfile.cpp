@@ -1,0 +1,56 @@
+#include "app/shortcutfile.h"
+
+#include "codepages/charsets.h"
+#include "io/linesfile.h"
+#include "io/nocase.h"
+#include "io/safefile.h"
+
+#include <unordered_set>
+
+namespace zuk::app {
+
+void writeShortcutFile(const std::string& path, const std::vector<MenuShortcut>& items)
+{
+    std::vector<std::string> lines;
+    std::unordered_set<std::string> seen;
+    for (const MenuShortcut& item : items) {
+        if (item.shortcut.empty())
+            continue;
+        std::string caption = codepages::utf8ToWin(item.caption);
+        if (!seen.insert(io::lowerWin(caption)).second)
+            continue;
+        lines.push_back(caption + "=" + codepages::utf8ToWin(item.shortcut));
+    }
+    io::writeLinesFile(path, lines);
+}
+
+ShortcutTable ShortcutTable::load(const std::string& path)
+{
+    std::string bytes;
+    if (!io::readFileBytesIfExists(path, bytes))
+        return {};
+    return fromLines(io::splitLines(bytes));
+}
+
+ShortcutTable ShortcutTable::fromLines(const std::vector<std::string>& lines)
+{
+    ShortcutTable table;
+    for (const std::string& line : lines) {
+        std::size_t eq = line.find('=');
+        if (eq == std::string::npos)
+            continue;
+        table.m_byCaption.emplace(io::lowerWin(std::string_view(line).substr(0, eq)),
+                                  line.substr(eq + 1));
+    }
+    return table;
+}
+
+std::optional<std::string> ShortcutTable::find(std::string_view captionUtf8) const
+{
+    auto it = m_byCaption.find(io::lowerWin(codepages::utf8ToWin(captionUtf8)));
+    if (it == m_byCaption.end())
+        return std::nullopt;
+    return codepages::winToUtf8(it->second);
+}
+
+} // namespace zuk::app

@@ -1,0 +1,240 @@
+#include "io/safefile.h"
+
+#include "base/zukerror.h"
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zuk::io {
+
+namespace {
+
+constexpr std::size_t kWriteChunk = 1 << 20;
+
+// Closes a descriptor when it goes out of scope.
+class FdGuard final {
+public:
+    explicit FdGuard(int fd) : m_fd(fd) {}
+    ~FdGuard()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FdGuard(const FdGuard&) = delete;
+    FdGuard& operator=(const FdGuard&) = delete;
+
+private:
+    int m_fd;
+};
+
+bool readAll(int fd, std::string& out, int& err)
+{
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        err = errno;
+        return false;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        err = EISDIR;
+        return false;
+    }
+    // Files in /proc report size 0; grow the buffer as data keeps coming.
+    std::size_t capacity = st.st_size > 0 ? static_cast<std::size_t>(st.st_size) + 1 : 4096;
+    out.resize(capacity);
+    std::size_t used = 0;
+    for (;;) {
+        if (used == out.size())
+            out.resize(out.size() * 2);
+        ssize_t n = ::read(fd, &out[used], out.size() - used);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            err = errno;
+            out.clear();
+            return false;
+        }
+        if (n == 0)
+            break;
+        used += static_cast<std::size_t>(n);
+    }
+    out.resize(used);
+    return true;
+}
+
+std::string folderOf(const std::string& path)
+{
+    std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
+
+// A symbolic link is replaced through the file it names, so that saving
+// through a link never turns the link into a plain file.
+std::string resolveTarget(const std::string& path)
+{
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+        return path;
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (!real)
+        return path;
+    std::string result(real);
+    std::free(real);
+    return result;
+}
+
+} // namespace
+
+std::string ioErrorMessage(std::string_view action, const std::string& path, int errnoValue)
+{
+    std::string message(action);
+    message += " \xC2\xAB"; // «
+    message += path;
+    message += "\xC2\xBB: "; // »
+    message += std::strerror(errnoValue);
+    return message;
+}
+
+bool readFileBytesIfExists(const std::string& path, std::string& out)
+{
+    out.clear();
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return false;
+        throw IoError(ioErrorMessage("Не удалось прочитать файл", path, errno));
+    }
+    FdGuard guard(fd);
+    int err = 0;
+    if (!readAll(fd, out, err))
+        throw IoError(ioErrorMessage("Не удалось прочитать файл", path, err));
+    return true;
+}
+
+std::string readFileBytes(const std::string& path)
+{
+    std::string out;
+    if (!readFileBytesIfExists(path, out))
+        throw IoError(ioErrorMessage("Не удалось прочитать файл", path, ENOENT));
+    return out;
+}
+
+AtomicFileWriter::AtomicFileWriter(const std::string& path)
+    : m_target(resolveTarget(path)), m_shownPath(path)
+{
+    static std::atomic<unsigned> counter{0};
+    std::string folder = folderOf(m_target);
+    std::size_t slash = m_target.rfind('/');
+    std::string base = slash == std::string::npos ? m_target : m_target.substr(slash + 1);
+
+    // O_EXCL with our own names rather than mkstemp: the new file then gets
+    // the usual 0666-minus-umask permissions when there is no old file.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        m_tempPath = folder + "/." + base + ".zuk-" + std::to_string(::getpid()) + "-" +
+                     std::to_string(counter++) + ".tmp";
+        m_fd = ::open(m_tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (m_fd >= 0)
+            break;
+        if (errno != EEXIST) {
+            int err = errno;
+            m_tempPath.clear();
+            m_done = true;
+            throw IoError(ioErrorMessage("Не удалось записать файл", m_shownPath, err));
+        }
+    }
+    if (m_fd < 0) {
+        m_tempPath.clear();
+        m_done = true;
+        throw IoError(ioErrorMessage("Не удалось записать файл", m_shownPath, EEXIST));
+    }
+
+    struct stat st {};
+    if (::stat(m_target.c_str(), &st) == 0)
+        ::fchmod(m_fd, st.st_mode & 07777);
+}
+
+AtomicFileWriter::~AtomicFileWriter()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    if (!m_done && !m_tempPath.empty())
+        ::unlink(m_tempPath.c_str());
+}
+
+void AtomicFileWriter::fail(int errnoValue)
+{
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+    if (!m_tempPath.empty())
+        ::unlink(m_tempPath.c_str());
+    m_done = true;
+    throw IoError(ioErrorMessage("Не удалось записать файл", m_shownPath, errnoValue));
+}
+
+void AtomicFileWriter::flushBuffer()
+{
+    const char* p = m_buffer.data();
+    std::size_t left = m_buffer.size();
+    while (left > 0) {
+        ssize_t n = ::write(m_fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            fail(errno);
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    m_buffer.clear();
+}
+
+void AtomicFileWriter::append(std::string_view bytes)
+{
+    if (m_done)
+        throw IoError(ioErrorMessage("Не удалось записать файл", m_shownPath, EBADF));
+    if (m_buffer.size() + bytes.size() > kWriteChunk) {
+        flushBuffer();
+        if (bytes.size() > kWriteChunk) {
+            m_buffer.assign(bytes.data(), bytes.size());
+            flushBuffer();
+            return;
+        }
+    }
+    m_buffer.append(bytes.data(), bytes.size());
+}
+
+void AtomicFileWriter::commit()
+{
+    if (m_done)
+        throw IoError(ioErrorMessage("Не удалось записать файл", m_shownPath, EBADF));
+    flushBuffer();
+    if (::fsync(m_fd) != 0)
+        fail(errno);
+    int fd = m_fd;
+    m_fd = -1;
+    if (::close(fd) != 0)
+        fail(errno);
+    if (::rename(m_tempPath.c_str(), m_target.c_str()) != 0)
+        fail(errno);
+    m_done = true;
+}
+
+void writeFileAtomically(const std::string& path, std::string_view bytes)
+{
+    AtomicFileWriter writer(path);
+    writer.append(bytes);
+    writer.commit();
+}
+
+} // namespace zuk::io

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zuk::io {
+
+// The whole content of a file, read with one big read. Throws zuk::IoError
+// with the system's reason and the path when the file cannot be read.
+std::string readFileBytes(const std::string& path);
+
+// Like readFileBytes, but a file that does not exist yields false and leaves
+// `out` empty instead of throwing.
+bool readFileBytesIfExists(const std::string& path, std::string& out);
+
+// Replaces the content of a file so that a failure never leaves it half
+// written: the bytes go to a temporary file in the same folder, which is
+// flushed to disk and renamed over the target by commit(). An existing target
+// keeps its permission bits; a symbolic link is followed and the file it names
+// is replaced. Every failure throws zuk::IoError with the system's reason; the
+// old file is then intact and the temporary file is removed (also when the
+// writer is destroyed without commit()).
+class AtomicFileWriter final {
+public:
+    explicit AtomicFileWriter(const std::string& path);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    void append(std::string_view bytes);
+    void commit();
+
+private:
+    void flushBuffer();
+    [[noreturn]] void fail(int errnoValue);
+
+    std::string m_target;    // the file that is replaced (links resolved)
+    std::string m_shownPath; // the path as the caller named it, for messages
+    std::string m_tempPath;
+    std::string m_buffer;
+    int m_fd = -1;
+    bool m_done = false;
+};
+
+// One-shot form of AtomicFileWriter.
+void writeFileAtomically(const std::string& path, std::string_view bytes);
+
+// The user-visible message of a failed file operation (UTF-8).
+std::string ioErrorMessage(std::string_view action, const std::string& path, int errnoValue);
+
+} // namespace zuk::io
