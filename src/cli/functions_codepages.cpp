@@ -1,10 +1,17 @@
+#include "base/zukerror.h"
 #include "cli/registry.h"
+#include "cli/streamio.h"
 #include "codepages/codek.h"
 #include "codepages/detector.h"
 #include "codepages/exchange.h"
 #include "codepages/fixlayout.h"
 #include "codepages/rungler.h"
 #include "codepages/transcoders.h"
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+#include <vector>
 
 namespace zuk::cli {
 
@@ -45,7 +52,31 @@ void applyModes(const Invocation& call, TRungler& rungler)
 
 std::string transcodeText(Invocation& call)
 {
-    return transcode(call.input, pageOption(call, "from", false), pageOption(call, "to", false));
+    // In place: a 100 MB input is not copied once more.
+    transcodeInPlace(call.input.data(), call.input.size(), pageOption(call, "from", false),
+                     pageOption(call, "to", false));
+    return std::move(call.input);
+}
+
+// The same over a stream: 1 MB pieces, so any size runs in constant memory.
+void transcodeStream(Invocation& call, int inFd, int outFd)
+{
+    const CodePage from = pageOption(call, "from", false);
+    const CodePage to = pageOption(call, "to", false);
+    std::vector<char> buffer(1 << 20);
+    for (;;) {
+        const ssize_t got = ::read(inFd, buffer.data(), buffer.size());
+        if (got == 0)
+            return;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            throw IoError(std::string("Cannot read the input: ") + std::strerror(errno));
+        }
+        transcodeInPlace(buffer.data(), static_cast<size_t>(got), from, to);
+        if (!writeAll(outFd, std::string_view(buffer.data(), static_cast<size_t>(got))))
+            throw IoError(std::string("Cannot write to standard output: ") + std::strerror(errno));
+    }
 }
 
 std::string convertDoc(Invocation& call)
@@ -129,6 +160,7 @@ const FunctionRegistration kCodePages{
                  {{"from", true, true, false, "CP", "the code page of the input"},
                   {"to", true, true, false, "CP", "the code page of the result"}},
                  transcodeText)
+        .streaming(transcodeStream)
         .binaryInput()
         .binaryOutput(),
     FunctionSpec("convert-doc", FunctionKind::Text,
