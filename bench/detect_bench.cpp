@@ -1,7 +1,7 @@
 // Code-page detection: accuracy on real Russian prose cut into short samples,
 // in each of the three code pages, side by side with the marker rule, librcd
-// and uchardet (loaded at run time when installed; bench/detect_refs.sh
-// installs them), and the speed of the detector on a large text.
+// and uchardet (loaded at run time; the benchmark installs them when missing), and the speed of the
+// detector on a large text.
 //
 // The prose is fortunes-ru (never used to train the detector), or the UTF-8
 // files named by ZUK_DETECT_CORPUS (colon-separated).
@@ -71,7 +71,10 @@ std::vector<std::string> corpusWords()
     return words;
 }
 
-bool isRussianLetter(unsigned char c) { return c >= 0xC0 || c == 0xA8 || c == 0xB8; }
+bool isRussianLetter(unsigned char c)
+{
+    return c >= 0xC0 || c == 0xA8 || c == 0xB8;
+}
 
 // Two Russian letters side by side: the sample holds a Russian word, not only
 // a homoglyph inside English text.
@@ -123,6 +126,22 @@ std::string upperWin(std::string s)
     return s;
 }
 
+// The reference detectors and the prose are Debian packages; the benchmark
+// installs the missing ones itself (as root, or through sudo without a password).
+void installMissing()
+{
+    const bool haveRefs = dlopen("librcd.so.0", RTLD_LAZY) && dlopen("libuchardet.so.0", RTLD_LAZY);
+    const bool haveProse = std::getenv("ZUK_DETECT_CORPUS") || !corpusFiles().empty();
+    if (haveRefs && haveProse)
+        return;
+    std::printf("  installing librcd0, libuchardet0 and fortunes-ru\n");
+    const std::string install = "apt-get install -y -q librcd0 libuchardet0 fortunes-ru >/dev/null";
+    zuk::bench::runProgram(
+        {"sh", "-c",
+         "if [ \"$(id -u)\" = 0 ]; then " + install + "; else sudo -n " + install + "; fi"},
+        "", "");
+}
+
 // librcd and uchardet, loaded at run time so neither is ever a build
 // dependency. Their answers are mapped onto win/dos/koi; anything else
 // counts as wrong.
@@ -141,13 +160,16 @@ struct References {
     References()
     {
         if ((rcd = dlopen("librcd.so.0", RTLD_NOW)))
-            rcdGuess = reinterpret_cast<int (*)(const char*, int)>(dlsym(rcd, "rcdGetRussianCharset"));
+            rcdGuess =
+                reinterpret_cast<int (*)(const char*, int)>(dlsym(rcd, "rcdGetRussianCharset"));
         if ((uch = dlopen("libuchardet.so.0", RTLD_NOW))) {
             uchNew = reinterpret_cast<void* (*)()>(dlsym(uch, "uchardet_new"));
-            uchHandle = reinterpret_cast<int (*)(void*, const char*, size_t)>(dlsym(uch, "uchardet_handle_data"));
+            uchHandle = reinterpret_cast<int (*)(void*, const char*, size_t)>(
+                dlsym(uch, "uchardet_handle_data"));
             uchEnd = reinterpret_cast<void (*)(void*)>(dlsym(uch, "uchardet_data_end"));
             uchReset = reinterpret_cast<void (*)(void*)>(dlsym(uch, "uchardet_reset"));
-            uchCharset = reinterpret_cast<const char* (*)(void*)>(dlsym(uch, "uchardet_get_charset"));
+            uchCharset =
+                reinterpret_cast<const char* (*)(void*)>(dlsym(uch, "uchardet_get_charset"));
             if (uchNew && uchHandle && uchEnd && uchReset && uchCharset)
                 uchState = uchNew();
         }
@@ -193,7 +215,8 @@ struct References {
 };
 
 // ZUK_DETECT_SHOW_MISSES=N prints the first misses of the detector on samples of N bytes.
-const size_t showLength = std::getenv("ZUK_DETECT_SHOW_MISSES") ? std::atoi(std::getenv("ZUK_DETECT_SHOW_MISSES")) : 0;
+const size_t showLength =
+    std::getenv("ZUK_DETECT_SHOW_MISSES") ? std::atoi(std::getenv("ZUK_DETECT_SHOW_MISSES")) : 0;
 int showMisses = 0;
 
 double accuracy(const std::vector<std::string>& winSamples, const Detector& detect,
@@ -217,6 +240,7 @@ double accuracy(const std::vector<std::string>& winSamples, const Detector& dete
 
 int main()
 {
+    installMissing();
     const std::vector<std::string> words = corpusWords();
     if (words.size() < 1000) {
         std::printf("  no Russian prose found (install fortunes-ru or set ZUK_DETECT_CORPUS)\n");
@@ -239,20 +263,23 @@ int main()
     else
         std::printf("  librcd not installed: its column is left out\n");
     if (refs.uchState)
-        detectors.emplace_back("uchardet", [&refs](const std::string& s) { return refs.viaUchardet(s); });
+        detectors.emplace_back("uchardet",
+                               [&refs](const std::string& s) { return refs.viaUchardet(s); });
     else
         std::printf("  uchardet not installed: its column is left out\n");
 
     const size_t limit = 20000;
     const std::vector<CodePage> all = {CodePage::Win, CodePage::Dos, CodePage::Koi};
-    std::printf("  accuracy over win, dos and koi (%% of samples; %zu words of prose)\n", words.size());
+    std::printf("  accuracy over win, dos and koi (%% of samples; %zu words of prose)\n",
+                words.size());
     std::printf("  %-18s", "sample <= bytes");
     for (const auto& d : detectors)
         std::printf(" %12s", d.first.c_str());
     std::printf("\n");
     for (size_t len : {16, 32, 64, 128}) {
         const std::vector<std::string> cut = samples(words, len, limit);
-        std::printf("  %-18s", (std::to_string(len) + " (" + std::to_string(cut.size() * 3) + ")").c_str());
+        std::printf("  %-18s",
+                    (std::to_string(len) + " (" + std::to_string(cut.size() * 3) + ")").c_str());
         for (const auto& d : detectors) {
             showMisses = len == showLength && d.first == "zuk" ? 40 : 0;
             std::printf(" %11.2f%%", accuracy(cut, d.second, all));
@@ -317,8 +344,8 @@ int main()
         const double t0 = zuk::bench::now();
         const DetectorScores whole = detectorScores(big, true);
         const double t1 = zuk::bench::now() - t0;
-        std::printf("  every byte scored (no early decision): %.3f s = %.0f MB/s (koi lead %lld)\n", t1,
-                    static_cast<double>(big.size()) / 1048576.0 / t1,
+        std::printf("  every byte scored (no early decision): %.3f s = %.0f MB/s (koi lead %lld)\n",
+                    t1, static_cast<double>(big.size()) / 1048576.0 / t1,
                     whole.koiMinusWin - std::max(0LL, whole.dosMinusWin));
     }
     if (refs.rcdGuess) {

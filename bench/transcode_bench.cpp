@@ -65,9 +65,9 @@ int main()
         // difference; the best of three runs counts for each. Correctness is
         // checked on one more run of each into files.
         const std::vector<std::string> zukArgs = {ZUK_CLI_PATH, "transcode", "--from", p.from,
-                                                  "--to", p.to, inPath};
-        const std::vector<std::string> iconvArgs = {"iconv", "-f", p.iconvFrom, "-t", p.iconvTo,
-                                                    inPath};
+                                                  "--to",       p.to,        inPath};
+        const std::vector<std::string> iconvArgs = {"iconv", "-f",      p.iconvFrom,
+                                                    "-t",    p.iconvTo, inPath};
         RunStats zuk, iconv;
         for (int round = 0; round < 3; ++round) {
             const RunStats z = runProgram(zukArgs, "", "/dev/null");
@@ -90,8 +90,9 @@ int main()
             printRow("transcodeInPlace (in process)", megabytes, seconds, selfPeakKb());
         }
         const double ratio = zuk.seconds > 0 ? iconv.seconds / zuk.seconds : 0;
-        std::printf("  outputs identical: %s; zuk-text is %.1fx iconv's throughput (target >= 2x)\n",
-                    same ? "yes" : "NO", ratio);
+        std::printf(
+            "  outputs identical: %s; zuk-text is %.1fx iconv's throughput (target >= 2x)\n",
+            same ? "yes" : "NO", ratio);
         ok = ok && same;
     }
     std::remove(inPath.c_str());

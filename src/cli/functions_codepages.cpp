@@ -182,11 +182,12 @@ const FunctionRegistration kCodePages{
                  "The Windows-1251 lines the import commands put into a new document.",
                  {{"from", true, true, false, "FORMAT", "mac, iso, utf8 or utf16"}}, importFile)
         .binaryInput(),
-    FunctionSpec("detect", FunctionKind::Text, "Guess the code page: win, dos or koi.", {},
-                 detect)
+    FunctionSpec("detect", FunctionKind::Text, "Guess the code page: win, dos or koi.", {}, detect)
         .binaryInput(),
-    {"fix-layout", FunctionKind::Text,
-     "Swap text typed in the wrong keyboard layout (US English against Russian).", {},
+    {"fix-layout",
+     FunctionKind::Text,
+     "Swap text typed in the wrong keyboard layout (US English against Russian).",
+     {},
      fixLayout},
     {"translit", FunctionKind::Text, "Russian letters to Latin transliteration.", kModeOptions,
      translit},

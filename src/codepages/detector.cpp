@@ -172,9 +172,9 @@ CodePage markerGuess(std::string_view text)
 {
     static const char kDosMarkers[] = "\xAF\xA2\x8F\xA4\x88\xA8\xA5\x8D\x80";
     static const char* const kKoiMarkers[] = {
-        " \xCE\xC1 ",     " \xCE\xC5 ", " \xC2\xC5\xDA ", " \xD4\xD5\xD4 ", " \xD6\xC5 ",
-        " \xC4\xCF ",     " \xC5\xDD\xC5 ", " \xC1 ",     " \xC9 ",         " \xD7 ",
-        " \xD7\xD9 ",     " \xCD\xCF\xCA ", " \xC5\xC7\xCF "};
+        " \xCE\xC1 ", " \xCE\xC5 ",     " \xC2\xC5\xDA ", " \xD4\xD5\xD4 ", " \xD6\xC5 ",
+        " \xC4\xCF ", " \xC5\xDD\xC5 ", " \xC1 ",         " \xC9 ",         " \xD7 ",
+        " \xD7\xD9 ", " \xCD\xCF\xCA ", " \xC5\xC7\xCF "};
     CodePage result = CodePage::Win;
     if (text.find_first_of(std::string_view(kDosMarkers, 9)) != std::string_view::npos)
         result = CodePage::Dos;
@@ -194,7 +194,8 @@ CodePage detectCodePage(std::string_view text)
         CodePage cp;
         long long score;
     };
-    Candidate c[3] = {{CodePage::Win, 0}, {CodePage::Koi, s.koiMinusWin}, {CodePage::Dos, s.dosMinusWin}};
+    Candidate c[3] = {
+        {CodePage::Win, 0}, {CodePage::Koi, s.koiMinusWin}, {CodePage::Dos, s.dosMinusWin}};
     const Candidate* best = &c[0];
     for (const Candidate& x : c) {
         if (x.score > best->score)
@@ -214,6 +215,9 @@ CodePage detectCodePage(std::string_view text)
     return best->cp;
 }
 
-std::string DetectCodePage(std::string_view text) { return codePageName(detectCodePage(text)); }
+std::string DetectCodePage(std::string_view text)
+{
+    return codePageName(detectCodePage(text));
+}
 
 } // namespace zuk::codepages

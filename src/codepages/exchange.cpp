@@ -88,7 +88,8 @@ std::vector<std::string> utf16Import(std::string_view bytes)
         size_t i = 0;
         auto unitAt = [&](size_t k) -> char16_t {
             const unsigned char a = p[2 + 2 * k], b = p[3 + 2 * k];
-            return little ? static_cast<char16_t>(a | (b << 8)) : static_cast<char16_t>((a << 8) | b);
+            return little ? static_cast<char16_t>(a | (b << 8))
+                          : static_cast<char16_t>((a << 8) | b);
         };
         return splitUnicodeLines([&](char32_t& c) {
             if (i >= units)
@@ -145,8 +146,8 @@ bool exchangeFormatFromName(std::string_view name, ExchangeFormat& out)
     static const struct {
         const char* name;
         ExchangeFormat format;
-    } names[] = {{"dos", ExchangeFormat::Dos}, {"koi", ExchangeFormat::Koi},
-                 {"mac", ExchangeFormat::Mac}, {"iso", ExchangeFormat::Iso},
+    } names[] = {{"dos", ExchangeFormat::Dos},   {"koi", ExchangeFormat::Koi},
+                 {"mac", ExchangeFormat::Mac},   {"iso", ExchangeFormat::Iso},
                  {"utf8", ExchangeFormat::Utf8}, {"utf16", ExchangeFormat::Utf16}};
     for (const auto& n : names) {
         if (name == n.name) {
@@ -163,7 +164,8 @@ std::string exportBytes(std::string_view text, CodePage workingCp, ExchangeForma
         throw ZukError(kCannotExportFromCurrentCharset);
     const std::vector<std::string> lines = io::splitLines(text);
     switch (format) {
-    case ExchangeFormat::Utf16: return utf16Export(lines);
+    case ExchangeFormat::Utf16:
+        return utf16Export(lines);
     case ExchangeFormat::Utf8: {
         std::string out;
         for (const std::string& line : lines) {
@@ -172,10 +174,14 @@ std::string exportBytes(std::string_view text, CodePage workingCp, ExchangeForma
         }
         return out;
     }
-    case ExchangeFormat::Dos: return transcode(linesWithCrLf(lines), workingCp, CodePage::Dos);
-    case ExchangeFormat::Koi: return transcode(linesWithCrLf(lines), workingCp, CodePage::Koi);
-    case ExchangeFormat::Mac: return transcode(linesWithCrLf(lines), workingCp, CodePage::Mac);
-    case ExchangeFormat::Iso: return transcode(linesWithCrLf(lines), workingCp, CodePage::Iso);
+    case ExchangeFormat::Dos:
+        return transcode(linesWithCrLf(lines), workingCp, CodePage::Dos);
+    case ExchangeFormat::Koi:
+        return transcode(linesWithCrLf(lines), workingCp, CodePage::Koi);
+    case ExchangeFormat::Mac:
+        return transcode(linesWithCrLf(lines), workingCp, CodePage::Mac);
+    case ExchangeFormat::Iso:
+        return transcode(linesWithCrLf(lines), workingCp, CodePage::Iso);
     }
     return {};
 }
@@ -183,8 +189,10 @@ std::string exportBytes(std::string_view text, CodePage workingCp, ExchangeForma
 std::vector<std::string> importLines(std::string_view bytes, ExchangeFormat format)
 {
     switch (format) {
-    case ExchangeFormat::Utf16: return utf16Import(bytes);
-    case ExchangeFormat::Utf8: return utf8Import(bytes);
+    case ExchangeFormat::Utf16:
+        return utf16Import(bytes);
+    case ExchangeFormat::Utf8:
+        return utf8Import(bytes);
     case ExchangeFormat::Dos:
     case ExchangeFormat::Koi:
     case ExchangeFormat::Mac:

@@ -19,12 +19,21 @@ unsigned char upperCyr(unsigned char c)
     return c;
 }
 
-unsigned char upLatin(unsigned char c) { return (c >= 'a' && c <= 'z') ? c - 0x20 : c; }
+unsigned char upLatin(unsigned char c)
+{
+    return (c >= 'a' && c <= 'z') ? c - 0x20 : c;
+}
 
-bool isCapitalCyr(unsigned char c) { return (c >= 0xC0 && c <= 0xDF) || c == kCapitalYo; }
+bool isCapitalCyr(unsigned char c)
+{
+    return (c >= 0xC0 && c <= 0xDF) || c == kCapitalYo;
+}
 
 // Windows-1251 small letters by name, so the tables below read as the alphabet.
-unsigned char cyr(const char* utf8Letter) { return static_cast<unsigned char>(utf8ToWin(utf8Letter)[0]); }
+unsigned char cyr(const char* utf8Letter)
+{
+    return static_cast<unsigned char>(utf8ToWin(utf8Letter)[0]);
+}
 
 std::string upperAll(std::string s)
 {
@@ -48,7 +57,10 @@ std::string TRungler::Transliterate(std::string_view text)
 
 bool TRungler::setShchaMode(std::string_view text)
 {
-    static const struct { const char* name; TShchaConvMode mode; } modes[] = {
+    static const struct {
+        const char* name;
+        TShchaConvMode mode;
+    } modes[] = {
         {"Sj", scUseSj}, {"Shch", scUseShch}, {"W", scUseW}, {"Q", scUseQ}, {"Sch", scUseSch}};
     for (const auto& m : modes) {
         if (text == m.name) {
@@ -61,8 +73,10 @@ bool TRungler::setShchaMode(std::string_view text)
 
 bool TRungler::setXaMode(std::string_view text)
 {
-    static const struct { const char* name; TXaConvMode mode; } modes[] = {
-        {"X", xcUseX}, {"KH", xcUseKH}, {"H", xcUseH}};
+    static const struct {
+        const char* name;
+        TXaConvMode mode;
+    } modes[] = {{"X", xcUseX}, {"KH", xcUseKH}, {"H", xcUseH}};
     for (const auto& m : modes) {
         if (text == m.name) {
             XaConvMode = m.mode;
@@ -87,8 +101,8 @@ std::string TRungler::toLatin(std::string_view text)
 {
     // Index: the letter's place in а..я; ё is handled on its own.
     static const char* const kForward[32] = {
-        "a", "b", "v", "g", "d", "e", "zh", "z", "i", "j", "k",  "l", "m", "n",  "o",  "p",
-        "r", "s", "t", "u", "f", "",  "c",  "ch", "sh", "", "~", "y", "'", "e'", "yu", "ya"};
+        "a", "b", "v", "g", "d", "e", "zh", "z",  "i",  "j", "k", "l", "m", "n",  "o",  "p",
+        "r", "s", "t", "u", "f", "",  "c",  "ch", "sh", "",  "~", "y", "'", "e'", "yu", "ya"};
     static const char* const kShcha[] = {"sj", "shch", "w", "q", "sch"};
     static const char* const kXa[] = {"x", "kh", "h"};
 
@@ -114,7 +128,8 @@ std::string TRungler::toLatin(std::string_view text)
         else
             s = kForward[a - 0xC0];
         if (CurUpper) {
-            const unsigned char n = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+            const unsigned char n =
+                i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
             if (PrevUpper && n == upperCyr(n))
                 s = upperAll(s);
             s[0] = static_cast<char>(upperCyr(static_cast<unsigned char>(s[0])));

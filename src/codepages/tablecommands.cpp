@@ -17,16 +17,14 @@ std::string findTableFile(const std::string& folder, std::string_view name)
     if (fs::is_regular_file(exact, ec))
         return exact.string();
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        if (io::equalNoCaseUtf8(it->path().filename().string(), name) &&
-            it->is_regular_file(ec))
+        if (io::equalNoCaseUtf8(it->path().filename().string(), name) && it->is_regular_file(ec))
             return it->path().string();
     }
     return {};
 }
 
-std::optional<std::string> applyTableIfPresent(std::string_view text,
-                                               const std::string& tablesFolder,
-                                               std::string_view name)
+std::optional<std::string>
+applyTableIfPresent(std::string_view text, const std::string& tablesFolder, std::string_view name)
 {
     const std::string path = findTableFile(tablesFolder, name);
     if (path.empty())

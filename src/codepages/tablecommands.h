@@ -22,9 +22,8 @@ std::string findTableFile(const std::string& folder, std::string_view name);
 
 // The table `name` of `tablesFolder` applied to text, or nothing when the
 // folder has no such table: the command then leaves the text alone.
-std::optional<std::string> applyTableIfPresent(std::string_view text,
-                                               const std::string& tablesFolder,
-                                               std::string_view name);
+std::optional<std::string>
+applyTableIfPresent(std::string_view text, const std::string& tablesFolder, std::string_view name);
 
 // Latin to Russian with the program's transliterator, then the extended
 // table trns_ext.txt when useExtTranslit is on and the table exists.

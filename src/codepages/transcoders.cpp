@@ -132,14 +132,38 @@ const unsigned char* letterMap(CodePage cp, bool toWin)
     return toWin ? maps().toWin[int(cp)].data() : maps().fromWin[int(cp)].data();
 }
 
-std::string WinToDos(std::string_view text) { return applyMap(text, letterMap(CodePage::Dos, false)); }
-std::string DosToWin(std::string_view text) { return applyMap(text, letterMap(CodePage::Dos, true)); }
-std::string WinToKoi(std::string_view text) { return applyMap(text, letterMap(CodePage::Koi, false)); }
-std::string KoiToWin(std::string_view text) { return applyMap(text, letterMap(CodePage::Koi, true)); }
-std::string WinToMac(std::string_view text) { return applyMap(text, letterMap(CodePage::Mac, false)); }
-std::string MacToWin(std::string_view text) { return applyMap(text, letterMap(CodePage::Mac, true)); }
-std::string WinToIso(std::string_view text) { return applyMap(text, letterMap(CodePage::Iso, false)); }
-std::string IsoToWin(std::string_view text) { return applyMap(text, letterMap(CodePage::Iso, true)); }
+std::string WinToDos(std::string_view text)
+{
+    return applyMap(text, letterMap(CodePage::Dos, false));
+}
+std::string DosToWin(std::string_view text)
+{
+    return applyMap(text, letterMap(CodePage::Dos, true));
+}
+std::string WinToKoi(std::string_view text)
+{
+    return applyMap(text, letterMap(CodePage::Koi, false));
+}
+std::string KoiToWin(std::string_view text)
+{
+    return applyMap(text, letterMap(CodePage::Koi, true));
+}
+std::string WinToMac(std::string_view text)
+{
+    return applyMap(text, letterMap(CodePage::Mac, false));
+}
+std::string MacToWin(std::string_view text)
+{
+    return applyMap(text, letterMap(CodePage::Mac, true));
+}
+std::string WinToIso(std::string_view text)
+{
+    return applyMap(text, letterMap(CodePage::Iso, false));
+}
+std::string IsoToWin(std::string_view text)
+{
+    return applyMap(text, letterMap(CodePage::Iso, true));
+}
 
 std::string transcode(std::string_view text, CodePage from, CodePage to)
 {

@@ -36,7 +36,10 @@ void checkRows(std::initializer_list<CliRow> rows)
     }
 }
 
-std::string w(const char* utf8) { return utf8ToWin(utf8); }
+std::string w(const char* utf8)
+{
+    return utf8ToWin(utf8);
+}
 
 } // namespace
 
@@ -66,16 +69,29 @@ TEST(ZukTextCodePages, TranscodeAndConvert)
 TEST(ZukTextCodePages, ExportAndImport)
 {
     checkRows({
-        {{"export", "--to", "utf16"}, "ab\r\ncd", std::string("\xFF\xFE" "a\0b\0\x28\x20" "c\0d\0", 12)},
+        {{"export", "--to", "utf16"},
+         "ab\r\ncd",
+         std::string("\xFF\xFE"
+                     "a\0b\0\x28\x20"
+                     "c\0d\0",
+                     12)},
         {{"export", "--to", "utf16", "--from", "koi"}, "x", "", 1, "ТЕКУЩЕЙ КОДИРОВКИ"},
         {{"export", "--to", "utf8", "--from", "dos"}, "\xC0\n", "\xD0\x90\r\n"},
         {{"export", "--to", "koi"}, w("я"), "\xD1\r\n"},
         {{"export", "--to", "mac", "--from", "koi"}, "\xD1", "\xDF\r\n"},
         {{"export", "--to", "dos"}, "", ""},
         {{"export", "--to", "ebcdic"}, "x", "", 2},
-        {{"import", "--from", "utf16"}, std::string("\xFE\xFF\x04\x10\x20\x28\0b", 8), "\xC0\r\nb\r\n"},
-        {{"import", "--from", "utf16"}, "a\x0B" "b", "a\r\nb\r\n"},
-        {{"import", "--from", "utf8"}, "a\nb\rc\x1A" "d", "a\nb\r\nc\r\n"},
+        {{"import", "--from", "utf16"},
+         std::string("\xFE\xFF\x04\x10\x20\x28\0b", 8),
+         "\xC0\r\nb\r\n"},
+        {{"import", "--from", "utf16"},
+         "a\x0B"
+         "b",
+         "a\r\nb\r\n"},
+        {{"import", "--from", "utf8"},
+         "a\nb\rc\x1A"
+         "d",
+         "a\nb\r\nc\r\n"},
         {{"import", "--from", "utf8", "--utf8"}, "\xD0\x90\r", "\xD0\x90\r\n"},
         {{"import", "--from", "mac"}, "\xDF", "\xFF\r\n"},
         {{"import", "--from", "iso"}, "\xB0\r\n\xF1", "\xC0\r\n\xB8\r\n"},

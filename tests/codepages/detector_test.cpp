@@ -163,10 +163,9 @@ TEST(Detector, TheKnownFaultsOfTheMarkerRuleAreGone)
 TEST(Detector, TooLittleToTellIsWin)
 {
     const char* texts[] = {
-        "",
-        "The quick brown fox jumps over the lazy dog.",
-        "Price: 25 \x80, \xA9 2026 \xB9 5",     // stray symbols, no word
-        "int main() { return 0; } // \xE0",     // one high byte
+        "", "The quick brown fox jumps over the lazy dog.",
+        "Price: 25 \x80, \xA9 2026 \xB9 5", // stray symbols, no word
+        "int main() { return 0; } // \xE0", // one high byte
     };
     for (const char* t : texts)
         EXPECT_EQ(DetectCodePage(t), "win") << t;

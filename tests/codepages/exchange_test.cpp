@@ -19,7 +19,8 @@ TEST(Export, EightBitFormatsEndEveryLineWithCrLf)
     EXPECT_EQ(exportBytes(text, CodePage::Win, ExchangeFormat::Dos), "\xF0\xA6\r\n\xEF\r\nabc\r\n");
     EXPECT_EQ(exportBytes(text, CodePage::Win, ExchangeFormat::Koi), "\xB3\xD6\r\n\xD1\r\nabc\r\n");
     // Mac keeps а..ю, moves я to DF.
-    EXPECT_EQ(exportBytes(utf8ToWin("аюя"), CodePage::Win, ExchangeFormat::Mac), "\xE0\xFE\xDF\r\n");
+    EXPECT_EQ(exportBytes(utf8ToWin("аюя"), CodePage::Win, ExchangeFormat::Mac),
+              "\xE0\xFE\xDF\r\n");
     EXPECT_EQ(exportBytes(utf8ToWin("А"), CodePage::Win, ExchangeFormat::Iso), "\xB0\r\n");
     // A dos document exported to CP866 keeps its bytes; no dash rule here.
     EXPECT_EQ(exportBytes("\x80\x97 x\r\n", CodePage::Dos, ExchangeFormat::Dos), "\x80\x97 x\r\n");
@@ -61,11 +62,11 @@ TEST(Import, EightBitAndUtf16)
                          "e\0\x29\x20"
                          "\x10\x04\n\0\0\0z\0",
                          34);
-    EXPECT_EQ(importLines(le, ExchangeFormat::Utf16),
-              (Lines{"a", "b", "c", "d", "e", "\xC0"}));
+    EXPECT_EQ(importLines(le, ExchangeFormat::Utf16), (Lines{"a", "b", "c", "d", "e", "\xC0"}));
     // Big-endian.
     EXPECT_EQ(importLines(std::string("\xFE\xFF\x04\x10\0a", 6), ExchangeFormat::Utf16),
-              (Lines{"\xC0" "a"}));
+              (Lines{"\xC0"
+                     "a"}));
     // No byte-order mark: the bytes are Windows-1251 text with the same breaks.
     EXPECT_EQ(importLines("\xC0\xE1\x0B\xFF", ExchangeFormat::Utf16), (Lines{"\xC0\xE1", "\xFF"}));
     EXPECT_EQ(importLines("", ExchangeFormat::Utf16), Lines{});

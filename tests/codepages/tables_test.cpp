@@ -56,7 +56,8 @@ TEST(TableCommands, MissingTablesLeaveTheTextAlone)
     folder.write("fido.TBL", "H=\xCD\n");
     const auto fido = applyTableIfPresent("HET", folder.path(), kFidoTable);
     ASSERT_TRUE(fido.has_value());
-    EXPECT_EQ(*fido, "\xCD" "ET");
+    EXPECT_EQ(*fido, "\xCD"
+                     "ET");
 }
 
 TEST(TableCommands, DeTranslitAppliesTheExtendedTableOnlyWhenOn)
@@ -77,8 +78,8 @@ TEST(TableCommands, ShippedTablesLoadAndRepair)
     for (const char* name : {kExtTranslitTable, kWordGluxTable, kFidoTable})
         EXPECT_FALSE(findTableFile(tables, name).empty()) << name;
     // Fido gateways wrote Latin look-alikes for Russian capitals and p for р.
-    const auto fido = applyTableIfPresent(utf8ToWin("пpивeт, ЭTO Hовый гоPод; Hello, OK"), tables,
-                                          kFidoTable);
+    const auto fido =
+        applyTableIfPresent(utf8ToWin("пpивeт, ЭTO Hовый гоPод; Hello, OK"), tables, kFidoTable);
     ASSERT_TRUE(fido.has_value());
     EXPECT_EQ(*fido, utf8ToWin("привет, ЭТО Новый гоРод; Hello, OK"));
     const auto glux = applyTableIfPresent("\x93x\x94\x85\xA0\x97", tables, kWordGluxTable);

@@ -123,11 +123,13 @@ TEST(Transcoders, RoundTripsOverEveryByte)
         const char16_t* table = unicodeTable(cp);
         for (int b = 0; b < 256; ++b) {
             const std::string one(1, static_cast<char>(b));
-            const std::string back = transcode(transcode(one, CodePage::Win, cp), cp, CodePage::Win);
+            const std::string back =
+                transcode(transcode(one, CodePage::Win, cp), cp, CodePage::Win);
             if (isRussianLetter(win[b]) || !isRussianLetter(table[b]))
                 EXPECT_EQ(back, one) << "byte " << b;
             // And the other way round from the side of the code page.
-            const std::string there = transcode(transcode(one, cp, CodePage::Win), CodePage::Win, cp);
+            const std::string there =
+                transcode(transcode(one, cp, CodePage::Win), CodePage::Win, cp);
             if (isRussianLetter(table[b]) || !isRussianLetter(win[b]))
                 EXPECT_EQ(there, one) << "byte " << b;
         }

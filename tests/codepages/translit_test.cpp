@@ -10,7 +10,10 @@ using namespace zuk::codepages;
 
 namespace {
 
-std::string w(const char* utf8) { return utf8ToWin(utf8); }
+std::string w(const char* utf8)
+{
+    return utf8ToWin(utf8);
+}
 
 std::string toLatin(TRungler& r, const std::string& text)
 {
@@ -51,10 +54,12 @@ TEST(Rungler, RussianToLatinCaseRules)
         const char* in;
         const char* out;
     } cases[] = {
-        {"ЖАР", "ZhAR"},     {"Жар", "Zhar"},         {"жар", "zhar"},
-        {"ЩИ", "SjI"},       {"Щука", "Sjuka"},       {"ёлка Ёлка", "yolka Yolka"},
-        {"объём", "ob~yom"}, {"это семья", "e'to sem'ya"}, {"ЮЛЯ", "YuLYA"},
-        {"Чаща, 42!", "Chasja, 42!"}, {"xyz", "xyz"},
+        {"ЖАР", "ZhAR"},     {"Жар", "Zhar"},
+        {"жар", "zhar"},     {"ЩИ", "SjI"},
+        {"Щука", "Sjuka"},   {"ёлка Ёлка", "yolka Yolka"},
+        {"объём", "ob~yom"}, {"это семья", "e'to sem'ya"},
+        {"ЮЛЯ", "YuLYA"},    {"Чаща, 42!", "Chasja, 42!"},
+        {"xyz", "xyz"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(toLatin(r, w(c.in)), c.out) << c.in;
@@ -74,7 +79,9 @@ TEST(Rungler, ModesForShchaAndKha)
     for (int i = 0; i < 3; ++i) {
         r.XaConvMode = xmodes[i];
         EXPECT_EQ(toLatin(r, w("Хлеб")), xa[i]);
-        EXPECT_EQ(toLatin(r, w("ХЛЕБ")), std::string(xa[i]).substr(0, 1) == "K" ? "KhLEB" : std::string(xa[i]).substr(0, 1) + "LEB");
+        EXPECT_EQ(toLatin(r, w("ХЛЕБ")), std::string(xa[i]).substr(0, 1) == "K"
+                                             ? "KhLEB"
+                                             : std::string(xa[i]).substr(0, 1) + "LEB");
     }
     // The settings texts: exact and case-sensitive; anything else keeps the mode.
     EXPECT_TRUE(r.setShchaMode("Shch"));
@@ -96,17 +103,32 @@ TEST(Rungler, LatinToRussian)
         const char* in;
         const char* out;
     } cases[] = {
-        {"shchuka", "щука"},  {"Shchuka", "Щука"},   {"SHCHUKA", "ЩУКА"},
-        {"e'to", "это"},       {"Zh ZH zH zh", "Ж Ж ж ж"},
-        {"yozh", "ёж"},        {"Yula", "Юла"},      {"YA", "Я"},
-        {"sjomga", "щомга"},   {"chaj", "чай"},      {"khleb", "хлеб"},
-        {"xleb", "хлеб"},      {"ob~ekt", "объект"}, {"sem'ya", "семья"},
-        {"MOL'", "МОЛЬ"},      {"@tot", "этот"},     {"j'", "й"},
-        {"12 + 3", "12 + 3"},  {"w", "в"},
+        {"shchuka", "щука"},
+        {"Shchuka", "Щука"},
+        {"SHCHUKA", "ЩУКА"},
+        {"e'to", "это"},
+        {"Zh ZH zH zh", "Ж Ж ж ж"},
+        {"yozh", "ёж"},
+        {"Yula", "Юла"},
+        {"YA", "Я"},
+        {"sjomga", "щомга"},
+        {"chaj", "чай"},
+        {"khleb", "хлеб"},
+        {"xleb", "хлеб"},
+        {"ob~ekt", "объект"},
+        {"sem'ya", "семья"},
+        {"MOL'", "МОЛЬ"},
+        {"@tot", "этот"},
+        {"j'", "й"},
+        {"12 + 3", "12 + 3"},
+        {"w", "в"},
         // The symbol letters follow the case around them; ^ and _ force it.
-        {"'^", "Ь"},           {"~_", "ъ"},          {"@^TO", "ЭТО"},
+        {"'^", "Ь"},
+        {"~_", "ъ"},
+        {"@^TO", "ЭТО"},
         // A backslash escapes the symbol letters and is dropped before anything else.
-        {"\\'\\@\\\\\\~", "'@\\~"}, {"\\q", "щ"},
+        {"\\'\\@\\\\\\~", "'@\\~"},
+        {"\\q", "щ"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(toRussian(r, c.in), w(c.out)) << c.in;
