@@ -24,16 +24,9 @@ TEST(Charsets, RussianLettersLandOnTheirCodePageBytes)
 
 TEST(Charsets, UnmappableAndMalformedInputBecomesQuestionMarks)
 {
-    EXPECT_EQ(encodeFromUtf8("a\xE2\x82\xAC"
-                             "b",
-                             CodePage::Koi),
-              "a?b"); // euro sign: not in KOI8-R
-    EXPECT_EQ(encodeFromUtf8("a\xE2\x82\xAC"
-                             "b",
-                             CodePage::Win),
-              "a\x88"
-              "b");
-    EXPECT_EQ(encodeFromUtf8("\xD0", CodePage::Win), "?");             // cut sequence
-    EXPECT_EQ(encodeFromUtf8("\xFF\x80z", CodePage::Win), "??z");      // stray bytes
-    EXPECT_EQ(encodeFromUtf8("\xF0\x9F\x98\x80", CodePage::Win), "?"); // outside the BMP
+    EXPECT_EQ(encodeFromUtf8("a\xE2\x82\xAC" "b", CodePage::Koi), "a?b");   // euro sign: not in KOI8-R
+    EXPECT_EQ(encodeFromUtf8("a\xE2\x82\xAC" "b", CodePage::Win), "a\x88" "b");
+    EXPECT_EQ(encodeFromUtf8("\xD0", CodePage::Win), "?");                 // cut sequence
+    EXPECT_EQ(encodeFromUtf8("\xFF\x80z", CodePage::Win), "??z");          // stray bytes
+    EXPECT_EQ(encodeFromUtf8("\xF0\x9F\x98\x80", CodePage::Win), "?");     // outside the BMP
 }
