@@ -1,7 +1,7 @@
 // Code-page detection: accuracy on real Russian prose cut into short samples,
 // in each of the three code pages, side by side with the marker rule, librcd
-// and uchardet (loaded at run time; the benchmark installs them when missing), and the speed of the
-// detector on a large text.
+// and uchardet (loaded at run time, installed by the benchmark when missing),
+// and the speed of the detector on a large text.
 //
 // The prose is fortunes-ru (never used to train the detector), or the UTF-8
 // files named by ZUK_DETECT_CORPUS (colon-separated).

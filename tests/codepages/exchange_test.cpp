@@ -61,7 +61,7 @@ TEST(Import, EightBitAndUtf16)
                          "a\0\r\0\n\0b\0\x0B\0c\0\x0C\0d\0\x28\x20"
                          "e\0\x29\x20"
                          "\x10\x04\n\0\0\0z\0",
-                         34);
+                         32);
     EXPECT_EQ(importLines(le, ExchangeFormat::Utf16), (Lines{"a", "b", "c", "d", "e", "\xC0"}));
     // Big-endian.
     EXPECT_EQ(importLines(std::string("\xFE\xFF\x04\x10\0a", 6), ExchangeFormat::Utf16),
