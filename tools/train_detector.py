@@ -20,6 +20,7 @@ import subprocess
 import sys
 
 SCALE = 64  # table entries are natural logarithms times SCALE
+TRIPLE_WEIGHT = 0.85
 LOWER = "абвгдежзийклмнопрстуфхцчшщъыьэюяё"
 GAP, LATIN = 33, 34
 CLASSES = 35
@@ -65,6 +66,8 @@ def main():
     text = open(args.text, encoding="utf-8").read() if args.text else catalogue_text(args.mo_dir)
 
     pairs = [[0] * CLASSES for _ in range(CLASSES)]
+    triples = {}
+    before = GAP
     gap_chars = {}
     gap_total = 0
     lower_upper = letter_pairs = 0
@@ -74,6 +77,9 @@ def main():
         cls = letter_class(ch)
         if not (prev == GAP and cls == GAP):
             pairs[prev][cls] += 1
+            key = (before, prev, cls)
+            triples[key] = triples.get(key, 0) + 1
+            before = prev
         if cls == GAP:
             gap_chars[ch] = gap_chars.get(ch, 0) + 1
             gap_total += 1
@@ -119,6 +125,31 @@ def main():
                 count += gap_chars.get("\u2014", 0)
             vals.append(int(round(math.log((count + 0.5) / gap_total) * SCALE)))
         out.write("    {" + ", ".join(str(v) for v in vals) + "}, // %s\n" % name)
+    out.write("};\n\n")
+
+    # Letter triples for short texts: log P(c | a, b), the triple's own
+    # estimate mixed with the pair's (weight TRIPLE_WEIGHT), in eighths of a nat.
+    pair_totals = {}
+    for (a, b, c), n in triples.items():
+        pair_totals[(a, b)] = pair_totals.get((a, b), 0) + n
+    out.write("// log P(class c | classes a, b) in eighths of a nat, for short texts; index\n")
+    out.write("// (a * %d + b) * %d + c.\n" % (CLASSES, CLASSES))
+    out.write("constexpr int kTripleScale = 8;\n")
+    out.write("constexpr signed char kTripleLog[%d] = {\n" % (CLASSES ** 3))
+    for a in range(CLASSES):
+        for b in range(CLASSES):
+            row = pairs[b]
+            row_total = sum(row) + 0.5 * CLASSES
+            total = pair_totals.get((a, b), 0)
+            vals = []
+            for c in range(CLASSES):
+                p_pair = (row[c] + 0.5) / row_total
+                if total:
+                    p = TRIPLE_WEIGHT * triples.get((a, b, c), 0) / total + (1 - TRIPLE_WEIGHT) * p_pair
+                else:
+                    p = p_pair
+                vals.append(max(-127, int(round(math.log(p) * 8))))
+            out.write("    " + ",".join(str(v) for v in vals) + ",\n")
     out.write("};\n")
 
 

@@ -70,11 +70,11 @@ struct PairTable {
     std::vector<int32_t> entries; // 65536
     short firstKoi[256];
     short firstDos[256];
-    PairTable() : entries(65536)
+    PageModel win, dos, koi;
+    PairTable()
+        : entries(65536), win(buildModel(CodePage::Win, 0)), dos(buildModel(CodePage::Dos, 1)),
+          koi(buildModel(CodePage::Koi, 2))
     {
-        const PageModel win = buildModel(CodePage::Win, 0);
-        const PageModel dos = buildModel(CodePage::Dos, 1);
-        const PageModel koi = buildModel(CodePage::Koi, 2);
         for (unsigned a = 0; a < 256; ++a) {
             for (unsigned b = 0; b < 256; ++b) {
                 const int w = pairScore(win, a, b);
@@ -105,6 +105,36 @@ bool contains(std::string_view text, std::string_view what)
 } // namespace
 
 namespace {
+
+// Texts shorter than this are scored with letter triples: slower, but it
+// tells more from the few letters of a short text.
+constexpr size_t kShortText = 4096;
+
+// The score of a short text under one page with letter triples; the text is
+// taken to have a gap before and after it.
+long long tripleScore(const PageModel& m, const unsigned char* p, size_t n)
+{
+    constexpr int kUnit = kDetectorScale / kTripleScale;
+    int before = kGap, prev = kGap;
+    bool prevUpper = false;
+    long long score = 0;
+    for (size_t i = 0; i <= n; ++i) {
+        const int cls = i < n ? m.letterClass[p[i]] : kGap;
+        const bool up = i < n && m.upper[p[i]];
+        if (i < n)
+            score += m.byteLog[p[i]];
+        if (!(prev == kGap && cls == kGap)) {
+            score +=
+                kTripleLog[(before * kDetectorClasses + prev) * kDetectorClasses + cls] * kUnit;
+            before = prev;
+        }
+        if (prev < kGap && cls < kGap && !prevUpper && up)
+            score += kLowerUpperLog;
+        prev = cls;
+        prevUpper = up;
+    }
+    return score;
+}
 
 // Adds the pairs ending at positions [begin, end) (begin >= 1).
 void scoreRange(const unsigned char* p, size_t begin, size_t end, DetectorScores& s)
@@ -185,9 +215,24 @@ CodePage markerGuess(std::string_view text)
     return result;
 }
 
+DetectorScores shortTextScores(std::string_view text)
+{
+    const PairTable& t = pairTable();
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const size_t n = text.size();
+    DetectorScores s;
+    const long long win = tripleScore(t.win, p, n);
+    s.koiMinusWin = tripleScore(t.koi, p, n) - win;
+    s.dosMinusWin = tripleScore(t.dos, p, n) - win;
+    for (size_t i = 1; i < n; ++i)
+        s.highPairs += (p[i - 1] & p[i]) >> 7;
+    return s;
+}
+
 CodePage detectCodePage(std::string_view text)
 {
-    const DetectorScores s = detectorScores(text);
+    const DetectorScores s =
+        text.size() < kShortText ? shortTextScores(text) : detectorScores(text);
     if (s.highPairs == 0)
         return CodePage::Win;
     struct Candidate {

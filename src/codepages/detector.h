@@ -10,7 +10,8 @@ namespace zuk::codepages {
 // The working code page of a Russian text: "win", "dos" or "koi".
 //
 // The text is scored under each of the three code pages with Russian
-// letter-pair statistics (a compact table trained on real Russian text), plus
+// letter statistics (compact tables trained on real Russian text: letter
+// triples for texts under 4 KB, letter pairs for longer ones), plus
 // the cost of non-letter bytes that code page would show and of a capital
 // right after a small letter. The best score wins; a long text is read only
 // until the lead of the best page is beyond doubt. A text where no two bytes
@@ -37,5 +38,8 @@ struct DetectorScores {
 // With wholeText false the scan stops once the lead of the best page is
 // beyond doubt (thousands of nats), as DetectCodePage does on long texts.
 DetectorScores detectorScores(std::string_view text, bool wholeText = false);
+// The scores of a short text (under 4 KB, where DetectCodePage uses them):
+// letter triples instead of pairs, the text taken to stand between gaps.
+DetectorScores shortTextScores(std::string_view text);
 
 } // namespace zuk::codepages
