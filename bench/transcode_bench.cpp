@@ -89,6 +89,7 @@ int main()
             zuk::codepages::transcodeInPlace(text.data(), text.size(), p.cpFrom, p.cpTo);
             const double seconds = now() - start;
             printRow("transcodeInPlace (in process)", megabytes, seconds, selfPeakKb());
+            std::fflush(stdout);
             return 0;
         });
         const double ratio = zuk.seconds > 0 ? iconv.seconds / zuk.seconds : 0;
