@@ -176,7 +176,17 @@ void transcodeInPlace(char* data, size_t size, CodePage from, CodePage to)
 {
     if (from == to)
         return;
-    const ByteMap map = composed(from, to);
+    // One side Windows-1251: its map as it is; otherwise the two composed.
+    ByteMap both;
+    const unsigned char* map = nullptr;
+    if (to == CodePage::Win)
+        map = letterMap(from, true);
+    else if (from == CodePage::Win)
+        map = letterMap(to, false);
+    else {
+        both = composed(from, to);
+        map = both.data();
+    }
     auto* p = reinterpret_cast<unsigned char*>(data);
     for (size_t i = 0; i < size; ++i)
         p[i] = map[p[i]];
