@@ -74,6 +74,12 @@ FunctionSpec& FunctionSpec::binaryInput()
     return *this;
 }
 
+FunctionSpec& FunctionSpec::streaming(StreamHandler handler)
+{
+    stream = handler;
+    return *this;
+}
+
 FunctionSpec& FunctionSpec::binaryOutput()
 {
     outputIsText = false;

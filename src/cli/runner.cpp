@@ -7,6 +7,7 @@
 #include "textfunc/textlines.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <cstring>
 #include <new>
 #include <string>
@@ -250,6 +251,27 @@ std::string runFunction(Request& request)
     return result;
 }
 
+// A streaming function reads its file (or standard input) itself.
+void runStreaming(Request& request)
+{
+    const bool fromStdin = !request.fileGiven || request.file == "-";
+    int fd = STDIN_FILENO;
+    if (!fromStdin) {
+        fd = ::open(request.file.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            throw IoError("Cannot open \"" + request.file + "\": " + std::strerror(errno));
+    }
+    try {
+        request.function->stream(request.call, fd, STDOUT_FILENO);
+    } catch (...) {
+        if (!fromStdin)
+            ::close(fd);
+        throw;
+    }
+    if (!fromStdin)
+        ::close(fd);
+}
+
 void reportUsageError(const std::string& message, const FunctionSpec* spec)
 {
     std::string text = "zuk-text: " + message + "\n";
@@ -295,6 +317,10 @@ int runZukText(int argc, char** argv)
         Request request;
         if (!parseArguments(*spec, argc, argv, request))
             return 0;
+        if (spec->stream && !request.call.utf8) {
+            runStreaming(request);
+            return 0;
+        }
         const std::string result = runFunction(request);
         if (!writeAll(STDOUT_FILENO, result)) {
             writeText(STDERR_FILENO, std::string("Cannot write to standard output: ") +
