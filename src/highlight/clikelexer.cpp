@@ -129,16 +129,14 @@ LineState styleCLike(std::string_view text, LineState state, const KeywordSet& k
         }
         switch (state) {
         case LineState::BlockComment: {
-            const size_t end = text.find("*/", i);
-            const size_t stop = end == std::string_view::npos ? n : end + 2;
-            // A block comment may span many lines: record each line end on the way.
-            for (size_t j = i; j < stop; ++j) {
-                styles[j] = StyleComment;
-                if (text[j] == '\n' || (text[j] == '\r' && at(j + 1) != '\n'))
-                    lineEnds.push_back(LineState::BlockComment);
-            }
+            size_t lineEnd = i;
+            while (lineEnd < n && !isLineEnd(lineEnd))
+                ++lineEnd;
+            const size_t close = text.substr(i, lineEnd - i).find("*/");
+            const size_t stop = close == std::string_view::npos ? lineEnd : i + close + 2;
+            std::fill(styles + i, styles + stop, StyleComment);
             i = stop;
-            if (end != std::string_view::npos)
+            if (close != std::string_view::npos)
                 state = LineState::Normal;
             lineStart = false;
             continue;
