@@ -144,7 +144,15 @@ std::string CSynMan::schemePath(const RSynItem& item) const
     std::replace(path.begin(), path.end(), '\\', '/');
     if (path.empty() || path[0] == '/')
         return path;
-    return platform::resolveDataPath(m_programFolder, path);
+    // Shipped registries name their files from the program folder; a bare name
+    // the user typed is looked for beside syntax.ini too.
+    const std::string fromProgram = platform::resolveDataPath(m_programFolder, path);
+    std::error_code ec;
+    if (std::filesystem::exists(fromProgram, ec))
+        return fromProgram;
+    const std::string besideRegistry =
+        platform::resolveDataPath(std::filesystem::path(RegistryFile).parent_path().string() + "/", path);
+    return std::filesystem::exists(besideRegistry, ec) ? besideRegistry : fromProgram;
 }
 
 } // namespace zuk::highlight

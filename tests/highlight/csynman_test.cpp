@@ -1,4 +1,8 @@
+#include "highlight/cfontcolors.h"
+#include "highlight/cmytextstyles.h"
+#include "highlight/cpelagos.h"
 #include "highlight/csynman.h"
+#include "highlight/schemefile.h"
 
 #include "io/tempfolder.h"
 
@@ -108,4 +112,41 @@ TEST(SchemeRegistry, SavedAndLoadedWithEitherSpellingOfTheFileKey)
 
     CSynMan missing(dir.file("nothing.ini"));
     EXPECT_TRUE(missing.Items.empty());
+}
+
+TEST(ShippedData, EveryRegisteredSchemeLoadsAndTheStylesParse)
+{
+    const std::string program = std::string(ZUK_SOURCE_DIR) + "/data/";
+    CSynMan man(program + "Engine/Parts/Syntax/syntax.ini", program);
+    ASSERT_GE(man.Items.size(), 6u);
+    int formats[3] = {};
+    for (const RSynItem& item : man.Items) {
+        SCOPED_TRACE(item.Name);
+        EXPECT_FALSE(IsBuiltInHighlighter(item.Name));
+        const SchemeDefinition def = loadSchemeFile(man.schemePath(item));
+        EXPECT_GE(def.keywords.size(), 10u);
+        ++formats[static_cast<int>(def.format)];
+        if (def.format == SchemeFormat::Header)
+            EXPECT_EQ(def.header.Name, item.Name);
+        EXPECT_TRUE(man.schemeForExtension("x." + item.Ext.substr(0, item.Ext.find(' '))));
+    }
+    for (int n : formats)
+        EXPECT_GE(n, 2);
+
+    const CMyTextStyles styles(program + "Engine/Parts/currtextstyles.txt");
+    for (size_t i = 0; i < kTextStyleCount; ++i)
+        EXPECT_EQ(styles.Styles[i].Name, builtInTextStyles()[i].Name);
+
+    const CFontCOlors schemes(program + "Engine/CStyles");
+    EXPECT_GE(schemes.Schemes.size(), 6u);
+    int dark = 0;
+    for (const CColorStyle& s : schemes.Schemes)
+        dark += (s.BackColor & 0xFF) + ((s.BackColor >> 8) & 0xFF) + ((s.BackColor >> 16) & 0xFF) < 200;
+    EXPECT_GE(dark, 2);
+
+    const CPelagos types(program + "Engine/Parts/Pelagos/filelinx");
+    ASSERT_TRUE(types.Handlers);
+    EXPECT_NE(types.FindFileType(".HTML"), nullptr);
+    EXPECT_NE(types.FindFileType(".txt"), nullptr);
+    EXPECT_GE(listFileBoxColorPresets(program + "Engine/Parts/Pelagos/Colors").size(), 2u);
 }
