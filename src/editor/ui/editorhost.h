@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+class QMdiArea;
+class QComboBox;
+
+namespace zuk::editor {
+
+class Ted;
+
+// What the main window hands the editor interface: the windows it works in and
+// the callbacks into the main window's own bookkeeping. Every callback may be
+// empty; the editor then does nothing in its place.
+struct EditorHost {
+    QWidget* mainWindow = nullptr;
+    QMdiArea* mdiArea = nullptr;
+    QComboBox* syntaxBox = nullptr;                                // the highlighting list cbSyntax
+    std::function<void(int panel, const QString&)> setStatusPanel; // panels 0, 1, 2
+    std::function<void()> closeMainWindow;                         // Esc with exit_on_esc
+    std::function<void(Ted*)> documentClosed;             // bookkeeping after a window closes
+    std::function<void(const QString& path)> showPicture; // the built-in picture viewer
+    std::function<void(const QString& path)> openWith;    // the choose-a-program dialog
+};
+
+} // namespace zuk::editor

@@ -1,0 +1,292 @@
+#include "editor/ui/tedcontrol.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPainter>
+
+#include "editor/ui/ted.h"
+#include "editor/urlscan.h"
+
+namespace zuk::editor {
+
+namespace {
+
+constexpr int kUrlIndicator = 8;
+
+// Scintilla rewraps the whole document while a big text goes in with word wrap
+// on (seconds for a few megabytes); with wrapping paused the text goes in at
+// once and the view rewraps lazily, the visible lines first.
+class WrapPause {
+public:
+    WrapPause(QsciScintillaBase* c, size_t size) : m_c(c)
+    {
+        if (size < 64 * 1024)
+            return;
+        m_mode = c->SendScintilla(QsciScintillaBase::SCI_GETWRAPMODE);
+        if (m_mode != QsciScintillaBase::SC_WRAP_NONE)
+            c->SendScintilla(QsciScintillaBase::SCI_SETWRAPMODE,
+                             static_cast<unsigned long>(QsciScintillaBase::SC_WRAP_NONE));
+    }
+    ~WrapPause()
+    {
+        if (m_mode > 0)
+            m_c->SendScintilla(QsciScintillaBase::SCI_SETWRAPMODE,
+                               static_cast<unsigned long>(m_mode));
+    }
+    WrapPause(const WrapPause&) = delete;
+    WrapPause& operator=(const WrapPause&) = delete;
+
+private:
+    QsciScintillaBase* m_c;
+    long m_mode = 0;
+};
+
+} // namespace
+
+TedControl::TedControl(Ted* ted, QWidget* parent) : QsciScintilla(parent), m_ted(ted)
+{
+    setUtf8(true);
+    SendScintilla(SCI_INDICSETSTYLE, kUrlIndicator, INDIC_PLAIN);
+    SendScintilla(SCI_INDICSETFORE, kUrlIndicator, QColor(Qt::blue));
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { markUrls(); });
+}
+
+std::string TedControl::contentBytes() const
+{
+    const long len = SendScintilla(SCI_GETLENGTH);
+    const auto* ptr = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    if (len <= 0 || !ptr)
+        return {};
+    return codepages::encodeFromUtf8(std::string_view(ptr, static_cast<size_t>(len)), m_codePage);
+}
+
+std::string TedControl::rangeBytes(long start, long end) const
+{
+    if (end <= start)
+        return {};
+    const long ptr =
+        SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start);
+    if (!ptr)
+        return {};
+    return codepages::encodeFromUtf8(
+        std::string_view(reinterpret_cast<const char*>(ptr), static_cast<size_t>(end - start)),
+        m_codePage);
+}
+
+void TedControl::setContentBytes(std::string_view controlFormBytes)
+{
+    const std::string utf8 = codepages::decodeToUtf8(controlFormBytes, m_codePage);
+    const WrapPause pause(this, utf8.size());
+    SendScintilla(SCI_CLEARALL);
+    if (!utf8.empty())
+        SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.data());
+    SendScintilla(SCI_GOTOPOS, 0);
+}
+
+void TedControl::replaceSelectionBytes(std::string_view bytes)
+{
+    const std::string utf8 = codepages::decodeToUtf8(bytes, m_codePage);
+    const WrapPause pause(this, utf8.size());
+    SendScintilla(SCI_BEGINUNDOACTION);
+    SendScintilla(SCI_REPLACESEL, static_cast<uintptr_t>(0), "");
+    if (!utf8.empty())
+        SendScintilla(SCI_ADDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.data());
+    SendScintilla(SCI_ENDUNDOACTION);
+}
+
+QString TedControl::toDisplay(std::string_view bytes) const
+{
+    const std::string utf8 = codepages::decodeToUtf8(bytes, m_codePage);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+void TedControl::setTextFill(const AreaFill& fill)
+{
+    m_textFill = fill;
+    viewport()->update();
+}
+
+void TedControl::setGutterFill(const AreaFill& fill)
+{
+    if (&fill != &m_gutterFill)
+        m_gutterFill = fill;
+    if (fill.kind == AreaFill::Kind::Plain)
+        setMarginsBackgroundColor(fill.colour1);
+    else if (fill.kind == AreaFill::Kind::Gradient)
+        setMarginsBackgroundColor(Qt::white); // the gradient is multiplied over it
+    viewport()->update();
+}
+
+void TedControl::setLineSeparators(bool on, int penStyle)
+{
+    static const Qt::PenStyle kPens[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine,
+                                         Qt::DashDotDotLine};
+    m_separators = on;
+    m_separatorPen = penStyle >= 0 && penStyle < 5 ? kPens[penStyle] : Qt::DotLine;
+    viewport()->update();
+}
+
+void TedControl::setUrlHighlight(bool on)
+{
+    if (m_urls == on)
+        return;
+    m_urls = on;
+    if (!on) {
+        SendScintilla(SCI_SETINDICATORCURRENT, kUrlIndicator);
+        SendScintilla(SCI_INDICATORCLEARRANGE, 0, SendScintilla(SCI_GETLENGTH));
+    }
+    markUrls();
+}
+
+void TedControl::setUrlColour(const QColor& colour)
+{
+    SendScintilla(SCI_INDICSETFORE, kUrlIndicator, colour);
+}
+
+int TedControl::marginsWidth() const
+{
+    int w = 0;
+    for (int m = 0; m < 5; ++m)
+        w += static_cast<int>(SendScintilla(SCI_GETMARGINWIDTHN, m));
+    return w;
+}
+
+// Only the visible lines are scanned, so a huge document costs nothing extra.
+void TedControl::markUrls()
+{
+    if (!m_urls)
+        return;
+    const long firstVisible = SendScintilla(SCI_GETFIRSTVISIBLELINE);
+    const long first = SendScintilla(SCI_DOCLINEFROMVISIBLE, firstVisible);
+    const long last = std::min<long>(lines() - 1, first + SendScintilla(SCI_LINESONSCREEN) + 1);
+    SendScintilla(SCI_SETINDICATORCURRENT, kUrlIndicator);
+    for (long line = first; line <= last; ++line) {
+        const long start = SendScintilla(SCI_POSITIONFROMLINE, line);
+        const long end = SendScintilla(SCI_GETLINEENDPOSITION, line);
+        SendScintilla(SCI_INDICATORCLEARRANGE, start, end - start);
+        if (end <= start)
+            continue;
+        const long ptr =
+            SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start);
+        if (!ptr)
+            continue;
+        const std::string_view text(reinterpret_cast<const char*>(ptr),
+                                    static_cast<size_t>(end - start));
+        for (const TextRun& r : findUrls(text))
+            SendScintilla(SCI_INDICATORFILLRANGE, start + static_cast<long>(r.start),
+                          static_cast<long>(r.length));
+    }
+}
+
+void TedControl::keyPressEvent(QKeyEvent* e)
+{
+    if (m_ted)
+        m_ted->keyPress(e);
+    else
+        QsciScintilla::keyPressEvent(e);
+}
+
+void TedControl::keyReleaseEvent(QKeyEvent* e)
+{
+    QsciScintilla::keyReleaseEvent(e);
+    if (m_ted)
+        m_ted->keyRelease(e);
+}
+
+void TedControl::mouseReleaseEvent(QMouseEvent* e)
+{
+    QsciScintilla::mouseReleaseEvent(e);
+    if (m_ted)
+        m_ted->mouseReleased();
+}
+
+void TedControl::contextMenuEvent(QContextMenuEvent* e)
+{
+    if (m_ted)
+        m_ted->showContextMenu(e->globalPos());
+    else
+        QsciScintilla::contextMenuEvent(e);
+}
+
+// Pasted and dropped text passes through the working code page, so characters
+// it cannot hold show as the '?' the document will store.
+QByteArray TedControl::fromMimeData(const QMimeData* source, bool& rectangular) const
+{
+    const QByteArray utf8 = QsciScintilla::fromMimeData(source, rectangular);
+    const std::string bytes = codepages::encodeFromUtf8(
+        std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())), m_codePage);
+    const std::string back = codepages::decodeToUtf8(bytes, m_codePage);
+    return QByteArray(back.data(), static_cast<qsizetype>(back.size()));
+}
+
+void TedControl::paintFill(QPainter& p, const QRect& area, const AreaFill& fill)
+{
+    if (area.isEmpty())
+        return;
+    switch (fill.kind) {
+    case AreaFill::Kind::None:
+    case AreaFill::Kind::Plain:
+        return;
+    case AreaFill::Kind::Gradient: {
+        QLinearGradient g(area.topLeft(), fill.vertical ? area.bottomLeft() : area.topRight());
+        g.setColorAt(0, fill.colour1);
+        g.setColorAt(1, fill.colour2);
+        p.fillRect(area, g);
+        return;
+    }
+    case AreaFill::Kind::Picture:
+        if (fill.picture.isNull())
+            return;
+        p.save();
+        p.setClipRect(area);
+        if (fill.pictureMode == 3) {
+            p.drawImage(area, fill.picture);
+        } else if (fill.pictureMode == 2) {
+            const QRect r(QPoint(0, 0), fill.picture.size());
+            p.drawImage(r.translated(area.center() - r.center()), fill.picture);
+        } else {
+            p.drawTiledPixmap(area, QPixmap::fromImage(fill.picture));
+        }
+        p.restore();
+        return;
+    }
+}
+
+void TedControl::paintEvent(QPaintEvent* e)
+{
+    QsciScintilla::paintEvent(e);
+    const bool fills = m_textFill.kind == AreaFill::Kind::Gradient ||
+                       m_textFill.kind == AreaFill::Kind::Picture ||
+                       m_gutterFill.kind == AreaFill::Kind::Gradient;
+    if (!fills && !m_separators)
+        return;
+
+    QPainter p(viewport());
+    const int gutter = marginsWidth();
+    const QRect all = viewport()->rect();
+    const QRect textArea(gutter, 0, all.width() - gutter, all.height());
+    if (fills) {
+        p.setCompositionMode(QPainter::CompositionMode_Multiply);
+        paintFill(p, textArea, m_textFill);
+        if (m_gutterFill.kind == AreaFill::Kind::Gradient)
+            paintFill(p, QRect(0, 0, gutter, all.height()), m_gutterFill);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    if (m_separators) {
+        p.setPen(QPen(QColor(160, 160, 160), 1, m_separatorPen));
+        const long firstVisible = SendScintilla(SCI_GETFIRSTVISIBLELINE);
+        const long count = lines();
+        for (long line = SendScintilla(SCI_DOCLINEFROMVISIBLE, firstVisible) + 1; line < count;
+             ++line) {
+            const long pos = SendScintilla(SCI_POSITIONFROMLINE, line);
+            const int y = static_cast<int>(SendScintilla(SCI_POINTYFROMPOSITION, 0, pos)) - 1;
+            if (y > all.height())
+                break;
+            if (y >= 0)
+                p.drawLine(gutter, y, all.width(), y);
+        }
+    }
+}
+
+} // namespace zuk::editor

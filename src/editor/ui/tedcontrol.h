@@ -1,0 +1,83 @@
+#pragma once
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QColor>
+#include <QImage>
+
+#include <string>
+#include <string_view>
+
+#include "codepages/charsets.h"
+
+namespace zuk::editor {
+
+class Ted;
+
+// How a part of the control is filled behind the text.
+struct AreaFill {
+    enum class Kind { None, Plain, Gradient, Picture };
+    Kind kind = Kind::None;
+    QColor colour1, colour2; // plain: colour1; gradient: from colour1 to colour2
+    bool vertical = true;
+    QImage picture;
+    int pictureMode = 1; // 1 tiled, 2 centred, 3 stretched
+};
+
+// The text editing control of one document window. It holds the document as
+// UTF-8 decoded from the bytes of the working code page and hands the key,
+// mouse and menu events to its window first. It also paints what Scintilla
+// lacks: background fills (multiplied over the text so it stays readable)
+// and line separators.
+class TedControl final : public QsciScintilla {
+    Q_OBJECT
+public:
+    explicit TedControl(Ted* ted, QWidget* parent = nullptr);
+
+    codepages::CodePage codePage() const { return m_codePage; }
+    void setCodePage(codepages::CodePage cp) { m_codePage = cp; }
+
+    // The control's whole content and ranges of it as bytes of the working code
+    // page. Positions are Scintilla's (byte offsets into the UTF-8).
+    std::string contentBytes() const;
+    std::string rangeBytes(long start, long end) const;
+    // Replaces everything with the UTF-8 form of bytes; one pass, no undo step.
+    void setContentBytes(std::string_view controlFormBytes);
+    // Inserts bytes at the caret (replacing the selection).
+    void replaceSelectionBytes(std::string_view bytes);
+    QString toDisplay(std::string_view bytes) const;
+
+    // The Scintilla key handling, for a window that let a key through.
+    void passKey(QKeyEvent* e) { QsciScintilla::keyPressEvent(e); }
+
+    void setTextFill(const AreaFill& fill);
+    void setGutterFill(const AreaFill& fill);
+    const AreaFill& gutterFill() const { return m_gutterFill; }
+    void setLineSeparators(bool on, int penStyle);
+    bool lineSeparators() const { return m_separators; }
+    void setUrlHighlight(bool on);
+    void setUrlColour(const QColor& colour);
+    bool urlHighlight() const { return m_urls; }
+    int marginsWidth() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    QByteArray fromMimeData(const QMimeData* source, bool& rectangular) const override;
+
+private:
+    void markUrls();
+    void paintFill(QPainter& p, const QRect& area, const AreaFill& fill);
+
+    Ted* m_ted;
+    codepages::CodePage m_codePage = codepages::CodePage::Win;
+    AreaFill m_textFill, m_gutterFill;
+    bool m_separators = false;
+    Qt::PenStyle m_separatorPen = Qt::DotLine;
+    bool m_urls = false;
+};
+
+} // namespace zuk::editor

@@ -1,0 +1,314 @@
+#include "editorfixture.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QMenu>
+#include <QTemporaryDir>
+
+using namespace zuk::editor;
+
+TEST_F(EditorFixture, TypedLettersAreStoredInTheWorkingCodePage)
+{
+    struct Case {
+        const char* charset;
+        const char* typed; // UTF-8
+        std::string stored;
+    };
+    const Case cases[] = {
+        {"koi", "я", "\xD1"}, {"koi", "ё", "\xA3"}, {"koi", "Ё", "\xB3"}, {"koi", "7", "7"},
+        {"dos", "Р", "\x90"}, {"dos", "р", "\xE0"}, {"win", "я", "\xFF"}, {"win", "€", "\x88"},
+        {"win", "中", "?"},   {"koi", "Ab", "Ab"},
+    };
+    for (const Case& c : cases) {
+        newDocument();
+        m_editor->SetAllText("");
+        m_editor->SetCharset(c.charset);
+        m_sounds.clear();
+        type(QString::fromUtf8(c.typed));
+        EXPECT_EQ(m_editor->GetAllText(), c.stored + "\r\n") << c.charset << " " << c.typed;
+        EXPECT_EQ(m_sounds.size(), QString::fromUtf8(c.typed).size()) << c.typed;
+    }
+    // The sound hears the Windows-1251 byte of the key, before the code page mapping.
+    EXPECT_EQ(m_sounds.back(), 'b');
+}
+
+TEST_F(EditorFixture, StraightQuotesBecomeAlternatingGuillemets)
+{
+    m_settings.ChangeQuotes = true;
+    Ted* t = newDocument();
+    m_editor->SetAllText("");
+    type(QStringLiteral("\"\"\""));
+    EXPECT_EQ(m_editor->GetAllText(), "\xAB\xBB\xAB\r\n");
+    EXPECT_EQ(t->quoteToggle(), 0xAB);
+
+    m_settings.ChangeQuotes = false;
+    m_editor->SetAllText("");
+    type(QStringLiteral("\""));
+    EXPECT_EQ(m_editor->GetAllText(), "\"\r\n");
+}
+
+TEST_F(EditorFixture, TabTypesBlanksAndIsAlwaysSwallowed)
+{
+    for (int spaces : {0, 2}) {
+        m_settings.SpacesPerTab = spaces;
+        newDocument();
+        m_editor->SetAllText("");
+        press(Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+        EXPECT_EQ(m_editor->GetAllText(),
+                  spaces ? std::string(static_cast<size_t>(spaces), ' ') + "\r\n" : "")
+            << spaces;
+    }
+}
+
+TEST_F(EditorFixture, CtrlKeysWorkOnTheSelectionAndPassOtherwise)
+{
+    Ted* t = newDocument();
+    std::string text;
+    for (int i = 0; i < 100; ++i)
+        text += "line\r\n";
+    m_editor->SetAllText(text);
+    // Ctrl+Up without a selection is the control's own (scroll one line up).
+    m_editor->ScrollVert(5);
+    press(Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(m_editor->GetTopLine(), 4);
+    EXPECT_EQ(m_editor->GetAllText(), text);
+
+    m_editor->SetAllText("\xE0\xE1 ab\r\nzz");
+    m_editor->SetCharset("koi"); // the same bytes are now KOI8-R capitals
+    t->control()->setSelection(0, 0, 0, t->control()->text(0).indexOf(' ') + 3);
+    press(Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(m_editor->GetAllText(), "\xC0\xC1 ab\r\nzz\r\n");
+    t->control()->setSelection(0, 0, 0, 5);
+    press(Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(m_editor->GetAllText(), "\xE0\xE1 AB\r\nzz\r\n");
+
+    t->control()->setCursorPosition(1, 0);
+    press(Qt::Key_Return, Qt::ControlModifier);
+    press(Qt::Key_Space, Qt::ControlModifier | Qt::ShiftModifier, QStringLiteral(" "));
+    EXPECT_EQ(m_editor->GetAllText(), "\xE0\xE1 AB\r\n<br>&nbsp;zz\r\n");
+    press(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(m_editor->GetAllText(), "\xE0\xE1 AB\r\n\r\n"); // the emptied last line stays
+}
+
+TEST_F(EditorFixture, DeleteKeysAndAltKeysActOnTheSelection)
+{
+    Ted* t = newDocument();
+    m_editor->SetAllText("abc\r\ndef");
+    t->control()->setSelection(0, 0, 0, 2);
+    press(Qt::Key_Delete);
+    EXPECT_EQ(m_editor->GetAllText(), "c\r\ndef\r\n");
+
+    t->control()->setSelection(1, 0, 1, 1);
+    press(Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_EQ(m_editor->GetAllText(), "c\r\nef\r\n");
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("d"));
+
+    m_settings.autoindent = 2;
+    m_editor->ApplyBlockIndentToAll();
+    t->control()->setSelection(0, 0, 1, 1);
+    press(Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(m_editor->GetAllText(), "  c\r\n  ef\r\n");
+    press(Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(m_editor->GetAllText(), "c\r\nef\r\n");
+
+    t->control()->setSelection(1, 0, 1, 2);
+    press(Qt::Key_Plus, Qt::AltModifier | Qt::KeypadModifier, QStringLiteral("+"));
+    EXPECT_EQ(m_editor->GetAllText(), "c\r\n<font size=\"+1\">ef</font>\r\n");
+
+    QApplication::clipboard()->setText(QStringLiteral("0"));
+    press(Qt::Key_G, Qt::AltModifier);
+    int line = -1, index = -1;
+    t->control()->getCursorPosition(&line, &index);
+    EXPECT_EQ(line, 0);
+    EXPECT_EQ(index, 1);
+
+    QApplication::clipboard()->setText(QStringLiteral("font"));
+    press(Qt::Key_F, Qt::AltModifier);
+    EXPECT_EQ(m_editor->GetSelText(), "font");
+    EXPECT_TRUE(m_editor->FindNext()); // the closing tag
+    int lf = 0, inf = 0, lt = 0, it = 0;
+    t->control()->getSelection(&lf, &inf, &lt, &it);
+    EXPECT_EQ(inf, 20);
+}
+
+TEST_F(EditorFixture, EscapeClosesTheProgramOnlyWhenSet)
+{
+    newDocument();
+    press(Qt::Key_Escape);
+    EXPECT_EQ(m_exitRequests, 0);
+    m_settings.exit_on_esc = true;
+    press(Qt::Key_Escape);
+    EXPECT_EQ(m_exitRequests, 1);
+}
+
+TEST_F(EditorFixture, PastedTextTheCodePageLacksBecomesQuestionMarks)
+{
+    newDocument();
+    m_editor->SetAllText("");
+    m_editor->SetCharset("koi");
+    QApplication::clipboard()->setText(QString::fromUtf8("я€"));
+    m_editor->PasteClip();
+    EXPECT_EQ(m_editor->GetAllText(), "\xD1?\r\n");
+    EXPECT_TRUE(m_editor->CanPaste());
+}
+
+TEST_F(EditorFixture, BookmarksAndBreakpointsToggle)
+{
+    Ted* t = newDocument();
+    m_editor->SetAllText("a\r\nb\r\nc\r\nd");
+    t->control()->setCursorPosition(2, 0);
+    t->setLocalBookmark(3);
+    EXPECT_EQ(t->bookmarkLine(3), 2);
+    t->control()->setCursorPosition(0, 0);
+    t->gotoLocalBookmark(3);
+    int line = 0, index = 0;
+    t->control()->getCursorPosition(&line, &index);
+    EXPECT_EQ(line, 2);
+    t->setLocalBookmark(3); // same line again: removed
+    EXPECT_EQ(t->bookmarkLine(3), -1);
+    t->setLocalBookmark(3);
+    t->control()->setCursorPosition(1, 0);
+    t->setLocalBookmark(3); // another line: moved
+    EXPECT_EQ(t->bookmarkLine(3), 1);
+    t->deleteLocalBookmark(3);
+    EXPECT_EQ(t->bookmarkLine(3), -1);
+
+    t->toggleBreakpoint();
+    EXPECT_TRUE(t->control()->markersAtLine(1) & (1u << Ted::kBreakpointLine));
+    t->toggleBreakpoint();
+    EXPECT_EQ(t->control()->markersAtLine(1), 0u);
+
+    // The menu items carry the component names the language files use.
+    for (const char* name : {"mniCopy",
+                             "mniPaste",
+                             "mniCut",
+                             "mniWindowsCharset",
+                             "mniKOI8RCharset",
+                             "mniDOSCharset",
+                             "mniTogglebreakpoint",
+                             "mniSetLocalBookmark9",
+                             "mniGotoLocalBookmark1",
+                             "mniDelLocalBookmark5",
+                             "mniAutoIdent",
+                             "mniSelModeStream",
+                             "mniSelModeBlock",
+                             "mniEOLWindows",
+                             "mniEOLUNIX",
+                             "mniEOLMAC",
+                             "mniOpenSelectedFile",
+                             "mniViewSelectedFile",
+                             "mniInternalViewer",
+                             "mniShellOpenAs"})
+        EXPECT_NE(t->menuAction(QString::fromLatin1(name)), nullptr) << name;
+    t->menuAction(QStringLiteral("mniKOI8RCharset"))->trigger();
+    EXPECT_EQ(m_editor->GetCharset(), "koi");
+    t->menuAction(QStringLiteral("mniEOLUNIX"))->trigger();
+    EXPECT_EQ(t->control()->eolMode(), QsciScintilla::EolUnix);
+    EXPECT_TRUE(t->menuAction(QStringLiteral("mniEOLUNIX"))->isChecked());
+    EXPECT_FALSE(t->menuAction(QStringLiteral("mniEOLWindows"))->isChecked());
+    t->menuAction(QStringLiteral("mniAutoIdent"))->trigger();
+    EXPECT_EQ(m_settings.DefAutoIndent, t->control()->autoIndent());
+    t->menuAction(QStringLiteral("mniSetLocalBookmark4"))->trigger();
+    EXPECT_EQ(t->bookmarkLine(4), 1);
+}
+
+TEST_F(EditorFixture, SelectedFileNamesResolveAgainstTheDocumentFolder)
+{
+    QTemporaryDir dir;
+    const QString site = dir.filePath(QStringLiteral("site"));
+    QDir().mkpath(site + "/img");
+    QFile(site + "/notes.txt").open(QIODevice::WriteOnly);
+    Ted* t = newDocument();
+    m_editor->LoadText((site + "/index.html").toStdString(), "/img/a.gif\r\nnotes.txt");
+    t->control()->setSelection(0, 0, 0, 10);
+    EXPECT_EQ(t->selectedFilePath(), (site + "/img/a.gif").toStdString());
+    t->openSelectedFile(); // a picture that does not exist: nothing happens
+    EXPECT_TRUE(m_opened.empty());
+
+    t->control()->setSelection(1, 0, 1, 9);
+    t->openSelectedFile();
+    EXPECT_EQ(m_opened, std::vector<std::string>{(site + "/notes.txt").toStdString()});
+
+    // An absolute path that exists is used as it stands.
+    m_editor->SetAllText((site + "/notes.txt").toStdString());
+    t->control()->selectAll(true);
+    EXPECT_EQ(t->selectedFilePath(), (site + "/notes.txt").toStdString());
+
+    // Nothing selected: the whole text, ending in CR LF, names no file.
+    t->control()->setCursorPosition(0, 0);
+    m_opened.clear();
+    t->openSelectedFile();
+    ASSERT_EQ(m_opened.size(), 1u);
+    EXPECT_NE(m_opened[0], (site + "/notes.txt").toStdString());
+}
+
+TEST_F(EditorFixture, CopyOnSelectCopiesAfterShiftArrows)
+{
+    m_settings.CopyOnSelect = true;
+    Ted* t = newDocument();
+    m_editor->SetAllText("hello");
+    QApplication::clipboard()->clear();
+    t->control()->setCursorPosition(0, 0);
+    press(Qt::Key_Right, Qt::ShiftModifier);
+    press(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("he"));
+}
+
+TEST_F(EditorFixture, FillsAndSeparatorsPaintOverTheText)
+{
+    Ted* t = newDocument();
+    m_editor->SetAllText("a\r\nb\r\nc");
+    const QImage plain = t->control()->viewport()->grab().toImage();
+    const QPoint probe(plain.width() - 5, plain.height() - 5);
+    EXPECT_EQ(QColor(plain.pixel(probe)), QColor(Qt::white));
+
+    m_settings.EditorFill.FillOption = 2;
+    m_settings.EditorFill.GradientColor1 = 0x0000FF; // red
+    m_settings.EditorFill.GradientColor2 = 0x0000FF;
+    m_editor->ApplyBackground();
+    const QImage filled = t->control()->viewport()->grab().toImage();
+    EXPECT_EQ(QColor(filled.pixel(probe)), QColor(Qt::red));
+
+    QTemporaryDir dir;
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    const QString path = dir.filePath(QStringLiteral("wall.bmp"));
+    ASSERT_TRUE(picture.save(path));
+    m_settings.EditorFill.FillOption = 1;
+    m_settings.EditorFill.Wallpaper = path.toStdString();
+    for (uint8_t mode : {1, 3}) {
+        m_settings.EditorFill.WallpaperMode = mode;
+        m_editor->ApplyBackgroundToAll();
+        EXPECT_EQ(m_settings.EditorFill.FillOption, 1);
+        EXPECT_EQ(QColor(t->control()->viewport()->grab().toImage().pixel(probe)),
+                  QColor(Qt::green))
+            << int(mode);
+    }
+
+    m_settings.Lined = true;
+    m_settings.EditLineSepStyle = 0;
+    m_editor->ApplyLineSeparatorsToAll();
+    EXPECT_TRUE(t->control()->lineSeparators());
+    t->control()->viewport()->grab(); // paints without a fault
+}
+
+TEST_F(EditorFixture, AddressesAreMarkedWhenUrlHighlightingIsOn)
+{
+    Ted* t = newDocument();
+    m_editor->SetAllText("see http://x.ru/a now");
+    auto marked = [t](long pos) {
+        return t->control()->SendScintilla(QsciScintilla::SCI_INDICATORVALUEAT, 8UL, pos) != 0;
+    };
+    EXPECT_FALSE(marked(4));
+    m_settings.BHU = true;
+    t->activate();
+    EXPECT_FALSE(marked(3));
+    EXPECT_TRUE(marked(4));
+    EXPECT_TRUE(marked(16));
+    EXPECT_FALSE(marked(17));
+    m_settings.BHU = false;
+    t->activate();
+    EXPECT_FALSE(marked(4));
+}
