@@ -43,7 +43,8 @@ void CFontCOlors::reload()
     Schemes.clear();
     std::error_code ec;
     std::vector<std::filesystem::path> files;
-    for (std::filesystem::directory_iterator it(m_folder, ec), end; !ec && it != end; it.increment(ec))
+    for (std::filesystem::directory_iterator it(m_folder, ec), end; !ec && it != end;
+         it.increment(ec))
         if (it->is_regular_file(ec))
             files.push_back(it->path());
     std::sort(files.begin(), files.end());
@@ -99,9 +100,10 @@ CColorStyle parseColorStyle(const std::string& name, const std::string& bytes)
 
 std::string formatColorStyle(const CColorStyle& style)
 {
-    return "FontColor=" + std::to_string(style.FontColor) + "\r\nBackColor=" + std::to_string(style.BackColor)
-           + "\r\nSelFontColor=" + std::to_string(style.SelFontColor)
-           + "\r\nSelBackColor=" + std::to_string(style.SelBackColor) + "\r\n";
+    return "FontColor=" + std::to_string(style.FontColor) +
+           "\r\nBackColor=" + std::to_string(style.BackColor) +
+           "\r\nSelFontColor=" + std::to_string(style.SelFontColor) +
+           "\r\nSelBackColor=" + std::to_string(style.SelBackColor) + "\r\n";
 }
 
 void saveColorStyle(const std::string& path, const CColorStyle& style)

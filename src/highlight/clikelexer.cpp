@@ -27,7 +27,8 @@ bool isWordChar(unsigned char c)
 // general UTF-8 folding.
 void fold(std::string_view word, std::string& out)
 {
-    const bool ascii = std::all_of(word.begin(), word.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const bool ascii = std::all_of(word.begin(), word.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (!ascii) {
         out = io::lowerUtf8(word);
         return;
@@ -71,11 +72,13 @@ bool KeywordSet::contains(std::string_view word) const
     return m_words.count(key) != 0;
 }
 
-LineState styleCLike(std::string_view text, LineState state, const KeywordSet& keywords, bool plainNumbers,
-                     unsigned char* styles, std::vector<LineState>& lineEnds)
+LineState styleCLike(std::string_view text, LineState state, const KeywordSet& keywords,
+                     bool plainNumbers, unsigned char* styles, std::vector<LineState>& lineEnds)
 {
     const size_t n = text.size();
-    auto at = [&](size_t i) -> unsigned char { return i < n ? static_cast<unsigned char>(text[i]) : 0; };
+    auto at = [&](size_t i) -> unsigned char {
+        return i < n ? static_cast<unsigned char>(text[i]) : 0;
+    };
     auto isLineEnd = [&](size_t i) { return text[i] == '\n' || text[i] == '\r'; };
 
     bool lineStart = true; // only blanks so far on this line
@@ -204,7 +207,8 @@ LineState styleCLike(std::string_view text, LineState state, const KeywordSet& k
                     const unsigned char d = at(j);
                     if (d == '.')
                         isFloat = true;
-                    else if (!hex && (d == 'e' || d == 'E') && (at(j + 1) == '+' || at(j + 1) == '-')) {
+                    else if (!hex && (d == 'e' || d == 'E') &&
+                             (at(j + 1) == '+' || at(j + 1) == '-')) {
                         isFloat = true;
                         ++j;
                     } else if (!isWordChar(d) || d >= 0x80)

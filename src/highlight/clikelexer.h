@@ -40,7 +40,13 @@ private:
 };
 
 // What the lexer carries from one line to the next.
-enum class LineState : int { Normal = 0, BlockComment = 1, Preprocessor = 2, String = 3, Character = 4 };
+enum class LineState : int {
+    Normal = 0,
+    BlockComment = 1,
+    Preprocessor = 2,
+    String = 3,
+    Character = 4
+};
 
 // Styles UTF-8 text by the C lexical rules: /* */ and // comments, "..." and
 // '...' literals with backslash escapes, # lines (continued by a final
@@ -53,7 +59,7 @@ enum class LineState : int { Normal = 0, BlockComment = 1, Preprocessor = 2, Str
 // `text` must begin at a line start, in state `state`. `styles` receives one
 // style per byte. The state at the end of every line that ends inside `text`
 // is appended to `lineEnds`. Returns the state at the end of `text`. Linear.
-LineState styleCLike(std::string_view text, LineState state, const KeywordSet& keywords, bool plainNumbers,
-                     unsigned char* styles, std::vector<LineState>& lineEnds);
+LineState styleCLike(std::string_view text, LineState state, const KeywordSet& keywords,
+                     bool plainNumbers, unsigned char* styles, std::vector<LineState>& lineEnds);
 
 } // namespace zuk::highlight

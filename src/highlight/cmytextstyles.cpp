@@ -37,7 +37,8 @@ const aTextStyles& builtInTextStyles()
         };
         aTextStyles t;
         for (size_t i = 0; i < kTextStyleCount; ++i)
-            t[i] = {rows[i].name, rows[i].fore, rows[i].back, rows[i].bold, rows[i].italic, rows[i].underline};
+            t[i] = {rows[i].name, rows[i].fore,   rows[i].back,
+                    rows[i].bold, rows[i].italic, rows[i].underline};
         return t;
     }();
     return table;
@@ -45,7 +46,8 @@ const aTextStyles& builtInTextStyles()
 
 CMyTextStyles::CMyTextStyles() : Styles(builtInTextStyles()) {}
 
-CMyTextStyles::CMyTextStyles(std::string stylesFile) : Styles(builtInTextStyles()), StylesFile(std::move(stylesFile))
+CMyTextStyles::CMyTextStyles(std::string stylesFile)
+    : Styles(builtInTextStyles()), StylesFile(std::move(stylesFile))
 {
     std::error_code ec;
     if (!std::filesystem::exists(StylesFile, ec))

@@ -16,8 +16,8 @@ CPelagos::CPelagos(std::string linksFile) : LinksFile(std::move(linksFile))
     const io::IniFile ini(LinksFile);
     Handlers.emplace();
     for (const std::string& s : ini.sectionNames())
-        Handlers->push_back(
-            {s, ini.readString(s, "Viewer", ""), ini.readString(s, "Editor", ""), ini.readInt(s, "Color", 16777215)});
+        Handlers->push_back({s, ini.readString(s, "Viewer", ""), ini.readString(s, "Editor", ""),
+                             ini.readInt(s, "Color", 16777215)});
 }
 
 void CPelagos::save() const
@@ -115,7 +115,8 @@ std::vector<std::string> listFileBoxColorPresets(const std::string& folder)
 {
     std::vector<std::string> names;
     std::error_code ec;
-    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec))
         if (it->is_regular_file(ec))
             names.push_back(it->path().filename().string());
     std::sort(names.begin(), names.end());

@@ -14,10 +14,10 @@ namespace zuk::highlight {
 const std::vector<BuiltInHighlighter>& builtInHighlighters()
 {
     static const std::vector<BuiltInHighlighter> table = {
-        {"HTML", "html", ".htm .html"},      {"Delphi", "pascal", ".pas .pp .dpr"},
-        {"C++", "c++", ".cpp .h"},           {"C", "c", ".c"},
-        {"Perl", "perl", ".pl"},             {"Java Script", "jscript", ".js"},
-        {"VB Script", "vb", ".vbs"},         {"SQL", "sql", ".sql"},
+        {"HTML", "html", ".htm .html"}, {"Delphi", "pascal", ".pas .pp .dpr"},
+        {"C++", "c++", ".cpp .h"},      {"C", "c", ".c"},
+        {"Perl", "perl", ".pl"},        {"Java Script", "jscript", ".js"},
+        {"VB Script", "vb", ".vbs"},    {"SQL", "sql", ".sql"},
     };
     return table;
 }
@@ -25,12 +25,14 @@ const std::vector<BuiltInHighlighter>& builtInHighlighters()
 bool IsBuiltInHighlighter(std::string_view name)
 {
     const auto& t = builtInHighlighters();
-    return std::any_of(t.begin(), t.end(), [name](const BuiltInHighlighter& b) { return name == b.displayName; });
+    return std::any_of(t.begin(), t.end(),
+                       [name](const BuiltInHighlighter& b) { return name == b.displayName; });
 }
 
 const std::vector<std::string>& automaticChoiceOrder()
 {
-    static const std::vector<std::string> order = {"pascal", "html", "c++", "c", "perl", "jscript", "vb", "sql"};
+    static const std::vector<std::string> order = {"pascal", "html",    "c++", "c",
+                                                   "perl",   "jscript", "vb",  "sql"};
     return order;
 }
 
@@ -78,7 +80,8 @@ CSynMan::CSynMan(std::string registryFile, std::string programFolder)
         return;
     const io::IniFile ini(RegistryFile);
     for (const std::string& section : ini.sectionNames())
-        Items.push_back({ini.readString(section, "Ext", ""), section, ini.readString(section, "FileName", "")});
+        Items.push_back(
+            {ini.readString(section, "Ext", ""), section, ini.readString(section, "FileName", "")});
 }
 
 void CSynMan::save() const
@@ -150,8 +153,8 @@ std::string CSynMan::schemePath(const RSynItem& item) const
     std::error_code ec;
     if (std::filesystem::exists(fromProgram, ec))
         return fromProgram;
-    const std::string besideRegistry =
-        platform::resolveDataPath(std::filesystem::path(RegistryFile).parent_path().string() + "/", path);
+    const std::string besideRegistry = platform::resolveDataPath(
+        std::filesystem::path(RegistryFile).parent_path().string() + "/", path);
     return std::filesystem::exists(besideRegistry, ec) ? besideRegistry : fromProgram;
 }
 

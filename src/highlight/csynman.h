@@ -19,9 +19,9 @@ struct RSynItem {
 
 // A built-in highlighter of the editing control.
 struct BuiltInHighlighter {
-    const char* displayName;  // as the highlighting list shows it
-    const char* languageKey;  // "pascal", "c++", ...
-    const char* extensions;   // lower case, with dots, separated by spaces
+    const char* displayName; // as the highlighting list shows it
+    const char* languageKey; // "pascal", "c++", ...
+    const char* extensions;  // lower case, with dots, separated by spaces
 };
 
 // The eight built-in highlighters in the order of the highlighting list.

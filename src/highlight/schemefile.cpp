@@ -47,10 +47,13 @@ std::string upperWin(std::string_view s)
 
 bool isIdentifier(std::string_view s)
 {
-    auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; };
+    auto letter = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+    };
     if (s.empty() || !letter(s[0]))
         return false;
-    return std::all_of(s.begin() + 1, s.end(), [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });
+    return std::all_of(s.begin() + 1, s.end(),
+                       [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });
 }
 
 [[noreturn]] void cannotParse()
@@ -64,7 +67,8 @@ std::string schemeParseWarning(bool russian)
 {
     if (russian)
         return "Черт подери! Access  Violation, не могу разобрать этот файл! \r\nВыберите другой!";
-    return "Damn it! Access  Violation! I cannot parse this file :( \r\nTry to choose another one...";
+    return "Damn it! Access  Violation! I cannot parse this file :( \r\nTry to choose another "
+           "one...";
 }
 
 std::vector<std::string> splitAtSpaces(std::string_view text)
@@ -231,7 +235,8 @@ void TIniScaner::ScanText(std::string_view text, const IniScanCallback& callback
 std::vector<std::string> iniKeywordsFromText(std::string_view text)
 {
     std::string collected;
-    TIniScaner::ScanText(text, [&collected](std::string&, std::string& key, std::string& value, IniEvent kind, bool&) {
+    TIniScaner::ScanText(text, [&collected](std::string&, std::string& key, std::string& value,
+                                            IniEvent kind, bool&) {
         if (kind == IniEvent::Value && key == "KEYWORDS")
             collected += " " + value;
     });

@@ -61,8 +61,8 @@ enum class IniEvent { Section = 1, Key = 2, Value = 3 };
 // Receives section, key and value (the scanner's own texts, which the callback
 // may change), the kind of event and a continue flag, true on entry; leaving
 // it false stops the scan.
-using IniScanCallback =
-    std::function<void(std::string& section, std::string& key, std::string& value, IniEvent kind, bool& go)>;
+using IniScanCallback = std::function<void(std::string& section, std::string& key,
+                                           std::string& value, IniEvent kind, bool& go)>;
 
 // The scanner of INI schemes: a lenient reader of Windows-1251 INI text that
 // reports sections, keys and values as it meets them.

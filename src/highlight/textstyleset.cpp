@@ -30,7 +30,8 @@ std::vector<editor::TextStyle> textStyleSet(const CMyTextStyles& styles)
     return out;
 }
 
-std::vector<editor::TextStyle> documentTextStyles(const CMyTextStyles& styles, const app::RConnectionTable& s)
+std::vector<editor::TextStyle> documentTextStyles(const CMyTextStyles& styles,
+                                                  const app::RConnectionTable& s)
 {
     const bool mainBack = s.text_styles_use_back_color;
     std::vector<editor::TextStyle> out = textStyleSet(styles);

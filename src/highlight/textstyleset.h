@@ -22,7 +22,8 @@ std::vector<editor::TextStyle> textStyleSet(const CMyTextStyles& styles);
 // BreakPoint, Error line and Search Match on BGColor and Marked Block in the
 // selection colours; without it every style on its own background. Error line
 // and plain text are drawn in the plain font.
-std::vector<editor::TextStyle> documentTextStyles(const CMyTextStyles& styles, const app::RConnectionTable& settings);
+std::vector<editor::TextStyle> documentTextStyles(const CMyTextStyles& styles,
+                                                  const app::RConnectionTable& settings);
 
 // Choosing a colour scheme: the four main colours of the settings take the
 // scheme's colours (the caller then recolours every document).

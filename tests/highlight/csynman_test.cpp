@@ -12,7 +12,8 @@ using namespace zuk::highlight;
 
 TEST(BuiltInHighlighters, NamesAndExtensions)
 {
-    for (const char* name : {"HTML", "Delphi", "C++", "C", "Perl", "Java Script", "VB Script", "SQL"})
+    for (const char* name :
+         {"HTML", "Delphi", "C++", "C", "Perl", "Java Script", "VB Script", "SQL"})
         EXPECT_TRUE(IsBuiltInHighlighter(name)) << name;
     for (const char* name : {"No", "html", "JavaScript", "Python", ""})
         EXPECT_FALSE(IsBuiltInHighlighter(name)) << name;
@@ -22,11 +23,11 @@ TEST(BuiltInHighlighters, NamesAndExtensions)
         const char* key;
         bool match;
     } cases[] = {
-        {"report.PAS", "pascal", true}, {"a.pp", "pascal", true},  {"a.DPR", "pascal", true},
-        {"x.h", "c++", true},           {"x.h", "c", false},       {"x.c", "c", true},
+        {"report.PAS", "pascal", true}, {"a.pp", "pascal", true},    {"a.DPR", "pascal", true},
+        {"x.h", "c++", true},           {"x.h", "c", false},         {"x.c", "c", true},
         {"index.HTML", "html", true},   {"index.htm", "html", true}, {"s.PL", "perl", true},
-        {"s.js", "jscript", true},      {"s.vbs", "vb", true},     {"q.sql", "sql", true},
-        {"q.sql", "python", false},     {"noext", "c", false},     {"dir.c/file", "c", false},
+        {"s.js", "jscript", true},      {"s.vbs", "vb", true},       {"q.sql", "sql", true},
+        {"q.sql", "python", false},     {"noext", "c", false},       {"dir.c/file", "c", false},
         {"a.cpp.bak", "c++", false},    {"a.", "c", false},
     };
     for (const Case& c : cases)
@@ -66,8 +67,8 @@ TEST(SchemeRegistry, ExtensionPiecesIncludingEmptyOnes)
     struct Case {
         const char* file;
         int scheme; // -1: none
-    } cases[] = {{"notes.txt", 1}, {"notes.TXT", 1}, {"x.Log", 1}, {"x.dpr", 0}, {"x.ini", 2},
-                 {"README", 2},    {"x.xyz", -1},    {"x.", 2}};
+    } cases[] = {{"notes.txt", 1}, {"notes.TXT", 1}, {"x.Log", 1},  {"x.dpr", 0},
+                 {"x.ini", 2},     {"README", 2},    {"x.xyz", -1}, {"x.", 2}};
     for (const Case& c : cases) {
         const auto found = man.schemeForExtension(c.file);
         EXPECT_EQ(found ? static_cast<int>(*found) : -1, c.scheme) << c.file;
@@ -82,8 +83,9 @@ TEST(SchemeRegistry, ExtensionPiecesIncludingEmptyOnes)
 TEST(SchemeRegistry, SavedAndLoadedWithEitherSpellingOfTheFileKey)
 {
     zuk::testing::TempFolder dir;
-    dir.write("Syntax/syntax.ini", "; old comment\r\n[Fortran]\r\nExt=f for\r\nFileName=Syntax\\fortran.txt\r\n"
-                                   "Other=1\r\n[Lua]\r\next=lua\r\nfilename=/abs/lua.txt\r\n[Empty]\r\n");
+    dir.write("Syntax/syntax.ini",
+              "; old comment\r\n[Fortran]\r\nExt=f for\r\nFileName=Syntax\\fortran.txt\r\n"
+              "Other=1\r\n[Lua]\r\next=lua\r\nfilename=/abs/lua.txt\r\n[Empty]\r\n");
     CSynMan man(dir.file("Syntax/syntax.ini"), dir.path());
     ASSERT_EQ(man.Items.size(), 3u);
     EXPECT_EQ(man.Items[0].FileName, "Syntax\\fortran.txt");
@@ -141,7 +143,8 @@ TEST(ShippedData, EveryRegisteredSchemeLoadsAndTheStylesParse)
     EXPECT_GE(schemes.Schemes.size(), 6u);
     int dark = 0;
     for (const CColorStyle& s : schemes.Schemes)
-        dark += (s.BackColor & 0xFF) + ((s.BackColor >> 8) & 0xFF) + ((s.BackColor >> 16) & 0xFF) < 200;
+        dark +=
+            (s.BackColor & 0xFF) + ((s.BackColor >> 8) & 0xFF) + ((s.BackColor >> 16) & 0xFF) < 200;
     EXPECT_GE(dark, 2);
 
     const CPelagos types(program + "Engine/Parts/Pelagos/filelinx");

@@ -25,11 +25,12 @@ TEST(SchemeHeader, FirstLineTokensFillTheHeader)
     EXPECT_EQ(h.Extensions, " HTM HTML");
     EXPECT_FALSE(h.CaseSensitive);
 
-    const RSynHeader cs = parseFirstLine("/L10\"HTML\" Line Comment = // File Extensions = HTM HTML");
+    const RSynHeader cs =
+        parseFirstLine("/L10\"HTML\" Line Comment = // File Extensions = HTM HTML");
     EXPECT_TRUE(cs.CaseSensitive);
 
-    const RSynHeader blocks = parseFirstLine(
-        "/L10\"Fortran\" Block Comment On = (* Block Comment Off = *) String Chars = \"' Line Comment = !");
+    const RSynHeader blocks = parseFirstLine("/L10\"Fortran\" Block Comment On = (* Block Comment "
+                                             "Off = *) String Chars = \"' Line Comment = !");
     EXPECT_EQ(blocks.Name, "Fortran");
     EXPECT_EQ(blocks.BlockCommentOn, "(*");
     EXPECT_EQ(blocks.BlockCommentOff, "*)");
@@ -37,7 +38,8 @@ TEST(SchemeHeader, FirstLineTokensFillTheHeader)
     EXPECT_EQ(blocks.LineComment, "!");
 
     // Token i+1 of Block is not looked at; a later match overwrites an earlier one.
-    const RSynHeader later = parseFirstLine("/L10\"X\" Block xyz On = { Line Comment = a Line Comment = b");
+    const RSynHeader later =
+        parseFirstLine("/L10\"X\" Block xyz On = { Line Comment = a Line Comment = b");
     EXPECT_EQ(later.BlockCommentOn, "{");
     EXPECT_EQ(later.LineComment, "b");
 }
@@ -60,9 +62,10 @@ TEST(SchemeHeader, DelimitersComeFromTheLastLaterLine)
 
 TEST(SchemeHeader, KeywordsTooNearTheEndAreReported)
 {
-    for (const char* line : {"/L10\"A\" Line", "/L10\"A\" Line Comment", "/L10\"A\" Line Comment =",
-                             "/L10\"A\" Block Comment On =", "/L10\"A\" Block x", "/L10\"A\" String Chars =",
-                             "/L10\"A\" File", "/L10\"A\" File Extensions"}) {
+    for (const char* line :
+         {"/L10\"A\" Line", "/L10\"A\" Line Comment",
+          "/L10\"A\" Line Comment =", "/L10\"A\" Block Comment On =", "/L10\"A\" Block x",
+          "/L10\"A\" String Chars =", "/L10\"A\" File", "/L10\"A\" File Extensions"}) {
         SCOPED_TRACE(line);
         EXPECT_THROW(parseFirstLine(line), SchemeParseError);
     }
@@ -91,13 +94,15 @@ TEST(SchemeSplit, HeaderBlockThenOneSkippedLineThenKeywords)
 TEST(IniScanner, EventsFollowTheScanningRules)
 {
     std::vector<std::string> events;
-    TIniScaner::ScanText("[ \"words\" ]\r\nkey = \"Value; kept\" ; note\r\n\"q k\"=v\r\n[a]=x\r\nk=[not a section]\r\n",
+    TIniScaner::ScanText("[ \"words\" ]\r\nkey = \"Value; kept\" ; note\r\n\"q "
+                         "k\"=v\r\n[a]=x\r\nk=[not a section]\r\n",
                          [&](std::string& s, std::string& k, std::string& v, IniEvent kind, bool&) {
-                             events.push_back(std::to_string(static_cast<int>(kind)) + ":" + s + "|" + k + "|" + v);
+                             events.push_back(std::to_string(static_cast<int>(kind)) + ":" + s +
+                                              "|" + k + "|" + v);
                          });
-    EXPECT_EQ(events, (Lines{"1:WORDS||", "2:WORDS|KEY|", "3:WORDS|KEY|Value; kept", "2:WORDS|NOTE|",
-                             "2:WORDS|Q K|", "3:WORDS|Q K|v", "1:A||", "3:A||x", "2:A|K|",
-                             "3:A|K|not a section]"}));
+    EXPECT_EQ(events, (Lines{"1:WORDS||", "2:WORDS|KEY|", "3:WORDS|KEY|Value; kept",
+                             "2:WORDS|NOTE|", "2:WORDS|Q K|", "3:WORDS|Q K|v", "1:A||", "3:A||x",
+                             "2:A|K|", "3:A|K|not a section]"}));
 }
 
 TEST(IniScanner, AnOddQuoteCarriesOverAndTheCallbackCanStop)
@@ -113,17 +118,19 @@ TEST(IniScanner, AnOddQuoteCarriesOverAndTheCallbackCanStop)
     EXPECT_EQ(values[1], "z");
 
     int calls = 0;
-    TIniScaner::ScanText("[a]\r\nb=c\r\n[d]\r\n", [&](std::string&, std::string&, std::string&, IniEvent, bool& go) {
-        ++calls;
-        go = false;
-    });
+    TIniScaner::ScanText("[a]\r\nb=c\r\n[d]\r\n",
+                         [&](std::string&, std::string&, std::string&, IniEvent, bool& go) {
+                             ++calls;
+                             go = false;
+                         });
     EXPECT_EQ(calls, 1);
 }
 
 TEST(IniScheme, KeywordsAreIdentifiersFromEveryKeywordsKey)
 {
-    EXPECT_EQ(iniKeywordsFromText("[Words]\r\nkeywords = begin end ; the rest\r\nKeywords=<= 2go _x\r\n"),
-              (Lines{"begin", "end", "_x"}));
+    EXPECT_EQ(
+        iniKeywordsFromText("[Words]\r\nkeywords = begin end ; the rest\r\nKeywords=<= 2go _x\r\n"),
+        (Lines{"begin", "end", "_x"}));
     EXPECT_EQ(iniKeywordsFromText("KEYWORDS=top\r\n[S]\r\nother=no\r\nkeyWords=  a1  b_2 \r\n"),
               (Lines{"top", "a1", "b_2"}));
     EXPECT_TRUE(iniKeywordsFromText("").empty());
@@ -134,7 +141,8 @@ TEST(KeywordList, TrimmedDeduplicatedWithoutCaseAndSorted)
     EXPECT_EQ(normalizeKeywords({" while", "If", "", "if", "\tELSE\r", "while", "do", "   "}),
               (Lines{"ELSE", "If", "do", "while"}));
     // Cyrillic duplicates in Windows-1251 are folded too.
-    EXPECT_EQ(normalizeKeywords({"\xCA\xCE\xCD\xC5\xD6", "\xEA\xEE\xED\xE5\xF6"}), Lines{"\xCA\xCE\xCD\xC5\xD6"});
+    EXPECT_EQ(normalizeKeywords({"\xCA\xCE\xCD\xC5\xD6", "\xEA\xEE\xED\xE5\xF6"}),
+              Lines{"\xCA\xCE\xCD\xC5\xD6"});
 }
 
 TEST(SchemeFiles, EachFormatIsRecognisedAndRead)
@@ -191,7 +199,8 @@ TEST(SchemeFiles, MalformedFilesOfEveryFormatAreReported)
     EXPECT_NO_THROW(loadSchemeFile(dir.file("nohead.txt")));
     EXPECT_THROW(loadSchemeFile(dir.file("missing.txt")), zuk::IoError);
 
-    EXPECT_EQ(schemeParseWarning(false),
-              "Damn it! Access  Violation! I cannot parse this file :( \r\nTry to choose another one...");
+    EXPECT_EQ(
+        schemeParseWarning(false),
+        "Damn it! Access  Violation! I cannot parse this file :( \r\nTry to choose another one...");
     EXPECT_NE(schemeParseWarning(true).find("Access  Violation, "), std::string::npos);
 }

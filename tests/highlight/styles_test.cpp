@@ -33,7 +33,9 @@ TEST(TextStyles, BuiltInTableWithoutFileAndSavedInTableOrder)
 TEST(TextStyles, PositionsNotNamesAndShortFilesKeepDefaults)
 {
     zuk::testing::TempFolder dir;
-    dir.write("s.txt", "[Url]\r\nFColor=255\r\nBColor=x\r\nBold=1\r\n[Whitespace]\r\nFColor=7\r\nOther=keep\r\n");
+    dir.write(
+        "s.txt",
+        "[Url]\r\nFColor=255\r\nBColor=x\r\nBold=1\r\n[Whitespace]\r\nFColor=7\r\nOther=keep\r\n");
     CMyTextStyles styles(dir.file("s.txt"));
     // The first section colours plain text whatever its name.
     EXPECT_EQ(styles.Styles[0].Name, "Url");
@@ -61,7 +63,9 @@ TEST(TextStyles, PositionsNotNamesAndShortFilesKeepDefaults)
 TEST(ColourSchemes, LoadedByNameWithDefaultsForBadKeys)
 {
     zuk::testing::TempFolder dir;
-    dir.write("CStyles/b", "fontcolor=1\r\nBackColor = 2 \r\nSelFontColor=3\r\nSelBackColor=-4\r\nFontColor=9\r\n");
+    dir.write(
+        "CStyles/b",
+        "fontcolor=1\r\nBackColor = 2 \r\nSelFontColor=3\r\nSelBackColor=-4\r\nFontColor=9\r\n");
     dir.write("CStyles/a", "FontColor=12x\r\nSelBackColor=99999999999\r\nnot a line\r\n");
     dir.write("CStyles/B", "FontColor=5\r\n");
     CFontCOlors schemes(dir.file("CStyles"));
@@ -90,7 +94,8 @@ TEST(ColourSchemes, LoadedByNameWithDefaultsForBadKeys)
     mine.SelBackColor = 16777215;
     saveColorStyle(dir.file("CStyles/mine"), mine);
     EXPECT_EQ(dir.read("CStyles/mine"),
-              "FontColor=1193046\r\nBackColor=-2147483643\r\nSelFontColor=7\r\nSelBackColor=16777215\r\n");
+              "FontColor=1193046\r\nBackColor=-2147483643\r\nSelFontColor=7\r\nSelBackColor="
+              "16777215\r\n");
     schemes.reload();
     const CColorStyle* back = schemes.findByName("mine");
     ASSERT_NE(back, nullptr);
@@ -105,7 +110,8 @@ TEST(ColourSchemes, LoadedByNameWithDefaultsForBadKeys)
 TEST(FileTypes, LookupsAndTheTableOnDisk)
 {
     zuk::testing::TempFolder dir;
-    dir.write("filelinx", "[htm]\r\nViewer=/usr/bin/firefox\r\nColor=255\r\n[tm]\r\nEditor=vi\r\n[txt]\r\n");
+    dir.write("filelinx",
+              "[htm]\r\nViewer=/usr/bin/firefox\r\nColor=255\r\n[tm]\r\nEditor=vi\r\n[txt]\r\n");
     CPelagos types(dir.file("filelinx"));
     ASSERT_TRUE(types.Handlers);
     ASSERT_NE(types.FindFileType(".HTM"), nullptr);
@@ -161,5 +167,6 @@ TEST(FileTypes, ColourPresets)
     EXPECT_EQ(l.Files, 6);
     EXPECT_EQ(l.back, 7);
     EXPECT_EQ(loadFileBoxColors(dir.file("none")).Dirs, 16711680);
-    EXPECT_EQ(listFileBoxColorPresets(dir.file("Colors")), (std::vector<std::string>{"dark", "light"}));
+    EXPECT_EQ(listFileBoxColorPresets(dir.file("Colors")),
+              (std::vector<std::string>{"dark", "light"}));
 }

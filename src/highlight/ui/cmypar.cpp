@@ -17,7 +17,8 @@ namespace {
 const char* const kCKeywords =
     "asm auto bool break case catch char class const const_cast continue default delete do double "
     "dynamic_cast else enum explicit export extern false float for friend goto if inline int long "
-    "mutable namespace new operator private protected public register reinterpret_cast return short "
+    "mutable namespace new operator private protected public register reinterpret_cast return "
+    "short "
     "signed sizeof static static_cast struct switch template this throw true try typedef typeid "
     "typename union unsigned using virtual void volatile wchar_t while";
 
@@ -37,12 +38,14 @@ std::vector<std::string> splitBlanks(const std::string& text)
 
 } // namespace
 
-CMyPar::CMyPar(std::string schemeName, QObject* parent) : QsciLexerCustom(parent), SchemeName(std::move(schemeName))
+CMyPar::CMyPar(std::string schemeName, QObject* parent)
+    : QsciLexerCustom(parent), SchemeName(std::move(schemeName))
 {
     setKeywords(splitBlanks(kCKeywords), true);
 }
 
-CMyPar::InitResult CMyPar::InitAll(const CSynMan& registry, const std::string& name, std::string* problem)
+CMyPar::InitResult CMyPar::InitAll(const CSynMan& registry, const std::string& name,
+                                   std::string* problem)
 {
     const int index = registry.IndexOfScheme(name);
     if (index < 0)
@@ -101,18 +104,30 @@ void CMyPar::restyleAll()
 QString CMyPar::description(int style) const
 {
     switch (style) {
-    case StyleDefault: return QStringLiteral("Default");
-    case StyleComment: return QStringLiteral("Comment");
-    case StyleLineComment: return QStringLiteral("Line comment");
-    case StyleNumber: return QStringLiteral("Number");
-    case StyleKeyword: return QStringLiteral("Keyword");
-    case StyleString: return QStringLiteral("Double-quoted string");
-    case StyleCharacter: return QStringLiteral("Single-quoted string");
-    case StyleOperator: return QStringLiteral("Operator");
-    case StyleIdentifier: return QStringLiteral("Identifier");
-    case StylePreprocessor: return QStringLiteral("Pre-processor block");
-    case StyleFloat: return QStringLiteral("Float number");
-    default: return {};
+    case StyleDefault:
+        return QStringLiteral("Default");
+    case StyleComment:
+        return QStringLiteral("Comment");
+    case StyleLineComment:
+        return QStringLiteral("Line comment");
+    case StyleNumber:
+        return QStringLiteral("Number");
+    case StyleKeyword:
+        return QStringLiteral("Keyword");
+    case StyleString:
+        return QStringLiteral("Double-quoted string");
+    case StyleCharacter:
+        return QStringLiteral("Single-quoted string");
+    case StyleOperator:
+        return QStringLiteral("Operator");
+    case StyleIdentifier:
+        return QStringLiteral("Identifier");
+    case StylePreprocessor:
+        return QStringLiteral("Pre-processor block");
+    case StyleFloat:
+        return QStringLiteral("Float number");
+    default:
+        return {};
     }
 }
 
@@ -125,14 +140,19 @@ QColor CMyPar::defaultColor(int style) const
 {
     switch (style) {
     case StyleComment:
-    case StyleLineComment: return QColor(128, 128, 128);
+    case StyleLineComment:
+        return QColor(128, 128, 128);
     case StyleNumber:
     case StyleFloat:
-    case StylePreprocessor: return QColor(0, 128, 0);
-    case StyleKeyword: return QColor(0, 0, 255);
+    case StylePreprocessor:
+        return QColor(0, 128, 0);
+    case StyleKeyword:
+        return QColor(0, 0, 255);
     case StyleString:
-    case StyleCharacter: return QColor(128, 0, 0);
-    default: return QColor(0, 0, 0);
+    case StyleCharacter:
+        return QColor(128, 0, 0);
+    default:
+        return QColor(0, 0, 0);
     }
 }
 
@@ -154,25 +174,31 @@ void CMyPar::styleText(int start, int end)
     QsciScintilla* ed = editor();
     if (!ed || end <= start)
         return;
-    const long line = ed->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(start));
-    start = static_cast<int>(ed->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line)));
-    const auto state = line > 0 ? static_cast<LineState>(ed->SendScintilla(QsciScintillaBase::SCI_GETLINESTATE,
-                                                                            static_cast<unsigned long>(line - 1)))
-                                : LineState::Normal;
+    const long line = ed->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION,
+                                        static_cast<unsigned long>(start));
+    start = static_cast<int>(ed->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE,
+                                               static_cast<unsigned long>(line)));
+    const auto state =
+        line > 0 ? static_cast<LineState>(ed->SendScintilla(QsciScintillaBase::SCI_GETLINESTATE,
+                                                            static_cast<unsigned long>(line - 1)))
+                 : LineState::Normal;
     const size_t length = static_cast<size_t>(end - start);
-    const auto* text = reinterpret_cast<const char*>(ed->SendScintilla(
-        QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), static_cast<long>(length)));
+    const auto* text = reinterpret_cast<const char*>(
+        ed->SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(start),
+                          static_cast<long>(length)));
     if (!text)
         return;
     std::vector<unsigned char> styles(length);
     std::vector<LineState> lineEnds;
-    styleCLike(std::string_view(text, length), state, m_keywords, m_plainNumbers, styles.data(), lineEnds);
+    styleCLike(std::string_view(text, length), state, m_keywords, m_plainNumbers, styles.data(),
+               lineEnds);
 
     startStyling(start);
     ed->SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX, static_cast<unsigned long>(length),
                       reinterpret_cast<const char*>(styles.data()));
     for (size_t i = 0; i < lineEnds.size(); ++i)
-        ed->SendScintilla(QsciScintillaBase::SCI_SETLINESTATE, static_cast<unsigned long>(line + static_cast<long>(i)),
+        ed->SendScintilla(QsciScintillaBase::SCI_SETLINESTATE,
+                          static_cast<unsigned long>(line + static_cast<long>(i)),
                           static_cast<long>(lineEnds[i]));
 }
 

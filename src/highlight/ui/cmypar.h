@@ -29,7 +29,8 @@ public:
     };
     // Configures the highlighter from the scheme's file, read afresh. On
     // Malformed, `problem` (when given) receives the reason.
-    InitResult InitAll(const CSynMan& registry, const std::string& name, std::string* problem = nullptr);
+    InitResult InitAll(const CSynMan& registry, const std::string& name,
+                       std::string* problem = nullptr);
     // Takes a scheme already read: keywords (Windows-1251), case rule, and for
     // header schemes the header and the plain-decimal number rule.
     void applyDefinition(const SchemeDefinition& def);

@@ -68,8 +68,8 @@ private:
 
 } // namespace
 
-bool ApplyScheme(editor::Ted* ted, const CSynMan& registry, const std::string& name, QWidget* warnParent,
-                 bool russian)
+bool ApplyScheme(editor::Ted* ted, const CSynMan& registry, const std::string& name,
+                 QWidget* warnParent, bool russian)
 {
     if (!ted || registry.IndexOfScheme(name) < 0)
         return false;
@@ -79,7 +79,8 @@ bool ApplyScheme(editor::Ted* ted, const CSynMan& registry, const std::string& n
     if (par->InitAll(registry, name, &problem) == CMyPar::InitResult::Malformed) {
         if (!existing)
             delete par;
-        QMessageBox::warning(warnParent, QString(), QString::fromStdString(schemeParseWarning(russian)));
+        QMessageBox::warning(warnParent, QString(),
+                             QString::fromStdString(schemeParseWarning(russian)));
         return false;
     }
     ted->setSchemeLexer(par, name);
@@ -122,7 +123,8 @@ void fillSyntaxBox(QComboBox* box, const CSynMan* registry)
     box->addItem(QStringLiteral("No"));
 }
 
-void fillColorStylesMenu(QMenu* menu, const CFontCOlors& schemes, std::function<void(const CColorStyle&)> choose)
+void fillColorStylesMenu(QMenu* menu, const CFontCOlors& schemes,
+                         std::function<void(const CColorStyle&)> choose)
 {
     menu->clear();
     const CFontCOlors* list = &schemes;

@@ -29,8 +29,8 @@ namespace ui {
 // parsed; in the latter case the warning box is shown over `warnParent` in
 // Russian or English (`russian`). A scheme whose file is missing is attached
 // with the keywords the CMyPar had before.
-bool ApplyScheme(editor::Ted* ted, const CSynMan& registry, const std::string& name, QWidget* warnParent,
-                 bool russian);
+bool ApplyScheme(editor::Ted* ted, const CSynMan& registry, const std::string& name,
+                 QWidget* warnParent, bool russian);
 
 // Plugs the scheme registry and the text styles of the settings record
 // (SynMan, TextStyles, read at every call) into the editor interface: the
@@ -45,7 +45,8 @@ void fillSyntaxBox(QComboBox* box, const CSynMan* registry);
 // its name (no accelerators) and drawn bold in the scheme's own colours, which
 // change places while the item is highlighted. `choose` gets the scheme a
 // click picks (the last one of the item's name).
-void fillColorStylesMenu(QMenu* menu, const CFontCOlors& schemes, std::function<void(const CColorStyle&)> choose);
+void fillColorStylesMenu(QMenu* menu, const CFontCOlors& schemes,
+                         std::function<void(const CColorStyle&)> choose);
 
 } // namespace ui
 } // namespace zuk::highlight

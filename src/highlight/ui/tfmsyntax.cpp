@@ -53,7 +53,8 @@ TfmSyntax::TfmSyntax(QWidget* parent) : QDialog(parent)
     form->addRow(QString::fromUtf8("Имя файла с описанием синтаксиса"), fileRow);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_ok = buttons->addButton(QString::fromUtf8("Oкэй-окэээй!"), QDialogButtonBox::AcceptRole); // Latin O
+    m_ok = buttons->addButton(QString::fromUtf8("Oкэй-окэээй!"),
+                              QDialogButtonBox::AcceptRole); // Latin O
     buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
     m_ok->setDefault(true);
 
@@ -87,7 +88,8 @@ void TfmSyntax::edSynFileChange()
         return;
     m_caption->setText(fromWin(header.Name));
     const size_t first = header.Extensions.find_first_not_of(' ');
-    m_ext->setText(fromWin(first == std::string::npos ? std::string() : header.Extensions.substr(first)));
+    m_ext->setText(
+        fromWin(first == std::string::npos ? std::string() : header.Extensions.substr(first)));
 }
 
 void TfmSyntax::chooseFile()

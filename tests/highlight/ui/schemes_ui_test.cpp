@@ -25,7 +25,8 @@ const std::string kProgram = std::string(ZUK_SOURCE_DIR) + "/data/";
 
 int styleAt(zuk::editor::Ted* t, long pos)
 {
-    return static_cast<int>(t->control()->SendScintilla(QsciScintilla::SCI_GETSTYLEAT, static_cast<unsigned long>(pos)));
+    return static_cast<int>(t->control()->SendScintilla(QsciScintilla::SCI_GETSTYLEAT,
+                                                        static_cast<unsigned long>(pos)));
 }
 
 void colouriseAll(zuk::editor::Ted* t)
@@ -51,7 +52,8 @@ protected:
     void SetUp() override
     {
         EditorFixture::SetUp();
-        m_registry = std::make_unique<CSynMan>(kProgram + "Engine/Parts/Syntax/syntax.ini", kProgram);
+        m_registry =
+            std::make_unique<CSynMan>(kProgram + "Engine/Parts/Syntax/syntax.ini", kProgram);
         m_settings.SynMan = m_registry.get();
         m_settings.TextStyles = &m_styles;
         ui::installSchemeHooks(*m_editor);
@@ -73,12 +75,14 @@ TEST_F(SchemeUi, OpeningFilesChoosesTheHighlighterAndTheListFollows)
         const char* file;
         const char* shown;
     } cases[] = {
-        {"a.htm", "HTML"},       {"a.HTML", "HTML"},         {"report.PAS", "Delphi"}, {"a.pp", "Delphi"},
-        {"a.dpr", "Delphi"},     {"a.cpp", "C++"},           {"x.h", "C++"},           {"a.c", "C"},
-        {"script.PL", "Perl"},   {"a.js", "Java Script"},    {"a.vbs", "VB Script"},   {"a.sql", "SQL"},
-        {"m.F90", "Fortran"},    {"m.py", "Python"},         {"m.lua", "Lua"},         {"m.bas", "Basic"},
-        {"run.cmd", "Batch"},    {"setup.iss", "Inno Setup"}, {"x.sh", "Shell"},       {"x.tcl", "Tcl"},
-        {"w.xyz", "No"},         {"README", "No"},
+        {"a.htm", "HTML"},       {"a.HTML", "HTML"},     {"report.PAS", "Delphi"},
+        {"a.pp", "Delphi"},      {"a.dpr", "Delphi"},    {"a.cpp", "C++"},
+        {"x.h", "C++"},          {"a.c", "C"},           {"script.PL", "Perl"},
+        {"a.js", "Java Script"}, {"a.vbs", "VB Script"}, {"a.sql", "SQL"},
+        {"m.F90", "Fortran"},    {"m.py", "Python"},     {"m.lua", "Lua"},
+        {"m.bas", "Basic"},      {"run.cmd", "Batch"},   {"setup.iss", "Inno Setup"},
+        {"x.sh", "Shell"},       {"x.tcl", "Tcl"},       {"w.xyz", "No"},
+        {"README", "No"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
@@ -182,8 +186,9 @@ TEST_F(SchemeUi, TextStylesReachTheSchemeStyles)
 TEST_F(SchemeUi, LargeFileStaysResponsive)
 {
     std::string text;
-    const std::string block = "/* block\r\n comment */ int main(void) { return 0x1F + 10L; } // tail\r\n"
-                              "#define X 1\r\nchar* s = \"string \\\" here\";\r\n";
+    const std::string block =
+        "/* block\r\n comment */ int main(void) { return 0x1F + 10L; } // tail\r\n"
+        "#define X 1\r\nchar* s = \"string \\\" here\";\r\n";
     while (text.size() < 10u * 1024 * 1024)
         text += block;
     zuk::editor::Ted* t = newDocument();
@@ -216,7 +221,8 @@ TEST(SchemeDialog, HeaderFileFillsNameAndExtensions)
     EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("Параметрыыы"));
     dialog.setItem({"a b", "\xCC\xEE\xE9", "/none"});
     EXPECT_EQ(dialog.edSynCapt()->text(), QString::fromUtf8("Мой"));
-    dialog.edSynFile()->setText(QString::fromStdString(kProgram + "Engine/Parts/Syntax/fortran.txt"));
+    dialog.edSynFile()->setText(
+        QString::fromStdString(kProgram + "Engine/Parts/Syntax/fortran.txt"));
     EXPECT_EQ(dialog.edSynCapt()->text(), "Fortran");
     EXPECT_EQ(dialog.edSynExt()->text(), "F F77 F90 F95 FOR FTN");
     // A file without the header marker leaves the fields.
@@ -241,7 +247,8 @@ TEST(ColorStylesMenu, ItemsInSchemeColoursChooseTheLastOfTheirName)
     schemes.Schemes = {a, c, b};
     QMenu menu;
     std::vector<int> chosen;
-    ui::fillColorStylesMenu(&menu, schemes, [&](const CColorStyle& s) { chosen.push_back(s.FontColor); });
+    ui::fillColorStylesMenu(&menu, schemes,
+                            [&](const CColorStyle& s) { chosen.push_back(s.FontColor); });
     ASSERT_EQ(menu.actions().size(), 3);
     EXPECT_EQ(menu.actions()[1]->text(), "Day&Night");
     menu.actions()[0]->trigger();
