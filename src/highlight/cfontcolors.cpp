@@ -111,4 +111,17 @@ void saveColorStyle(const std::string& path, const CColorStyle& style)
     io::writeFileAtomically(path, formatColorStyle(style));
 }
 
+bool deleteColorStyle(const std::string& folder, const std::string& name)
+{
+    if (name.empty() || name.find('/') != std::string::npos)
+        return false;
+    const std::filesystem::path path = std::filesystem::path(folder) / name;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return false;
+    if (!std::filesystem::remove(path, ec))
+        throw IoError(io::ioErrorMessage("Не удалось удалить файл", path.string(), ec.value()));
+    return true;
+}
+
 } // namespace zuk::highlight

@@ -47,5 +47,8 @@ std::string formatColorStyle(const CColorStyle& style);
 CColorStyle parseColorStyle(const std::string& name, const std::string& bytes);
 // Writes the scheme's four lines to `path` (UTF-8). Throws zuk::IoError.
 void saveColorStyle(const std::string& path, const CColorStyle& style);
+// Removes the scheme file `name` of `folder`; false when there is none.
+// Throws zuk::IoError when it exists but cannot be removed.
+bool deleteColorStyle(const std::string& folder, const std::string& name);
 
 } // namespace zuk::highlight

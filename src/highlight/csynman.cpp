@@ -112,6 +112,15 @@ void CSynMan::DeleteScheme(std::string_view name)
         Items.erase(Items.begin() + i);
 }
 
+bool CSynMan::changeScheme(std::string_view name, const RSynItem& item)
+{
+    const int i = IsBuiltInHighlighter(name) ? -1 : IndexOfScheme(name);
+    if (i < 0)
+        return false;
+    Items[static_cast<size_t>(i)] = item;
+    return true;
+}
+
 void CSynMan::ListSchemeNames(std::vector<std::string>& list) const
 {
     list.clear();

@@ -24,6 +24,11 @@ struct BuiltInHighlighter {
     const char* extensions;  // lower case, with dots, separated by spaces
 };
 
+// What the settings page says when asked to change or delete a built-in
+// highlighter (UTF-8).
+inline constexpr const char* kCannotChangeBuiltInParsers =
+    "Ничего такого делать со встроенными парсерами нельзя!";
+
 // The eight built-in highlighters in the order of the highlighting list.
 const std::vector<BuiltInHighlighter>& builtInHighlighters();
 
@@ -64,6 +69,10 @@ public:
 
     int IndexOfScheme(std::string_view name) const;
     void DeleteScheme(std::string_view name);
+    // The settings page's edit: the first scheme named `name` takes the three
+    // fields of `item`. False, changing nothing, for a built-in name or a name
+    // not registered.
+    bool changeScheme(std::string_view name, const RSynItem& item);
     // Built-in display names in list order, then the scheme names in registry
     // order ("No" is for the caller to add).
     void ListSchemeNames(std::vector<std::string>& list) const;

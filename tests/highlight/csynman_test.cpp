@@ -58,6 +58,13 @@ TEST(SchemeRegistry, ListsFindsAndDeletes)
     EXPECT_EQ(man.Items[1].FileName, "c");
     man.DeleteScheme("absent");
     EXPECT_EQ(man.Items.size(), 2u);
+
+    // The settings page never edits a built-in highlighter.
+    EXPECT_FALSE(man.changeScheme("SQL", {"q", "SQL", "q.txt"}));
+    EXPECT_FALSE(man.changeScheme("absent", {"q", "Q", "q.txt"}));
+    EXPECT_TRUE(man.changeScheme("Python", {"pyw", "Snake", "s.txt"}));
+    EXPECT_EQ(man.IndexOfScheme("Snake"), 0);
+    EXPECT_EQ(man.Items[0].Ext, "pyw");
 }
 
 TEST(SchemeRegistry, ExtensionPiecesIncludingEmptyOnes)

@@ -105,6 +105,12 @@ TEST(ColourSchemes, LoadedByNameWithDefaultsForBadKeys)
     EXPECT_EQ(back->SelBackColor, mine.SelBackColor);
 
     EXPECT_TRUE(CFontCOlors(dir.file("none")).Schemes.empty());
+
+    EXPECT_TRUE(deleteColorStyle(dir.file("CStyles"), "mine"));
+    EXPECT_FALSE(deleteColorStyle(dir.file("CStyles"), "mine"));
+    EXPECT_FALSE(deleteColorStyle(dir.file("CStyles"), "../CStyles/b"));
+    schemes.reload();
+    EXPECT_EQ(schemes.findByName("mine"), nullptr);
 }
 
 TEST(FileTypes, LookupsAndTheTableOnDisk)

@@ -123,6 +123,25 @@ void fillSyntaxBox(QComboBox* box, const CSynMan* registry)
     box->addItem(QStringLiteral("No"));
 }
 
+void cbSyntaxChange(editor::CdreamEditor& ed, QComboBox* box, const QString& text)
+{
+    app::RConnectionTable& s = ed.settings();
+    if (s.HighlightListUpdating || !ed.activeDocument() || text.isEmpty())
+        return;
+    const std::string name = codepages::utf8ToWin(text.toStdString());
+    const bool known = name == "No" || IsBuiltInHighlighter(name) ||
+                       (s.SynMan && s.SynMan->IndexOfScheme(name) >= 0);
+    if (known) {
+        ed.SetSyntax(name);
+        ed.ShowSyntaxName();
+        return;
+    }
+    s.HighlightListUpdating = true;
+    fillSyntaxBox(box, s.SynMan);
+    s.HighlightListUpdating = false;
+    ed.ShowSyntaxName();
+}
+
 void fillColorStylesMenu(QMenu* menu, const CFontCOlors& schemes,
                          std::function<void(const CColorStyle&)> choose)
 {

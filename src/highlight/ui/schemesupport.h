@@ -41,6 +41,13 @@ void installSchemeHooks(editor::CdreamEditor& editor);
 // The caller guards the change handler while this runs.
 void fillSyntaxBox(QComboBox* box, const CSynMan* registry);
 
+// The change handler of the highlighting list (cbSyntax): with a document
+// open and the list not being set by the program (HighlightListUpdating),
+// "No" detaches the highlighter, a built-in name attaches that highlighter and
+// any other name applies the scheme. A name no longer registered refills the
+// list without it and shows the document's highlighting again.
+void cbSyntaxChange(editor::CdreamEditor& editor, QComboBox* box, const QString& text);
+
 // Fills the "Стиль" submenu: one item per scheme in list order, captioned with
 // its name (no accelerators) and drawn bold in the scheme's own colours, which
 // change places while the item is highlighted. `choose` gets the scheme a

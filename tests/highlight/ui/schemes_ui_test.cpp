@@ -256,3 +256,29 @@ TEST(ColorStylesMenu, ItemsInSchemeColoursChooseTheLastOfTheirName)
     ui::fillColorStylesMenu(&menu, schemes, {});
     EXPECT_EQ(menu.actions().size(), 3);
 }
+
+TEST_F(SchemeUi, ListChoiceOfASchemeNoLongerRegisteredRefillsTheList)
+{
+    zuk::editor::Ted* t = newDocument();
+    m_editor->LoadText("m.lua", "x\r\n");
+    ui::cbSyntaxChange(*m_editor, m_box.get(), "SQL");
+    EXPECT_EQ(t->syntaxName(), "SqlParser1");
+    EXPECT_EQ(m_box->currentText(), "SQL");
+    ui::cbSyntaxChange(*m_editor, m_box.get(), "No");
+    EXPECT_FALSE(t->hasHighlighter());
+    ui::cbSyntaxChange(*m_editor, m_box.get(), "Fortran");
+    EXPECT_EQ(t->syntaxName(), "Fortran");
+
+    m_registry->DeleteScheme("Python");
+    ASSERT_GE(m_box->findText("Python"), 0);
+    ui::cbSyntaxChange(*m_editor, m_box.get(), "Python");
+    EXPECT_EQ(m_box->findText("Python"), -1);
+    EXPECT_EQ(t->syntaxName(), "Fortran");
+    EXPECT_EQ(m_box->currentText(), "Fortran");
+
+    // While the program sets the list, a change does nothing.
+    m_settings.HighlightListUpdating = true;
+    ui::cbSyntaxChange(*m_editor, m_box.get(), "No");
+    m_settings.HighlightListUpdating = false;
+    EXPECT_TRUE(t->hasHighlighter());
+}
