@@ -164,11 +164,6 @@ QFont CMyPar::defaultFont(int style) const
     return f;
 }
 
-const char* CMyPar::wordCharacters() const
-{
-    return "0123456789_abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-}
-
 void CMyPar::styleText(int start, int end)
 {
     QsciScintilla* ed = editor();

@@ -47,7 +47,6 @@ public:
     bool caseSensitive() const override { return m_keywords.caseSensitive(); }
     QColor defaultColor(int style) const override;
     QFont defaultFont(int style) const override;
-    const char* wordCharacters() const override;
     void styleText(int start, int end) override;
 
 private:

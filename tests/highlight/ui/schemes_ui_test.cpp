@@ -129,6 +129,19 @@ TEST_F(SchemeUi, KeywordsCaseRuleAndNumberRuleOfTheScheme)
     EXPECT_EQ(styleAt(t, 8), StyleIdentifier);
 }
 
+TEST_F(SchemeUi, ANewSchemeRestylesTextAlreadyStyled)
+{
+    zuk::editor::Ted* t = newDocument();
+    m_editor->LoadText("m.f90", "PROGRAM if\r\n");
+    colouriseAll(t);
+    EXPECT_EQ(styleAt(t, 0), StyleKeyword);
+    EXPECT_EQ(styleAt(t, 8), StyleKeyword);
+    m_editor->SetSyntax("Python");
+    colouriseAll(t);
+    EXPECT_EQ(styleAt(t, 0), StyleIdentifier);
+    EXPECT_EQ(styleAt(t, 8), StyleKeyword);
+}
+
 TEST_F(SchemeUi, BrokenMissingAndUnregisteredSchemesLeaveTheDocumentAlone)
 {
     zuk::testing::TempFolder dir;
