@@ -1,5 +1,7 @@
 #include "highlight/cpelagos.h"
 
+#include "base/zukerror.h"
+#include "highlight/iniwriter.h"
 #include "io/inifile.h"
 #include "io/nocase.h"
 
@@ -13,27 +15,29 @@ CPelagos::CPelagos(std::string linksFile) : LinksFile(std::move(linksFile))
     std::error_code ec;
     if (!std::filesystem::exists(LinksFile, ec))
         return;
-    const io::IniFile ini(LinksFile);
-    Handlers.emplace();
-    for (const std::string& s : ini.sectionNames())
-        Handlers->push_back({s, ini.readString(s, "Viewer", ""), ini.readString(s, "Editor", ""),
-                             ini.readInt(s, "Color", 16777215)});
+    try {
+        const io::IniFile ini(LinksFile);
+        std::vector<TRNHandler> handlers;
+        for (const std::string& s : ini.sectionNames())
+            handlers.push_back({s, ini.readString(s, "Viewer", ""), ini.readString(s, "Editor", ""),
+                                ini.readInt(s, "Color", 16777215)});
+        Handlers = std::move(handlers);
+    } catch (const ZukError&) {
+        // An unreadable table is treated as absent: nothing is written over it.
+    }
 }
 
 void CPelagos::save() const
 {
     if (!Handlers)
         return;
-    std::error_code ec;
-    std::filesystem::remove(LinksFile, ec);
-    io::IniFile ini(LinksFile);
-    io::IniFile::Batch batch(ini);
-    for (const TRNHandler& h : *Handlers) {
-        ini.writeString(h.Ext, "Editor", h.Editor);
-        ini.writeString(h.Ext, "Viewer", h.Viewer);
-        ini.writeInt(h.Ext, "Color", h.Color);
-    }
-    batch.commit();
+    rewriteIniFile(LinksFile, [this](io::IniFile& ini) {
+        for (const TRNHandler& h : *Handlers) {
+            ini.writeString(h.Ext, "Editor", h.Editor);
+            ini.writeString(h.Ext, "Viewer", h.Viewer);
+            ini.writeInt(h.Ext, "Color", h.Color);
+        }
+    });
 }
 
 const TRNHandler* CPelagos::FindFileType(std::string_view extension) const

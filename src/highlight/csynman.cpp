@@ -1,5 +1,8 @@
 #include "highlight/csynman.h"
 
+#include "base/zukerror.h"
+#include "highlight/iniwriter.h"
+
 #include "codepages/charsets.h"
 #include "io/inifile.h"
 #include "io/nocase.h"
@@ -76,25 +79,31 @@ CSynMan::CSynMan(std::string registryFile, std::string programFolder)
 {
     if (m_programFolder.empty())
         m_programFolder = std::filesystem::path(RegistryFile).parent_path().string() + "/";
-    if (!std::filesystem::exists(RegistryFile))
+    std::error_code ec;
+    if (!std::filesystem::exists(RegistryFile, ec))
         return;
-    const io::IniFile ini(RegistryFile);
-    for (const std::string& section : ini.sectionNames())
-        Items.push_back(
-            {ini.readString(section, "Ext", ""), section, ini.readString(section, "FileName", "")});
+    try {
+        const io::IniFile ini(RegistryFile);
+        for (const std::string& section : ini.sectionNames())
+            Items.push_back({ini.readString(section, "Ext", ""), section,
+                             ini.readString(section, "FileName", "")});
+    } catch (const ZukError&) {
+        // Start without schemes, and keep the file as it is at shut-down.
+        Items.clear();
+        m_unreadable = true;
+    }
 }
 
 void CSynMan::save() const
 {
-    std::error_code ec;
-    std::filesystem::remove(RegistryFile, ec);
-    io::IniFile ini(RegistryFile);
-    io::IniFile::Batch batch(ini);
-    for (const RSynItem& item : Items) {
-        ini.writeString(item.Name, "Ext", item.Ext);
-        ini.writeString(item.Name, "Filename", item.FileName);
-    }
-    batch.commit();
+    if (m_unreadable)
+        return;
+    rewriteIniFile(RegistryFile, [this](io::IniFile& ini) {
+        for (const RSynItem& item : Items) {
+            ini.writeString(item.Name, "Ext", item.Ext);
+            ini.writeString(item.Name, "Filename", item.FileName);
+        }
+    });
 }
 
 int CSynMan::IndexOfScheme(std::string_view name) const

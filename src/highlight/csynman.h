@@ -64,7 +64,9 @@ public:
 
     // Writes the registry anew: one section per item in order with Ext and
     // Filename; later items of the same name overwrite the earlier ones' keys.
-    // Throws zuk::IoError when the file cannot be written.
+    // Throws zuk::IoError when the file cannot be written (the old file is
+    // then intact). A registry file that could not be read at start-up is
+    // left alone.
     void save() const;
 
     int IndexOfScheme(std::string_view name) const;
@@ -89,6 +91,7 @@ public:
 
 private:
     std::string m_programFolder;
+    bool m_unreadable = false;
 };
 
 } // namespace zuk::highlight

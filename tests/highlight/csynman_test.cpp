@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using namespace zuk::highlight;
 
 TEST(BuiltInHighlighters, NamesAndExtensions)
@@ -121,6 +123,17 @@ TEST(SchemeRegistry, SavedAndLoadedWithEitherSpellingOfTheFileKey)
 
     CSynMan missing(dir.file("nothing.ini"));
     EXPECT_TRUE(missing.Items.empty());
+
+    // An empty registry leaves no file; an unreadable one is never overwritten.
+    again.Items.clear();
+    again.save();
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Syntax/syntax.ini")));
+    std::filesystem::create_directory(dir.file("Syntax/syntax.ini"));
+    CSynMan unreadable(dir.file("Syntax/syntax.ini"), dir.path());
+    EXPECT_TRUE(unreadable.Items.empty());
+    unreadable.Items.push_back({"x", "X", "x"});
+    EXPECT_NO_THROW(unreadable.save());
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("Syntax/syntax.ini")));
 }
 
 TEST(ShippedData, EveryRegisteredSchemeLoadsAndTheStylesParse)

@@ -154,6 +154,12 @@ TEST(FileTypes, LookupsAndTheTableOnDisk)
     EXPECT_EQ(none.FindFileType(".htm"), nullptr);
     none.save();
     EXPECT_FALSE(std::filesystem::exists(dir.file("nothing")));
+    std::filesystem::create_directory(dir.file("dir"));
+    CPelagos unreadable(dir.file("dir"));
+    EXPECT_FALSE(unreadable.Handlers);
+    unreadable.save();
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("dir")));
+
     none.addFileType({"Txt", "", "", 0});
     none.save();
     EXPECT_EQ(CPelagos(dir.file("nothing")).Handlers->at(0).Ext, "txt");
