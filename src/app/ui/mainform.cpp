@@ -31,11 +31,6 @@ namespace zuk::app::ui {
 
 namespace {
 
-std::string toWin(const QString& s)
-{
-    return codepages::utf8ToWin(s.toStdString());
-}
-
 DateLocale systemDateLocale()
 {
     DateLocale loc = defaultDateLocale();
@@ -277,15 +272,7 @@ void TMainForm::wireToolRow()
             showCommandError(QString::fromUtf8(e.what()));
         }
     });
-    connect(m_toolRow->cbSyntax(), &QComboBox::currentIndexChanged, this, [this](int) {
-        if (documentCount() == 0 || m_settings.HighlightListUpdating)
-            return;
-        try {
-            m_editor->SetSyntax(toWin(m_toolRow->cbSyntax()->currentText()));
-        } catch (const ZukError& e) {
-            showCommandError(QString::fromUtf8(e.what()));
-        }
-    });
+    // The highlighting list is connected with the highlighting schemes at start-up.
     // Enter in the command-line box only keeps the line in its history: running
     // it belongs to the external-program engine, like the disabled button.
 }

@@ -19,6 +19,7 @@
 #include "editor/ui/editorhost.h"
 #include "editor/ui/ted.h"
 #include "editor/ui/tedcontrol.h"
+#include "highlight/ui/highlightinstall.h"
 #include "io/inifile.h"
 #include "io/linesfile.h"
 #include "platform/programfolder.h"
@@ -174,6 +175,7 @@ void TMainForm::runStartup()
     applyShortcutFile();
 
     m_history = readRecentFiles(*m_ini, std::max(0, m_settings.MRUItemsCount));
+    highlight::ui::installHighlighting(*this);
 }
 
 QString TMainForm::dataPath(const QString& relative) const
