@@ -348,11 +348,51 @@ TEST_F(HighlightWindow, LargeCFileWithASchemeScrollsAndTypesWithoutDelay)
     }
     const double perKey = double(timer.elapsed()) / steps;
     EXPECT_TRUE(control->text(200000).contains(QStringLiteral("qqqq")));
+
+    timer.restart();
+    QMenu* menu = m_form->mainMenu().menu(QStringLiteral("mniColorStyles"));
+    ASSERT_FALSE(menu->actions().isEmpty());
+    menu->actions().front()->trigger();
+    control->repaint();
+    QApplication::processEvents();
+    const qint64 recolouring = timer.elapsed();
+
     std::printf("[ timing ] 10 MB C file: open %lld ms, scheme chosen %lld ms, page down %.1f ms, "
-                "jump to line 200000 %lld ms, keystroke %.1f ms\n",
+                "jump to line 200000 %lld ms, keystroke %.1f ms, colour style %lld ms\n",
                 static_cast<long long>(opening), static_cast<long long>(choosing), perPage,
-                static_cast<long long>(jump), perKey);
+                static_cast<long long>(jump), perKey, static_cast<long long>(recolouring));
     EXPECT_LT(perPage, 150.0);
     EXPECT_LT(perKey, 150.0);
     EXPECT_LT(jump, 1000);
+    // A whole-text rewrap takes seconds here; the choice must not wait for it.
+    EXPECT_LT(choosing, 1500);
+}
+
+// Changing the highlighter of a wrapped document keeps the text it shows at the top.
+TEST_F(HighlightWindow, ChangingTheHighlighterKeepsTheWrappedViewInPlace)
+{
+    std::string text;
+    for (int i = 0; i < 3000; ++i)
+        text += "local line" + std::to_string(i) + " = " + std::string(300, 'x') + "\r\n";
+    editor::Ted* t = open(QStringLiteral("wide.txt"), text);
+    ASSERT_NE(t, nullptr);
+    ASSERT_TRUE(m_form->editor().GetWordWrap());
+    editor::TedControl* c = t->control();
+    c->resize(400, 300);
+    QApplication::processEvents();
+    const auto topDocLine = [c] {
+        return c->SendScintilla(QsciScintilla::SCI_DOCLINEFROMVISIBLE,
+                                c->SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE));
+    };
+    c->SendScintilla(QsciScintilla::SCI_SETFIRSTVISIBLELINE,
+                     c->SendScintilla(QsciScintilla::SCI_VISIBLEFROMDOCLINE, 1500UL));
+    QApplication::processEvents();
+    ASSERT_EQ(topDocLine(), 1500);
+    for (const char* name : {"Lua", "SQL", "No", "Python"}) {
+        SCOPED_TRACE(name);
+        m_box->setCurrentText(QString::fromLatin1(name));
+        QTest::qWait(50); // lets the lazy rewrap run
+        EXPECT_EQ(topDocLine(), 1500);
+        EXPECT_EQ(c->SendScintilla(QsciScintilla::SCI_GETWRAPMODE), QsciScintilla::SC_WRAP_WORD);
+    }
 }
