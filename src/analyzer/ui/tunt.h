@@ -28,6 +28,8 @@ namespace zuk::analyzer::ui {
 // line the job or a button writes reaches the pane through one queue drained
 // on the GUI thread, so the lines keep the order they were written in.
 class Tunt final : public QWidget {
+    Q_OBJECT
+
 public:
     struct Host {
         // The working text of the current document (selection or whole

@@ -12,6 +12,7 @@
 #include "codepages/charsets.h"
 #include "editor/ui/cdreameditor.h"
 
+#include <QLineEdit>
 #include <QPointer>
 
 #include <cmath>

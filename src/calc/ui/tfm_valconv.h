@@ -12,6 +12,8 @@ namespace zuk::calc::ui {
 // The unit converter's tool window: a number with its history, the
 // conversion (chosen from the list or typed) and "Перевести".
 class Tfm_valconv final : public QWidget {
+    Q_OBJECT
+
 public:
     explicit Tfm_valconv(QWidget* parent);
 

@@ -14,6 +14,8 @@ namespace zuk::calc::ui {
 // The base converter dialog: a number, a base and the direction; "Конвертировать"
 // writes the result field, OK closes the dialog for the result to be used.
 class TfmBaseConv final : public QDialog {
+    Q_OBJECT
+
 public:
     explicit TfmBaseConv(QWidget* parent);
 

@@ -17,6 +17,8 @@ namespace zuk::calc::ui {
 // result field and the operation buttons. Every button sets a joke line as
 // the window title, Russian or not by the interface language.
 class Tsupacalc final : public QWidget {
+    Q_OBJECT
+
 public:
     Tsupacalc(bool russian, QWidget* parent);
 

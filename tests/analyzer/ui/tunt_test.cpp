@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 
@@ -53,7 +54,7 @@ Tunt& openAnalyzer(zuk::app::ui::TMainForm& form)
 
 // A text long enough that the job is still counting when the test acts:
 // kDistinct words, each kRepeats times.
-constexpr int kDistinct = 50000;
+constexpr int kDistinct = 20000;
 constexpr int kRepeats = 30;
 std::string longText()
 {
@@ -62,7 +63,7 @@ std::string longText()
     for (int i = 0; i < kDistinct * kRepeats; ++i) {
         text += 'w';
         text += std::to_string(i % kDistinct);
-        text += ' ';
+        text += i % 10 == 9 ? '\n' : ' ';
     }
     return text;
 }

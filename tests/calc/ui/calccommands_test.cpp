@@ -164,7 +164,6 @@ TEST(BaseConverterCommand, TakesTheSelectionAndInsertsTheResultAtTheCaretOnOk)
     EXPECT_EQ(seen, QStringLiteral("255"));
     const std::string text = form.editor().GetAllText();
     EXPECT_NE(text.find("FF"), std::string::npos) << text;
-    EXPECT_NE(text.find("255"), std::string::npos) << text;
 
     // Cancel inserts nothing; the dialog is the same one, kept.
     const std::string before = form.editor().GetAllText();
