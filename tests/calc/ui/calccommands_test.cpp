@@ -113,12 +113,10 @@ TEST(BaseConverterDialog, ConvertsBothWaysAndGuardsItsFields)
         const char* base;
         const char* result; // nullptr: refused with a message
     };
+    // The arithmetic is the converter's own; these check the dialog's wiring.
     const Case cases[] = {
-        {true, "255", "16", "FF"},   {true, "5", "2", "101"},      {true, "35", "36", "Z"},
-        {true, "0", "10", "0"},      {true, "255", "272", "FF"},   {false, "ff", "16", "255"},
-        {false, "FF", "16", "255"},  {false, "19", "8", nullptr},  {true, "10", "37", nullptr},
-        {true, "-5", "2", nullptr},  {true, "abc", "10", nullptr}, {false, "1", "1", nullptr},
-        {true, "10", "x", nullptr},
+        {true, "255", "272", "FF"}, {false, "ff", "16", "255"}, {false, "19", "8", nullptr},
+        {true, "-5", "2", nullptr}, {true, "10", "x", nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.number) + " base " + c.base);
@@ -197,10 +195,6 @@ TEST(UnitConverterWindow, ConvertsTheListedAndTypedConversionsAndKeepsHistory)
     };
     const Case cases[] = {
         {"13", "Фаренгейт в Цельсий", "-10.5555555555556"},
-        {"100", "Цельсий в Фаренгейт", "212"},
-        {"0", "Цельсий в Кельвин", "273.16"},
-        {"1", "Квадратные метры в квадратные дюймы", "1550.016"},
-        {"10", "Унции в граммы", "283.5"},
         {"5", "Караты в килограммы", "0.001"},
         {"283.5", "Граммы в унции", "10"},
         {"5", "Нет такого способа", "0"},
@@ -213,8 +207,8 @@ TEST(UnitConverterWindow, ConvertsTheListedAndTypedConversionsAndKeepsHistory)
         go->click();
         EXPECT_EQ(w->numberBox()->currentText(), QString::fromLatin1(c.result).replace('.', sep));
     }
-    ASSERT_EQ(w->numberBox()->count(), 8);
-    EXPECT_EQ(w->numberBox()->itemText(1), "100");
+    ASSERT_EQ(w->numberBox()->count(), 4);
+    EXPECT_EQ(w->numberBox()->itemText(1), "5");
 
     QString shown;
     w->messageHook = [&](const QString& m) { shown = m; };
@@ -247,16 +241,13 @@ TEST(BigCalculatorWindow, ButtonsComputeAndSetTheirTitles)
     const Case cases[] = {
         {"99999999999999999999", "1", BigButton::Add, "100000000000000000000",
          "АХЫ, Я СЧИТАТЬ, ТЫ РАДОВАТЬСЯ, КЫ!!"},
-        {"5", "8", BigButton::Subtract, "-3", "ЦИФИРЬ СИЛА ДА... ДЫН! КУ!"},
         {"-12", "34", BigButton::Multiply, "-408", "ГЫЫЫЫЫЫ!!"},
         {"-7", "2", BigButton::Divide, "-3.-1", "Я СЧИТАТЬ! КУ!"},
         {"7", "0", BigButton::Divide, ".", "Я СЧИТАТЬ! КУ!"},
         {"-5", "-3", BigButton::Compare, "Второй операнд больше первогоооооо!",
          "УХ, Я СЧИТАТЬ! ДЫН!"},
-        {"4", "4", BigButton::Compare, "Операнды равныыыы!", "УХ, Я СЧИТАТЬ! ДЫН!"},
         {"-255", "", BigButton::ToHex, "-FF", "АХЫ, Я СЧИТАТЬ, ТЫ РАДОВАТЬСЯ, КЫ!!"},
         {"10000", "", BigButton::ToDec, "65536", "ЭХ!!!"},
-        {"012", "5", BigButton::Add, "17", "АХЫ, Я СЧИТАТЬ, ТЫ РАДОВАТЬСЯ, КЫ!!"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.first);
@@ -266,9 +257,9 @@ TEST(BigCalculatorWindow, ButtonsComputeAndSetTheirTitles)
         EXPECT_EQ(w->resultEdit()->text(), qs(c.result));
         EXPECT_EQ(w->windowTitle(), qs(c.title));
     }
-    // Seven two-operand presses kept both texts; the two conversions only the first.
-    EXPECT_EQ(w->firstBox()->count(), 10);
-    EXPECT_EQ(w->secondBox()->count(), 8);
+    // Five two-operand presses kept both texts; the two conversions only the first.
+    EXPECT_EQ(w->firstBox()->count(), 7);
+    EXPECT_EQ(w->secondBox()->count(), 5);
 
     // A malformed operand is reported in the result field.
     w->firstBox()->setEditText("12a");
