@@ -303,3 +303,27 @@ TEST(BigCalculatorWindow, OtherInterfaceLanguagesGetTheEnglishLines)
     EXPECT_EQ(w.resultEdit()->text(), "3");
     EXPECT_EQ(w.windowTitle(), "FORGET IT");
 }
+
+TEST(CalculatorLocale, ResultsUseTheLocaleDecimalSeparator)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    MainFormFixture f;
+    auto& form = f.start();
+    form.NewFile();
+    form.editor().SetAllText("1/3");
+    form.editor().SelectAll();
+    form.runCommand("mniEvaluateExpression");
+    EXPECT_EQ(form.editor().GetAllText(), "1/3 = 0,333333333333333\r\n");
+
+    form.runCommand("mniConvertUnits");
+    auto* w = form.findChild<Tfm_valconv*>();
+    ASSERT_NE(w, nullptr);
+    w->numberBox()->setEditText("1,5");
+    w->conversionBox()->setEditText(qs("Ярды в дюймы"));
+    w->translate();
+    EXPECT_EQ(w->numberBox()->currentText(), "54");
+    w->translate();
+    EXPECT_EQ(w->numberBox()->currentText(), "1944");
+    QLocale::setDefault(before);
+}
