@@ -15,6 +15,10 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -221,13 +225,13 @@ void Tunt::resumeJob()
 void Tunt::clearOutput()
 {
     // Lines still queued belong to the text being cleared.
-    drainPending();
+    drainAll();
     m_output->clear();
 }
 
 void Tunt::copyToClipboard()
 {
-    drainPending();
+    drainAll();
     m_output->selectAll();
     m_output->copy();
 }
@@ -240,13 +244,27 @@ QStringList Tunt::outputLines() const
     return text.split(QLatin1Char('\n'));
 }
 
-void Tunt::drainPending()
+bool Tunt::linesPending()
+{
+    std::lock_guard<std::mutex> lock(m_sink->m_mutex);
+    return !m_sink->m_pending.empty();
+}
+
+void Tunt::drainPending(size_t limit)
 {
     std::vector<PaneSink::Entry> entries;
+    bool more = false;
     {
         std::lock_guard<std::mutex> lock(m_sink->m_mutex);
-        entries.swap(m_sink->m_pending);
+        std::deque<PaneSink::Entry>& pending = m_sink->m_pending;
+        const size_t n = std::min(limit, pending.size());
+        entries.assign(std::make_move_iterator(pending.begin()),
+                       std::make_move_iterator(pending.begin() + static_cast<std::ptrdiff_t>(n)));
+        pending.erase(pending.begin(), pending.begin() + static_cast<std::ptrdiff_t>(n));
+        more = !pending.empty();
     }
+    if (more)
+        QMetaObject::invokeMethod(this, [this] { drainPending(); }, Qt::QueuedConnection);
     QStringList run;
     auto flush = [&] {
         if (!run.isEmpty()) {

@@ -7,13 +7,14 @@
 #include <QWidget>
 
 #include <atomic>
+#include <cstddef>
+#include <deque>
 
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
-#include <vector>
 
 class QLabel;
 class QPlainTextEdit;
@@ -62,6 +63,8 @@ public:
     // The pane's lines (UTF-8 by way of QString).
     QStringList outputLines() const;
     analyzer::UnitazJob& job() { return *m_job; }
+    // Whether written lines are still on their way to the pane.
+    bool linesPending();
 
     // Test hook: replaces the no-document message box.
     std::function<void(const QString& message)> messageHook;
@@ -85,11 +88,16 @@ private:
         void push(Entry entry);
         Tunt& m_window;
         std::mutex m_mutex;
-        std::vector<Entry> m_pending;
+        std::deque<Entry> m_pending;
     };
 
     void buildWindow();
-    void drainPending();
+    // Moves queued lines into the pane, at most `limit` of them; a drain that
+    // leaves lines behind posts the next one, so a huge report reaches the
+    // pane in slices and the window keeps answering in between.
+    static constexpr size_t kLinesPerDrain = 20000;
+    void drainPending(size_t limit = kLinesPerDrain);
+    void drainAll() { drainPending(static_cast<size_t>(-1)); }
     void showNoDocument();
     void showProgress(int percent);
     void writeLine(const QString& line);

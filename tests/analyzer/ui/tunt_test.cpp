@@ -39,9 +39,9 @@ void click(Tunt& w, const char* name)
 bool settle(Tunt& w)
 {
     w.job().wait();
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-    return true;
+    const bool drained = waitFor([&] { return !w.linesPending(); });
+    QCoreApplication::processEvents(); // the no-document message, the progress
+    return drained;
 }
 
 Tunt& openAnalyzer(zuk::app::ui::TMainForm& form)
@@ -81,7 +81,7 @@ TEST(AnalyzerWindow, ReportsASmallDocumentLineByLine)
     EXPECT_EQ(w.windowTitle(), qs("УНИверсальный Текстовый АналиЗатор 1.0"));
     EXPECT_EQ(w.prioritySlider()->value(), 4);
     click(w, "btAnalysis");
-    settle(w);
+    ASSERT_TRUE(settle(w));
     const QString sep = QLocale().decimalPoint();
     const QStringList lines = w.outputLines();
     ASSERT_EQ(lines.size(), 15) << lines.join('\n').toStdString();
@@ -132,7 +132,7 @@ TEST(AnalyzerWindow, ASelectionLimitsTheAnalysis)
     form.editor().SelectAll();
     Tunt& w = openAnalyzer(form);
     click(w, "btAnalysis");
-    settle(w);
+    ASSERT_TRUE(settle(w));
     const QStringList lines = w.outputLines();
     ASSERT_GE(lines.size(), 3);
     EXPECT_EQ(lines.mid(lines.size() - 3), (QStringList{"b    2", "a    2", "c    1"}));
@@ -146,7 +146,7 @@ TEST(AnalyzerWindow, WithoutADocumentShowsTheMessageAndWritesNoReport)
     QString shown;
     w.messageHook = [&](const QString& m) { shown = m; };
     click(w, "btAnalysis");
-    settle(w);
+    ASSERT_TRUE(settle(w));
     EXPECT_TRUE(waitFor([&] { return !shown.isEmpty(); }));
     EXPECT_EQ(shown, qs("Нефиг обрабатывать - еще ни один файл не открыт!"));
     EXPECT_EQ(w.outputLines(),
@@ -179,7 +179,7 @@ TEST(AnalyzerWindow, ControlButtonsWriteTheirLinesOnlyWhenTheyApply)
     click(w, "btResume");
     click(w, "btResume"); // not paused: nothing
     click(w, "btStop");
-    settle(w);
+    ASSERT_TRUE(settle(w));
     const QStringList lines = w.outputLines();
     ASSERT_GE(lines.size(), 5);
     EXPECT_EQ(lines.mid(0, 2),
@@ -195,7 +195,7 @@ TEST(AnalyzerWindow, ControlButtonsWriteTheirLinesOnlyWhenTheyApply)
 
     // Pause still applies to the finished job's object.
     click(w, "btPause");
-    settle(w);
+    ASSERT_TRUE(settle(w));
     EXPECT_EQ(w.outputLines().count("Thread paused OK"), 2);
 }
 
@@ -209,7 +209,7 @@ TEST(AnalyzerWindow, ASecondStartWaitsForTheFirstJobAndDestroysIt)
     click(w, "btAnalysis");
     click(w, "btPause"); // even a paused job is ended by the next start
     click(w, "btAnalysis");
-    settle(w);
+    ASSERT_TRUE(settle(w));
     const QStringList lines = w.outputLines();
     const int destroyed = lines.indexOf("Thread destroying done");
     ASSERT_GE(destroyed, 0) << lines.join('\n').toStdString();
