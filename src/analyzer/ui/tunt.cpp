@@ -71,8 +71,8 @@ void Tunt::PaneSink::push(Entry entry)
         m_pending.push_back(std::move(entry));
     }
     if (first)
-        QMetaObject::invokeMethod(&m_window, [w = &m_window] { w->drainPending(); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &m_window, [w = &m_window] { w->drainPending(); }, Qt::QueuedConnection);
 }
 
 Tunt::Tunt(Host host, QWidget* parent) : QWidget(parent, Qt::Tool), m_host(std::move(host))
@@ -83,14 +83,15 @@ Tunt::Tunt(Host host, QWidget* parent) : QWidget(parent, Qt::Tool), m_host(std::
     UnitazJob::Settings settings;
     settings.decimalSeparator = calc::ui::localeDecimalSeparator();
     settings.noDocument = [this] {
-        QMetaObject::invokeMethod(this, [this] { showNoDocument(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { showNoDocument(); }, Qt::QueuedConnection);
     };
     settings.applyPriority = applyThreadPriority;
     settings.progress = [this](std::uint64_t done, std::uint64_t total) {
         const int percent = total == 0 ? 100 : static_cast<int>(done * 100 / total);
         if (m_shownPercent.exchange(percent) != percent)
-            QMetaObject::invokeMethod(this, [this, percent] { showProgress(percent); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, percent] { showProgress(percent); }, Qt::QueuedConnection);
     };
     m_job = std::make_unique<UnitazJob>(*m_sink, std::move(settings));
     applyLanguage();
@@ -264,7 +265,8 @@ void Tunt::drainPending(size_t limit)
         more = !pending.empty();
     }
     if (more)
-        QMetaObject::invokeMethod(this, [this] { drainPending(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { drainPending(); }, Qt::QueuedConnection);
     QStringList run;
     auto flush = [&] {
         if (!run.isEmpty()) {

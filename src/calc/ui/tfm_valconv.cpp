@@ -61,8 +61,8 @@ void Tfm_valconv::translate()
     const char separator = localeDecimalSeparator();
     long double x = 0;
     if (!parseReal(numberText.toStdString(), separator, x)) {
-        const QString message = QString::fromStdString(
-            quoteForMessage(numberText.toStdString()) + " не является числом");
+        const QString message = QString::fromStdString(quoteForMessage(numberText.toStdString()) +
+                                                       " не является числом");
         if (messageHook)
             messageHook(message);
         else

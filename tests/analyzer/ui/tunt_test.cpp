@@ -86,12 +86,8 @@ TEST(AnalyzerWindow, ReportsASmallDocumentLineByLine)
     const QStringList lines = w.outputLines();
     ASSERT_EQ(lines.size(), 15) << lines.join('\n').toStdString();
     const QStringList expected = {
-        "Thread constructor call...",
-        "Thread constructor called OK",
-        qs("Я думаю. Ждите..."),
-        qs("Начинаю сортировку"),
-        qs("Сортировка завершена"),
-        qs("Вывод результатов"),
+        "Thread constructor call...", "Thread constructor called OK", qs("Я думаю. Ждите..."),
+        qs("Начинаю сортировку"),     qs("Сортировка завершена"),     qs("Вывод результатов"),
     };
     EXPECT_EQ(lines.mid(0, 6), expected);
     EXPECT_TRUE(lines[6].startsWith(qs("Время вычисления: 0:00:0"))) << lines[6].toStdString();
@@ -165,15 +161,16 @@ TEST(AnalyzerWindow, ControlButtonsWriteTheirLinesOnlyWhenTheyApply)
     click(w, "btStop");
     click(w, "btPause");
     click(w, "btResume");
-    waitFor([] { return false; }, 50);
+    EXPECT_FALSE(w.linesPending());
     EXPECT_TRUE(w.outputLines().isEmpty());
 
     click(w, "btAnalysis");
     click(w, "btPause");
     click(w, "btPause"); // already paused: nothing
     ASSERT_TRUE(w.job().isPaused());
-    waitFor([] { return false; }, 100);
-    EXPECT_FALSE(w.job().isFinished()); // a paused job makes no progress to its end
+    // A paused job makes no progress to its end: given time, it is still there.
+    waitFor([&] { return w.job().isFinished(); }, 100);
+    EXPECT_FALSE(w.job().isFinished());
     w.prioritySlider()->setValue(2);
     EXPECT_EQ(w.job().priority(), JobPriority::Lowest);
     click(w, "btResume");
@@ -217,7 +214,8 @@ TEST(AnalyzerWindow, ASecondStartWaitsForTheFirstJobAndDestroysIt)
     EXPECT_EQ(lines[destroyed + 1], "Thread constructor called OK");
     // The second job runs through to its frequency list.
     EXPECT_EQ(lines.count(qs("Вывод результатов частотной статистики: ")), 1);
-    EXPECT_TRUE(lines.last().endsWith(QStringLiteral("    %1").arg(kRepeats))) << lines.last().toStdString();
+    EXPECT_TRUE(lines.last().endsWith(QStringLiteral("    %1").arg(kRepeats)))
+        << lines.last().toStdString();
 }
 
 TEST(AnalyzerWindow, ClosingTheMainWindowEndsARunningJob)
