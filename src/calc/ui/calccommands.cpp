@@ -11,7 +11,9 @@
 #include "calc/ui/tsupacalc.h"
 #include "codepages/charsets.h"
 #include "editor/ui/cdreameditor.h"
+#include "io/inifile.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPointer>
 
@@ -27,6 +29,9 @@ const char* const kRussian = "\xD0\xF3\xF1\xF1\xEA\xE8\xE9";
 
 struct CalcTools {
     CExprEvaluator evaluator; // its variables live for the whole run
+    // The interface language file, read again whenever a tool is opened so a
+    // language switch reaches the windows; null for Russian or no file.
+    std::shared_ptr<const io::IniFile> language;
     QPointer<analyzer::ui::Tunt> analyzer;
     QPointer<Tfm_valconv> units;
     QPointer<TfmBaseConv> bases;
@@ -36,6 +41,37 @@ struct CalcTools {
 bool isRussian(app::ui::TMainForm& form)
 {
     return form.settings().Lang == kRussian;
+}
+
+// Opens Lang/<Lang> of the parts folder when the interface language is not
+// Russian and the file is there. An unreadable file leaves the built-in texts.
+std::shared_ptr<const io::IniFile> openLanguageFile(app::ui::TMainForm& form)
+{
+    if (isRussian(form))
+        return nullptr;
+    const QString path =
+        form.dataPath(QStringLiteral("Lang/") +
+                      QString::fromStdString(codepages::winToUtf8(form.settings().Lang)));
+    if (!QFileInfo(path).isFile())
+        return nullptr;
+    try {
+        return std::make_shared<const io::IniFile>(path.toStdString());
+    } catch (const ZukError&) {
+        return nullptr;
+    }
+}
+
+// A window's captions from its section of the language file; an empty
+// result keeps the built-in caption.
+std::function<QString(const QString&)> captionsOf(std::shared_ptr<const io::IniFile> language,
+                                                  const char* section)
+{
+    return [language = std::move(language), section](const QString& key) {
+        if (!language)
+            return QString();
+        return QString::fromStdString(
+            codepages::winToUtf8(language->readString(section, key.toStdString(), "")));
+    };
 }
 
 // Shows a tool window and centres it over the main window the first time.
@@ -87,6 +123,8 @@ void runBaseConverter(app::ui::TMainForm& form, CalcTools& tools)
     if (!tools.bases)
         tools.bases = new TfmBaseConv(&form);
     TfmBaseConv& dialog = *tools.bases;
+    tools.language = openLanguageFile(form);
+    dialog.applyLanguage(captionsOf(tools.language, "fmBaseConv"));
     if (form.documentCount() > 0 && !form.editor().SelEmpty()) {
         editor::CVed& ved = form.editor();
         dialog.numberEdit()->setText(fromDocument(ved.GetWorkText(), ved.GetCharset()));
@@ -105,11 +143,26 @@ void installCalcCommands(app::ui::TMainForm& form)
     app::ui::TMainForm* f = &form;
 
     form.setHandler(QStringLiteral("mniUNITAZ"), [f, tools] {
+        tools->language = openLanguageFile(*f);
         const bool first = !tools->analyzer;
         if (first) {
+            // The window outlives the handlers, so it holds on to the tools.
             analyzer::ui::Tunt::Host host;
             host.workText = [f] { return analyzerText(*f); };
+            host.caption = [tools](const QString& key) {
+                return captionsOf(tools->language, "unt")(key);
+            };
+            host.texts = [tools] {
+                analyzer::UnitazTexts texts = analyzer::UnitazTexts::builtIn();
+                if (const auto language = tools->language)
+                    texts.load([&language](const std::string& key) {
+                        return language->readString("unt", key, "");
+                    });
+                return texts;
+            };
             tools->analyzer = new analyzer::ui::Tunt(std::move(host), f);
+        } else {
+            tools->analyzer->applyLanguage();
         }
         showTool(tools->analyzer, f, first);
     });
@@ -123,11 +176,14 @@ void installCalcCommands(app::ui::TMainForm& form)
     });
     form.setHandler(QStringLiteral("mniBaseConv"), [f, tools] { runBaseConverter(*f, *tools); });
     form.setHandler(QStringLiteral("mniMegaCalc"), [f, tools] {
+        tools->language = openLanguageFile(*f);
         const bool first = !tools->bigCalc;
-        if (first)
+        if (first) {
+            // Its captions are taken once; a later title is the last joke line.
             tools->bigCalc = new Tsupacalc(isRussian(*f), f);
-        else
-            tools->bigCalc->setRussian(isRussian(*f));
+            tools->bigCalc->applyLanguage(captionsOf(tools->language, "supacalc"));
+        }
+        tools->bigCalc->setRussian(isRussian(*f));
         showTool(tools->bigCalc, f, first);
     });
 }

@@ -2,8 +2,10 @@
 // the selection, the base converter inserting at the caret, the locale's
 // decimal separator in what they write.
 
+#include "analyzer/ui/tunt.h"
 #include "calc/ui/tfm_valconv.h"
 #include "calc/ui/tfmbaseconv.h"
+#include "calc/ui/tsupacalc.h"
 #include "editor/ui/cdreameditor.h"
 #include "support/ui/mainformfixture.h"
 
@@ -147,4 +149,51 @@ TEST(CalculatorLocale, ResultsUseTheLocaleDecimalSeparator)
     w->translate();
     EXPECT_EQ(w->numberBox()->currentText(), "1944");
     QLocale::setDefault(before);
+}
+
+TEST(CalculatorLanguage, WindowsTakeTheirTextsFromTheInterfaceLanguageFile)
+{
+    MainFormFixture f;
+    f.seed("Engine/Parts/Lang/English",
+           "[unt]\r\ncaption=Text analyser\r\nbtAnalysis=Analyse\r\nbtStop=\r\n"
+           "sTotalWords=Words: \r\n"
+           "[fmBaseConv]\r\nbtDo=Convert\r\n"
+           "[supacalc]\r\nbtAdd=Add\r\ncaption=Big numbers\r\n");
+    auto& form = f.start();
+    form.settings().Lang = "English";
+    form.NewFile();
+    form.editor().SetAllText("a b a");
+
+    ASSERT_TRUE(form.runCommand("mniUNITAZ"));
+    auto* analyzer = form.findChild<zuk::analyzer::ui::Tunt*>();
+    ASSERT_NE(analyzer, nullptr);
+    EXPECT_EQ(analyzer->windowTitle(), "Text analyser");
+    EXPECT_EQ(analyzer->findChild<QPushButton*>("btAnalysis")->text(), "Analyse");
+    EXPECT_EQ(analyzer->findChild<QPushButton*>("btStop")->text(), qs("СТОП")); // empty value
+    analyzer->startAnalysis();
+    analyzer->job().wait();
+    ASSERT_TRUE(zuk::test::waitFor([&] { return !analyzer->linesPending(); }));
+    // Profile values lose their trailing blanks, as the file reader gives them.
+    EXPECT_TRUE(analyzer->outputLines().contains("Words:3"))
+        << analyzer->outputLines().join('\n').toStdString();
+
+    whenModal([](QWidget* w) {
+        EXPECT_EQ(w->findChild<QPushButton*>("btDo")->text(), "Convert");
+        EXPECT_EQ(w->findChild<QPushButton*>("btOk")->text(), qs("Окэй-окэээй!"));
+        w->findChild<QPushButton*>("btCancel")->click();
+    });
+    form.runCommand("mniBaseConv");
+
+    ASSERT_TRUE(form.runCommand("mniMegaCalc"));
+    auto* calc = form.findChild<Tsupacalc*>();
+    ASSERT_NE(calc, nullptr);
+    EXPECT_EQ(calc->windowTitle(), "Big numbers");
+    EXPECT_EQ(calc->button(BigButton::Add)->text(), "Add");
+    calc->button(BigButton::ClearHistory)->click();
+    EXPECT_EQ(calc->windowTitle(), "NO NO NO");
+
+    // Back to Russian: the texts are the built-in ones again.
+    form.settings().Lang = "\xD0\xF3\xF1\xF1\xEA\xE8\xE9";
+    form.runCommand("mniUNITAZ");
+    EXPECT_EQ(analyzer->windowTitle(), qs("УНИверсальный Текстовый АналиЗатор 1.0"));
 }
