@@ -4,15 +4,9 @@
 #include "calc/unitconverter.h"
 #include "support/ui/mainformfixture.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QStatusBar>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 

@@ -1,21 +1,13 @@
 // The base converter dialog driven through its fields and buttons.
 
 #include "calc/ui/tfmbaseconv.h"
-#include "support/ui/mainformfixture.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStatusBar>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-using zuk::test::MainFormFixture;
 using namespace zuk::calc;
 using namespace zuk::calc::ui;
 

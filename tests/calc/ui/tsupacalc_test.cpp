@@ -7,11 +7,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QStatusBar>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
