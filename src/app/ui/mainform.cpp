@@ -8,6 +8,7 @@
 #include "app/ui/mainstatusbar.h"
 #include "app/ui/toolrow.h"
 #include "base/zukerror.h"
+#include "calc/ui/calccommands.h"
 #include "codepages/charsets.h"
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/doxwindow.h"
@@ -263,6 +264,7 @@ void TMainForm::wireCommands()
             doc().InsertAtCaret(codepages::utf8ToWin(text));
         });
     }
+    calc::ui::installCalcCommands(*this);
 }
 
 void TMainForm::wireToolRow()
