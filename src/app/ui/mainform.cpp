@@ -1,4 +1,5 @@
 #include "app/ui/mainform.h"
+#include "app/ui/selectioncommands.h"
 
 #include "app/commandtable.h"
 #include "app/datetimeformat.h"
@@ -263,6 +264,7 @@ void TMainForm::wireCommands()
             doc().InsertAtCaret(codepages::utf8ToWin(text));
         });
     }
+    installSelectionCommands(*this);
 }
 
 void TMainForm::wireToolRow()
