@@ -1,5 +1,7 @@
 #include "app/ui/generalcommands.h"
 
+#include "app/commandtable.h"
+#include "app/datetimeformat.h"
 #include "app/ui/infoconsole.h"
 #include "app/ui/mainform.h"
 #include "app/ui/selectioncommands.h"
@@ -49,7 +51,47 @@ char localeDecimalSeparator()
     return '.';
 }
 
+// The formatter's texts from the system locale.
+DateLocale systemDateLocale()
+{
+    DateLocale loc = defaultDateLocale();
+    const QLocale sys = QLocale::system();
+    for (int m = 1; m <= 12; ++m) {
+        loc.longMonthNames[m - 1] = sys.monthName(m, QLocale::LongFormat).toStdString();
+        loc.shortMonthNames[m - 1] = sys.monthName(m, QLocale::ShortFormat).toStdString();
+    }
+    for (int d = 1; d <= 7; ++d) { // QLocale: Monday 1 .. Sunday 7; the formatter: Sunday first
+        loc.longDayNames[d % 7] = sys.dayName(d, QLocale::LongFormat).toStdString();
+        loc.shortDayNames[d % 7] = sys.dayName(d, QLocale::ShortFormat).toStdString();
+    }
+    if (!sys.amText().isEmpty())
+        loc.amText = sys.amText().toStdString();
+    if (!sys.pmText().isEmpty())
+        loc.pmText = sys.pmText().toStdString();
+    return loc;
+}
+
+DateTimeParts partsOf(const QDateTime& t)
+{
+    DateTimeParts p;
+    p.year = t.date().year();
+    p.month = t.date().month();
+    p.day = t.date().day();
+    p.weekday = t.date().dayOfWeek() % 7 + 1;
+    p.hour = t.time().hour();
+    p.minute = t.time().minute();
+    p.second = t.time().second();
+    p.millisecond = t.time().msec();
+    return p;
+}
+
 } // namespace
+
+std::function<QDateTime()>& GeneralCommands::clock()
+{
+    static std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
+    return now;
+}
 
 std::function<bool(const QUrl&)>& GeneralCommands::urlOpener()
 {
@@ -75,6 +117,10 @@ GeneralCommands::GeneralCommands(TMainForm& form) : QObject(&form), m_form(form)
         return a && a->isChecked();
     };
 
+    const std::vector<std::string_view>& dates = dateItemNames();
+    for (std::size_t i = 0; i < dates.size(); ++i)
+        form.setHandler(QString::fromLatin1(dates[i].data(), static_cast<int>(dates[i].size())),
+                        [this, i] { insertDate(i); });
     on("mniStat", [this] { showStatistics(); });
     on("mniClipHook", [this, checked] { setClipboardCapture(checked("mniClipHook")); });
     on("mniAscroll", [this, checked] { setAutoscroll(checked("mniAscroll")); });
@@ -118,6 +164,17 @@ GeneralCommands::GeneralCommands(TMainForm& form) : QObject(&form), m_form(form)
         if (m_form.settings().AutoscrollActive)
             setAutoscroll(true);
     });
+}
+
+// --- date and time ---------------------------------------------------------------
+
+void GeneralCommands::insertDate(std::size_t item)
+{
+    if (m_form.documentCount() == 0 || item >= dateItemFormats().size())
+        return;
+    const std::string text =
+        formatDateTime(dateItemFormats()[item], partsOf(clock()()), systemDateLocale());
+    insertAtCaret(m_form, toDocumentBytes(m_form, QString::fromStdString(text)));
 }
 
 // --- statistics ----------------------------------------------------------------
@@ -227,7 +284,12 @@ void GeneralCommands::openSystemFile(const QString& relative, const QString& sho
 QString GeneralCommands::helpFile(const QString& fileName) const
 {
     const QString relative = QStringLiteral("dox/") + fileName;
-    for (const QString& root : {m_form.programFolder(), QCoreApplication::applicationDirPath()}) {
+    // The program folder first; then the program's own folder, the installed
+    // data tree and the build tree (the data lies one level above the tests).
+    const QString exe = QCoreApplication::applicationDirPath();
+    const QStringList roots{m_form.programFolder(), exe, exe + QStringLiteral("/../share/zuk"),
+                            exe + QStringLiteral("/..")};
+    for (const QString& root : roots) {
         if (root.isEmpty())
             continue;
         const QString path = QString::fromStdString(

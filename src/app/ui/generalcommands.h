@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <QUrl>
@@ -29,6 +30,9 @@ public:
     // program or browser). Tests replace it to see what would be opened.
     static std::function<bool(const QUrl&)>& urlOpener();
 
+    // The current date and time of the date/time items; tests fix it.
+    static std::function<QDateTime()>& clock();
+
     // The statistics report of the active document, appended to the console
     // and shown; a visible console is closed instead.
     void showStatistics();
@@ -43,6 +47,7 @@ public:
     QTimer* scrollTimer() const { return m_scrollTimer; }
 
 private:
+    void insertDate(std::size_t item);
     void setClipboardCapture(bool on);
     void setAutoscroll(bool on);
     void openSystemFile(const QString& relative, const QString& shown);
