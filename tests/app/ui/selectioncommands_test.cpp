@@ -120,16 +120,6 @@ TEST_F(Commands, PromptReturnsTheAnswerOrNothingOnCancel)
     EXPECT_EQ(ui::promptText(&form(), "T", "P"), std::nullopt);
 }
 
-TEST_F(Commands, WindowShapeToggles)
-{
-    QWidget w;
-    ui::toggleWindow(&w);
-    EXPECT_TRUE(w.isVisible());
-    ui::toggleWindow(&w);
-    EXPECT_FALSE(w.isVisible());
-    ui::toggleWindow(nullptr);
-}
-
 // --- dates -----------------------------------------------------------------------
 
 TEST_F(Commands, DateItemsInsertTheFormattedClockAtTheCaret)
