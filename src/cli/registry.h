@@ -56,6 +56,9 @@ public:
 
 using TextHandler = std::string (*)(Invocation& call);
 using LinesHandler = std::vector<std::string> (*)(Invocation& call);
+// Reads the input from inFd and writes the result to outFd piece by piece,
+// for byte mappings over inputs of any size; failures throw ZukError.
+using StreamHandler = void (*)(Invocation& call, int inFd, int outFd);
 
 struct FunctionSpec {
     FunctionSpec(std::string name, FunctionKind kind, std::string summary,
@@ -68,6 +71,8 @@ struct FunctionSpec {
     // Input or result that is not text: --utf8 leaves it alone.
     FunctionSpec& binaryInput();
     FunctionSpec& binaryOutput();
+    // A streaming form used instead of the text handler when --utf8 is not given.
+    FunctionSpec& streaming(StreamHandler handler);
 
     std::string name;
     FunctionKind kind = FunctionKind::Text;
@@ -77,6 +82,7 @@ struct FunctionSpec {
     // functions return their result lines. Exactly one handler is set.
     TextHandler text = nullptr;
     LinesHandler lines = nullptr;
+    StreamHandler stream = nullptr;
     std::vector<std::string> arguments;
     // With --utf8, whether the input is converted to Windows-1251 and the
     // result back to UTF-8.
