@@ -103,6 +103,7 @@ std::function<bool(const QUrl&)>& GeneralCommands::urlOpener()
 
 GeneralCommands::GeneralCommands(TMainForm& form) : QObject(&form), m_form(form)
 {
+    setObjectName(QStringLiteral("zukGeneralCommands"));
     m_scrollTimer = new QTimer(this);
     connect(m_scrollTimer, &QTimer::timeout, this, [this] {
         if (m_form.documentCount() > 0)
@@ -247,6 +248,25 @@ void GeneralCommands::setAutoscroll(bool on)
     } else {
         m_scrollTimer->stop();
     }
+}
+
+GeneralCommands* GeneralCommands::of(TMainForm& form)
+{
+    return static_cast<GeneralCommands*>(
+        form.findChild<QObject*>(QStringLiteral("zukGeneralCommands"), Qt::FindDirectChildrenOnly));
+}
+
+void GeneralCommands::suspendAutoscroll(bool suspended)
+{
+    if (suspended)
+        m_scrollTimer->stop();
+    else if (m_form.settings().AutoscrollActive)
+        setAutoscroll(true);
+}
+
+void GeneralCommands::applyAutoscrollPeriod()
+{
+    m_scrollTimer->setInterval(std::max(1, m_form.settings().AutoscrollTime));
 }
 
 // --- system files ------------------------------------------------------------------

@@ -44,6 +44,14 @@ public:
     // A file of the Wine drive, names matched without regard to case; empty when absent.
     static QString wineFile(const QString& relative);
 
+    // The instance the main window's command wiring made, or nullptr.
+    static GeneralCommands* of(TMainForm& form);
+
+    // Automatic scrolling for other parts: the settings dialog stops it while
+    // it is open (and resumes it afterwards), opening a file takes over a
+    // changed AutoscrollTime.
+    void suspendAutoscroll(bool suspended);
+    void applyAutoscrollPeriod();
     QTimer* scrollTimer() const { return m_scrollTimer; }
 
 private:

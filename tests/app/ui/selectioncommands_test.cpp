@@ -218,8 +218,17 @@ TEST_F(Commands, AutoscrollStartsAndStopsItsTimer)
     EXPECT_TRUE(form().settings().AutoscrollActive);
     EXPECT_TRUE(zuk::test::waitFor([&] { return ed().GetTopLine() >= 4; }, 2000));
 
+    // Suspended (the settings dialog is open) and resumed.
+    GeneralCommands* general = GeneralCommands::of(form());
+    ASSERT_NE(general, nullptr);
+    general->suspendAutoscroll(true);
+    EXPECT_FALSE(general->scrollTimer()->isActive());
+    general->suspendAutoscroll(false);
+    EXPECT_TRUE(general->scrollTimer()->isActive());
+
     scroll->trigger();
     EXPECT_FALSE(form().settings().AutoscrollActive);
+    EXPECT_FALSE(general->scrollTimer()->isActive());
     const int top = ed().GetTopLine();
     QTest::qWait(100);
     EXPECT_EQ(ed().GetTopLine(), top);
