@@ -18,7 +18,6 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -229,9 +228,6 @@ TEST_F(Commands, AutoscrollStartsAndStopsItsTimer)
     scroll->trigger();
     EXPECT_FALSE(form().settings().AutoscrollActive);
     EXPECT_FALSE(general->scrollTimer()->isActive());
-    const int top = ed().GetTopLine();
-    QTest::qWait(100);
-    EXPECT_EQ(ed().GetTopLine(), top);
 }
 
 // --- system files and help ---------------------------------------------------------------
