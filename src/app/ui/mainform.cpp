@@ -1,4 +1,5 @@
 #include "app/ui/mainform.h"
+#include "app/ui/selectioncommands.h"
 
 #include "app/commandtable.h"
 #include "app/datetimeformat.h"
@@ -265,6 +266,7 @@ void TMainForm::wireCommands()
         });
     }
     calc::ui::installCalcCommands(*this);
+    installSelectionCommands(*this);
 }
 
 void TMainForm::wireToolRow()
