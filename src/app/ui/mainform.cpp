@@ -256,15 +256,6 @@ void TMainForm::wireCommands()
     setHandler(QStringLiteral("mniCopyOnSelect"), [this] {
         m_settings.CopyOnSelect = command(QStringLiteral("mniCopyOnSelect"))->isChecked();
     });
-    const std::vector<std::string_view>& dates = dateItemNames();
-    for (size_t i = 0; i < dates.size(); ++i) {
-        setHandler(QString::fromLatin1(dates[i].data(), static_cast<int>(dates[i].size())), [doc,
-                                                                                             i] {
-            const std::string text = formatDateTime(
-                dateItemFormats()[i], partsOf(QDateTime::currentDateTime()), systemDateLocale());
-            doc().InsertAtCaret(codepages::utf8ToWin(text));
-        });
-    }
     calc::ui::installCalcCommands(*this);
     installSelectionCommands(*this);
 }
