@@ -148,8 +148,9 @@ TEST(ShippedData, EveryRegisteredSchemeLoadsAndTheStylesParse)
         const SchemeDefinition def = loadSchemeFile(man.schemePath(item));
         EXPECT_GE(def.keywords.size(), 10u);
         ++formats[static_cast<int>(def.format)];
-        if (def.format == SchemeFormat::Header)
+        if (def.format == SchemeFormat::Header) {
             EXPECT_EQ(def.header.Name, item.Name);
+        }
         EXPECT_TRUE(man.schemeForExtension("x." + item.Ext.substr(0, item.Ext.find(' '))));
     }
     for (int n : formats)

@@ -1,4 +1,5 @@
 #include "app/ui/mainform.h"
+#include "app/ui/selectioncommands.h"
 
 #include "app/commandtable.h"
 #include "app/datetimeformat.h"
@@ -8,6 +9,7 @@
 #include "app/ui/mainstatusbar.h"
 #include "app/ui/toolrow.h"
 #include "base/zukerror.h"
+#include "calc/ui/calccommands.h"
 #include "codepages/charsets.h"
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/doxwindow.h"
@@ -249,15 +251,8 @@ void TMainForm::wireCommands()
     setHandler(QStringLiteral("mniCopyOnSelect"), [this] {
         m_settings.CopyOnSelect = command(QStringLiteral("mniCopyOnSelect"))->isChecked();
     });
-    const std::vector<std::string_view>& dates = dateItemNames();
-    for (size_t i = 0; i < dates.size(); ++i) {
-        setHandler(QString::fromLatin1(dates[i].data(), static_cast<int>(dates[i].size())), [doc,
-                                                                                             i] {
-            const std::string text = formatDateTime(
-                dateItemFormats()[i], partsOf(QDateTime::currentDateTime()), systemDateLocale());
-            doc().InsertAtCaret(codepages::utf8ToWin(text));
-        });
-    }
+    calc::ui::installCalcCommands(*this);
+    installSelectionCommands(*this);
 }
 
 void TMainForm::wireToolRow()

@@ -24,6 +24,7 @@
 #include "io/linesfile.h"
 #include "platform/programfolder.h"
 #include "platform/sysload.h"
+#include "platform/ui/soundplayer.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -167,7 +168,12 @@ void TMainForm::runStartup()
     callbacks.openFile = [this](const std::string& path) {
         OpenFile(QString::fromStdString(path), false);
     };
-    callbacks.keySound = [](char) {};
+    // Key clicks: the player opens the audio output on the first sound only.
+    auto* player = new platform::ui::SoundPlayer(this);
+    callbacks.keySound = [this, player](char typed) {
+        if (m_settings.SoundKey)
+            player->keySound(typed, m_sound);
+    };
     m_editor = std::make_unique<editor::CdreamEditor>(host, m_settings, callbacks);
 
     // Date captions, then the shortcut file (it matches the captions as shown).
