@@ -32,8 +32,7 @@ namespace {
 class HighlightStore final : public QObject {
 public:
     HighlightStore(app::ui::TMainForm& form, std::string parts, std::string program)
-        : QObject(&form),
-          synMan(platform::resolveDataPath(parts, "Syntax/syntax.ini"), program),
+        : QObject(&form), synMan(platform::resolveDataPath(parts, "Syntax/syntax.ini"), program),
           textStyles(platform::resolveDataPath(parts, "currtextstyles.txt")),
           colorStyles(platform::workingFolders(program).cstyles),
           fileTypes(platform::resolveDataPath(parts, "Pelagos/filelinx"))

@@ -136,8 +136,8 @@ TEST_F(HighlightWindow, OpeningFilesOfEveryKnownExtensionShowsTheirHighlighter)
     std::vector<Case> cases;
     int n = 0;
     for (const highlight::BuiltInHighlighter& h : highlight::builtInHighlighters()) {
-        const QStringList exts = QString::fromLatin1(h.extensions).split(QLatin1Char(' '),
-                                                                          Qt::SkipEmptyParts);
+        const QStringList exts =
+            QString::fromLatin1(h.extensions).split(QLatin1Char(' '), Qt::SkipEmptyParts);
         for (const QString& ext : exts) {
             // Every other file gets its extension in capitals.
             const QString name = QStringLiteral("b%1").arg(n) + (n % 2 ? ext.toUpper() : ext);
@@ -291,7 +291,8 @@ TEST(HighlightShutDown, ObjectsAreWrittenBackWhenTheWindowGoes)
         form.confirmHook = [](const QString&) { return true; };
         form.close();
     }
-    const io::IniFile registry((home + QStringLiteral("Engine/Parts/Syntax/syntax.ini")).toStdString());
+    const io::IniFile registry(
+        (home + QStringLiteral("Engine/Parts/Syntax/syntax.ini")).toStdString());
     const std::vector<std::string> sections = registry.sectionNames();
     EXPECT_EQ(std::count(sections.begin(), sections.end(), "Shell"), 0);
     EXPECT_EQ(std::count(sections.begin(), sections.end(), "Lua"), 1);
