@@ -2,6 +2,7 @@
 
 #include "app/commandtable.h"
 #include "app/datetimeformat.h"
+#include "app/ui/filecommands.h"
 #include "app/ui/documenttabs.h"
 #include "app/ui/infoconsole.h"
 #include "app/ui/mainmenu.h"
@@ -263,6 +264,7 @@ void TMainForm::wireCommands()
             doc().InsertAtCaret(codepages::utf8ToWin(text));
         });
     }
+    installFileCommands(*this);
 }
 
 void TMainForm::wireToolRow()
