@@ -104,6 +104,7 @@ public:
     qint64 progressThreshold = 4 * 1024 * 1024;
 
 protected:
+    friend void installFileCommands(TMainForm& form);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -383,8 +383,9 @@ TEST(FileCommandsExit, UnsavedDocumentsCanBeSavedDiscardedOrKept)
         const bool saved = c.choice == ExitChoice::Save;
         EXPECT_EQ(s.fixture.read("f.txt"), saved ? "edited\r\n" : "f\r\n");
         EXPECT_EQ(s.fixture.read("fresh.txt"), saved ? "fresh\r\n" : "");
-        if (!c.closes)
+        if (!c.closes) {
             EXPECT_EQ(s.form->documentCount(), 2);
+        }
     }
 
     // autosave_on_exit saves the files itself and asks only about the rest.
