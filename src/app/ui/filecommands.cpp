@@ -33,6 +33,7 @@
 #include <QUrl>
 
 #include <atomic>
+#include <utility>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
@@ -349,6 +350,7 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
     }
     m_form.documentTabs().sync();
     ed.ApplyBackground();
+    watchDrops();
     step(3, "");
     refreshEmergencyTable();
     return true;
@@ -627,6 +629,28 @@ void FileCommands::dropFiles(const QStringList& paths)
         }
         if (endsDrop(action))
             return;
+    }
+}
+
+void FileCommands::watchDrops()
+{
+    for (editor::Ted* ted : m_form.editor().documents()) {
+        editor::TedControl* control = ted->control();
+        if (control->property("zukDropsWatched").toBool())
+            continue;
+        control->setProperty("zukDropsWatched", true);
+        // The control reports each file of a drop on its own; they are
+        // gathered and handled as one drop once the drop is over.
+        connect(control, &QsciScintillaBase::SCN_URIDROPPED, this, [this](const QUrl& url) {
+            if (!url.isLocalFile())
+                return;
+            if (m_droppedOnText.isEmpty())
+                QTimer::singleShot(0, this, [this] {
+                    const QStringList paths = std::exchange(m_droppedOnText, {});
+                    dropFiles(paths);
+                });
+            m_droppedOnText << url.toLocalFile();
+        });
     }
 }
 

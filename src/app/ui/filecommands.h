@@ -75,6 +75,9 @@ public:
     // Files dropped on the main window, in drop order.
     void dropFiles(const QStringList& paths);
 
+    // Files dropped on a document's text area come here too; called after a
+    // document window is made.
+    void watchDrops();
     // Bookkeeping after a document window closed (the host calls it).
     void documentClosed(editor::Ted* ted);
     // The exit question: true when the shut-down may go on. With
@@ -126,6 +129,7 @@ private:
     QPointer<QFileDialog> m_openDialog; // kept for the run: it keeps its size
     QTimer* m_backupTimer = nullptr;
     QTimer* m_emergencyTimer = nullptr;
+    QStringList m_droppedOnText; // the files of one drop on a text area
 };
 
 // Makes the file commands of `form` and registers their menu handlers.

@@ -360,6 +360,7 @@ void TMainForm::NewFile()
         m_settings.HighlightListUpdating = false;
     }
     m_tabs->sync();
+    FileCommands::of(*this)->watchDrops();
 }
 
 void TMainForm::selectTabByName(const std::string& name)

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -397,4 +398,19 @@ TEST(FileCommandsExit, UnsavedDocumentsCanBeSavedDiscardedOrKept)
     s.form->editor().SetModified(true);
     EXPECT_TRUE(s.form->close()); // nothing else is modified: no question
     EXPECT_EQ(s.fixture.read("f.txt"), "auto\r\n");
+}
+
+TEST(FileCommandsDrop, FilesDroppedOnTheTextAreaAreOneDrop)
+{
+    Started s;
+    s.fixture.seed("x.txt", "x\r\n");
+    s.fixture.seed("y.rtf", "{\\rtf1 y\\par}");
+    s.fixture.seed("z.txt", "z\r\n");
+    s.form->runCommand("mniFileNew");
+    zuk::editor::TedControl* control = s.form->editor().activeDocument()->control();
+    for (const char* name : {"x.txt", "y.rtf", "z.txt"})
+        emit control->SCN_URIDROPPED(QUrl::fromLocalFile(s.path(name)));
+    EXPECT_TRUE(waitFor([&] { return s.form->documentCount() == 3; }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tabTexts(*s.form), (QStringList{"untitled0", "x.txt", "untitled1"}));
 }
