@@ -3,6 +3,7 @@
 
 #include "app/commandtable.h"
 #include "app/datetimeformat.h"
+#include "app/ui/filecommands.h"
 #include "app/ui/documenttabs.h"
 #include "app/ui/infoconsole.h"
 #include "app/ui/mainmenu.h"
@@ -253,6 +254,7 @@ void TMainForm::wireCommands()
     });
     calc::ui::installCalcCommands(*this);
     installSelectionCommands(*this);
+    installFileCommands(*this);
 }
 
 void TMainForm::wireToolRow()
@@ -340,6 +342,7 @@ void TMainForm::NewFile()
         m_settings.HighlightListUpdating = false;
     }
     m_tabs->sync();
+    FileCommands::of(*this)->watchDrops();
 }
 
 void TMainForm::selectTabByName(const std::string& name)

@@ -7,6 +7,7 @@
 #include "app/shortcutfile.h"
 #include "app/ui/crashhandler.h"
 #include "app/ui/documenttabs.h"
+#include "app/ui/filecommands.h"
 #include "app/ui/infoconsole.h"
 #include "app/ui/mainmenu.h"
 #include "app/ui/mainstatusbar.h"
@@ -152,16 +153,7 @@ void TMainForm::runStartup()
     // Called while the window is still there; its tab goes with the window.
     // A document of a file goes into the history, also during shut-down.
     host.documentClosed = [this](editor::Ted* ted) {
-        if (ted->hasFile())
-            addToHistory(ted->fileName(), ted->control()->firstVisibleLine());
-        if (m_settings.Closing)
-            return;
-        const QString name = QString::fromStdString(ted->fileName());
-        for (int i = m_openFiles.size() - 1; i >= 0; --i)
-            if (m_openFiles[i].compare(name, Qt::CaseInsensitive) == 0)
-                m_openFiles.removeAt(i);
-        if (m_dox)
-            m_dox->removeDocument(name);
+        FileCommands::of(*this)->documentClosed(ted);
     };
     editor::HostCallbacks callbacks;
     callbacks.activateTab = [this](const std::string& name) { selectTabByName(name); };
@@ -182,6 +174,7 @@ void TMainForm::runStartup()
 
     m_history = readRecentFiles(*m_ini, std::max(0, m_settings.MRUItemsCount));
     highlight::ui::installHighlighting(*this);
+    FileCommands::of(*this)->startup();
 }
 
 QString TMainForm::dataPath(const QString& relative) const
@@ -254,42 +247,7 @@ void TMainForm::FormActivate()
 
 bool TMainForm::OpenFile(const QString& path, bool reportFailure)
 {
-    const QFileInfo info(path);
-    if (!info.exists() || info.isDir())
-        return false;
-    const QString full = info.absoluteFilePath();
-    for (const QString& open : m_openFiles) {
-        if (open.compare(full, Qt::CaseInsensitive) == 0) {
-            QMessageBox::information(this, windowTitle(),
-                                     QString::fromUtf8("Нельзя открыть уже открытый файл"));
-            return false;
-        }
-    }
-    std::vector<std::string> lines;
-    try {
-        lines = io::readLinesFile(local(full));
-    } catch (const ZukError& e) {
-        if (reportFailure)
-            QMessageBox::warning(this, windowTitle(), QString::fromUtf8(e.what()));
-        return false;
-    }
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    m_openFiles << full;
-    m_editor->NewDocument();
-    m_editor->ApplyTextStyles();
-    m_editor->ApplySettings();
-    m_editor->LoadText(local(full), text);
-    m_editor->SetModified(false);
-    m_editor->SetHasFile(true);
-    m_editor->ApplyBackground();
-    if (m_dox)
-        m_dox->addDocument(full);
-    m_tabs->sync();
-    return true;
+    return FileCommands::of(*this)->openFile(path, reportFailure);
 }
 
 void TMainForm::loadLastFiles()
@@ -332,20 +290,11 @@ bool TMainForm::confirm(const QString& question, bool warning)
     return answer == QMessageBox::Yes;
 }
 
-// Saving files is not part of the program yet, so leaving with modified
-// documents would throw the changes away without a word. Ask once, naming them.
+// Modified documents are not lost without a word: the user saves them,
+// discards them or stays (autosave_on_exit saves those bound to files first).
 bool TMainForm::confirmDiscardUnsaved()
 {
-    QStringList modified;
-    for (editor::Ted* ted : m_editor->documents())
-        if (ted->modified())
-            modified << QString::fromStdString(ted->fileName());
-    if (modified.isEmpty())
-        return true;
-    const QString question = QString::fromUtf8("Эти документы изменены и не сохранены:\n\n") +
-                             modified.join(QLatin1Char('\n')) +
-                             QString::fromUtf8("\n\nВыйти и потерять изменения?");
-    return confirm(question, true);
+    return FileCommands::of(*this)->prepareExit();
 }
 
 void TMainForm::SaveSettings()
@@ -447,7 +396,8 @@ void TMainForm::closeEvent(QCloseEvent* event)
     guarded([this] { writeShutdownState(); });
     // The preview copy and the external-program engine's temporary file are removed here.
     guarded([this] { writeLastFiles(); });
-    // With autosave_on_exit, all documents are saved here.
+    // With autosave_on_exit the documents were saved before Closing was set,
+    // so that a failed write could still stop the exit.
     for (QMdiSubWindow* w : m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder))
         w->close();
     guarded([this] { writeRecentFiles(*m_ini, m_history); });

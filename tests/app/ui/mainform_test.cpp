@@ -402,7 +402,13 @@ TEST(MainFormCommands, WrapperChecksNeedsAndCatchesErrors)
     EXPECT_EQ(form.statusBar()->currentMessage(), QStringLiteral("bad input"));
     EXPECT_FALSE(form.runCommand("mniHelpAbout")); // swallowed
     EXPECT_FALSE(form.runCommand("noSuchCommand"));
-    EXPECT_FALSE(form.runCommand("mniOpen")); // present, no handler yet
+    // A present command without a handler (the first one left) does nothing.
+    for (const CommandRow& row : commandTable()) {
+        if (row.kind == RowKind::Command && !form.hasHandler(qs(row.name))) {
+            EXPECT_FALSE(form.runCommand(qs(row.name))) << row.name;
+            break;
+        }
+    }
 }
 
 TEST(MainFormShutdown, AnUnwritableShortcutFileDoesNotStopTheSettings)
