@@ -9,6 +9,7 @@
 #include "app/ui/toolrow.h"
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
+#include "codepages/ui/codepagecommands.h"
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/doxwindow.h"
 #include "editor/ui/ted.h"
@@ -263,6 +264,7 @@ void TMainForm::wireCommands()
             doc().InsertAtCaret(codepages::utf8ToWin(text));
         });
     }
+    codepages::ui::installCodePageCommands(*this);
 }
 
 void TMainForm::wireToolRow()

@@ -14,6 +14,7 @@
 #include "app/ui/toolrow.h"
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
+#include "codepages/ui/codepagecommands.h"
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/doxwindow.h"
 #include "editor/ui/editorhost.h"
@@ -174,6 +175,9 @@ void TMainForm::runStartup()
     applyShortcutFile();
 
     m_history = readRecentFiles(*m_ini, std::max(0, m_settings.MRUItemsCount));
+
+    // The transliterator's modes, then klayouts.txt and the keyboard-layout submenu.
+    codepages::ui::codePageStartup(*this);
 }
 
 QString TMainForm::dataPath(const QString& relative) const
@@ -275,6 +279,11 @@ bool TMainForm::OpenFile(const QString& path, bool reportFailure)
     m_editor->ApplyTextStyles();
     m_editor->ApplySettings();
     m_editor->LoadText(local(full), text);
+    if (m_settings.DoEncDetect && m_codePageDetector) {
+        const std::string charset = m_codePageDetector(text);
+        if (charset == "dos" || charset == "koi")
+            m_editor->SetCharset(charset);
+    }
     m_editor->SetModified(false);
     m_editor->SetHasFile(true);
     m_editor->ApplyBackground();
@@ -443,7 +452,8 @@ void TMainForm::closeEvent(QCloseEvent* event)
     for (QMdiSubWindow* w : m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder))
         w->close();
     guarded([this] { writeRecentFiles(*m_ini, m_history); });
-    // compilers.txt and klayouts.txt are written back here.
+    // compilers.txt is written back here.
+    guarded([this] { codepages::ui::codePageShutdown(*this); });
     m_shutDown = true;
     event->accept();
 }

@@ -1,0 +1,121 @@
+#include "platform/keyboardlayouts.h"
+
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XKBstr.h>
+
+#include <dlfcn.h>
+
+#include <cstdlib>
+#include <mutex>
+
+namespace zuk::platform {
+
+namespace {
+
+// libX11 is opened at run time: the program has no link-time dependency on
+// it and runs unchanged where it is missing.
+struct X11Api {
+    decltype(&XOpenDisplay) openDisplay = nullptr;
+    decltype(&XCloseDisplay) closeDisplay = nullptr;
+    decltype(&XkbGetKeyboard) getKeyboard = nullptr;
+    decltype(&XkbFreeKeyboard) freeKeyboard = nullptr;
+    decltype(&XGetAtomName) getAtomName = nullptr;
+    decltype(&XFree) free = nullptr;
+    decltype(&XkbLockGroup) lockGroup = nullptr;
+    decltype(&XFlush) flush = nullptr;
+    bool ok = false;
+};
+
+template <typename F>
+bool bind(void* lib, const char* name, F& out)
+{
+    out = reinterpret_cast<F>(dlsym(lib, name));
+    return out != nullptr;
+}
+
+const X11Api& x11()
+{
+    static X11Api api;
+    static std::once_flag once;
+    std::call_once(once, [] {
+        void* lib = dlopen("libX11.so.6", RTLD_NOW | RTLD_LOCAL);
+        if (!lib)
+            return;
+        api.ok = bind(lib, "XOpenDisplay", api.openDisplay) &&
+                 bind(lib, "XCloseDisplay", api.closeDisplay) &&
+                 bind(lib, "XkbGetKeyboard", api.getKeyboard) &&
+                 bind(lib, "XkbFreeKeyboard", api.freeKeyboard) &&
+                 bind(lib, "XGetAtomName", api.getAtomName) && bind(lib, "XFree", api.free) &&
+                 bind(lib, "XkbLockGroup", api.lockGroup) && bind(lib, "XFlush", api.flush);
+    });
+    return api;
+}
+
+// An open display, or none when there is no X server to talk to.
+class XDisplay final {
+public:
+    XDisplay()
+    {
+        const char* name = std::getenv("DISPLAY");
+        if (x11().ok && name && *name)
+            m_display = x11().openDisplay(nullptr);
+    }
+    ~XDisplay()
+    {
+        if (m_display)
+            x11().closeDisplay(m_display);
+    }
+    XDisplay(const XDisplay&) = delete;
+    XDisplay& operator=(const XDisplay&) = delete;
+    ::Display* get() const { return m_display; }
+
+private:
+    ::Display* m_display = nullptr;
+};
+
+} // namespace
+
+std::vector<std::string> keyboardLayoutNames()
+{
+    std::vector<std::string> names;
+    XDisplay display;
+    if (!display.get())
+        return names;
+    XkbDescPtr desc = x11().getKeyboard(display.get(), XkbGroupNamesMask | XkbControlsMask,
+                                        XkbUseCoreKbd);
+    if (!desc)
+        return names;
+    int groups = XkbNumKbdGroups;
+    if (desc->ctrls && desc->ctrls->num_groups > 0)
+        groups = desc->ctrls->num_groups;
+    if (desc->names) {
+        for (int g = 0; g < groups; ++g) {
+            const Atom atom = desc->names->groups[g];
+            if (atom == None)
+                break;
+            char* name = x11().getAtomName(display.get(), atom);
+            if (!name)
+                break;
+            names.emplace_back(name);
+            x11().free(name);
+        }
+    }
+    x11().freeKeyboard(desc, 0, True);
+    return names;
+}
+
+bool activateKeyboardLayout(int index)
+{
+    if (index < 0 || index >= XkbNumKbdGroups)
+        return false;
+    XDisplay display;
+    if (!display.get())
+        return false;
+    const bool done =
+        x11().lockGroup(display.get(), XkbUseCoreKbd, static_cast<unsigned>(index)) != 0;
+    x11().flush(display.get());
+    return done;
+}
+
+} // namespace zuk::platform
