@@ -18,12 +18,15 @@ namespace {
 struct X11Api {
     decltype(&XOpenDisplay) openDisplay = nullptr;
     decltype(&XCloseDisplay) closeDisplay = nullptr;
-    decltype(&XkbGetKeyboard) getKeyboard = nullptr;
+    decltype(&XkbGetMap) getMap = nullptr;
+    decltype(&XkbGetNames) getNames = nullptr;
+    decltype(&XkbGetControls) getControls = nullptr;
+    decltype(&XSetErrorHandler) setErrorHandler = nullptr;
+    decltype(&XSync) sync = nullptr;
     decltype(&XkbFreeKeyboard) freeKeyboard = nullptr;
     decltype(&XGetAtomName) getAtomName = nullptr;
     decltype(&XFree) free = nullptr;
     decltype(&XkbLockGroup) lockGroup = nullptr;
-    decltype(&XFlush) flush = nullptr;
     bool ok = false;
 };
 
@@ -44,27 +47,44 @@ const X11Api& x11()
             return;
         api.ok = bind(lib, "XOpenDisplay", api.openDisplay) &&
                  bind(lib, "XCloseDisplay", api.closeDisplay) &&
-                 bind(lib, "XkbGetKeyboard", api.getKeyboard) &&
+                 bind(lib, "XkbGetMap", api.getMap) && bind(lib, "XkbGetNames", api.getNames) &&
+                 bind(lib, "XkbGetControls", api.getControls) &&
+                 bind(lib, "XSetErrorHandler", api.setErrorHandler) &&
+                 bind(lib, "XSync", api.sync) &&
                  bind(lib, "XkbFreeKeyboard", api.freeKeyboard) &&
                  bind(lib, "XGetAtomName", api.getAtomName) && bind(lib, "XFree", api.free) &&
-                 bind(lib, "XkbLockGroup", api.lockGroup) && bind(lib, "XFlush", api.flush);
+                 bind(lib, "XkbLockGroup", api.lockGroup);
     });
     return api;
 }
 
-// An open display, or none when there is no X server to talk to.
+// Xlib's default error handler ends the process; a server that refuses a
+// request here only means there are no layouts to offer.
+int ignoreXError(::Display*, XErrorEvent*)
+{
+    return 0;
+}
+
+// An open display, or none when there is no X server to talk to. While it is
+// open, X errors are ignored instead of ending the program.
 class XDisplay final {
 public:
     XDisplay()
     {
         const char* name = std::getenv("DISPLAY");
-        if (x11().ok && name && *name)
-            m_display = x11().openDisplay(nullptr);
+        if (!x11().ok || !name || !*name)
+            return;
+        m_display = x11().openDisplay(nullptr);
+        if (m_display)
+            m_oldHandler = x11().setErrorHandler(ignoreXError);
     }
     ~XDisplay()
     {
-        if (m_display)
-            x11().closeDisplay(m_display);
+        if (!m_display)
+            return;
+        x11().sync(m_display, False);
+        x11().setErrorHandler(m_oldHandler);
+        x11().closeDisplay(m_display);
     }
     XDisplay(const XDisplay&) = delete;
     XDisplay& operator=(const XDisplay&) = delete;
@@ -72,6 +92,7 @@ public:
 
 private:
     ::Display* m_display = nullptr;
+    XErrorHandler m_oldHandler = nullptr;
 };
 
 } // namespace
@@ -82,14 +103,14 @@ std::vector<std::string> keyboardLayoutNames()
     XDisplay display;
     if (!display.get())
         return names;
-    XkbDescPtr desc = x11().getKeyboard(display.get(), XkbGroupNamesMask | XkbControlsMask,
-                                        XkbUseCoreKbd);
+    XkbDescPtr desc = x11().getMap(display.get(), 0, XkbUseCoreKbd);
     if (!desc)
         return names;
     int groups = XkbNumKbdGroups;
-    if (desc->ctrls && desc->ctrls->num_groups > 0)
+    if (x11().getControls(display.get(), XkbGroupsWrapMask, desc) == Success && desc->ctrls &&
+        desc->ctrls->num_groups > 0)
         groups = desc->ctrls->num_groups;
-    if (desc->names) {
+    if (x11().getNames(display.get(), XkbGroupNamesMask, desc) == Success && desc->names) {
         for (int g = 0; g < groups; ++g) {
             const Atom atom = desc->names->groups[g];
             if (atom == None)
@@ -107,15 +128,13 @@ std::vector<std::string> keyboardLayoutNames()
 
 bool activateKeyboardLayout(int index)
 {
-    if (index < 0 || index >= XkbNumKbdGroups)
+    if (index < 0 || static_cast<size_t>(index) >= keyboardLayoutNames().size())
         return false;
     XDisplay display;
     if (!display.get())
         return false;
-    const bool done =
-        x11().lockGroup(display.get(), XkbUseCoreKbd, static_cast<unsigned>(index)) != 0;
-    x11().flush(display.get());
-    return done;
+    x11().lockGroup(display.get(), XkbUseCoreKbd, static_cast<unsigned>(index));
+    return true;
 }
 
 } // namespace zuk::platform
