@@ -74,7 +74,9 @@ public:
         const char* name = std::getenv("DISPLAY");
         if (!x11().ok || !name || !*name)
             return;
-        m_display = x11().openDisplay(nullptr);
+        // A server busy closing an earlier connection may refuse one; ask twice.
+        for (int attempt = 0; attempt < 2 && !m_display; ++attempt)
+            m_display = x11().openDisplay(nullptr);
         if (m_display)
             m_oldHandler = x11().setErrorHandler(ignoreXError);
     }
