@@ -41,9 +41,9 @@ const std::vector<FunctionSpec>& allFunctions()
 
 const FunctionSpec* findFunction(const std::string& name)
 {
-    for (const FunctionSpec& spec : allFunctions()) {
-        if (spec.name == name)
-            return &spec;
+    for (const FunctionSpec& function : allFunctions()) {
+        if (function.name == name)
+            return &function;
     }
     return nullptr;
 }

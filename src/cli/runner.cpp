@@ -61,27 +61,27 @@ std::string optionLabel(const OptionSpec& option)
     return label;
 }
 
-std::string functionUsage(const FunctionSpec& spec)
+std::string functionUsage(const FunctionSpec& function)
 {
-    std::string usage = "Usage: zuk-text " + spec.name;
-    for (const std::string& argument : spec.arguments)
+    std::string usage = "Usage: zuk-text " + function.name;
+    for (const std::string& argument : function.arguments)
         usage += " " + argument;
-    for (const OptionSpec& option : spec.options) {
+    for (const OptionSpec& option : function.options) {
         const std::string label = optionLabel(option);
         usage += option.required ? " " + label : " [" + label + "]";
     }
     usage += " [--utf8]";
-    if (spec.kind != FunctionKind::NoInput)
+    if (function.kind != FunctionKind::NoInput)
         usage += " [FILE]";
     return usage + "\n";
 }
 
-std::string functionHelp(const FunctionSpec& spec)
+std::string functionHelp(const FunctionSpec& function)
 {
-    std::string help = functionUsage(spec);
-    if (!spec.summary.empty())
-        help += spec.summary + "\n";
-    switch (spec.kind) {
+    std::string help = functionUsage(function);
+    if (!function.summary.empty())
+        help += function.summary + "\n";
+    switch (function.kind) {
     case FunctionKind::Lines:
         help += "Reads the input as lines; writes every result line followed by CR LF.\n";
         break;
@@ -95,7 +95,7 @@ std::string functionHelp(const FunctionSpec& spec)
         break;
     }
     help += "\nOptions:\n";
-    std::vector<OptionSpec> options = spec.options;
+    std::vector<OptionSpec> options = function.options;
     options.push_back(kUtf8Option);
     std::size_t width = 0;
     for (const OptionSpec& option : options)
@@ -110,11 +110,11 @@ std::string functionHelp(const FunctionSpec& spec)
     return help;
 }
 
-const OptionSpec* findOption(const FunctionSpec& spec, const std::string& name)
+const OptionSpec* findOption(const FunctionSpec& function, const std::string& name)
 {
     if (name == kUtf8Option.name)
         return &kUtf8Option;
-    for (const OptionSpec& option : spec.options) {
+    for (const OptionSpec& option : function.options) {
         if (option.name == name)
             return &option;
     }
@@ -123,9 +123,9 @@ const OptionSpec* findOption(const FunctionSpec& spec, const std::string& name)
 
 // Parses the words after the function name. Returns false when --help was
 // asked for (the help text is already printed).
-bool parseArguments(const FunctionSpec& spec, int argc, char** argv, Request& request)
+bool parseArguments(const FunctionSpec& function, int argc, char** argv, Request& request)
 {
-    request.function = &spec;
+    request.function = &function;
     std::vector<std::string> positional;
     bool optionsEnded = false;
     for (int i = 2; i < argc; ++i) {
@@ -139,7 +139,7 @@ bool parseArguments(const FunctionSpec& spec, int argc, char** argv, Request& re
             continue;
         }
         if (word.compare(0, 2, "--") != 0)
-            throw UsageError("unknown option \"" + word + "\" for " + spec.name);
+            throw UsageError("unknown option \"" + word + "\" for " + function.name);
         std::string name = word.substr(2);
         std::string value;
         const std::size_t eq = name.find('=');
@@ -149,12 +149,12 @@ bool parseArguments(const FunctionSpec& spec, int argc, char** argv, Request& re
             name.erase(eq);
         }
         if (name == "help" && !inlineValue) {
-            writeText(STDOUT_FILENO, functionHelp(spec));
+            writeText(STDOUT_FILENO, functionHelp(function));
             return false;
         }
-        const OptionSpec* option = findOption(spec, name);
+        const OptionSpec* option = findOption(function, name);
         if (!option)
-            throw UsageError("unknown option \"--" + name + "\" for " + spec.name);
+            throw UsageError("unknown option \"--" + name + "\" for " + function.name);
         if (option->takesValue) {
             if (!inlineValue) {
                 if (i + 1 >= argc)
@@ -170,17 +170,17 @@ bool parseArguments(const FunctionSpec& spec, int argc, char** argv, Request& re
             request.call.options[name] = value;
     }
 
-    for (const OptionSpec& option : spec.options) {
+    for (const OptionSpec& option : function.options) {
         if (option.required && !request.call.has(option.name))
-            throw UsageError("option --" + option.name + " is required for " + spec.name);
+            throw UsageError("option --" + option.name + " is required for " + function.name);
     }
     std::size_t next = 0;
-    for (const std::string& argument : spec.arguments) {
+    for (const std::string& argument : function.arguments) {
         if (next >= positional.size())
-            throw UsageError(spec.name + " needs " + argument);
+            throw UsageError(function.name + " needs " + argument);
         request.call.arguments.push_back(positional[next++]);
     }
-    if (next < positional.size() && spec.kind != FunctionKind::NoInput) {
+    if (next < positional.size() && function.kind != FunctionKind::NoInput) {
         request.file = positional[next++];
         request.fileGiven = true;
     }
@@ -207,20 +207,20 @@ std::string trimBlanks(const std::string& text)
 
 std::string runFunction(Request& request)
 {
-    const FunctionSpec& spec = *request.function;
+    const FunctionSpec& function = *request.function;
     Invocation& call = request.call;
     const bool convertText = call.utf8;
 
     if (convertText) {
-        for (const OptionSpec& option : spec.options) {
+        for (const OptionSpec& option : function.options) {
             auto it = call.options.find(option.name);
             if (option.carriesText && it != call.options.end())
                 it->second = codepages::utf8ToWin(it->second);
         }
     }
-    if (spec.kind != FunctionKind::NoInput) {
+    if (function.kind != FunctionKind::NoInput) {
         call.input = readWholeInput(request.fileGiven ? request.file : std::string("-"));
-        if (convertText && spec.inputIsText) {
+        if (convertText && function.inputIsText) {
             // A byte-order mark marks the encoding; it is not a character of the text.
             std::string_view utf8 = call.input;
             if (utf8.substr(0, 3) == "\xEF\xBB\xBF")
@@ -230,23 +230,23 @@ std::string runFunction(Request& request)
     }
 
     std::string result;
-    switch (spec.kind) {
+    switch (function.kind) {
     case FunctionKind::Lines:
         call.lines = textfunc::splitLines(call.input);
         call.input.clear();
         call.input.shrink_to_fit();
-        result = textfunc::joinLinesCrLf(spec.lines(call));
+        result = textfunc::joinLinesCrLf(function.lines(call));
         break;
     case FunctionKind::Number:
         call.input = trimBlanks(call.input);
-        result = spec.text(call);
+        result = function.text(call);
         break;
     case FunctionKind::Text:
     case FunctionKind::NoInput:
-        result = spec.text(call);
+        result = function.text(call);
         break;
     }
-    if (convertText && spec.outputIsText)
+    if (convertText && function.outputIsText)
         result = codepages::winToUtf8(result);
     return result;
 }
@@ -272,12 +272,12 @@ void runStreaming(Request& request)
         ::close(fd);
 }
 
-void reportUsageError(const std::string& message, const FunctionSpec* spec)
+void reportUsageError(const std::string& message, const FunctionSpec* function)
 {
     std::string text = "zuk-text: " + message + "\n";
-    if (spec)
+    if (function)
         text +=
-            functionUsage(*spec) + "Run \"zuk-text " + spec->name + " --help\" for its options.\n";
+            functionUsage(*function) + "Run \"zuk-text " + function->name + " --help\" for its options.\n";
     else
         text += "Usage: zuk-text FUNCTION [OPTIONS] [FILE]\n"
                 "Run \"zuk-text --help\" for usage, \"zuk-text list\" for the functions.\n";
@@ -288,7 +288,7 @@ void reportUsageError(const std::string& message, const FunctionSpec* spec)
 
 int runZukText(int argc, char** argv)
 {
-    const FunctionSpec* spec = nullptr;
+    const FunctionSpec* function = nullptr;
     try {
         if (argc < 2)
             throw UsageError("no function given");
@@ -305,19 +305,19 @@ int runZukText(int argc, char** argv)
             if (argc > 2)
                 throw UsageError("list takes no arguments");
             std::string names;
-            for (const FunctionSpec& spec : allFunctions())
-                names += spec.name + "\n";
+            for (const FunctionSpec& function : allFunctions())
+                names += function.name + "\n";
             writeText(STDOUT_FILENO, names);
             return 0;
         }
-        spec = findFunction(first);
-        if (!spec)
+        function = findFunction(first);
+        if (!function)
             throw UsageError("unknown function \"" + first + "\"");
 
         Request request;
-        if (!parseArguments(*spec, argc, argv, request))
+        if (!parseArguments(*function, argc, argv, request))
             return 0;
-        if (spec->stream && !request.call.utf8) {
+        if (function->stream && !request.call.utf8) {
             runStreaming(request);
             return 0;
         }
@@ -329,7 +329,7 @@ int runZukText(int argc, char** argv)
         }
         return 0;
     } catch (const UsageError& e) {
-        reportUsageError(e.what(), spec);
+        reportUsageError(e.what(), function);
         return 2;
     } catch (const ZukError& e) {
         writeText(STDERR_FILENO, std::string(e.what()) + "\n");

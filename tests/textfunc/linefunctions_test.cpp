@@ -162,7 +162,7 @@ TEST(LineFunctions, ParagraphsAndQScripts)
 TEST(TextFunctions, WhitespaceQuotesTagsAndPaths)
 {
     checkRows(KillFormat, {
-                              {"spec sample", "  a \r\n\r\n\tb  ", "a b"},
+                              {"documented sample", "  a \r\n\r\n\tb  ", "a b"},
                               {"all blank", " \t\r\n", ""},
                               {"empty", "", ""},
                           });

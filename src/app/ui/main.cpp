@@ -6,8 +6,11 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 #include <memory>
@@ -22,8 +25,15 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zuk"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zuk"));
+    // No display name: Qt would append it to every window caption.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/zuk/zuk.svg")));
+
+    // The interface is Russian: Qt's own buttons and dialogs (Yes, No, Cancel,
+    // the file dialogs) speak it too when the translation is installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
     std::vector<std::string> args;
     for (const QString& a : QApplication::arguments().mid(1))

@@ -1,13 +1,16 @@
 #include "app/ui/mainform.h"
+#include "app/ui/selectioncommands.h"
 
 #include "app/commandtable.h"
 #include "app/datetimeformat.h"
+#include "app/ui/filecommands.h"
 #include "app/ui/documenttabs.h"
 #include "app/ui/infoconsole.h"
 #include "app/ui/mainmenu.h"
 #include "app/ui/mainstatusbar.h"
 #include "app/ui/toolrow.h"
 #include "base/zukerror.h"
+#include "calc/ui/calccommands.h"
 #include "codepages/charsets.h"
 #include "codepages/ui/codepagecommands.h"
 #include "editor/ui/cdreameditor.h"
@@ -31,11 +34,6 @@
 namespace zuk::app::ui {
 
 namespace {
-
-std::string toWin(const QString& s)
-{
-    return codepages::utf8ToWin(s.toStdString());
-}
 
 DateLocale systemDateLocale()
 {
@@ -255,15 +253,9 @@ void TMainForm::wireCommands()
     setHandler(QStringLiteral("mniCopyOnSelect"), [this] {
         m_settings.CopyOnSelect = command(QStringLiteral("mniCopyOnSelect"))->isChecked();
     });
-    const std::vector<std::string_view>& dates = dateItemNames();
-    for (size_t i = 0; i < dates.size(); ++i) {
-        setHandler(QString::fromLatin1(dates[i].data(), static_cast<int>(dates[i].size())), [doc,
-                                                                                             i] {
-            const std::string text = formatDateTime(
-                dateItemFormats()[i], partsOf(QDateTime::currentDateTime()), systemDateLocale());
-            doc().InsertAtCaret(codepages::utf8ToWin(text));
-        });
-    }
+    calc::ui::installCalcCommands(*this);
+    installSelectionCommands(*this);
+    installFileCommands(*this);
     codepages::ui::installCodePageCommands(*this);
 }
 
@@ -279,15 +271,7 @@ void TMainForm::wireToolRow()
             showCommandError(QString::fromUtf8(e.what()));
         }
     });
-    connect(m_toolRow->cbSyntax(), &QComboBox::currentIndexChanged, this, [this](int) {
-        if (documentCount() == 0 || m_settings.HighlightListUpdating)
-            return;
-        try {
-            m_editor->SetSyntax(toWin(m_toolRow->cbSyntax()->currentText()));
-        } catch (const ZukError& e) {
-            showCommandError(QString::fromUtf8(e.what()));
-        }
-    });
+    // The highlighting list is connected with the highlighting schemes at start-up.
     // Enter in the command-line box only keeps the line in its history: running
     // it belongs to the external-program engine, like the disabled button.
 }
@@ -360,6 +344,7 @@ void TMainForm::NewFile()
         m_settings.HighlightListUpdating = false;
     }
     m_tabs->sync();
+    FileCommands::of(*this)->watchDrops();
 }
 
 void TMainForm::selectTabByName(const std::string& name)

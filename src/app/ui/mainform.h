@@ -123,14 +123,6 @@ public:
     // Sets the captions of the ten date/time items from the current time.
     void setDateCaptions();
 
-    // The guess of a working code page ("win", "dos" or "koi") for the bytes of
-    // a file being opened, used when DoEncDetect is set. None: every file opens
-    // as "win".
-    void setCodePageDetector(std::function<std::string(const std::string&)> detector)
-    {
-        m_codePageDetector = std::move(detector);
-    }
-
     // Test hook: answers the questions the shut-down would ask. Without it the
     // questions are real message boxes.
     std::function<bool(const QString& question)> confirmHook;
@@ -178,7 +170,6 @@ private:
     editor::TfmDox* m_dox = nullptr;   // child of the main window
 
     QHash<QString, std::function<void()>> m_handlers;
-    std::function<std::string(const std::string&)> m_codePageDetector;
     std::vector<RRecentFile> m_history;
     QStringList m_openFiles;                // full paths of documents opened from files
     std::vector<std::string> m_enabledExts; // enabled_exts.txt, Windows-1251 lines as read

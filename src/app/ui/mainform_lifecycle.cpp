@@ -7,6 +7,7 @@
 #include "app/shortcutfile.h"
 #include "app/ui/crashhandler.h"
 #include "app/ui/documenttabs.h"
+#include "app/ui/filecommands.h"
 #include "app/ui/infoconsole.h"
 #include "app/ui/mainmenu.h"
 #include "app/ui/mainstatusbar.h"
@@ -20,10 +21,12 @@
 #include "editor/ui/editorhost.h"
 #include "editor/ui/ted.h"
 #include "editor/ui/tedcontrol.h"
+#include "highlight/ui/highlightinstall.h"
 #include "io/inifile.h"
 #include "io/linesfile.h"
 #include "platform/programfolder.h"
 #include "platform/sysload.h"
+#include "platform/ui/soundplayer.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -151,23 +154,19 @@ void TMainForm::runStartup()
     // Called while the window is still there; its tab goes with the window.
     // A document of a file goes into the history, also during shut-down.
     host.documentClosed = [this](editor::Ted* ted) {
-        if (ted->hasFile())
-            addToHistory(ted->fileName(), ted->control()->firstVisibleLine());
-        if (m_settings.Closing)
-            return;
-        const QString name = QString::fromStdString(ted->fileName());
-        for (int i = m_openFiles.size() - 1; i >= 0; --i)
-            if (m_openFiles[i].compare(name, Qt::CaseInsensitive) == 0)
-                m_openFiles.removeAt(i);
-        if (m_dox)
-            m_dox->removeDocument(name);
+        FileCommands::of(*this)->documentClosed(ted);
     };
     editor::HostCallbacks callbacks;
     callbacks.activateTab = [this](const std::string& name) { selectTabByName(name); };
     callbacks.openFile = [this](const std::string& path) {
         OpenFile(QString::fromStdString(path), false);
     };
-    callbacks.keySound = [](char) {};
+    // Key clicks: the player opens the audio output on the first sound only.
+    auto* player = new platform::ui::SoundPlayer(this);
+    callbacks.keySound = [this, player](char typed) {
+        if (m_settings.SoundKey)
+            player->keySound(typed, m_sound);
+    };
     m_editor = std::make_unique<editor::CdreamEditor>(host, m_settings, callbacks);
 
     // Date captions, then the shortcut file (it matches the captions as shown).
@@ -175,6 +174,8 @@ void TMainForm::runStartup()
     applyShortcutFile();
 
     m_history = readRecentFiles(*m_ini, std::max(0, m_settings.MRUItemsCount));
+    highlight::ui::installHighlighting(*this);
+    FileCommands::of(*this)->startup();
 
     // The transliterator's modes, then klayouts.txt and the keyboard-layout submenu.
     codepages::ui::codePageStartup(*this);
@@ -250,47 +251,7 @@ void TMainForm::FormActivate()
 
 bool TMainForm::OpenFile(const QString& path, bool reportFailure)
 {
-    const QFileInfo info(path);
-    if (!info.exists() || info.isDir())
-        return false;
-    const QString full = info.absoluteFilePath();
-    for (const QString& open : m_openFiles) {
-        if (open.compare(full, Qt::CaseInsensitive) == 0) {
-            QMessageBox::information(this, windowTitle(),
-                                     QString::fromUtf8("Нельзя открыть уже открытый файл"));
-            return false;
-        }
-    }
-    std::vector<std::string> lines;
-    try {
-        lines = io::readLinesFile(local(full));
-    } catch (const ZukError& e) {
-        if (reportFailure)
-            QMessageBox::warning(this, windowTitle(), QString::fromUtf8(e.what()));
-        return false;
-    }
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    m_openFiles << full;
-    m_editor->NewDocument();
-    m_editor->ApplyTextStyles();
-    m_editor->ApplySettings();
-    m_editor->LoadText(local(full), text);
-    if (m_settings.DoEncDetect && m_codePageDetector) {
-        const std::string charset = m_codePageDetector(text);
-        if (charset == "dos" || charset == "koi")
-            m_editor->SetCharset(charset);
-    }
-    m_editor->SetModified(false);
-    m_editor->SetHasFile(true);
-    m_editor->ApplyBackground();
-    if (m_dox)
-        m_dox->addDocument(full);
-    m_tabs->sync();
-    return true;
+    return FileCommands::of(*this)->openFile(path, reportFailure);
 }
 
 void TMainForm::loadLastFiles()
@@ -333,20 +294,11 @@ bool TMainForm::confirm(const QString& question, bool warning)
     return answer == QMessageBox::Yes;
 }
 
-// Saving files is not part of the program yet, so leaving with modified
-// documents would throw the changes away without a word. Ask once, naming them.
+// Modified documents are not lost without a word: the user saves them,
+// discards them or stays (autosave_on_exit saves those bound to files first).
 bool TMainForm::confirmDiscardUnsaved()
 {
-    QStringList modified;
-    for (editor::Ted* ted : m_editor->documents())
-        if (ted->modified())
-            modified << QString::fromStdString(ted->fileName());
-    if (modified.isEmpty())
-        return true;
-    const QString question = QString::fromUtf8("Эти документы изменены и не сохранены:\n\n") +
-                             modified.join(QLatin1Char('\n')) +
-                             QString::fromUtf8("\n\nВыйти и потерять изменения?");
-    return confirm(question, true);
+    return FileCommands::of(*this)->prepareExit();
 }
 
 void TMainForm::SaveSettings()
@@ -448,7 +400,8 @@ void TMainForm::closeEvent(QCloseEvent* event)
     guarded([this] { writeShutdownState(); });
     // The preview copy and the external-program engine's temporary file are removed here.
     guarded([this] { writeLastFiles(); });
-    // With autosave_on_exit, all documents are saved here.
+    // With autosave_on_exit the documents were saved before Closing was set,
+    // so that a failed write could still stop the exit.
     for (QMdiSubWindow* w : m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder))
         w->close();
     guarded([this] { writeRecentFiles(*m_ini, m_history); });

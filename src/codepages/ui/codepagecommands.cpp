@@ -1,5 +1,6 @@
 #include "codepages/ui/codepagecommands.h"
 
+#include "app/ui/filecommands.h"
 #include "app/ui/mainform.h"
 #include "app/ui/mainmenu.h"
 #include "base/zukerror.h"
@@ -299,7 +300,7 @@ void installCodePageCommands(app::ui::TMainForm& form)
     on("mniAntiwordChartableDistortions", [c] { c->tableCommand(kWordGluxTable, false); });
     on("mniFido2Normal", [c] { c->tableCommand(kFidoTable, true); });
 
-    form.setCodePageDetector([](const std::string& text) { return DetectCodePage(text); });
+    app::ui::setCodePageDetector([](const std::string& text) { return DetectCodePage(text); });
 }
 
 void codePageStartup(app::ui::TMainForm& form)

@@ -19,12 +19,15 @@
 #include "app/connectiontable.h"
 #include "base/zukassert.h"
 #include "base/zukerror.h"
+#include "codepages/charsets.h"
 #include "editor/doctext.h"
 #include "editor/styledexport.h"
 #include "editor/syntaxtable.h"
 #include "editor/ui/colours.h"
 #include "editor/ui/findreplacedialog.h"
 #include "editor/ui/ted.h"
+#include "highlight/cmytextstyles.h"
+#include "highlight/textstyleset.h"
 
 namespace zuk::editor {
 
@@ -44,6 +47,51 @@ void setCaret(Ted* t, int line, int column)
     const long pos =
         sci(t, QsciScintilla::SCI_FINDCOLUMN, static_cast<unsigned long>(line), column);
     sci(t, QsciScintilla::SCI_GOTOPOS, static_cast<unsigned long>(pos));
+}
+
+// A new highlighter or style set restyles the whole text, and with word wrap
+// on Scintilla would rewrap every line at once (seconds for a 10 MB file).
+// Wrapping is paused meanwhile, so the view rewraps lazily, visible lines first.
+class WrapPause {
+public:
+    explicit WrapPause(Ted* t) : m_c(t ? t->control() : nullptr)
+    {
+        if (!m_c)
+            return;
+        m_mode = m_c->SendScintilla(QsciScintilla::SCI_GETWRAPMODE);
+        if (m_mode == QsciScintilla::SC_WRAP_NONE)
+            return;
+        m_topLine = m_c->SendScintilla(QsciScintilla::SCI_DOCLINEFROMVISIBLE,
+                                       m_c->SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE));
+        m_c->SendScintilla(QsciScintilla::SCI_SETWRAPMODE,
+                           static_cast<unsigned long>(QsciScintilla::SC_WRAP_NONE));
+    }
+    ~WrapPause()
+    {
+        if (!m_c || m_mode == QsciScintilla::SC_WRAP_NONE)
+            return;
+        m_c->SendScintilla(QsciScintilla::SCI_SETWRAPMODE, static_cast<unsigned long>(m_mode));
+        // The same text line stays at the top of the view.
+        m_c->SendScintilla(QsciScintilla::SCI_SETFIRSTVISIBLELINE,
+                           m_c->SendScintilla(QsciScintilla::SCI_VISIBLEFROMDOCLINE,
+                                              static_cast<unsigned long>(m_topLine)));
+    }
+    WrapPause(const WrapPause&) = delete;
+    WrapPause& operator=(const WrapPause&) = delete;
+
+private:
+    QsciScintilla* m_c;
+    long m_mode = QsciScintilla::SC_WRAP_NONE;
+    long m_topLine = 0;
+};
+
+// The 17 styles of a document from the current text-style set (the built-in
+// table until one is loaded) and the main colours.
+std::vector<TextStyle> documentStyles(const app::RConnectionTable& settings)
+{
+    if (settings.TextStyles)
+        return highlight::documentTextStyles(*settings.TextStyles, settings);
+    return highlight::documentTextStyles(highlight::CMyTextStyles(), settings);
 }
 
 } // namespace
@@ -232,6 +280,7 @@ void CdreamEditor::LoadText(const std::string& fileName, const std::string& text
 
 void CdreamEditor::chooseHighlighterForFile(Ted* ted, const std::string& fileName)
 {
+    const WrapPause pause(ted);
     if (const BuiltinSyntaxInfo* s = builtinForFileName(fileName)) {
         ted->setBuiltinSyntax(s->id);
         ShowSyntaxName();
@@ -347,6 +396,7 @@ int CdreamEditor::GetFontSize()
 void CdreamEditor::SetSyntax(const std::string& name)
 {
     Ted* t = active();
+    const WrapPause pause(t);
     if (name == "No") {
         t->setBuiltinSyntax(BuiltinSyntax::None);
         return;
@@ -366,33 +416,8 @@ void CdreamEditor::ShowSyntaxName()
 
 void CdreamEditor::ApplyTextStyles()
 {
-    Ted* t = active();
-    if (!t)
-        return;
-    std::vector<TextStyle> set = textStyleSet ? textStyleSet() : std::vector<TextStyle>{};
-    if (set.empty())
-        set = defaultTextStyles();
-    std::vector<TextStyle> styles;
-    for (int i = 0; i <= static_cast<int>(TokenClass::Url); ++i) {
-        const auto token = static_cast<TokenClass>(i);
-        TextStyle s;
-        if (const TextStyle* from = findStyle(set, token))
-            s = *from;
-        s.name = tokenClassName(token);
-        s.token = token;
-        if (token == TokenClass::Whitespace) {
-            s = TextStyle{s.name, token, m_settings.FontColor, m_settings.BGColor, false};
-        } else if (token == TokenClass::MarkedBlock && m_settings.text_styles_use_back_color) {
-            s.fore = m_settings.SelFontColor;
-            s.back = m_settings.SelBGColor;
-            s.useControlBack = false;
-        } else if (m_settings.text_styles_use_back_color) {
-            s.back = m_settings.BGColor;
-            s.useControlBack = true;
-        }
-        styles.push_back(s);
-    }
-    t->setTextStyles(styles);
+    if (Ted* t = active())
+        t->setTextStyles(documentStyles(m_settings));
 }
 
 void CdreamEditor::ResetTextStyles()
@@ -422,8 +447,11 @@ void CdreamEditor::ApplyColorsToAll()
     if (current->charset() != charset)
         current->setCharset(charset);
     current->setModified(modified);
+    // The styles carry the main background when text_styles_use_back_color is
+    // set, so they are rebuilt too: a token keeps no patch of the old colour.
+    const std::vector<TextStyle> styles = documentStyles(m_settings);
     for (Ted* t : documents())
-        t->applyColours();
+        t->setTextStyles(styles);
 }
 
 void CdreamEditor::ApplyFontsToAll()
@@ -874,7 +902,7 @@ void CdreamEditor::ShowStatus(int kind, const std::string& text)
         if (m_host.syntaxBox) {
             m_settings.HighlightListUpdating = true;
             m_host.syntaxBox->setCurrentIndex(
-                m_host.syntaxBox->findText(QString::fromStdString(text)));
+                m_host.syntaxBox->findText(QString::fromStdString(codepages::winToUtf8(text))));
             m_settings.HighlightListUpdating = false;
         }
         break;

@@ -1,0 +1,107 @@
+// Opening and saving a Windows-1251 file through the editor's real path: the
+// main window's OpenFile (read, split, load into the text control, window
+// ready) and Save, offscreen, in one process per size so that the peak
+// memory belongs to that size.
+//   openfile_guibench SIZE_MB [line]   ("line": the whole file is one line)
+
+#include "app/ui/filecommands.h"
+#include "app/ui/mainform.h"
+#include "editor/ui/cdreameditor.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <sys/resource.h>
+
+namespace {
+
+long peakKb()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss;
+}
+
+// Russian words in Windows-1251, lines of about 70 bytes or one long line,
+// written in pieces so that making the file leaves no mark on the peak.
+void writeText(const std::string& path, size_t bytes, bool oneLine)
+{
+    const std::string words[] = {"\xcf\xf0\xe8\xe2\xe5\xf2", "\xec\xe8\xf0", "text",
+                                 "\xf1\xf2\xf0\xee\xea\xe0", "\xf0\xe5\xe4\xe0\xea\xf2\xee\xf0",
+                                 "1251"};
+    std::ofstream out(path, std::ios::binary);
+    std::string piece;
+    size_t written = 0, lineLength = 0;
+    for (size_t i = 0; written + piece.size() < bytes; ++i) {
+        piece += words[i % 6];
+        lineLength += words[i % 6].size();
+        if (!oneLine && lineLength > 64) {
+            piece += "\r\n";
+            lineLength = 0;
+        } else {
+            piece += ' ';
+        }
+        if (piece.size() > 65536) {
+            out << piece;
+            written += piece.size();
+            piece.clear();
+        }
+    }
+    out << piece << "\r\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: openfile_guibench SIZE_MB [line]\n");
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const double mb = std::atof(argv[1]);
+    const bool oneLine = argc > 2 && std::string(argv[2]) == "line";
+    QTemporaryDir home;
+    const QString file = home.path() + QStringLiteral("/big.txt");
+    writeText(file.toStdString(), static_cast<size_t>(mb * 1024 * 1024), oneLine);
+    const long before = peakKb();
+
+    zuk::app::ui::StartupOptions options;
+    options.home = home.path() + QStringLiteral("/prog");
+    options.executableDir = home.path();
+    zuk::app::ui::TMainForm form(options);
+    form.createToolWindows();
+    form.show();
+    app.processEvents();
+    form.settings().FirstActivation = false;
+
+    QElapsedTimer t;
+    t.start();
+    if (!form.OpenFile(file)) {
+        std::fprintf(stderr, "open failed\n");
+        return 1;
+    }
+    app.processEvents(); // painted and idle: ready to edit
+    const double openSeconds = t.nsecsElapsed() / 1e9;
+    const long afterOpen = peakKb();
+
+    form.editor().InsertAtCaret("x");
+    t.restart();
+    const bool saved = zuk::app::ui::FileCommands::of(form)->save();
+    const double saveSeconds = t.nsecsElapsed() / 1e9;
+
+    std::printf("%s %.0f MB%s: open %.3f s, save %.3f s%s, peak %ld MB (%.2fx the file; "
+                "%ld MB before opening)\n",
+                oneLine ? "one line" : "lines", mb, "", openSeconds, saveSeconds,
+                saved ? "" : " (FAILED)", afterOpen / 1024, (afterOpen - before) / 1024.0 / mb,
+                before / 1024);
+    form.confirmHook = [](const QString&) { return true; };
+    form.editor().SetModified(false);
+    return 0;
+}

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "app/filenames.h"
+#include "app/openfilelist.h"
+#include "plugins/cfioint.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <string>
+
+class QFileDialog;
+class QTimer;
+
+namespace zuk::editor {
+class Ted;
+}
+
+namespace zuk::app::ui {
+
+class TMainForm;
+
+// The code-page detector run on every opened file when DoEncDetect is set: it
+// gets the whole text (bytes) and answers "win", "dos" or "koi". Empty until
+// the code-page part sets one; then every file stays "win".
+using CodePageDetector = std::function<std::string(const std::string& text)>;
+void setCodePageDetector(CodePageDetector detector);
+
+// What the user chose when leaving with unsaved documents.
+enum class ExitChoice { Save, Discard, Cancel };
+
+// The document set's file commands on the main window: open, save, save as,
+// save all, backup copies, revert, versions, dropped files, RTF import, the
+// backup timer, the log-off save and the emergency copies. One lives per main
+// window, as its child (object name "FileCommands"); installFileCommands makes
+// it and registers the menu handlers. Every document read and write goes
+// through the "std_txt" module of its input/output engine.
+class FileCommands final : public QObject {
+    Q_OBJECT
+public:
+    explicit FileCommands(TMainForm& form);
+    ~FileCommands() override;
+
+    // The one of `form`, or nullptr before installFileCommands.
+    static FileCommands* of(const QObject& form);
+
+    const plugins::CFIOINT& engine() const { return m_engine; }
+    const OpenFileList& openFiles() const { return m_openFiles; }
+
+    // Opens `path` as a new document (an .rtf file is imported instead). A
+    // missing file does nothing; a file already open is refused with a message;
+    // a read failure is reported with its reason when `reportFailure` is set.
+    bool openFile(const QString& path, bool reportFailure);
+    // The open dialog; opens every chosen file in the dialog's order.
+    void openDialog();
+    // Save: writes the active document to its file, or runs SaveAs when it
+    // has none (or its file is gone). Returns whether the text reached the disk.
+    bool save();
+    bool saveAs();
+    // Writes every document bound to a file, from the last window to the first;
+    // modified flags stay. Failures are collected and reported in one box
+    // unless `quiet`; returns whether all writes succeeded.
+    bool saveAllDocuments(bool quiet = false);
+    void saveCopy();
+    void loadCopy();
+    void revert();
+    // SaveVersion of the active document.
+    void saveVersion();
+    void saveVersionOf(const std::string& name, const std::string& text);
+    // RTF import into a new untitled document.
+    bool importRtf(const QString& path);
+    // Files dropped on the main window, in drop order.
+    void dropFiles(const QStringList& paths);
+
+    // Files dropped on a document's text area come here too; called after a
+    // document window is made.
+    void watchDrops();
+    // Bookkeeping after a document window closed (the host calls it).
+    void documentClosed(editor::Ted* ted);
+    // The exit question: true when the shut-down may go on. With
+    // autosave_on_exit set the documents bound to files are saved here (a
+    // failure stops the exit) and only those without a file are asked about.
+    bool prepareExit();
+    // Once the settings are read: the dialogs' folders, the backup timer, the
+    // log-off save and the emergency copies.
+    void startup();
+    // (Re)starts the backup timer from SaveTime and SaveTimeEnable.
+    void applyBackupTimer();
+    // Fills the table the crash handler's emergency hook writes from.
+    void refreshEmergencyTable();
+
+    // The initial folders of the two dialogs (UTF-8, no trailing '/').
+    QString openFolder() const { return m_openFolder; }
+    QString saveFolder() const { return m_saveFolder; }
+
+    // Test hooks. Without them the real dialogs and boxes are shown.
+    std::function<QStringList()> openDialogHook;               // empty list: cancelled
+    std::function<QString()> saveDialogHook;                   // empty: cancelled
+    std::function<bool(const QString& question)> overwriteHook; // true: Yes
+    std::function<void(const QString& message)> messageHook;
+    std::function<ExitChoice(const QString& question)> exitChoiceHook;
+    Clock clock = localTimeNow;
+    // Files larger than this show a progress dialog while they load.
+    qint64 progressThreshold = 4 * 1024 * 1024;
+
+protected:
+    friend void installFileCommands(TMainForm& form);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void install();
+    void showMessage(const QString& text, bool warning = true);
+    bool writeDocument(const std::string& path, const std::string& text);
+    bool loadIntoNewDocument(const QString& full, bool reportFailure);
+    bool insertPicture(const QString& path);
+    bool insertFlash(const QString& path);
+    QString chooseSaveName();
+    ExitChoice askExit(const QStringList& names);
+    void onBackupTimer();
+
+    TMainForm& m_form;
+    plugins::CFIOINT m_engine;
+    OpenFileList m_openFiles;
+    QString m_openFolder;
+    QString m_saveFolder;
+    QPointer<QFileDialog> m_openDialog; // kept for the run: it keeps its size
+    QTimer* m_backupTimer = nullptr;
+    QTimer* m_emergencyTimer = nullptr;
+    QStringList m_droppedOnText; // the files of one drop on a text area
+};
+
+// Makes the file commands of `form` and registers their menu handlers.
+void installFileCommands(TMainForm& form);
+
+// Runs what the crash handler's emergency hook runs; for tests.
+void runEmergencyHookForTest();
+
+} // namespace zuk::app::ui

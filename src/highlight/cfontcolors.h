@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zuk::highlight {
+
+// One editor colour scheme: a file of Engine/CStyles/.
+class CColorStyle final {
+public:
+    std::string Name; // the file's name (UTF-8, as on disk)
+    int32_t FontColor = 0;
+    int32_t BackColor = 16777215;
+    int32_t SelFontColor = 16777215;
+    int32_t SelBackColor = 0;
+};
+
+// The editor colour schemes of a folder.
+class CFontCOlors final {
+public:
+    CFontCOlors() = default;
+    // Loads every file of `folder` (UTF-8 path; missing: no schemes).
+    explicit CFontCOlors(std::string folder);
+
+    std::vector<CColorStyle> Schemes;
+
+    // Builds the list again from the folder, in name order. A file that lacks
+    // a key or holds something other than a decimal number there takes the
+    // default of the four main colours for that key; unreadable files are
+    // skipped.
+    void reload();
+
+    // The scheme a click on a "Стиль" item chooses: the last one of that name.
+    const CColorStyle* findByName(const std::string& name) const;
+
+    const std::string& folder() const { return m_folder; }
+
+private:
+    std::string m_folder;
+};
+
+// The four lines of a scheme file, in the order the program writes them.
+std::string formatColorStyle(const CColorStyle& style);
+// A scheme from the lines of a file (names compared without regard to case,
+// the first matching line counts).
+CColorStyle parseColorStyle(const std::string& name, const std::string& bytes);
+// Writes the scheme's four lines to `path` (UTF-8). Throws zuk::IoError.
+void saveColorStyle(const std::string& path, const CColorStyle& style);
+// Removes the scheme file `name` of `folder`; false when there is none.
+// Throws zuk::IoError when it exists but cannot be removed.
+bool deleteColorStyle(const std::string& folder, const std::string& name);
+
+} // namespace zuk::highlight

@@ -1,0 +1,165 @@
+#include "highlight/ui/schemesupport.h"
+
+#include "app/connectiontable.h"
+#include "codepages/charsets.h"
+#include "editor/ui/cdreameditor.h"
+#include "editor/ui/colours.h"
+#include "editor/ui/ted.h"
+#include "highlight/cfontcolors.h"
+#include "highlight/csynman.h"
+#include "highlight/textstyleset.h"
+#include "highlight/ui/cmypar.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QWidgetAction>
+
+namespace zuk::highlight::ui {
+
+namespace {
+
+QString fromWin(const std::string& bytes)
+{
+    return QString::fromStdString(codepages::winToUtf8(bytes));
+}
+
+// One item of the "Стиль" submenu, drawn in its scheme's colours.
+class ColorStyleItem final : public QLabel {
+public:
+    ColorStyleItem(const CColorStyle& scheme, QWidgetAction* action)
+        : QLabel(QString::fromStdString(scheme.Name)), m_action(action)
+    {
+        m_fore = editor::toQColor(scheme.FontColor, Qt::black);
+        m_back = editor::toQColor(scheme.BackColor, Qt::white);
+        QFont f = font();
+        f.setBold(true);
+        setFont(f);
+        setTextFormat(Qt::PlainText);
+        setContentsMargins(8, 3, 8, 3);
+        setAutoFillBackground(true);
+        setMouseTracking(true);
+        paintAs(false);
+    }
+
+protected:
+    void enterEvent(QEnterEvent*) override { paintAs(true); }
+    void leaveEvent(QEvent*) override { paintAs(false); }
+    void mouseReleaseEvent(QMouseEvent* e) override
+    {
+        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+            m_action->trigger();
+    }
+
+private:
+    void paintAs(bool highlighted)
+    {
+        QPalette p = palette();
+        p.setColor(QPalette::Window, highlighted ? m_fore : m_back);
+        p.setColor(QPalette::WindowText, highlighted ? m_back : m_fore);
+        setPalette(p);
+    }
+
+    QWidgetAction* m_action;
+    QColor m_fore, m_back;
+};
+
+} // namespace
+
+bool ApplyScheme(editor::Ted* ted, const CSynMan& registry, const std::string& name,
+                 QWidget* warnParent, bool russian)
+{
+    if (!ted || registry.IndexOfScheme(name) < 0)
+        return false;
+    auto* existing = dynamic_cast<CMyPar*>(ted->schemeLexer());
+    CMyPar* par = existing ? existing : new CMyPar(name);
+    std::string problem;
+    if (par->InitAll(registry, name, &problem) == CMyPar::InitResult::Malformed) {
+        if (!existing)
+            delete par;
+        QMessageBox::warning(warnParent, QString(),
+                             QString::fromStdString(schemeParseWarning(russian)));
+        return false;
+    }
+    ted->setSchemeLexer(par, name);
+    return true;
+}
+
+void installSchemeHooks(editor::CdreamEditor& ed)
+{
+    editor::CdreamEditor* editor = &ed;
+    ed.schemeForExtension = [editor](const std::string& ext) -> std::string {
+        const CSynMan* registry = editor->settings().SynMan;
+        if (!registry)
+            return {};
+        const auto found = registry->schemeForExtension(ext.empty() ? std::string() : "x." + ext);
+        return found ? registry->Items[*found].Name : std::string();
+    };
+    ed.applyScheme = [editor](editor::Ted* ted, const std::string& name) {
+        const app::RConnectionTable& s = editor->settings();
+        if (!s.SynMan)
+            return false;
+        const bool russian = s.Lang == "\xD0\xF3\xF1\xF1\xEA\xE8\xE9";
+        return ApplyScheme(ted, *s.SynMan, name, editor->host().mainWindow, russian);
+    };
+    ed.textStyleSet = [editor]() -> std::vector<editor::TextStyle> {
+        const CMyTextStyles* styles = editor->settings().TextStyles;
+        return styles ? textStyleSet(*styles) : std::vector<editor::TextStyle>{};
+    };
+}
+
+void fillSyntaxBox(QComboBox* box, const CSynMan* registry)
+{
+    std::vector<std::string> names;
+    if (registry)
+        registry->ListSchemeNames(names);
+    else
+        CSynMan().ListSchemeNames(names);
+    box->clear();
+    for (const std::string& n : names)
+        box->addItem(fromWin(n));
+    box->addItem(QStringLiteral("No"));
+}
+
+void cbSyntaxChange(editor::CdreamEditor& ed, QComboBox* box, const QString& text)
+{
+    app::RConnectionTable& s = ed.settings();
+    if (s.HighlightListUpdating || !ed.activeDocument() || text.isEmpty())
+        return;
+    const std::string name = codepages::utf8ToWin(text.toStdString());
+    const bool known = name == "No" || IsBuiltInHighlighter(name) ||
+                       (s.SynMan && s.SynMan->IndexOfScheme(name) >= 0);
+    if (known) {
+        ed.SetSyntax(name);
+        ed.ShowSyntaxName();
+        return;
+    }
+    s.HighlightListUpdating = true;
+    fillSyntaxBox(box, s.SynMan);
+    s.HighlightListUpdating = false;
+    ed.ShowSyntaxName();
+}
+
+void fillColorStylesMenu(QMenu* menu, const CFontCOlors& schemes,
+                         std::function<void(const CColorStyle&)> choose)
+{
+    menu->clear();
+    const CFontCOlors* list = &schemes;
+    for (const CColorStyle& scheme : schemes.Schemes) {
+        auto* action = new QWidgetAction(menu);
+        const QString caption = QString::fromStdString(scheme.Name);
+        action->setText(caption);
+        action->setDefaultWidget(new ColorStyleItem(scheme, action));
+        const std::string name = scheme.Name;
+        QObject::connect(action, &QAction::triggered, menu, [menu, list, name, choose] {
+            menu->close();
+            if (const CColorStyle* s = list->findByName(name); s && choose)
+                choose(*s);
+        });
+        menu->addAction(action);
+    }
+}
+
+} // namespace zuk::highlight::ui

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <string>
+
+class QComboBox;
+class QMenu;
+class QWidget;
+
+namespace zuk::editor {
+class CdreamEditor;
+class Ted;
+} // namespace zuk::editor
+
+namespace zuk::highlight {
+
+class CSynMan;
+class CFontCOlors;
+class CColorStyle;
+
+namespace ui {
+
+// Applies the registered scheme `name` (Windows-1251) to a document window:
+// the window's own CMyPar is made on first use (and kept for later schemes),
+// configured from the scheme file and attached as its highlighter. False, with
+// the window unchanged, when no scheme has that name or its file cannot be
+// parsed; in the latter case the warning box is shown over `warnParent` in
+// Russian or English (`russian`). A scheme whose file is missing is attached
+// with the keywords the CMyPar had before.
+bool ApplyScheme(editor::Ted* ted, const CSynMan& registry, const std::string& name,
+                 QWidget* warnParent, bool russian);
+
+// Plugs the scheme registry and the text styles of the settings record
+// (SynMan, TextStyles, read at every call) into the editor interface: the
+// automatic choice on open, SetSyntax of a scheme name and ApplyTextStyles.
+void installSchemeHooks(editor::CdreamEditor& editor);
+
+// Fills the highlighting list: the built-in names, the scheme names, "No".
+// The caller guards the change handler while this runs.
+void fillSyntaxBox(QComboBox* box, const CSynMan* registry);
+
+// The change handler of the highlighting list (cbSyntax): with a document
+// open and the list not being set by the program (HighlightListUpdating),
+// "No" detaches the highlighter, a built-in name attaches that highlighter and
+// any other name applies the scheme. A name no longer registered refills the
+// list without it and shows the document's highlighting again.
+void cbSyntaxChange(editor::CdreamEditor& editor, QComboBox* box, const QString& text);
+
+// Fills the "Стиль" submenu: one item per scheme in list order, captioned with
+// its name (no accelerators) and drawn bold in the scheme's own colours, which
+// change places while the item is highlighted. `choose` gets the scheme a
+// click picks (the last one of the item's name).
+void fillColorStylesMenu(QMenu* menu, const CFontCOlors& schemes,
+                         std::function<void(const CColorStyle&)> choose);
+
+} // namespace ui
+} // namespace zuk::highlight

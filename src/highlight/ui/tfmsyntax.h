@@ -1,0 +1,37 @@
+#pragma once
+
+#include "highlight/csynman.h"
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+namespace zuk::highlight {
+
+// The scheme registration dialog: extension, display name and scheme file.
+// Choosing a header scheme file fills the name and extensions from its header.
+class TfmSyntax final : public QDialog {
+public:
+    explicit TfmSyntax(QWidget* parent = nullptr);
+
+    // The fields as Windows-1251 text / the stored path.
+    void setItem(const RSynItem& item);
+    RSynItem item() const;
+
+    QLineEdit* edSynExt() const { return m_ext; }
+    QLineEdit* edSynCapt() const { return m_caption; }
+    QLineEdit* edSynFile() const { return m_file; }
+    QPushButton* btOk() const { return m_ok; }
+
+private:
+    void edSynFileChange();
+    void chooseFile();
+
+    QLineEdit* m_ext;
+    QLineEdit* m_caption;
+    QLineEdit* m_file;
+    QPushButton* m_ok;
+};
+
+} // namespace zuk::highlight

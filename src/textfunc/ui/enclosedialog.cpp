@@ -1,0 +1,87 @@
+#include "textfunc/ui/enclosedialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QStringList>
+#include <QVBoxLayout>
+
+namespace zuk::textfunc::ui {
+
+namespace {
+
+// What was entered during this run, most recent first.
+QStringList& history(bool before)
+{
+    static QStringList beforeTexts{QStringLiteral("<li>")};
+    static QStringList afterTexts{QStringLiteral("</li>")};
+    return before ? beforeTexts : afterTexts;
+}
+
+void remember(bool before, const QString& text)
+{
+    QStringList& h = history(before);
+    h.removeAll(text);
+    h.prepend(text);
+    while (h.size() > 20)
+        h.removeLast();
+}
+
+QComboBox* historyField(QWidget* parent, bool before)
+{
+    auto* box = new QComboBox(parent);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems(history(before));
+    box->setMinimumWidth(240);
+    return box;
+}
+
+} // namespace
+
+TEncloseDialog::TEncloseDialog(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Опции"));
+    setObjectName(QStringLiteral("fmba"));
+    m_before = historyField(this, true);
+    m_after = historyField(this, false);
+    m_before->setObjectName(QStringLiteral("lBefore"));
+    m_after->setObjectName(QStringLiteral("lAfter"));
+    auto* form = new QFormLayout;
+    form->addRow(new QLabel(QStringLiteral("ДО"), this), m_before);
+    form->addRow(new QLabel(QStringLiteral("ПОСЛЕ"), this), m_after);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+}
+
+QString TEncloseDialog::before() const
+{
+    return m_before->currentText();
+}
+
+QString TEncloseDialog::after() const
+{
+    return m_after->currentText();
+}
+
+void TEncloseDialog::setTexts(const QString& before, const QString& after)
+{
+    m_before->setCurrentText(before);
+    m_after->setCurrentText(after);
+}
+
+void TEncloseDialog::ask(QWidget* parent, QString& before, QString& after)
+{
+    TEncloseDialog dialog(parent);
+    dialog.exec(); // the result is not examined: any way of closing proceeds
+    before = dialog.before();
+    after = dialog.after();
+    remember(true, before);
+    remember(false, after);
+}
+
+} // namespace zuk::textfunc::ui
