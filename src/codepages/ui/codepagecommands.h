@@ -93,8 +93,8 @@ private:
 };
 
 // Wires every command of the Encoding menu, the File import/export submenus
-// and the keyboard-layout submenu, and hands the main window the code-page
-// detector used on open.
+// and the keyboard-layout submenu, and gives the file commands the code-page
+// detector they run on open when DoEncDetect is set.
 void installCodePageCommands(app::ui::TMainForm& form);
 
 // The start-up step after the settings are read: the transliterator's modes,
