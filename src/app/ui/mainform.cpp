@@ -12,6 +12,7 @@
 #include "base/zukerror.h"
 #include "calc/ui/calccommands.h"
 #include "codepages/charsets.h"
+#include "codepages/ui/codepagecommands.h"
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/doxwindow.h"
 #include "editor/ui/ted.h"
@@ -255,6 +256,7 @@ void TMainForm::wireCommands()
     calc::ui::installCalcCommands(*this);
     installSelectionCommands(*this);
     installFileCommands(*this);
+    codepages::ui::installCodePageCommands(*this);
 }
 
 void TMainForm::wireToolRow()

@@ -15,6 +15,7 @@
 #include "app/ui/toolrow.h"
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
+#include "codepages/ui/codepagecommands.h"
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/doxwindow.h"
 #include "editor/ui/editorhost.h"
@@ -175,6 +176,9 @@ void TMainForm::runStartup()
     m_history = readRecentFiles(*m_ini, std::max(0, m_settings.MRUItemsCount));
     highlight::ui::installHighlighting(*this);
     FileCommands::of(*this)->startup();
+
+    // The transliterator's modes, then klayouts.txt and the keyboard-layout submenu.
+    codepages::ui::codePageStartup(*this);
 }
 
 QString TMainForm::dataPath(const QString& relative) const
@@ -401,7 +405,8 @@ void TMainForm::closeEvent(QCloseEvent* event)
     for (QMdiSubWindow* w : m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder))
         w->close();
     guarded([this] { writeRecentFiles(*m_ini, m_history); });
-    // compilers.txt and klayouts.txt are written back here.
+    // compilers.txt is written back here.
+    guarded([this] { codepages::ui::codePageShutdown(*this); });
     m_shutDown = true;
     event->accept();
 }

@@ -1,0 +1,320 @@
+#include "codepages/ui/codepagecommands.h"
+
+#include "app/ui/filecommands.h"
+#include "app/ui/mainform.h"
+#include "app/ui/mainmenu.h"
+#include "base/zukerror.h"
+#include "codepages/charsets.h"
+#include "codepages/codek.h"
+#include "codepages/detector.h"
+#include "codepages/exchange.h"
+#include "codepages/fixlayout.h"
+#include "codepages/transcoders.h"
+#include "editor/ui/cdreameditor.h"
+#include "io/linesfile.h"
+#include "io/safefile.h"
+#include "platform/keyboardlayouts.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+
+namespace zuk::codepages::ui {
+
+namespace {
+
+const char* const kObjectName = "zukCodePageCommands";
+
+QString fromWin(const std::string& bytes)
+{
+    return QString::fromStdString(winToUtf8(bytes));
+}
+
+std::string toWin(const QString& text)
+{
+    return utf8ToWin(text.toStdString());
+}
+
+// The working code page of the active document; anything unexpected counts as
+// Windows-1251, which is what a new document starts in.
+CodePage workingCodePage(editor::CVed& doc)
+{
+    CodePage cp = CodePage::Win;
+    if (!codePageFromName(doc.GetCharset(), cp) ||
+        (cp != CodePage::Win && cp != CodePage::Dos && cp != CodePage::Koi))
+        cp = CodePage::Win;
+    return cp;
+}
+
+} // namespace
+
+TKLayoutMenuItem::TKLayoutMenuItem(const QString& layoutName, QObject* parent)
+    : QAction(parent), m_layoutName(layoutName)
+{
+    QString caption = layoutName;
+    setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
+}
+
+TCodePageCommands::TCodePageCommands(app::ui::TMainForm& form) : QObject(&form), m_form(form)
+{
+    setObjectName(QString::fromLatin1(kObjectName));
+    systemLayouts = [] { return platform::keyboardLayoutNames(); };
+    activateSystemLayout = [](int index) { return platform::activateKeyboardLayout(index); };
+}
+
+std::string TCodePageCommands::tablesFolder() const
+{
+    const std::string& dir = m_form.settings().TablesDir;
+    if (!dir.empty())
+        return winToUtf8(dir);
+    return m_form.programFolder().toStdString() + "Engine/Tables/";
+}
+
+QString TCodePageCommands::chooseFile(bool save)
+{
+    const QString caption =
+        save ? QString::fromUtf8("Сохранить файл как...") : QString::fromUtf8("Открыть файл");
+    if (fileDialogHook)
+        return fileDialogHook(save, caption);
+    return save ? QFileDialog::getSaveFileName(&m_form, caption)
+                : QFileDialog::getOpenFileName(&m_form, caption);
+}
+
+void TCodePageCommands::showMessage(const QString& text)
+{
+    if (messageHook)
+        messageHook(text);
+    else
+        QMessageBox::information(&m_form, m_form.windowTitle(), text);
+}
+
+void TCodePageCommands::applyRunglerSettings()
+{
+    const app::RConnectionTable& s = m_form.settings();
+    m_rungler.setShchaMode(s.ShchaConvMode);
+    m_rungler.setXaMode(s.XaConvMode);
+    m_rungler.setWMode(s.WInterpMode);
+}
+
+// Commands ---------------------------------------------------------------
+
+void TCodePageCommands::workIn(const char* charset)
+{
+    m_form.editor().SetCharset(charset);
+}
+
+void TCodePageCommands::convertTo(CodePage target)
+{
+    editor::CVed& doc = m_form.editor();
+    const CodePage from = workingCodePage(doc);
+    const std::string result = convertDocument(doc.GetAllText(), from, target);
+    doc.SetCharset(codePageName(target));
+    doc.SetAllText(result);
+}
+
+void TCodePageCommands::exportTo(ExchangeFormat format)
+{
+    editor::CVed& doc = m_form.editor();
+    const CodePage cp = workingCodePage(doc);
+    if (format == ExchangeFormat::Utf16 && cp != CodePage::Win) {
+        showMessage(QString::fromUtf8(kCannotExportFromCurrentCharset));
+        return;
+    }
+    const QString path = chooseFile(true);
+    if (path.isEmpty())
+        return;
+    const std::string bytes = exportBytes(doc.GetAllText(), cp, format);
+    io::writeFileAtomically(path.toStdString(), bytes);
+}
+
+void TCodePageCommands::importFrom(ExchangeFormat format)
+{
+    const QString path = chooseFile(false);
+    if (path.isEmpty())
+        return;
+    // Read before the new document is made, so an unreadable file leaves no
+    // empty document behind.
+    const std::vector<std::string> lines =
+        importLines(io::readFileBytes(path.toStdString()), format);
+    m_form.NewFile();
+    if (lines.empty())
+        return;
+    // The imported text replaces the new document's placeholder blank instead
+    // of being inserted before it, so the document holds exactly what the
+    // file held and no stray space ends its last line.
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    m_form.editor().SetAllText(text);
+}
+
+void TCodePageCommands::exportStyled(const char* extension, const char* format)
+{
+    const QString chosen = chooseFile(true);
+    if (chosen.isEmpty())
+        return;
+    const QFileInfo info(chosen);
+    QString name = info.fileName();
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot > 0)
+        name.truncate(dot);
+    const QString target = info.dir().filePath(name + QString::fromLatin1(extension));
+    m_form.editor().ExportTo(target.toStdString(), format);
+}
+
+void TCodePageCommands::translitCommand(bool toLatin)
+{
+    editor::CVed& doc = m_form.editor();
+    const std::string text = doc.GetWorkText();
+    const std::string result =
+        toLatin ? translit(m_rungler, text)
+                : deTranslit(m_rungler, text, m_form.settings().use_ext_translit, tablesFolder());
+    doc.PutWorkText(result);
+}
+
+void TCodePageCommands::fixLayoutCommand()
+{
+    editor::CVed& doc = m_form.editor();
+    doc.PutWorkText(FixLayout(doc.GetWorkText()));
+}
+
+void TCodePageCommands::tableCommand(const char* table, bool reportMissing)
+{
+    editor::CVed& doc = m_form.editor();
+    const std::optional<std::string> result =
+        applyTableIfPresent(doc.GetWorkText(), tablesFolder(), table);
+    if (result) {
+        doc.PutWorkText(*result);
+        return;
+    }
+    if (reportMissing)
+        throw ZukError("Нет таблицы " + std::string(table) + " в папке " + tablesFolder());
+}
+
+// Keyboard layouts ---------------------------------------------------------
+
+std::string TCodePageCommands::kLayoutsPath() const
+{
+    return m_form.dataPath(QStringLiteral("klayouts.txt")).toStdString();
+}
+
+void TCodePageCommands::loadKLayouts()
+{
+    const std::string path = kLayoutsPath();
+    m_kLayouts.clear();
+    m_kLayoutsLoaded = false;
+    if (QFileInfo::exists(QString::fromStdString(path))) {
+        try {
+            m_kLayouts = parseKLayouts(io::readLinesFile(path));
+            m_kLayoutsLoaded = true;
+        } catch (const ZukError& e) {
+            qWarning("%s", e.what());
+        }
+    }
+    rebuildKLayoutMenu();
+}
+
+void TCodePageCommands::saveKLayouts()
+{
+    if (!m_kLayoutsLoaded && m_kLayouts.empty())
+        return;
+    io::writeLinesFile(kLayoutsPath(), formatKLayouts(m_kLayouts));
+}
+
+void TCodePageCommands::setKLayouts(std::vector<KLayoutEntry> entries)
+{
+    m_kLayouts = std::move(entries);
+    m_kLayoutsLoaded = true;
+    rebuildKLayoutMenu();
+}
+
+void TCodePageCommands::rebuildKLayoutMenu()
+{
+    QMenu* menu = m_form.mainMenu().menu(QStringLiteral("mniKeybLayout"));
+    if (!menu)
+        return;
+    for (QAction* a : menu->actions())
+        if (dynamic_cast<TKLayoutMenuItem*>(a))
+            delete a;
+    menu->clear();
+    for (const std::string& name : shownKLayouts(m_kLayouts)) {
+        auto* item = new TKLayoutMenuItem(fromWin(name), menu);
+        connect(item, &QAction::triggered, this,
+                [this, caption = item->layoutName()] { activateKLayout(caption); });
+        menu->addAction(item);
+    }
+    menu->menuAction()->setEnabled(!menu->isEmpty());
+}
+
+bool TCodePageCommands::activateKLayout(const QString& caption)
+{
+    std::vector<std::string> loaded;
+    for (const std::string& name : systemLayouts())
+        loaded.push_back(utf8ToWin(name));
+    const int index = findKLayout(loaded, toWin(caption));
+    return index >= 0 && activateSystemLayout(index);
+}
+
+// Wiring -------------------------------------------------------------------
+
+TCodePageCommands* codePageCommands(app::ui::TMainForm& form)
+{
+    return form.findChild<TCodePageCommands*>(QString::fromLatin1(kObjectName),
+                                              Qt::FindDirectChildrenOnly);
+}
+
+void installCodePageCommands(app::ui::TMainForm& form)
+{
+    auto* c = new TCodePageCommands(form);
+    auto on = [&form](const char* name, std::function<void()> fn) {
+        form.setHandler(QString::fromLatin1(name), std::move(fn));
+    };
+
+    on("mniWorkInEncodingDOS866", [c] { c->workIn("dos"); });
+    on("mniWorkInEncodingKOI8R", [c] { c->workIn("koi"); });
+    on("mniWorkInEncodingWindowsCP", [c] { c->workIn("win"); });
+    on("ConvertToEncodingDOS866", [c] { c->convertTo(CodePage::Dos); });
+    on("ConvertToEncodingKOI8R", [c] { c->convertTo(CodePage::Koi); });
+    on("ConvertToEncodingWindows1251", [c] { c->convertTo(CodePage::Win); });
+
+    on("mniExportDOS", [c] { c->exportTo(ExchangeFormat::Dos); });
+    on("mniExportKOI8Rus", [c] { c->exportTo(ExchangeFormat::Koi); });
+    on("mniExportMAC", [c] { c->exportTo(ExchangeFormat::Mac); });
+    on("mniExportISO88595", [c] { c->exportTo(ExchangeFormat::Iso); });
+    on("mniUnicode2", [c] { c->exportTo(ExchangeFormat::Utf16); });
+    on("mniExportUTF8", [c] { c->exportTo(ExchangeFormat::Utf8); });
+    on("mniExport2HTML", [c] { c->exportStyled(".htm", "HTML"); });
+    on("mniExport2RTF", [c] { c->exportStyled(".rtf", "RTF"); });
+
+    on("mniImportMac", [c] { c->importFrom(ExchangeFormat::Mac); });
+    on("mniImportISO88595", [c] { c->importFrom(ExchangeFormat::Iso); });
+    on("mniImportUnicode", [c] { c->importFrom(ExchangeFormat::Utf16); });
+    on("mniUTF8", [c] { c->importFrom(ExchangeFormat::Utf8); });
+
+    on("mniTranslit", [c] { c->translitCommand(true); });
+    on("mniDeTranslit", [c] { c->translitCommand(false); });
+    on("mniFixEncoding", [c] { c->fixLayoutCommand(); });
+    on("mniAntiwordChartableDistortions", [c] { c->tableCommand(kWordGluxTable, false); });
+    on("mniFido2Normal", [c] { c->tableCommand(kFidoTable, true); });
+
+    app::ui::setCodePageDetector([](const std::string& text) { return DetectCodePage(text); });
+}
+
+void codePageStartup(app::ui::TMainForm& form)
+{
+    if (TCodePageCommands* c = codePageCommands(form)) {
+        c->applyRunglerSettings();
+        c->loadKLayouts();
+    }
+}
+
+void codePageShutdown(app::ui::TMainForm& form)
+{
+    if (TCodePageCommands* c = codePageCommands(form))
+        c->saveKLayouts();
+}
+
+} // namespace zuk::codepages::ui
