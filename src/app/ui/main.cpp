@@ -55,6 +55,11 @@ int main(int argc, char** argv)
     zuk::app::ui::TMainForm& window = *owner;
     window.createToolWindows();
     window.show();
+    window.activateWindow();
+    // The first activation opens the command-line file; where no window manager
+    // ever activates the window (a bare X server, some kiosk sessions) it runs
+    // shortly after start all the same. It runs only once either way.
+    QTimer::singleShot(400, &window, [&window] { window.FormActivate(); });
 
     // With ZUK_STARTUP_PROBE=1 the program reports the time to its first idle
     // moment with the window up, then quits (used by bench/startup.sh).
