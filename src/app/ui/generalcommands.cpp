@@ -1,4 +1,5 @@
 #include "app/ui/generalcommands.h"
+#include "app/ui/datelocale.h"
 
 #include "app/commandtable.h"
 #include "app/datetimeformat.h"
@@ -49,40 +50,6 @@ char localeDecimalSeparator()
     if (point.size() == 1 && point.at(0).unicode() < 0x80)
         return static_cast<char>(point.at(0).unicode());
     return '.';
-}
-
-// The formatter's texts from the system locale.
-DateLocale systemDateLocale()
-{
-    DateLocale loc = defaultDateLocale();
-    const QLocale sys = QLocale::system();
-    for (int m = 1; m <= 12; ++m) {
-        loc.longMonthNames[m - 1] = sys.monthName(m, QLocale::LongFormat).toStdString();
-        loc.shortMonthNames[m - 1] = sys.monthName(m, QLocale::ShortFormat).toStdString();
-    }
-    for (int d = 1; d <= 7; ++d) { // QLocale: Monday 1 .. Sunday 7; the formatter: Sunday first
-        loc.longDayNames[d % 7] = sys.dayName(d, QLocale::LongFormat).toStdString();
-        loc.shortDayNames[d % 7] = sys.dayName(d, QLocale::ShortFormat).toStdString();
-    }
-    if (!sys.amText().isEmpty())
-        loc.amText = sys.amText().toStdString();
-    if (!sys.pmText().isEmpty())
-        loc.pmText = sys.pmText().toStdString();
-    return loc;
-}
-
-DateTimeParts partsOf(const QDateTime& t)
-{
-    DateTimeParts p;
-    p.year = t.date().year();
-    p.month = t.date().month();
-    p.day = t.date().day();
-    p.weekday = t.date().dayOfWeek() % 7 + 1;
-    p.hour = t.time().hour();
-    p.minute = t.time().minute();
-    p.second = t.time().second();
-    p.millisecond = t.time().msec();
-    return p;
 }
 
 } // namespace
