@@ -208,9 +208,11 @@ struct ReverseTable {
     }
 };
 
-const ReverseTable& reverseTable(CodePage cp)
+// One lookup structure of type Table per code page, built on first use.
+template <typename Table>
+const Table& perCodePage(CodePage cp)
 {
-    static const ReverseTable win(kWinToUnicode), dos(kDosToUnicode), koi(kKoiToUnicode),
+    static const Table win(kWinToUnicode), dos(kDosToUnicode), koi(kKoiToUnicode),
         mac(kMacToUnicode), iso(kIsoToUnicode);
     switch (cp) {
     case CodePage::Dos: return dos;
@@ -221,6 +223,8 @@ const ReverseTable& reverseTable(CodePage cp)
     }
     return win;
 }
+
+const ReverseTable& reverseTable(CodePage cp) { return perCodePage<ReverseTable>(cp); }
 
 void appendUtf8(std::string& out, char32_t c)
 {
@@ -297,19 +301,7 @@ struct Utf8Forms {
     }
 };
 
-const Utf8Forms& utf8Forms(CodePage cp)
-{
-    static const Utf8Forms win(kWinToUnicode), dos(kDosToUnicode), koi(kKoiToUnicode),
-        mac(kMacToUnicode), iso(kIsoToUnicode);
-    switch (cp) {
-    case CodePage::Dos: return dos;
-    case CodePage::Koi: return koi;
-    case CodePage::Mac: return mac;
-    case CodePage::Iso: return iso;
-    case CodePage::Win: break;
-    }
-    return win;
-}
+const Utf8Forms& utf8Forms(CodePage cp) { return perCodePage<Utf8Forms>(cp); }
 
 } // namespace
 
