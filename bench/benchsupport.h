@@ -27,6 +27,17 @@ struct RunStats {
     long peakKb = 0;    // the child's own peak resident memory
 };
 
+// `piece` repeated and cut to exactly `size` bytes.
+inline std::string repeatToSize(const std::string& piece, std::size_t size)
+{
+    std::string text;
+    text.reserve(size + piece.size());
+    while (text.size() < size)
+        text += piece;
+    text.resize(size);
+    return text;
+}
+
 inline double now()
 {
     using namespace std::chrono;

@@ -23,12 +23,7 @@ std::string makeText(std::size_t size)
                                   "The quick brown fox jumps over the lazy dog; 0123456789!\r\n"
                                   "ШИРОКАЯ ЭЛЕКТРИФИКАЦИЯ ЮЖНЫХ ГУБЕРНИЙ даст мощный толчок "
                                   "подъёму сельского хозяйства. Ёлка.\r\n\r\n");
-    std::string text;
-    text.reserve(size + paragraph.size());
-    while (text.size() < size)
-        text += paragraph;
-    text.resize(size);
-    return text;
+    return zuk::bench::repeatToSize(paragraph, size);
 }
 
 struct Pair {

@@ -11,16 +11,6 @@ namespace zuk::calc {
 
 namespace {
 
-std::string_view trimmed(std::string_view s)
-{
-    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!s.empty() && blank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && blank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
 bool isDigitIn(char c, int base)
 {
     if (c >= '0' && c <= '9')

@@ -179,4 +179,14 @@ std::string quoteForMessage(std::string_view text)
     return "«" + std::string(text.substr(0, cut)) + "...»";
 }
 
+std::string_view trimmed(std::string_view s)
+{
+    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!s.empty() && blank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && blank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
 } // namespace zuk::calc

@@ -20,4 +20,8 @@ bool parseReal(std::string_view text, char decimalSeparator, long double& value)
 // character boundary so that a huge input does not make a huge message.
 std::string quoteForMessage(std::string_view text);
 
+// The text without blanks, tabs and line breaks at either end (operands typed
+// or selected with a trailing break).
+std::string_view trimmed(std::string_view s);
+
 } // namespace zuk::calc
