@@ -92,6 +92,9 @@ void TedControl::setContentBytes(std::string_view controlFormBytes)
     SendScintilla(SCI_SETEMPTYSELECTION, 0UL);
     SendScintilla(SCI_SETFIRSTVISIBLELINE, 0UL);
     SendScintilla(SCI_SETXOFFSET, 0UL);
+    // Up and Down go from column 0 (this too lays out the first line).
+    if (SendScintilla(SCI_GETLINEENDPOSITION, 0UL) < 64 * 1024)
+        SendScintilla(SCI_CHOOSECARETX);
 }
 
 void TedControl::replaceSelectionBytes(std::string_view bytes)
