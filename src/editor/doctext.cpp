@@ -51,22 +51,30 @@ std::string joinLines(const std::vector<std::string>& lines)
     return out;
 }
 
+// Runs without a break are copied whole; a text already in CR LF form is one
+// scan and one copy, with room left for a final break a caller may add.
 std::string normalizeBreaks(std::string_view text)
 {
     std::string out;
-    out.reserve(text.size() + text.size() / 32);
-    const size_t n = text.size();
-    for (size_t i = 0; i < n; ++i) {
-        const char c = text[i];
-        if (c == '\r') {
-            if (i + 1 < n && text[i + 1] == '\n')
-                ++i;
-            out += "\r\n";
-        } else if (c == '\n') {
-            out += "\r\n";
-        } else {
-            out += c;
+    out.reserve(text.size() + 2);
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p < end) {
+        const char* q = p;
+        while (q < end && *q != '\r' && *q != '\n')
+            ++q;
+        out.append(p, static_cast<size_t>(q - p));
+        if (q == end)
+            break;
+        if (*q == '\r' && q + 1 < end && q[1] == '\n') {
+            out.append(q, 2);
+            p = q + 2;
+            continue;
         }
+        if (out.size() + 2 + static_cast<size_t>(end - q) > out.capacity())
+            out.reserve(out.capacity() + out.capacity() / 32 + 16);
+        out += "\r\n";
+        p = q + 1;
     }
     return out;
 }

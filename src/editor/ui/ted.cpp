@@ -44,6 +44,26 @@ QString fromWin(const std::string& bytes)
     return QString::fromStdString(codepages::winToUtf8(bytes));
 }
 
+// The text less one final break when every break in it is CR LF; a null view
+// when the text has a lone CR or LF.
+std::string_view crlfFormBody(std::string_view text)
+{
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    for (const char* p = begin; p < end; ++p) {
+        if (*p == '\n')
+            return {};
+        if (*p == '\r') {
+            if (p + 1 == end || p[1] != '\n')
+                return {};
+            ++p;
+        }
+    }
+    if (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0)
+        text.remove_suffix(2);
+    return text.empty() ? std::string_view("", 0) : text;
+}
+
 bool isArrow(int key)
 {
     return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
@@ -112,9 +132,13 @@ app::RConnectionTable& Ted::settings() const
 
 std::string Ted::allText() const
 {
-    const std::string bytes = m_control->contentBytes();
+    std::string bytes = m_control->contentBytes();
     if (bytes.empty())
         return {};
+    if (crlfFormBody(bytes).data()) { // the usual case: no copy
+        bytes += "\r\n";
+        return bytes;
+    }
     std::string out = normalizeBreaks(bytes);
     out += "\r\n";
     return out;
@@ -123,7 +147,13 @@ std::string Ted::allText() const
 void Ted::setAllText(const std::string& text)
 {
     m_control->SendScintilla(QsciScintilla::SCI_BEGINUNDOACTION);
-    m_control->setContentBytes(toControlForm(text));
+    // A text with CR LF breaks only (what a loaded file is) goes in as it
+    // stands, less its final break; any other is normalized first.
+    const std::string_view crlfBody = crlfFormBody(text);
+    if (crlfBody.data())
+        m_control->setContentBytes(crlfBody);
+    else
+        m_control->setContentBytes(toControlForm(text));
     m_control->SendScintilla(QsciScintilla::SCI_ENDUNDOACTION);
 }
 

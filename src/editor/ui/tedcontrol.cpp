@@ -13,6 +13,8 @@ namespace zuk::editor {
 namespace {
 
 constexpr int kUrlIndicator = 8;
+// Lines longer than this are scanned for links only around what is on screen.
+constexpr long kLongLine = 8192;
 
 // Scintilla rewraps the whole document while a big text goes in with word wrap
 // on (seconds for a few megabytes); with wrapping paused the text goes in at
@@ -49,6 +51,10 @@ TedControl::TedControl(Ted* ted, QWidget* parent) : QsciScintilla(parent), m_ted
     setUtf8(true);
     SendScintilla(SCI_INDICSETSTYLE, kUrlIndicator, INDIC_PLAIN);
     SendScintilla(SCI_INDICSETFORE, kUrlIndicator, QColor(Qt::blue));
+    // Layouts of the visible lines are kept between paints: a long line is laid
+    // out once, not on every paint and caret move.
+    SendScintilla(SCI_SETLAYOUTCACHE, static_cast<unsigned long>(SC_CACHE_PAGE));
+    SendScintilla(SCI_SETPOSITIONCACHE, 4096UL);
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { markUrls(); });
 }
 
@@ -81,7 +87,14 @@ void TedControl::setContentBytes(std::string_view controlFormBytes)
     SendScintilla(SCI_CLEARALL);
     if (!utf8.empty())
         SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.data());
-    SendScintilla(SCI_GOTOPOS, 0);
+    // Caret and view to the start without bringing the caret into view: that
+    // would lay out the first line now, seconds for a line of megabytes.
+    SendScintilla(SCI_SETEMPTYSELECTION, 0UL);
+    SendScintilla(SCI_SETFIRSTVISIBLELINE, 0UL);
+    SendScintilla(SCI_SETXOFFSET, 0UL);
+    // Up and Down go from column 0 (this too lays out the first line).
+    if (SendScintilla(SCI_GETLINEENDPOSITION, 0UL) < 64 * 1024)
+        SendScintilla(SCI_CHOOSECARETX);
 }
 
 void TedControl::replaceSelectionBytes(std::string_view bytes)
@@ -162,8 +175,10 @@ void TedControl::markUrls()
     const long last = std::min<long>(lines() - 1, first + SendScintilla(SCI_LINESONSCREEN) + 1);
     SendScintilla(SCI_SETINDICATORCURRENT, kUrlIndicator);
     for (long line = first; line <= last; ++line) {
-        const long start = SendScintilla(SCI_POSITIONFROMLINE, line);
-        const long end = SendScintilla(SCI_GETLINEENDPOSITION, line);
+        long start = SendScintilla(SCI_POSITIONFROMLINE, line);
+        long end = SendScintilla(SCI_GETLINEENDPOSITION, line);
+        if (end - start > kLongLine)
+            visiblePart(start, end);
         SendScintilla(SCI_INDICATORCLEARRANGE, start, end - start);
         if (end <= start)
             continue;
@@ -177,6 +192,31 @@ void TedControl::markUrls()
             SendScintilla(SCI_INDICATORFILLRANGE, start + static_cast<long>(r.start),
                           static_cast<long>(r.length));
     }
+}
+
+// Narrows [start, end) of one long line to the part on screen and a margin
+// around it, cut at character starts.
+void TedControl::visiblePart(long& start, long& end) const
+{
+    const QRect area = viewport()->rect();
+    const long first = SendScintilla(SCI_POSITIONFROMPOINT, 0UL, 0L);
+    const long last = SendScintilla(SCI_POSITIONFROMPOINT, static_cast<unsigned long>(area.width()),
+                                    static_cast<long>(area.height()));
+    const long from = std::max(start, std::min(first, last) - kLongLine / 2);
+    const long to = std::min(end, std::max(first, last) + kLongLine / 2);
+    if (from >= to) {
+        end = start;
+        return;
+    }
+    const auto* text = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    auto charStart = [text](long pos) { return (static_cast<unsigned char>(text[pos]) & 0xC0) != 0x80; };
+    long s = from, e = to;
+    while (s < e && !charStart(s))
+        ++s;
+    while (e < end && e > s && !charStart(e))
+        --e;
+    start = s;
+    end = e;
 }
 
 void TedControl::keyPressEvent(QKeyEvent* e)

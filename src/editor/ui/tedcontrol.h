@@ -70,6 +70,7 @@ protected:
 
 private:
     void markUrls();
+    void visiblePart(long& start, long& end) const;
     void paintFill(QPainter& p, const QRect& area, const AreaFill& fill);
 
     Ted* m_ted;
