@@ -271,7 +271,10 @@ void CdreamEditor::ReplaceWithLines(const LineList& lines)
 void CdreamEditor::LoadText(const std::string& fileName, const std::string& text)
 {
     Ted* t = active();
+    // A load is not an edit: collecting undo for it would copy the whole text once more.
+    sci(t, QsciScintilla::SCI_SETUNDOCOLLECTION, 0UL);
     t->setAllText(text);
+    sci(t, QsciScintilla::SCI_SETUNDOCOLLECTION, 1UL);
     sci(t, QsciScintilla::SCI_EMPTYUNDOBUFFER);
     t->setHasFile(true);
     SetFileName(fileName);
@@ -304,7 +307,10 @@ void CdreamEditor::LoadFromStream(std::istream& in)
 {
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     Ted* t = active();
+    // A load is not an edit: collecting undo for it would copy the whole text once more.
+    sci(t, QsciScintilla::SCI_SETUNDOCOLLECTION, 0UL);
     t->setAllText(text);
+    sci(t, QsciScintilla::SCI_SETUNDOCOLLECTION, 1UL);
     sci(t, QsciScintilla::SCI_EMPTYUNDOBUFFER);
     setCaret(t, 0, 0);
     t->setModified(false);
