@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
@@ -89,6 +90,32 @@ inline CliResult runCli(const std::vector<std::string>& args, const std::string&
     std::remove(outPath.c_str());
     std::remove(errPath.c_str());
     return result;
+}
+
+// One table row: arguments, standard input, the exact expected output, the exit
+// status and a part of the expected error message.
+struct CliRow {
+    std::vector<std::string> args;
+    std::string input;
+    std::string out;
+    int status = 0;
+    std::string errPart = {};
+};
+
+inline void checkRows(std::initializer_list<CliRow> rows)
+{
+    for (const CliRow& row : rows) {
+        std::string name;
+        for (const std::string& a : row.args)
+            name += a + " ";
+        SCOPED_TRACE(name + "<- " + ::testing::PrintToString(row.input));
+        const CliResult r = runCli(row.args, row.input);
+        EXPECT_EQ(r.status, row.status) << r.err;
+        EXPECT_EQ(r.out, row.out);
+        if (!row.errPart.empty()) {
+            EXPECT_NE(r.err.find(row.errPart), std::string::npos) << r.err;
+        }
+    }
 }
 
 } // namespace zuk::testing

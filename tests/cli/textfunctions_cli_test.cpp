@@ -8,32 +8,10 @@
 #include <vector>
 
 using zuk::codepages::utf8ToWin;
+using zuk::testing::checkRows;
 using zuk::testing::runCli;
 
 namespace {
-
-struct CliRow {
-    std::vector<std::string> args;
-    std::string input;
-    std::string out; // expected standard output, exactly
-    int status = 0;
-    std::string errPart = {}; // part of the expected error message
-};
-
-void checkRows(std::initializer_list<CliRow> rows)
-{
-    for (const CliRow& row : rows) {
-        std::string name;
-        for (const std::string& a : row.args)
-            name += a + " ";
-        SCOPED_TRACE(name + "<- " + testing::PrintToString(row.input));
-        const auto r = runCli(row.args, row.input);
-        EXPECT_EQ(r.status, row.status) << r.err;
-        EXPECT_EQ(r.out, row.out);
-        if (!row.errPart.empty())
-            EXPECT_NE(r.err.find(row.errPart), std::string::npos) << r.err;
-    }
-}
 
 std::string w(const char* utf8)
 {
