@@ -52,6 +52,18 @@ char localeDecimalSeparator()
     return '.';
 }
 
+// A new message in the mail program, its subject naming this build.
+void mailWithBuildSubject(const char* address)
+{
+    QUrl url(QStringLiteral("mailto:") + QString::fromLatin1(address));
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("subject"),
+                       QStringLiteral("Zuk build no. ") + QStringLiteral(ZUK_VERSION));
+    url.setQuery(query);
+    if (!GeneralCommands::urlOpener()(url))
+        throw ZukError("Не удалось запустить почтовую программу.");
+}
+
 } // namespace
 
 std::function<QDateTime()>& GeneralCommands::clock()
@@ -103,24 +115,8 @@ GeneralCommands::GeneralCommands(TMainForm& form) : QObject(&form), m_form(form)
     on("mniNotes", [this] { openHelpDocument(q("notes.txt")); });
     on("mniBugs", [this] { openHelpDocument(q("!bugs.txt")); });
     on("mniHelpAbout", [this] { showAbout(); });
-    on("mniFeedback", [] {
-        QUrl url(QStringLiteral("mailto:") + QString::fromLatin1(MailAddress));
-        QUrlQuery query;
-        query.addQueryItem(QStringLiteral("subject"),
-                           QStringLiteral("Zuk build no. ") + QStringLiteral(ZUK_VERSION));
-        url.setQuery(query);
-        if (!urlOpener()(url))
-            throw ZukError("Не удалось запустить почтовую программу.");
-    });
-    on("mniFreedback4Designer", [] {
-        QUrl url(QStringLiteral("mailto:") + QString::fromLatin1(DesignerAddress));
-        QUrlQuery query;
-        query.addQueryItem(QStringLiteral("subject"),
-                           QStringLiteral("Zuk build no. ") + QStringLiteral(ZUK_VERSION));
-        url.setQuery(query);
-        if (!urlOpener()(url))
-            throw ZukError("Не удалось запустить почтовую программу.");
-    });
+    on("mniFeedback", [] { mailWithBuildSubject(MailAddress); });
+    on("mniFreedback4Designer", [] { mailWithBuildSubject(DesignerAddress); });
     on("mniAppSite", [] {
         if (!urlOpener()(QUrl(QString::fromLatin1(SiteAddress))))
             throw ZukError("Не удалось открыть сайт в браузере.");
