@@ -305,16 +305,19 @@ const Utf8Forms& utf8Forms(CodePage cp) { return perCodePage<Utf8Forms>(cp); }
 
 } // namespace
 
-// Two passes: the exact size first, so a 100 MB document costs one allocation
-// of the final size and no copies.
-std::string decodeToUtf8(std::string_view bytes, CodePage cp)
+std::size_t utf8SizeOf(std::string_view bytes, CodePage cp)
 {
     const Utf8Forms& forms = utf8Forms(cp);
-    size_t size = 0;
+    std::size_t size = 0;
     for (unsigned char b : bytes)
         size += forms.length[b];
-    std::string out(size, '\0');
-    char* dst = out.data();
+    return size;
+}
+
+char* decodeToUtf8(std::string_view bytes, CodePage cp, char* out)
+{
+    const Utf8Forms& forms = utf8Forms(cp);
+    char* dst = out;
     for (unsigned char b : bytes) {
         if (b < 0x80) {
             *dst++ = static_cast<char>(b);
@@ -328,18 +331,39 @@ std::string decodeToUtf8(std::string_view bytes, CodePage cp)
             dst += n;
         }
     }
+    return dst;
+}
+
+// Two passes: the exact size first, so a 100 MB document costs one allocation
+// of the final size and no copies.
+std::string decodeToUtf8(std::string_view bytes, CodePage cp)
+{
+    std::string out(utf8SizeOf(bytes, cp), '\0');
+    decodeToUtf8(bytes, cp, out.data());
     return out;
 }
 
 std::string encodeFromUtf8(std::string_view utf8, CodePage cp)
 {
     const ReverseTable& rev = reverseTable(cp);
-    // Every character yields at most one byte, so the input size bounds the output.
-    std::string out(utf8.size(), '\0');
-    char* dst = out.data();
+    // A well-formed text yields one byte for every byte that starts a
+    // character; the result is reserved at that size, not at the (for Russian
+    // text nearly double) size of the input.
     const size_t n = utf8.size();
+    size_t starts = 0;
+    for (unsigned char b : utf8)
+        starts += (b & 0xC0) != 0x80;
+    std::string out;
+    out.reserve(starts + 2);
+    char piece[4096];
+    char* dst = piece;
+    char* const pieceEnd = piece + sizeof piece;
     size_t i = 0;
     while (i < n) {
+        if (dst == pieceEnd) {
+            out.append(piece, sizeof piece);
+            dst = piece;
+        }
         const unsigned char b = static_cast<unsigned char>(utf8[i]);
         if (b < 0x80) {
             *dst++ = static_cast<char>(b);
@@ -368,7 +392,7 @@ std::string encodeFromUtf8(std::string_view utf8, CodePage cp)
         *dst++ = byte < 0 ? '?' : static_cast<char>(byte);
         i += len;
     }
-    out.resize(static_cast<size_t>(dst - out.data()));
+    out.append(piece, static_cast<size_t>(dst - piece));
     return out;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,12 @@ const char16_t* unicodeTable(CodePage cp);
 // become '?'; malformed UTF-8 sequences become '?' as well.
 std::string decodeToUtf8(std::string_view bytes, CodePage cp);
 std::string encodeFromUtf8(std::string_view utf8, CodePage cp);
+
+// The size of decodeToUtf8's result, and the decoding written to `out`, which
+// has room for that many bytes; returns the end of what was written. For
+// callers that decode a big text piece by piece into buffers of their own.
+std::size_t utf8SizeOf(std::string_view bytes, CodePage cp);
+char* decodeToUtf8(std::string_view bytes, CodePage cp, char* out);
 
 // The Windows-1251 byte of one Unicode character, or -1 when it has none.
 int encodeChar(char32_t c, CodePage cp);
