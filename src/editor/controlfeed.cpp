@@ -17,11 +17,10 @@ bool isBreak(char c) { return c == '\r' || c == '\n'; }
 ControlFeed::ControlFeed(codepages::CodePage cp, const FeedOptions& options, Sink sink)
     : m_cp(cp), m_options(options), m_sink(std::move(sink))
 {
-    if (m_options.longLine < 2)
+    if (m_options.longLine == 0)
         m_options.longLine = SIZE_MAX; // no cutting
-    m_zoneStart = m_options.longLine == SIZE_MAX
-                      ? SIZE_MAX
-                      : m_options.longLine - std::min(kBlankSearch, m_options.longLine / 2);
+    m_options.partLength = std::clamp<std::size_t>(m_options.partLength, 2, m_options.longLine);
+    m_zoneStart = m_options.partLength - std::min(kBlankSearch, m_options.partLength / 2);
     if (m_sink)
         m_out.resize(std::max<std::size_t>(m_options.chunk, 64));
 }
@@ -48,11 +47,10 @@ void ControlFeed::put(std::string_view bytes)
         }
         const char c = *p;
         if (isBreak(c)) {
-            flushHeld();
+            endLine();
             if (m_pendingBreak)
                 emitLiteral("\r\n");
             m_pendingBreak = true;
-            m_partLength = 0;
             ++p;
             if (c == '\r') {
                 if (p == end)
@@ -69,23 +67,54 @@ void ControlFeed::put(std::string_view bytes)
             emitLiteral("\r\n");
             m_pendingBreak = false;
         }
-        content(p, q);
+        content(p, q, q == end && !m_ended);
         p = q;
     }
 }
 
 void ControlFeed::finish()
 {
-    flushHeld();
+    endLine();
     if (m_pendingBreak && !m_options.dropFinalBreak)
         emitLiteral("\r\n");
     m_pendingBreak = false;
     flushOut();
 }
 
-// Bytes of one line. The last stretch of a part waits in m_held until it is
-// known whether the line goes on past the part's end.
-void ControlFeed::content(const char* p, const char* end)
+void ControlFeed::endLine()
+{
+    flushHeld();
+    m_lineLength = 0;
+    m_partLength = 0;
+    m_cutting = false;
+}
+
+// Bytes of one line; `lineGoesOn` when the next block may carry more of it. A
+// line waits in m_held while it is not known to be short; once it is known to
+// be long it goes out in parts.
+void ControlFeed::content(const char* p, const char* end, bool lineGoesOn)
+{
+    const auto n = static_cast<std::size_t>(end - p);
+    if (!m_cutting) {
+        m_lineLength += n;
+        if (m_lineLength <= m_options.longLine) {
+            if (!lineGoesOn && m_held.empty())
+                emitBytes(p, n);
+            else
+                m_held.append(p, n);
+            return;
+        }
+        m_cutting = true;
+        std::string held;
+        held.swap(m_held);
+        cutContent(held.data(), held.data() + held.size());
+    }
+    cutContent(p, end);
+}
+
+// Bytes of a long line. The last stretch of a part waits in m_held until it
+// is known whether the line goes on past the part's end.
+void ControlFeed::cutContent(const char* p, const char* end)
 {
     while (p < end) {
         const auto left = static_cast<std::size_t>(end - p);
@@ -94,8 +123,8 @@ void ControlFeed::content(const char* p, const char* end)
             emitBytes(p, n);
             p += n;
             m_partLength += n;
-        } else if (m_partLength < m_options.longLine) {
-            const std::size_t n = std::min(left, m_options.longLine - m_partLength);
+        } else if (m_partLength < m_options.partLength) {
+            const std::size_t n = std::min(left, m_options.partLength - m_partLength);
             m_held.append(p, n);
             p += n;
             m_partLength += n;

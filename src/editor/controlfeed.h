@@ -9,23 +9,27 @@
 
 namespace zuk::editor {
 
-// Lines longer than this many bytes are shown in parts. Laying out a line
-// costs the editing control time in proportion to its whole length, so a line
-// of megabytes would freeze it on every paint and keystroke; parts keep each
+// Lines longer than kLongLine bytes are shown in parts of at most kPartLength.
+// Laying out a line costs the editing control time in proportion to its whole
+// length, on every paint and keystroke, and the control wraps a hundred lines
+// at a time while idle; a line of megabytes would freeze it, parts keep every
 // layout short.
 inline constexpr std::size_t kLongLine = 10000;
+inline constexpr std::size_t kPartLength = 1000;
 
 struct FeedOptions {
     bool stopAtNul = false;      // a NUL ends the text (a file being read)
     bool dropFinalBreak = true;  // the break after the last line is not shown
-    std::size_t longLine = kLongLine;
+    std::size_t longLine = kLongLine; // 0: no line is cut
+    std::size_t partLength = kPartLength;
     std::size_t chunk = 1 << 20; // UTF-8 bytes handed to the sink at a time
 };
 
 // Turns document bytes, given in blocks of any size, into the UTF-8 text the
 // editing control holds: CR LF, a lone LF and a lone CR each become CR LF, and
-// a line longer than options.longLine is cut into parts by a lone LF, after
-// the last blank near the cut where there is one. A lone LF is never part of
+// a line longer than options.longLine is cut into parts of at most
+// options.partLength bytes by a lone LF, after the last blank near the cut
+// where there is one. A lone LF is never part of
 // the text (its breaks are CR LF), so reading the control back drops it and
 // gives the document's bytes unchanged.
 //
@@ -44,7 +48,9 @@ public:
     std::size_t softBreaks() const { return m_softBreaks; }
 
 private:
-    void content(const char* p, const char* end);
+    void content(const char* p, const char* end, bool lineGoesOn);
+    void cutContent(const char* p, const char* end);
+    void endLine();
     void emitBytes(const char* p, std::size_t n);
     void emitLiteral(std::string_view s);
     void flushHeld();
@@ -55,7 +61,9 @@ private:
     FeedOptions m_options;
     Sink m_sink;
     std::size_t m_zoneStart; // from here a part's bytes wait in m_held
-    std::string m_held;      // the end of the current part, not yet emitted
+    std::string m_held;      // bytes of the current line not yet emitted
+    std::size_t m_lineLength = 0;
+    bool m_cutting = false; // the current line is long: it goes out in parts
     std::size_t m_partLength = 0;
     bool m_pendingBreak = false; // a break seen; emitted once text follows
     bool m_pendingCr = false;    // the last block ended with CR

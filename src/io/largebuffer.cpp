@@ -3,6 +3,7 @@
 #include "base/zukerror.h"
 #include "io/safefile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <fcntl.h>
@@ -91,6 +92,64 @@ std::string readWholeFile(const std::string& path, bool roomToDouble)
     }
     out.resize(used);
     return out;
+}
+
+std::string readFileHead(const std::string& path, std::size_t limit)
+{
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0)
+        throw IoError(ioErrorMessage("Не удалось прочитать файл", path, errno));
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0)
+        throw IoError(ioErrorMessage("Не удалось прочитать файл", path, errno));
+    if (S_ISDIR(st.st_mode))
+        throw IoError(ioErrorMessage("Не удалось прочитать файл", path, EISDIR));
+    std::string out(limit, '\0');
+    std::size_t used = 0;
+    while (used < limit) {
+        const ssize_t n = ::read(fd.get(), &out[used], limit - used);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throw IoError(ioErrorMessage("Не удалось прочитать файл", path, errno));
+        }
+        if (n == 0)
+            break;
+        used += static_cast<std::size_t>(n);
+    }
+    out.resize(used);
+    return out;
+}
+
+void readFileBlocks(const std::string& path, std::size_t blockSize,
+                    const std::function<void(std::string_view)>& sink)
+{
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0)
+        throw IoError(ioErrorMessage("Не удалось прочитать файл", path, errno));
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0)
+        throw IoError(ioErrorMessage("Не удалось прочитать файл", path, errno));
+    if (S_ISDIR(st.st_mode))
+        throw IoError(ioErrorMessage("Не удалось прочитать файл", path, EISDIR));
+    std::string buffer(std::max<std::size_t>(blockSize, 1), '\0');
+    std::size_t used = 0;
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), &buffer[used], buffer.size() - used);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throw IoError(ioErrorMessage("Не удалось прочитать файл", path, errno));
+        }
+        used += static_cast<std::size_t>(n);
+        if (n == 0 || used == buffer.size()) {
+            if (used > 0)
+                sink(std::string_view(buffer.data(), used));
+            used = 0;
+            if (n == 0)
+                return;
+        }
+    }
 }
 
 } // namespace zuk::io

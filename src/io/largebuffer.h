@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace zuk::io {
 
@@ -17,5 +19,14 @@ void reserveLargeBuffer(std::string& buffer, std::size_t size);
 // written costs address space only). Throws zuk::IoError with the system's
 // reason and the path.
 std::string readWholeFile(const std::string& path, bool roomToDouble = false);
+
+// The first `limit` bytes of a file (all of a shorter one). Errors as readWholeFile.
+std::string readFileHead(const std::string& path, std::size_t limit);
+
+// The content of a file handed to `sink` in blocks of `blockSize` bytes (the
+// last one shorter), read through one buffer of that size. Errors as
+// readWholeFile, also when the file cannot be read part way.
+void readFileBlocks(const std::string& path, std::size_t blockSize,
+                    const std::function<void(std::string_view)>& sink);
 
 } // namespace zuk::io

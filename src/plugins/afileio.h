@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zuk::plugins {
@@ -15,6 +17,17 @@ public:
 
     // Reads the file named by FileName into `text`.
     virtual void Read(const std::string& format, std::string& text) = 0;
+    // Reads the file named by FileName in blocks for a consumer that applies
+    // the line rules itself (CR LF, LF or CR end a line, a NUL ends the text),
+    // so a big file never has to be in memory whole. By default the text of
+    // Read, as one block.
+    virtual void ReadBlocks(const std::string& format,
+                            const std::function<void(std::string_view)>& sink)
+    {
+        std::string text;
+        Read(format, text);
+        sink(text);
+    }
     // Writes `text` to the file named by FileName.
     virtual void Write(const std::string& text, const std::string& format) = 0;
 

@@ -132,6 +132,13 @@ void CBasicFILEIO::Read(const std::string& /*format*/, std::string& text)
     Status = kDone;
 }
 
+void CBasicFILEIO::ReadBlocks(const std::string& /*format*/,
+                              const std::function<void(std::string_view)>& sink)
+{
+    io::readFileBlocks(FileName, 1 << 20, sink);
+    Status = kDone;
+}
+
 void CBasicFILEIO::Write(const std::string& text, const std::string& /*format*/)
 {
     const std::string_view body(text.data(), textLength(text));

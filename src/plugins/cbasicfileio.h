@@ -18,6 +18,9 @@ public:
     CBasicFILEIO();
 
     void Read(const std::string& format, std::string& text) override;
+    // The file's bytes as stored, in blocks of a megabyte.
+    void ReadBlocks(const std::string& format,
+                    const std::function<void(std::string_view)>& sink) override;
     void Write(const std::string& text, const std::string& format) override;
 };
 

@@ -48,6 +48,14 @@ std::string readDocumentFile(const CFIOINT& engine, const std::string& path)
     return text;
 }
 
+void readDocumentBlocks(const CFIOINT& engine, const std::string& path,
+                        const std::function<void(std::string_view)>& sink)
+{
+    AFILEIO& module = plainTextModule(engine);
+    module.FileName = path;
+    module.ReadBlocks(kPlainTextFormat, sink);
+}
+
 void writeDocumentFile(const CFIOINT& engine, const std::string& path, const std::string& text)
 {
     AFILEIO& module = plainTextModule(engine);

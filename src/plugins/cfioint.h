@@ -38,6 +38,9 @@ inline constexpr const char* kPlainTextFormat = "std_txt";
 // "std_txt" module of `engine`, and a text written back through it. Both throw
 // zuk::IoError; a missing module is reported the same way.
 std::string readDocumentFile(const CFIOINT& engine, const std::string& path);
+// The file's bytes in blocks, for a reader that applies the line rules itself.
+void readDocumentBlocks(const CFIOINT& engine, const std::string& path,
+                        const std::function<void(std::string_view)>& sink);
 void writeDocumentFile(const CFIOINT& engine, const std::string& path, const std::string& text);
 
 } // namespace zuk::plugins

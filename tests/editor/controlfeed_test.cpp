@@ -40,6 +40,15 @@ std::string feed(std::string_view text, const FeedOptions& options, std::vector<
     return out;
 }
 
+FeedOptions options(size_t longLine, size_t partLength = 0)
+{
+    FeedOptions o;
+    o.longLine = longLine;
+    o.partLength = partLength;
+    o.chunk = 16;
+    return o;
+}
+
 std::string randomText(std::mt19937& rng, size_t n)
 {
     static const char alphabet[] = "ab \r\n\r\n\xe0\xff\x98\t\0";
@@ -54,7 +63,7 @@ std::string randomText(std::mt19937& rng, size_t n)
 
 TEST(ControlFeed, GivesTheControlFormWhateverTheBlocks)
 {
-    const FeedOptions plain{false, true, 0, 16};
+    const FeedOptions plain = options(0);
     EXPECT_EQ(feed("", plain), "");
     EXPECT_EQ(feed("a\r\nb\r\n", plain), "a\r\nb");
     EXPECT_EQ(feed("a\n\nb\r", plain), "a\r\n\r\nb");
@@ -87,21 +96,22 @@ TEST(ControlFeed, GivesTheControlFormWhateverTheBlocks)
 
 TEST(ControlFeed, CutsLongLinesIntoPartsThatReadBackUnchanged)
 {
-    FeedOptions options{false, true, 40, 16};
+    const FeedOptions cutting = options(40, 16);
     size_t soft = 0;
-    // Lines up to the limit stay whole.
+    // Lines up to the limit stay whole, also when the blocks cut them.
     const std::string forty(40, 'x');
-    EXPECT_EQ(feed(forty + "\r\n" + forty, options, {}, CodePage::Win, &soft),
+    EXPECT_EQ(feed(forty + "\r\n" + forty, cutting, {7}, CodePage::Win, &soft),
               forty + "\r\n" + forty);
     EXPECT_EQ(soft, 0u);
-    // One more byte and the line is cut, after the last blank near the cut.
-    const std::string words = std::string(30, 'a') + " " + std::string(10, 'b');
-    EXPECT_EQ(feed(words, options, {3}, CodePage::Win, &soft),
-              std::string(30, 'a') + " \n" + std::string(10, 'b'));
-    EXPECT_EQ(soft, 1u);
-    // No blank near the cut: exactly at the limit.
-    EXPECT_EQ(feed(std::string(85, 'z'), options, {}, CodePage::Win, &soft),
-              std::string(40, 'z') + "\n" + std::string(40, 'z') + "\n" + std::string(5, 'z'));
+    // One more byte and the line goes out in parts, each ended after its
+    // last blank near the cut.
+    const std::string words = std::string(12, 'a') + " " + std::string(28, 'b');
+    EXPECT_EQ(feed(words, cutting, {3}, CodePage::Win, &soft),
+              std::string(12, 'a') + " \n" + std::string(16, 'b') + "\n" + std::string(12, 'b'));
+    EXPECT_EQ(soft, 2u);
+    // No blank near the cut: exactly at the part length.
+    EXPECT_EQ(feed(std::string(41, 'z'), cutting, {}, CodePage::Win, &soft),
+              std::string(16, 'z') + "\n" + std::string(16, 'z') + "\n" + std::string(9, 'z'));
     EXPECT_EQ(soft, 2u);
 
     std::mt19937 rng(11);
@@ -109,14 +119,32 @@ TEST(ControlFeed, CutsLongLinesIntoPartsThatReadBackUnchanged)
         std::string text = randomText(rng, rng() % 50);
         text += std::string(rng() % 300, 'q') + (rng() % 2 ? " w " : "") + std::string(rng() % 90, 'e');
         text += randomText(rng, rng() % 50);
-        const std::string out = feed(text, options, {1 + rng() % 64}, CodePage::Win, &soft);
+        const std::string out = feed(text, cutting, {1 + rng() % 64}, CodePage::Win, &soft);
         std::string back = zuk::codepages::encodeFromUtf8(out, CodePage::Win);
-        // Every part of the control's text is within the limit.
-        size_t partLength = 0;
-        for (char c : back) {
-            partLength = c == '\r' || c == '\n' ? 0 : partLength + 1;
-            ASSERT_LE(partLength, 40u) << round;
+        // A line is cut only when it is longer than the limit, and then into
+        // parts no longer than the part length.
+        size_t cutLines = 0;
+        size_t at = 0;
+        while (at <= back.size()) {
+            size_t lineEnd = back.find("\r\n", at);
+            if (lineEnd == std::string::npos)
+                lineEnd = back.size();
+            const std::string line = back.substr(at, lineEnd - at);
+            std::string whole = line;
+            dropSoftBreaks(whole);
+            const bool cut = whole.size() != line.size();
+            ASSERT_EQ(cut, whole.size() > 40) << round;
+            if (cut) {
+                ++cutLines;
+                size_t part = 0;
+                for (char c : line) {
+                    part = c == '\n' ? 0 : part + 1;
+                    ASSERT_LE(part, 16u) << round;
+                }
+            }
+            at = lineEnd + 2;
         }
+        ASSERT_EQ(soft > 0, cutLines > 0) << round;
         dropSoftBreaks(back);
         ASSERT_EQ(back, toControlForm(text)) << round;
     }

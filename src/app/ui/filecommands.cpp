@@ -13,6 +13,7 @@
 #include "editor/ui/doxwindow.h"
 #include "editor/ui/ted.h"
 #include "editor/ui/tedcontrol.h"
+#include "io/largebuffer.h"
 #include "io/rtfreader.h"
 #include "io/rtftohtml.h"
 
@@ -24,6 +25,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProgressDialog>
@@ -296,12 +298,33 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
     editor::CdreamEditor& ed = m_form.editor();
     const RConnectionTable& s = m_form.settings();
     const std::string name = full.toStdString();
+    auto fail = [&](const ZukError& e) {
+        if (reportFailure)
+            showMessage(QString::fromUtf8("Файл не открыт.\n\n") + QString::fromUtf8(e.what()));
+        return false;
+    };
+
+    // The head of the file: proof that it can be read before a window opens,
+    // and enough text for the code-page detector.
+    constexpr std::size_t kSample = 256 * 1024;
+    std::string head;
+    try {
+        head = io::readFileHead(name, kSample);
+    } catch (const ZukError& e) {
+        return fail(e);
+    }
+    std::string detected;
+    if (s.DoEncDetect && detectorSlot()) {
+        head.resize(std::min(head.size(), head.find('\0'))); // a NUL ends the text
+        detected = detectorSlot()(head);
+    }
 
     // A big file shows how far it got; the events in between keep the window alive.
+    const qint64 size = QFileInfo(full).size();
     std::unique_ptr<QProgressDialog> progress;
-    if (QFileInfo(full).size() > progressThreshold) {
+    if (size > progressThreshold) {
         progress = std::make_unique<QProgressDialog>(
-            QString::fromUtf8("Открывается ") + QFileInfo(full).fileName(), QString(), 0, 3,
+            QString::fromUtf8("Открывается ") + QFileInfo(full).fileName(), QString(), 0, 100,
             &m_form);
         progress->setWindowModality(Qt::WindowModal);
         progress->setMinimumDuration(0);
@@ -309,41 +332,49 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
         progress->setValue(0);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
-    auto step = [&progress](int value, const char* label) {
-        if (!progress)
+    int shown = 0;
+    auto advance = [&](std::size_t consumed) {
+        const int percent = size > 0 ? static_cast<int>(std::min<qint64>(
+                                           100, static_cast<qint64>(consumed) * 100 / size))
+                                     : 100;
+        if (!progress || percent < shown + 5)
             return;
-        progress->setLabelText(QString::fromUtf8(label));
-        progress->setValue(value);
+        shown = percent;
+        progress->setValue(percent);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
 
-    std::string text;
-    try {
-        text = plugins::readDocumentFile(m_engine, name);
-    } catch (const ZukError& e) {
-        if (reportFailure)
-            showMessage(QString::fromUtf8("Файл не открыт.\n\n") + QString::fromUtf8(e.what()));
-        return false;
-    }
-    step(1, "Текст передаётся редактору...");
-    m_openFiles.add(name);
     ed.NewDocument();
     ed.ApplyTextStyles();
     ed.ApplySettings();
-    ed.LoadText(name, text);
-    step(2, "Готовится окно...");
-    if (s.DoEncDetect && detectorSlot()) {
-        const std::string cp = detectorSlot()(text);
-        if (cp == "dos" || cp == "koi")
-            ed.SetCharset(cp);
+    if (detected == "dos" || detected == "koi")
+        ed.SetCharset(detected); // before the text goes in: it is decoded once
+    try {
+        // The file goes into the editor block by block, never whole in memory.
+        ed.LoadFileBlocks(
+            name,
+            [this, &name](const std::function<void(std::string_view)>& sink) {
+                plugins::readDocumentBlocks(m_engine, name, sink);
+            },
+            advance);
+    } catch (const ZukError& e) {
+        // The file failed part way (it vanished or the device failed): the
+        // half-filled window goes away again.
+        if (editor::Ted* ted = ed.activeDocument()) {
+            ted->setModified(false);
+            if (auto* window = qobject_cast<QMdiSubWindow*>(ted->parentWidget()))
+                window->close();
+        }
+        return fail(e);
     }
+    m_openFiles.add(name);
     ed.SetModified(false);
     ed.SetHasFile(true);
     if (editor::TfmDox* dox = m_form.documentListWindow())
         dox->addDocument(full);
     if (s.bkonopen) {
         try {
-            saveBackupCopy(m_engine, name, text);
+            saveBackupCopy(m_engine, name, ed.GetAllText());
         } catch (const ZukError& e) {
             m_form.mainStatusBar().showMessage(QString::fromUtf8(e.what()), 8000);
         }
@@ -351,7 +382,8 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
     m_form.documentTabs().sync();
     ed.ApplyBackground();
     watchDrops();
-    step(3, "");
+    if (progress)
+        progress->setValue(100);
     refreshEmergencyTable();
     return true;
 }

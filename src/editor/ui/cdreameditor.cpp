@@ -281,6 +281,22 @@ void CdreamEditor::LoadText(const std::string& fileName, const std::string& text
     chooseHighlighterForFile(t, fileName);
 }
 
+void CdreamEditor::LoadFileBlocks(const std::string& fileName,
+                                  const TedControl::BlockSource& source,
+                                  const std::function<void(std::size_t)>& progress)
+{
+    Ted* t = active();
+    FeedOptions options;
+    options.stopAtNul = true;
+    sci(t, QsciScintilla::SCI_SETUNDOCOLLECTION, 0UL);
+    t->control()->loadContent(source, options, progress);
+    sci(t, QsciScintilla::SCI_SETUNDOCOLLECTION, 1UL);
+    sci(t, QsciScintilla::SCI_EMPTYUNDOBUFFER);
+    t->setHasFile(true);
+    SetFileName(fileName);
+    chooseHighlighterForFile(t, fileName);
+}
+
 void CdreamEditor::chooseHighlighterForFile(Ted* ted, const std::string& fileName)
 {
     const WrapPause pause(ted);

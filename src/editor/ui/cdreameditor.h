@@ -11,6 +11,7 @@
 
 #include "editor/textstyles.h"
 #include "editor/ui/editorhost.h"
+#include "editor/ui/tedcontrol.h"
 #include "editor/ved.h"
 
 class QMdiSubWindow;
@@ -81,6 +82,10 @@ public:
     int ScrollHorz(int delta) override;
     int ScrollBy(int dcol, int dline) override;
     void LoadText(const std::string& fileName, const std::string& text) override;
+    // LoadText for a file read in blocks as stored (see TedControl::loadContent);
+    // a NUL ends its text.
+    void LoadFileBlocks(const std::string& fileName, const TedControl::BlockSource& source,
+                        const std::function<void(std::size_t)>& progress = {});
     std::string GetWorkText() override;
     std::string GetSelText() override;
     void PutWorkText(const std::string& text) override;

@@ -147,13 +147,7 @@ std::string Ted::allText() const
 void Ted::setAllText(const std::string& text)
 {
     m_control->SendScintilla(QsciScintilla::SCI_BEGINUNDOACTION);
-    // A text with CR LF breaks only (what a loaded file is) goes in as it
-    // stands, less its final break; any other is normalized first.
-    const std::string_view crlfBody = crlfFormBody(text);
-    if (crlfBody.data())
-        m_control->setContentBytes(crlfBody);
-    else
-        m_control->setContentBytes(toControlForm(text));
+    m_control->setContent(text);
     m_control->SendScintilla(QsciScintilla::SCI_ENDUNDOACTION);
 }
 

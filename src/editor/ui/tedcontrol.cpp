@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QPainter>
 
+#include "editor/doctext.h"
 #include "editor/ui/ted.h"
 #include "editor/urlscan.h"
 
@@ -14,7 +15,7 @@ namespace {
 
 constexpr int kUrlIndicator = 8;
 // Lines longer than this are scanned for links only around what is on screen.
-constexpr long kLongLine = 8192;
+constexpr long kUrlScanLine = 8192;
 
 // Scintilla rewraps the whole document while a big text goes in with word wrap
 // on (seconds for a few megabytes); with wrapping paused the text goes in at
@@ -44,6 +45,35 @@ private:
     long m_mode = 0;
 };
 
+// Text notifications are off while a text goes in whole: QScintilla copies
+// every inserted piece for its listeners and converts it to a QString for
+// accessibility, counting characters from the start of the document each
+// time. The listeners hear of the change once afterwards.
+class QuietInsert {
+public:
+    explicit QuietInsert(QsciScintilla* c) : m_c(c)
+    {
+        m_mask = c->SendScintilla(QsciScintillaBase::SCI_GETMODEVENTMASK);
+        m_lines = c->SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT);
+        c->SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK, 0UL);
+    }
+    ~QuietInsert()
+    {
+        m_c->SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK,
+                           static_cast<unsigned long>(m_mask));
+        emit m_c->textChanged();
+        if (m_c->SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT) != m_lines)
+            emit m_c->linesChanged();
+    }
+    QuietInsert(const QuietInsert&) = delete;
+    QuietInsert& operator=(const QuietInsert&) = delete;
+
+private:
+    QsciScintilla* m_c;
+    long m_mask = 0;
+    long m_lines = 0;
+};
+
 } // namespace
 
 TedControl::TedControl(Ted* ted, QWidget* parent) : QsciScintilla(parent), m_ted(ted)
@@ -64,7 +94,11 @@ std::string TedControl::contentBytes() const
     const auto* ptr = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
     if (len <= 0 || !ptr)
         return {};
-    return codepages::encodeFromUtf8(std::string_view(ptr, static_cast<size_t>(len)), m_codePage);
+    std::string bytes =
+        codepages::encodeFromUtf8(std::string_view(ptr, static_cast<size_t>(len)), m_codePage);
+    if (m_softBreaks)
+        dropSoftBreaks(bytes);
+    return bytes;
 }
 
 std::string TedControl::rangeBytes(long start, long end) const
@@ -75,26 +109,64 @@ std::string TedControl::rangeBytes(long start, long end) const
         SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start);
     if (!ptr)
         return {};
-    return codepages::encodeFromUtf8(
+    std::string bytes = codepages::encodeFromUtf8(
         std::string_view(reinterpret_cast<const char*>(ptr), static_cast<size_t>(end - start)),
         m_codePage);
+    if (m_softBreaks)
+        dropSoftBreaks(bytes);
+    return bytes;
 }
 
-void TedControl::setContentBytes(std::string_view controlFormBytes)
+void TedControl::loadContent(const BlockSource& source, const FeedOptions& options,
+                             const std::function<void(std::size_t)>& progress)
 {
-    const std::string utf8 = codepages::decodeToUtf8(controlFormBytes, m_codePage);
-    const WrapPause pause(this, utf8.size());
+    ControlFeed counter(m_codePage, options);
+    source([&counter](std::string_view block) { counter.put(block); });
+    counter.finish();
+
+    const WrapPause pause(this, counter.size());
+    const QuietInsert quiet(this);
+    // No paints of a half-filled control while a caller shows progress.
+    const bool updates = updatesEnabled();
+    setUpdatesEnabled(false);
     SendScintilla(SCI_CLEARALL);
-    if (!utf8.empty())
+    // One allocation of the final size (and one more byte: Scintilla wants the
+    // free space to exceed what goes in); the pieces then fill it in place.
+    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(counter.size() + 1));
+    ControlFeed feed(m_codePage, options, [this](std::string_view utf8) {
         SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.data());
+    });
+    std::size_t consumed = 0;
+    source([&](std::string_view block) {
+        feed.put(block);
+        consumed += block.size();
+        if (progress)
+            progress(consumed);
+    });
+    feed.finish();
+    m_softBreaks = feed.softBreaks() > 0;
+    setUpdatesEnabled(updates);
+
     // Caret and view to the start without bringing the caret into view: that
-    // would lay out the first line now, seconds for a line of megabytes.
+    // would lay out the first line now.
     SendScintilla(SCI_SETEMPTYSELECTION, 0UL);
     SendScintilla(SCI_SETFIRSTVISIBLELINE, 0UL);
     SendScintilla(SCI_SETXOFFSET, 0UL);
     // Up and Down go from column 0 (this too lays out the first line).
     if (SendScintilla(SCI_GETLINEENDPOSITION, 0UL) < 64 * 1024)
         SendScintilla(SCI_CHOOSECARETX);
+}
+
+void TedControl::setContent(std::string_view text, const FeedOptions& options)
+{
+    loadContent([text](const std::function<void(std::string_view)>& put) { put(text); }, options);
+}
+
+void TedControl::setContentBytes(std::string_view controlFormBytes)
+{
+    FeedOptions options;
+    options.dropFinalBreak = false;
+    setContent(controlFormBytes, options);
 }
 
 void TedControl::replaceSelectionBytes(std::string_view bytes)
@@ -177,7 +249,7 @@ void TedControl::markUrls()
     for (long line = first; line <= last; ++line) {
         long start = SendScintilla(SCI_POSITIONFROMLINE, line);
         long end = SendScintilla(SCI_GETLINEENDPOSITION, line);
-        if (end - start > kLongLine)
+        if (end - start > kUrlScanLine)
             visiblePart(start, end);
         SendScintilla(SCI_INDICATORCLEARRANGE, start, end - start);
         if (end <= start)
@@ -202,8 +274,8 @@ void TedControl::visiblePart(long& start, long& end) const
     const long first = SendScintilla(SCI_POSITIONFROMPOINT, 0UL, 0L);
     const long last = SendScintilla(SCI_POSITIONFROMPOINT, static_cast<unsigned long>(area.width()),
                                     static_cast<long>(area.height()));
-    const long from = std::max(start, std::min(first, last) - kLongLine / 2);
-    const long to = std::min(end, std::max(first, last) + kLongLine / 2);
+    const long from = std::max(start, std::min(first, last) - kUrlScanLine / 2);
+    const long to = std::min(end, std::max(first, last) + kUrlScanLine / 2);
     if (from >= to) {
         end = start;
         return;
@@ -254,10 +326,22 @@ void TedControl::contextMenuEvent(QContextMenuEvent* e)
 QByteArray TedControl::fromMimeData(const QMimeData* source, bool& rectangular) const
 {
     const QByteArray utf8 = QsciScintilla::fromMimeData(source, rectangular);
-    const std::string bytes = codepages::encodeFromUtf8(
-        std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())), m_codePage);
+    // Pasted breaks become CR LF: a lone LF in the control only cuts a long line.
+    const std::string bytes = normalizeBreaks(codepages::encodeFromUtf8(
+        std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())), m_codePage));
     const std::string back = codepages::decodeToUtf8(bytes, m_codePage);
     return QByteArray(back.data(), static_cast<qsizetype>(back.size()));
+}
+
+// Copied and dragged text leaves out the breaks that only cut long lines.
+QMimeData* TedControl::toMimeData(const QByteArray& text, bool rectangular) const
+{
+    if (!m_softBreaks || !text.contains('\n'))
+        return QsciScintilla::toMimeData(text, rectangular);
+    std::string utf8(text.constData(), static_cast<size_t>(text.size()));
+    dropSoftBreaks(utf8); // an LF byte is never part of a longer UTF-8 sequence
+    return QsciScintilla::toMimeData(QByteArray(utf8.data(), static_cast<qsizetype>(utf8.size())),
+                                     rectangular);
 }
 
 void TedControl::paintFill(QPainter& p, const QRect& area, const AreaFill& fill)

@@ -5,10 +5,12 @@
 #include <QColor>
 #include <QImage>
 
+#include <functional>
 #include <string>
 #include <string_view>
 
 #include "codepages/charsets.h"
+#include "editor/controlfeed.h"
 
 namespace zuk::editor {
 
@@ -38,11 +40,25 @@ public:
     void setCodePage(codepages::CodePage cp) { m_codePage = cp; }
 
     // The control's whole content and ranges of it as bytes of the working code
-    // page. Positions are Scintilla's (byte offsets into the UTF-8).
+    // page. Positions are Scintilla's (byte offsets into the UTF-8). The lone
+    // LFs that cut long lines into parts are left out.
     std::string contentBytes() const;
     std::string rangeBytes(long start, long end) const;
-    // Replaces everything with the UTF-8 form of bytes; one pass, no undo step.
+
+    // Calls its argument with successive blocks of document bytes.
+    using BlockSource = std::function<void(const std::function<void(std::string_view)>&)>;
+    // Replaces everything with the text `source` gives (see ControlFeed): the
+    // source is read twice, once to size the control and once to fill it, in
+    // pieces, so a big text never exists whole outside the control. `progress`
+    // hears how many bytes of the second reading went in.
+    void loadContent(const BlockSource& source, const FeedOptions& options,
+                     const std::function<void(std::size_t)>& progress = {});
+    // The same for a text in memory; `text` may have any line breaks.
+    void setContent(std::string_view text, const FeedOptions& options = {});
+    // Text in the control's own form (CR LF breaks, no final break).
     void setContentBytes(std::string_view controlFormBytes);
+    // True when long lines of the content are shown in parts.
+    bool hasSoftBreaks() const { return m_softBreaks; }
     // Inserts bytes at the caret (replacing the selection).
     void replaceSelectionBytes(std::string_view bytes);
     QString toDisplay(std::string_view bytes) const;
@@ -67,6 +83,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     QByteArray fromMimeData(const QMimeData* source, bool& rectangular) const override;
+    QMimeData* toMimeData(const QByteArray& text, bool rectangular) const override;
 
 private:
     void markUrls();
@@ -79,6 +96,7 @@ private:
     bool m_separators = false;
     Qt::PenStyle m_separatorPen = Qt::DotLine;
     bool m_urls = false;
+    bool m_softBreaks = false;
 };
 
 } // namespace zuk::editor
