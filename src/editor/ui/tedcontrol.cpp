@@ -5,6 +5,8 @@
 #include <QMimeData>
 #include <QPainter>
 
+#include <algorithm>
+
 #include "editor/doctext.h"
 #include "editor/ui/ted.h"
 #include "editor/urlscan.h"
@@ -130,9 +132,11 @@ void TedControl::loadContent(const BlockSource& source, const FeedOptions& optio
     const bool updates = updatesEnabled();
     setUpdatesEnabled(false);
     SendScintilla(SCI_CLEARALL);
-    // One allocation of the final size (and one more byte: Scintilla wants the
-    // free space to exceed what goes in); the pieces then fill it in place.
-    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(counter.size() + 1));
+    // One allocation of the final size and some room for the first edits (a
+    // full buffer would be copied whole, with the memory of both, on the
+    // first keystroke); the pieces then fill it in place.
+    const std::size_t room = std::clamp<std::size_t>(counter.size() / 64, 4096, 1 << 20);
+    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(counter.size() + room));
     ControlFeed feed(m_codePage, options, [this](std::string_view utf8) {
         SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.data());
     });

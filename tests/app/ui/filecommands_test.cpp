@@ -10,6 +10,8 @@
 #include "editor/ui/tedcontrol.h"
 #include "support/ui/mainformfixture.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QImage>
 #include <QUrl>
@@ -88,6 +90,53 @@ TEST(FileCommandsRoundTrip, LinesComeBackWithCrLfAndANulEndsTheText)
         EXPECT_EQ(s.fixture.read("rt.txt"), c.written);
         s.closeActive();
     }
+    EXPECT_TRUE(s.messages.isEmpty());
+}
+
+TEST(FileCommandsOpen, VeryLongLinesAreShownInPartsAndKeptWhole)
+{
+    // A line of 30,000 bytes of Russian words between two short ones.
+    std::string longLine;
+    for (int i = 0; longLine.size() < 30000; ++i)
+        longLine += win(i % 3 ? "слово " : "длинная\tстрока ");
+    const std::string stored = "first\r\n" + longLine + "\r\nlast\r\n";
+
+    Started s;
+    s.fixture.seed("long.txt", stored);
+    ASSERT_TRUE(s.form->OpenFile(s.path("long.txt")));
+    zuk::editor::CdreamEditor& ed = s.form->editor();
+    zuk::editor::TedControl* c = ed.activeDocument()->control();
+    ASSERT_TRUE(c->hasSoftBreaks());
+    const long lines = c->SendScintilla(QsciScintilla::SCI_GETLINECOUNT);
+    EXPECT_GE(lines, 2 + 30);
+    for (long line = 0; line < lines; ++line) {
+        const long start = c->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, line);
+        const long end = c->SendScintilla(QsciScintilla::SCI_GETLINEENDPOSITION, line);
+        EXPECT_LE(c->rangeBytes(start, end).size(), 1000u) << line;
+    }
+    EXPECT_EQ(ed.GetAllText(), stored);
+
+    // Copying leaves the cuts out.
+    ed.SelectAll();
+    c->copy();
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
+              zuk::codepages::winToUtf8(stored.substr(0, stored.size() - 2)));
+
+    // Typing at the start of a part joins the line as it stood.
+    ed.SetCaretLine(3);
+    const long at = c->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS);
+    const std::string before = c->rangeBytes(0, at);
+    ASSERT_TRUE(ed.InsertAtCaret("X"));
+    std::string expected = stored;
+    expected.insert(before.size(), "X");
+    EXPECT_EQ(ed.GetAllText(), expected);
+
+    // Another code page shows other glyphs of the same bytes.
+    ed.SetCharset("dos");
+    ed.SetCharset("win");
+    EXPECT_EQ(ed.GetAllText(), expected);
+    EXPECT_TRUE(s.files->save());
+    EXPECT_EQ(s.fixture.read("long.txt"), expected);
     EXPECT_TRUE(s.messages.isEmpty());
 }
 
