@@ -7,6 +7,8 @@
 #include "app/ui/filecommands.h"
 #include "app/ui/mainform.h"
 #include "editor/ui/cdreameditor.h"
+#include "editor/ui/ted.h"
+#include "editor/ui/tedcontrol.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -96,13 +98,20 @@ int main(int argc, char** argv)
     form.editor().InsertAtCaret("x");
     app.processEvents();
     const double editSeconds = t.nsecsElapsed() / 1e9;
+    // A keystroke at the end of the text.
+    form.editor().activeDocument()->control()->SendScintilla(QsciScintilla::SCI_DOCUMENTEND);
+    app.processEvents();
+    t.restart();
+    form.editor().InsertAtCaret("y");
+    app.processEvents();
+    const double endEditSeconds = t.nsecsElapsed() / 1e9;
     t.restart();
     const bool saved = zuk::app::ui::FileCommands::of(form)->save();
     const double saveSeconds = t.nsecsElapsed() / 1e9;
 
-    std::printf("%s %.0f MB: open %.3f s, first edit %.3f s, save %.3f s%s, peak %ld MB (%.2fx "
+    std::printf("%s %.0f MB: open %.3f s, first edit %.3f s (at the end %.3f s), save %.3f s%s, peak %ld MB (%.2fx "
                 "the file; %ld MB before opening)\n",
-                oneLine ? "one line" : "lines", mb, openSeconds, editSeconds, saveSeconds,
+                oneLine ? "one line" : "lines", mb, openSeconds, editSeconds, endEditSeconds, saveSeconds,
                 saved ? "" : " (FAILED)", afterOpen / 1024, (afterOpen - before) / 1024.0 / mb,
                 before / 1024);
     form.confirmHook = [](const QString&) { return true; };

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace zuk::codepages {
 
@@ -184,28 +185,18 @@ const char16_t kIsoToUnicode[256] = {
 
 // Reverse lookup from a character to its byte, built once per code page.
 struct ReverseTable {
-    std::array<int16_t, 0x500> low{};   // U+0000 .. U+04FF: Latin, C1, Cyrillic
-    const char16_t* forward = nullptr;
+    // Every character a code page holds is in the Basic Multilingual Plane;
+    // one slot per character makes dashes, quotes and the like (three UTF-8
+    // bytes each) as quick to look up as letters.
+    std::vector<int16_t> bmp;
 
-    explicit ReverseTable(const char16_t* table) : forward(table)
+    explicit ReverseTable(const char16_t* table) : bmp(0x10000, -1)
     {
-        low.fill(-1);
-        for (int b = 0; b < 256; ++b) {
-            if (table[b] < low.size())
-                low[table[b]] = static_cast<int16_t>(b);
-        }
+        for (int b = 0; b < 256; ++b)
+            bmp[table[b]] = static_cast<int16_t>(b);
     }
 
-    int lookup(char32_t c) const
-    {
-        if (c < low.size())
-            return low[c];
-        for (int b = 128; b < 256; ++b) {
-            if (forward[b] == c)
-                return b;
-        }
-        return -1;
-    }
+    int lookup(char32_t c) const { return c < bmp.size() ? bmp[c] : -1; }
 };
 
 // One lookup structure of type Table per code page, built on first use.

@@ -8,6 +8,10 @@
 
 namespace zuk::plugins {
 
+// A text handed over in blocks: the function calls its argument with each
+// block in turn.
+using TextBlocks = std::function<void(const std::function<void(std::string_view)>&)>;
+
 // An input/output module: reads and writes the file named by FileName in the
 // formats it lists. A caller sets FileName before each call; failures throw
 // zuk::IoError with the system's reason and leave Status as it was.
@@ -30,6 +34,14 @@ public:
     }
     // Writes `text` to the file named by FileName.
     virtual void Write(const std::string& text, const std::string& format) = 0;
+    // Write for a text given in blocks, so a big one never has to be in
+    // memory whole. By default the blocks are gathered for Write.
+    virtual void WriteBlocks(const TextBlocks& text, const std::string& format)
+    {
+        std::string whole;
+        text([&whole](std::string_view block) { whole += block; });
+        Write(whole, format);
+    }
 
     std::vector<std::string> Formats; // the format names this module serves
     std::string FileName;             // UTF-8 path of the next read or write

@@ -60,6 +60,88 @@ template <typename Emit> void forEachLine(std::string_view text, Emit emit)
         emit(std::string_view(start, static_cast<std::size_t>(end - start)));
 }
 
+// True when every CR in `text` is followed by an LF and every LF follows a CR.
+bool onlyCrLf(std::string_view text)
+{
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (p < end) {
+        const void* found = std::memchr(p, '\r', static_cast<std::size_t>(end - p));
+        const char* cr = found ? static_cast<const char*>(found) : end;
+        if (std::memchr(p, '\n', static_cast<std::size_t>(cr - p)))
+            return false; // a lone LF
+        if (cr == end)
+            return true;
+        if (cr + 1 == end || cr[1] != '\n')
+            return false; // a lone CR
+        p = cr + 2;
+    }
+    return true;
+}
+
+// Writes a text given in blocks by the module's rules: a NUL ends it, CR LF,
+// a lone LF or a lone CR end a line, and every line is written with CR LF.
+// Blocks in that form already (what the editor hands over) go out as they are.
+class LineWriter {
+public:
+    explicit LineWriter(io::AtomicFileWriter& writer) : m_writer(writer) {}
+
+    void put(std::string_view block)
+    {
+        if (m_ended || block.empty())
+            return;
+        if (const void* nul = std::memchr(block.data(), '\0', block.size())) {
+            block = block.substr(0, static_cast<std::size_t>(static_cast<const char*>(nul) -
+                                                              block.data()));
+            m_ended = true;
+        }
+        if (block.empty())
+            return;
+        if (m_pendingCr) { // a CR ended the last block: whatever follows, one CR LF
+            m_pendingCr = false;
+            emit("\r\n");
+            if (block.front() == '\n')
+                block.remove_prefix(1);
+        }
+        if (!block.empty() && block.back() == '\r') {
+            m_pendingCr = true;
+            block.remove_suffix(1);
+        }
+        if (onlyCrLf(block)) {
+            emit(block);
+            return;
+        }
+        forEachLine(block, [this, block](std::string_view line) {
+            emit(line);
+            // The last piece of a block is a whole line only when a break follows it.
+            if (line.data() + line.size() < block.data() + block.size())
+                emit("\r\n");
+        });
+    }
+
+    void finish()
+    {
+        if (m_pendingCr || (m_written && m_last != '\n'))
+            emit("\r\n");
+    }
+
+private:
+    void emit(std::string_view bytes)
+    {
+        if (bytes.empty())
+            return;
+        m_writer.append(bytes);
+        m_written = true;
+        m_last = bytes.back();
+    }
+
+    io::AtomicFileWriter& m_writer;
+    bool m_ended = false;
+    bool m_pendingCr = false;
+    bool m_written = false;
+    char m_last = '\0';
+};
+
 } // namespace
 
 std::string normalizeLineBreaks(std::string bytes)
@@ -153,6 +235,16 @@ void CBasicFILEIO::Write(const std::string& text, const std::string& /*format*/)
             writer.append("\r\n");
         });
     }
+    writer.commit();
+    Status = kDone;
+}
+
+void CBasicFILEIO::WriteBlocks(const TextBlocks& text, const std::string& /*format*/)
+{
+    io::AtomicFileWriter writer(FileName);
+    LineWriter lines(writer);
+    text([&lines](std::string_view block) { lines.put(block); });
+    lines.finish();
     writer.commit();
     Status = kDone;
 }

@@ -22,6 +22,7 @@ public:
     void ReadBlocks(const std::string& format,
                     const std::function<void(std::string_view)>& sink) override;
     void Write(const std::string& text, const std::string& format) override;
+    void WriteBlocks(const TextBlocks& text, const std::string& format) override;
 };
 
 // The canonical text form of file bytes: cut at the first NUL, every line

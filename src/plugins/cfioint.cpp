@@ -63,4 +63,11 @@ void writeDocumentFile(const CFIOINT& engine, const std::string& path, const std
     module.Write(text, kPlainTextFormat);
 }
 
+void writeDocumentBlocks(const CFIOINT& engine, const std::string& path, const TextBlocks& text)
+{
+    AFILEIO& module = plainTextModule(engine);
+    module.FileName = path;
+    module.WriteBlocks(text, kPlainTextFormat);
+}
+
 } // namespace zuk::plugins

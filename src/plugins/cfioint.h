@@ -42,5 +42,7 @@ std::string readDocumentFile(const CFIOINT& engine, const std::string& path);
 void readDocumentBlocks(const CFIOINT& engine, const std::string& path,
                         const std::function<void(std::string_view)>& sink);
 void writeDocumentFile(const CFIOINT& engine, const std::string& path, const std::string& text);
+// writeDocumentFile for a text given in blocks.
+void writeDocumentBlocks(const CFIOINT& engine, const std::string& path, const TextBlocks& text);
 
 } // namespace zuk::plugins

@@ -100,6 +100,45 @@ TEST(FileIoEngine, NormalizeAgreesWithTheLineSplitter)
     }
 }
 
+// Blocks of any size, read or written, give the bytes of the whole-text calls.
+TEST(FileIoEngine, BlocksReadAndWriteLikeTheWholeText)
+{
+    TempFolder dir;
+    CFIOINT engine;
+    AFILEIO& module = *engine.FindModule("std_txt");
+    std::mt19937 random(11);
+    const char alphabet[] = {'a', '\r', '\n', '\r', '\n', 'b', '\0'};
+    for (int round = 0; round < 150; ++round) {
+        std::string bytes(random() % 60, ' ');
+        for (char& c : bytes)
+            c = alphabet[random() % (round % 3 ? 6 : 7)];
+        const size_t blockSize = 1 + random() % 9;
+        zuk::plugins::writeDocumentFile(engine, dir.file("whole.txt"), bytes);
+        module.FileName = dir.file("blocks.txt");
+        module.WriteBlocks(
+            [&](const std::function<void(std::string_view)>& sink) {
+                for (size_t at = 0; at < bytes.size(); at += blockSize)
+                    sink(std::string_view(bytes).substr(at, blockSize));
+            },
+            "std_txt");
+        ASSERT_EQ(dir.read("blocks.txt"), dir.read("whole.txt")) << testing::PrintToString(bytes);
+    }
+    // Reading in blocks hands over the stored bytes themselves.
+    const std::string stored(3 << 20, 'r');
+    dir.write("big.txt", stored + "\n");
+    std::string read;
+    size_t blocks = 0;
+    zuk::plugins::readDocumentBlocks(engine, dir.file("big.txt"), [&](std::string_view block) {
+        read += block;
+        ++blocks;
+    });
+    EXPECT_EQ(read, stored + "\n");
+    EXPECT_EQ(blocks, 4u);
+    EXPECT_THROW(zuk::plugins::readDocumentBlocks(engine, dir.file("missing.txt"),
+                                                  [](std::string_view) {}),
+                 zuk::IoError);
+}
+
 TEST(FileIoEngine, FailuresKeepTheOldFileAndSayWhy)
 {
     TempFolder dir;

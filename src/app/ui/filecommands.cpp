@@ -260,10 +260,23 @@ void FileCommands::showMessage(const QString& text, bool warning)
         QMessageBox::information(&m_form, m_form.windowTitle(), text);
 }
 
-bool FileCommands::writeDocument(const std::string& path, const std::string& text)
+namespace {
+
+// The document's text goes to the file in blocks, never copied whole.
+void writeTed(const plugins::CFIOINT& engine, const std::string& path, const editor::Ted& ted)
+{
+    plugins::writeDocumentBlocks(engine, path,
+                                 [&ted](const std::function<void(std::string_view)>& sink) {
+                                     ted.writeText(sink);
+                                 });
+}
+
+} // namespace
+
+bool FileCommands::writeDocument(const std::string& path, const editor::Ted& ted)
 {
     try {
-        plugins::writeDocumentFile(m_engine, path, text);
+        writeTed(m_engine, path, ted);
         return true;
     } catch (const ZukError& e) {
         showMessage(QString::fromUtf8("Файл не сохранён.\n\n") + QString::fromUtf8(e.what()));
@@ -349,9 +362,10 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
     ed.ApplySettings();
     if (detected == "dos" || detected == "koi")
         ed.SetCharset(detected); // before the text goes in: it is decoded once
+    bool unwrapped = false;
     try {
         // The file goes into the editor block by block, never whole in memory.
-        ed.LoadFileBlocks(
+        unwrapped = ed.LoadFileBlocks(
             name,
             [this, &name](const std::function<void(std::string_view)>& sink) {
                 plugins::readDocumentBlocks(m_engine, name, sink);
@@ -384,6 +398,11 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
     watchDrops();
     if (progress)
         progress->setValue(100);
+    if (unwrapped)
+        m_form.mainStatusBar().showMessage(
+            QString::fromUtf8("Файл большой: перенос по словам выключен (его можно включить в "
+                              "меню «Правка»)."),
+            15000);
     refreshEmergencyTable();
     return true;
 }
@@ -427,7 +446,7 @@ bool FileCommands::save()
     if (!isFilePath(name) || !QFileInfo(qname).isFile())
         return saveAs();
     ed.SetHasFile(true);
-    if (!writeDocument(name, ed.GetAllText()))
+    if (!writeDocument(name, *ed.activeDocument()))
         return false;
     m_openFolder = m_saveFolder = folderOf(qname);
     ed.SetModified(false);
@@ -480,7 +499,7 @@ bool FileCommands::saveAs()
     }
     // The bookkeeping changes only once the text is on the disk.
     const std::string target = newName.toStdString();
-    if (!writeDocument(target, ted->allText()))
+    if (!writeDocument(target, *ted))
         return false;
     m_openFolder = m_saveFolder = folderOf(newName);
     ed.activateDocument(ted);
@@ -507,7 +526,7 @@ bool FileCommands::saveAllDocuments(bool quiet)
         if (!ted->hasFile())
             continue;
         try {
-            plugins::writeDocumentFile(m_engine, ted->fileName(), ted->allText());
+            writeTed(m_engine, ted->fileName(), *ted);
         } catch (const ZukError& e) {
             failures << QString::fromUtf8(e.what());
         }
@@ -766,7 +785,7 @@ bool FileCommands::prepareExit()
     for (editor::Ted* ted : ed.documents()) {
         if (autosave && ted->hasFile()) {
             try {
-                plugins::writeDocumentFile(m_engine, ted->fileName(), ted->allText());
+                writeTed(m_engine, ted->fileName(), *ted);
                 continue;
             } catch (const ZukError& e) {
                 // An unchanged document loses nothing when its write fails.

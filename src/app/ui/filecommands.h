@@ -113,7 +113,7 @@ protected:
 private:
     void install();
     void showMessage(const QString& text, bool warning = true);
-    bool writeDocument(const std::string& path, const std::string& text);
+    bool writeDocument(const std::string& path, const editor::Ted& ted);
     bool loadIntoNewDocument(const QString& full, bool reportFailure);
     bool insertPicture(const QString& path);
     bool insertFlash(const QString& path);

@@ -276,12 +276,13 @@ void CdreamEditor::LoadText(const std::string& fileName, const std::string& text
     t->setAllText(text);
     sci(t, QsciScintilla::SCI_SETUNDOCOLLECTION, 1UL);
     sci(t, QsciScintilla::SCI_EMPTYUNDOBUFFER);
+    t->unwrapBigText();
     t->setHasFile(true);
     SetFileName(fileName);
     chooseHighlighterForFile(t, fileName);
 }
 
-void CdreamEditor::LoadFileBlocks(const std::string& fileName,
+bool CdreamEditor::LoadFileBlocks(const std::string& fileName,
                                   const TedControl::BlockSource& source,
                                   const std::function<void(std::size_t)>& progress)
 {
@@ -292,9 +293,11 @@ void CdreamEditor::LoadFileBlocks(const std::string& fileName,
     t->control()->loadContent(source, options, progress);
     sci(t, QsciScintilla::SCI_SETUNDOCOLLECTION, 1UL);
     sci(t, QsciScintilla::SCI_EMPTYUNDOBUFFER);
+    const bool unwrapped = t->unwrapBigText();
     t->setHasFile(true);
     SetFileName(fileName);
     chooseHighlighterForFile(t, fileName);
+    return unwrapped;
 }
 
 void CdreamEditor::chooseHighlighterForFile(Ted* ted, const std::string& fileName)

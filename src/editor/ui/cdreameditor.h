@@ -83,8 +83,9 @@ public:
     int ScrollBy(int dcol, int dline) override;
     void LoadText(const std::string& fileName, const std::string& text) override;
     // LoadText for a file read in blocks as stored (see TedControl::loadContent);
-    // a NUL ends its text.
-    void LoadFileBlocks(const std::string& fileName, const TedControl::BlockSource& source,
+    // a NUL ends its text. True when the text was too big to wrap and word
+    // wrap was turned off for it (see Ted::unwrapBigText).
+    bool LoadFileBlocks(const std::string& fileName, const TedControl::BlockSource& source,
                         const std::function<void(std::size_t)>& progress = {});
     std::string GetWorkText() override;
     std::string GetSelText() override;

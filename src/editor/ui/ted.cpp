@@ -144,6 +144,17 @@ std::string Ted::allText() const
     return out;
 }
 
+void Ted::writeText(const std::function<void(std::string_view)>& sink) const
+{
+    bool any = false;
+    m_control->forEachContentBlock([&](std::string_view block) {
+        any = any || !block.empty();
+        sink(block);
+    });
+    if (any)
+        sink("\r\n");
+}
+
 void Ted::setAllText(const std::string& text)
 {
     m_control->SendScintilla(QsciScintilla::SCI_BEGINUNDOACTION);
@@ -424,7 +435,7 @@ void Ted::applySettings()
     m_colourSyntax = s.SyntaxHighlight;
     setMarginDrawn(s.MarginActive);
     m_control->setLineSeparators(s.Lined, s.EditLineSepStyle);
-    setWordWrap(s.WordWrap);
+    setWordWrap(s.WordWrap && !m_bigText);
     m_control->setIndentationWidth(s.autoindent > 0 ? s.autoindent : 1);
     m_fontSize = s.WINSize;
     m_fontName = s.FontWIN;
@@ -446,7 +457,7 @@ void Ted::activate()
                                           : "");
     m_editor.ShowStatus(14, m_fileName);
     refreshCaretText();
-    m_control->SendScintilla(QsciScintilla::SCI_SETHSCROLLBAR, s.WordWrap ? 0L : 1L);
+    m_control->SendScintilla(QsciScintilla::SCI_SETHSCROLLBAR, wordWrap() ? 0L : 1L);
     showSyntaxName();
     setAutoIndent(s.DefAutoIndent);
 }
@@ -553,6 +564,17 @@ void Ted::setWordWrap(bool on)
 bool Ted::wordWrap() const
 {
     return m_control->wrapMode() != QsciScintilla::WrapNone;
+}
+
+bool Ted::unwrapBigText()
+{
+    // Wrapping lays out some 1.5 MB of text a second.
+    constexpr long kBigText = 8L << 20;
+    m_bigText = m_control->SendScintilla(QsciScintilla::SCI_GETLENGTH) > kBigText;
+    if (!m_bigText || !wordWrap())
+        return false;
+    setWordWrap(false);
+    return true;
 }
 
 void Ted::setAutoIndent(bool on)

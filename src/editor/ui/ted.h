@@ -46,6 +46,8 @@ public:
 
     // --- text as bytes --------------------------------------------------
     std::string allText() const; // every line followed by CR LF
+    // allText in blocks, for a writer: no copy of the whole text is made.
+    void writeText(const std::function<void(std::string_view)>& sink) const;
     void setAllText(const std::string& text);
     std::string selText() const; // lines joined by CR LF, no final break
     bool selEmpty() const;
@@ -106,6 +108,11 @@ public:
     void setMarginDrawn(bool on);
     void setWordWrap(bool on);
     bool wordWrap() const;
+    // After a text was loaded: a big text is shown without word wrap, which
+    // would lay out every line of it (and all at once on a jump to its end).
+    // True when wrapping was turned off for that reason. The settings no
+    // longer wrap this document; the word-wrap command still does.
+    bool unwrapBigText();
     void setAutoIndent(bool on);
     bool persistentBlocks() const { return m_persistentBlocks; }
     void refreshCaretText();
@@ -168,6 +175,7 @@ private:
     bool m_persistentBlocks = false;
     std::string m_templatesType = "None";
     QMenu* m_menu = nullptr;
+    bool m_bigText = false; // see unwrapBigText
 };
 
 } // namespace zuk::editor

@@ -1,5 +1,7 @@
 #include "editor/ui/tedcontrol.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -76,18 +78,80 @@ private:
     long m_lines = 0;
 };
 
+// Above this size a document's text changes are not announced one by one
+// (see TedControl::updateTextNotifications).
+constexpr long kQuietAbove = 4L << 20;
+
+// The accessibility of a big document's control: a plain editable widget.
+// QScintilla's own counts the characters from the start of the document to
+// the caret on every screen update.
+QAccessibleInterface* bigTextAccessible(const QString&, QObject* object)
+{
+    auto* c = qobject_cast<TedControl*>(object);
+    if (!c || !c->quietText())
+        return nullptr; // QScintilla's
+    return new QAccessibleWidget(c, QAccessible::EditableText);
+}
+
 } // namespace
 
 TedControl::TedControl(Ted* ted, QWidget* parent) : QsciScintilla(parent), m_ted(ted)
 {
     setUtf8(true);
+    // Asked before QScintilla's factory, which the base class installed.
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(bigTextAccessible);
+        return true;
+    }();
+    (void)factoryInstalled;
     SendScintilla(SCI_INDICSETSTYLE, kUrlIndicator, INDIC_PLAIN);
     SendScintilla(SCI_INDICSETFORE, kUrlIndicator, QColor(Qt::blue));
     // Layouts of the visible lines are kept between paints: a long line is laid
     // out once, not on every paint and caret move.
     SendScintilla(SCI_SETLAYOUTCACHE, static_cast<unsigned long>(SC_CACHE_PAGE));
     SendScintilla(SCI_SETPOSITIONCACHE, 4096UL);
-    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { markUrls(); });
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
+        if (m_quietText && (updated & SC_UPDATE_CONTENT))
+            announceChange();
+        markUrls();
+    });
+}
+
+// QScintilla announces every insertion and deletion to accessibility with the
+// count of characters from the start of the document to the change: a
+// keystroke at the end of 100 MB took more than a second. In a big document
+// the changes are not announced one by one; the line and text signals are
+// given once per screen update instead.
+void TedControl::updateTextNotifications()
+{
+    const bool quiet = SendScintilla(SCI_GETLENGTH) > kQuietAbove;
+    // A text change passes the mask through its own bits and through those of
+    // how it was made (user, undo, redo, start of an action), so all of
+    // those stay out; marker, fold, style and other changes still come.
+    unsigned long mask = SC_MODEVENTMASKALL;
+    if (quiet)
+        mask &= ~static_cast<unsigned long>(
+            SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT | SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE |
+            SC_PERFORMED_USER | SC_PERFORMED_UNDO | SC_PERFORMED_REDO | SC_MULTISTEPUNDOREDO |
+            SC_LASTSTEPINUNDOREDO | SC_MULTILINEUNDOREDO | SC_STARTACTION);
+    SendScintilla(SCI_SETMODEVENTMASK, mask);
+    m_lineCount = SendScintilla(SCI_GETLINECOUNT);
+    if (quiet != m_quietText) {
+        m_quietText = quiet;
+        // The next one asked for is made afresh, by the factory that suits.
+        if (QAccessibleInterface* old = QAccessible::queryAccessibleInterface(this))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
+    }
+}
+
+void TedControl::announceChange()
+{
+    emit textChanged();
+    const long lines = SendScintilla(SCI_GETLINECOUNT);
+    if (lines != m_lineCount) {
+        m_lineCount = lines;
+        emit linesChanged();
+    }
 }
 
 std::string TedControl::contentBytes() const
@@ -101,6 +165,29 @@ std::string TedControl::contentBytes() const
     if (m_softBreaks)
         dropSoftBreaks(bytes);
     return bytes;
+}
+
+void TedControl::forEachContentBlock(const std::function<void(std::string_view)>& sink) const
+{
+    const auto len = static_cast<std::size_t>(std::max(0L, SendScintilla(SCI_GETLENGTH)));
+    const auto* ptr = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    if (len == 0 || !ptr)
+        return;
+    constexpr std::size_t kBlock = 1 << 20;
+    std::size_t at = 0;
+    while (at < len) {
+        std::size_t end = std::min(len, at + kBlock);
+        // A block ends between characters and never inside a CR LF.
+        while (end < len && (static_cast<unsigned char>(ptr[end]) & 0xC0) == 0x80)
+            ++end;
+        if (end < len && ptr[end - 1] == '\r' && ptr[end] == '\n')
+            ++end;
+        std::string bytes = codepages::encodeFromUtf8(std::string_view(ptr + at, end - at), m_codePage);
+        if (m_softBreaks)
+            dropSoftBreaks(bytes);
+        sink(bytes);
+        at = end;
+    }
 }
 
 std::string TedControl::rangeBytes(long start, long end) const
@@ -125,18 +212,41 @@ void TedControl::loadContent(const BlockSource& source, const FeedOptions& optio
     ControlFeed counter(m_codePage, options);
     source([&counter](std::string_view block) { counter.put(block); });
     counter.finish();
+    fill(source, options, progress, counter.size());
+    updateTextNotifications();
 
-    const WrapPause pause(this, counter.size());
+    // Caret and view to the start without bringing the caret into view: that
+    // would lay out the first line now.
+    SendScintilla(SCI_SETEMPTYSELECTION, 0UL);
+    SendScintilla(SCI_SETFIRSTVISIBLELINE, 0UL);
+    SendScintilla(SCI_SETXOFFSET, 0UL);
+    // Up and Down go from column 0 (this too lays out the first line).
+    if (SendScintilla(SCI_GETLINEENDPOSITION, 0UL) < 64 * 1024)
+        SendScintilla(SCI_CHOOSECARETX);
+}
+
+void TedControl::fill(const BlockSource& source, const FeedOptions& options,
+                      const std::function<void(std::size_t)>& progress, std::size_t size)
+{
+    const WrapPause pause(this, size);
     const QuietInsert quiet(this);
     // No paints of a half-filled control while a caller shows progress.
-    const bool updates = updatesEnabled();
-    setUpdatesEnabled(false);
+    struct NoPaints {
+        QWidget* w;
+        bool was;
+        explicit NoPaints(QWidget* widget) : w(widget), was(widget->updatesEnabled())
+        {
+            w->setUpdatesEnabled(false);
+        }
+        ~NoPaints() { w->setUpdatesEnabled(was); }
+    } const noPaints(this);
+
     SendScintilla(SCI_CLEARALL);
     // One allocation of the final size and some room for the first edits (a
     // full buffer would be copied whole, with the memory of both, on the
     // first keystroke); the pieces then fill it in place.
-    const std::size_t room = std::clamp<std::size_t>(counter.size() / 64, 4096, 1 << 20);
-    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(counter.size() + room));
+    const std::size_t room = std::clamp<std::size_t>(size / 64, 4096, 1 << 20);
+    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(size + room));
     ControlFeed feed(m_codePage, options, [this](std::string_view utf8) {
         SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.data());
     });
@@ -149,16 +259,6 @@ void TedControl::loadContent(const BlockSource& source, const FeedOptions& optio
     });
     feed.finish();
     m_softBreaks = feed.softBreaks() > 0;
-    setUpdatesEnabled(updates);
-
-    // Caret and view to the start without bringing the caret into view: that
-    // would lay out the first line now.
-    SendScintilla(SCI_SETEMPTYSELECTION, 0UL);
-    SendScintilla(SCI_SETFIRSTVISIBLELINE, 0UL);
-    SendScintilla(SCI_SETXOFFSET, 0UL);
-    // Up and Down go from column 0 (this too lays out the first line).
-    if (SendScintilla(SCI_GETLINEENDPOSITION, 0UL) < 64 * 1024)
-        SendScintilla(SCI_CHOOSECARETX);
 }
 
 void TedControl::setContent(std::string_view text, const FeedOptions& options)

@@ -43,6 +43,8 @@ public:
     // page. Positions are Scintilla's (byte offsets into the UTF-8). The lone
     // LFs that cut long lines into parts are left out.
     std::string contentBytes() const;
+    // contentBytes in blocks of about a megabyte, for a writer.
+    void forEachContentBlock(const std::function<void(std::string_view)>& sink) const;
     std::string rangeBytes(long start, long end) const;
 
     // Calls its argument with successive blocks of document bytes.
@@ -59,6 +61,9 @@ public:
     void setContentBytes(std::string_view controlFormBytes);
     // True when long lines of the content are shown in parts.
     bool hasSoftBreaks() const { return m_softBreaks; }
+    // True when the content is too big for its changes to be announced one by
+    // one (see updateTextNotifications).
+    bool quietText() const { return m_quietText; }
     // Inserts bytes at the caret (replacing the selection).
     void replaceSelectionBytes(std::string_view bytes);
     QString toDisplay(std::string_view bytes) const;
@@ -87,6 +92,10 @@ protected:
 
 private:
     void markUrls();
+    void fill(const BlockSource& source, const FeedOptions& options,
+              const std::function<void(std::size_t)>& progress, std::size_t size);
+    void updateTextNotifications();
+    void announceChange();
     void visiblePart(long& start, long& end) const;
     void paintFill(QPainter& p, const QRect& area, const AreaFill& fill);
 
@@ -97,6 +106,8 @@ private:
     Qt::PenStyle m_separatorPen = Qt::DotLine;
     bool m_urls = false;
     bool m_softBreaks = false;
+    bool m_quietText = false; // see updateTextNotifications
+    long m_lineCount = 0;
 };
 
 } // namespace zuk::editor
