@@ -10,8 +10,11 @@
 #include "editor/ui/tedcontrol.h"
 #include "support/ui/mainformfixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QSignalSpy>
+#include <QStatusBar>
 #include <QDir>
 #include <QImage>
 #include <QUrl>
@@ -138,6 +141,55 @@ TEST(FileCommandsOpen, VeryLongLinesAreShownInPartsAndKeptWhole)
     EXPECT_TRUE(s.files->save());
     EXPECT_EQ(s.fixture.read("long.txt"), expected);
     EXPECT_TRUE(s.messages.isEmpty());
+}
+
+TEST(FileCommandsOpen, BigDocumentsOpenUnwrappedAndStayQuickToEdit)
+{
+    Started s;
+    s.form->settings().WordWrap = true;
+    s.fixture.seed("small.txt", "small\r\n");
+    std::string big;
+    while (big.size() < (9u << 20))
+        big += win("Строка большого файла, которая повторяется много раз.\r\n");
+    s.fixture.seed("big.txt", big);
+
+    ASSERT_TRUE(s.form->OpenFile(s.path("small.txt")));
+    zuk::editor::Ted* small = s.form->editor().activeDocument();
+    EXPECT_TRUE(small->wordWrap());
+    EXPECT_FALSE(small->control()->quietText());
+    QAccessibleInterface* smallAccess = QAccessible::queryAccessibleInterface(small->control());
+    ASSERT_NE(smallAccess, nullptr);
+    EXPECT_NE(smallAccess->textInterface(), nullptr); // QScintilla's own
+
+    ASSERT_TRUE(s.form->OpenFile(s.path("big.txt")));
+    zuk::editor::Ted* ted = s.form->editor().activeDocument();
+    zuk::editor::TedControl* c = ted->control();
+    EXPECT_FALSE(ted->wordWrap());
+    EXPECT_TRUE(s.form->statusBar()->currentMessage().contains(QString::fromUtf8("перенос")));
+    EXPECT_TRUE(c->quietText());
+    QAccessibleInterface* bigAccess = QAccessible::queryAccessibleInterface(c);
+    ASSERT_NE(bigAccess, nullptr);
+    EXPECT_EQ(bigAccess->textInterface(), nullptr); // the plain one
+
+    // Changes still reach the line and text signals, once the screen updates.
+    QSignalSpy lines(c, &QsciScintilla::linesChanged);
+    QSignalSpy text(c, &QsciScintilla::textChanged);
+    c->SendScintilla(QsciScintilla::SCI_DOCUMENTEND);
+    ASSERT_TRUE(s.form->editor().InsertAtCaret("\r\n"));
+    c->viewport()->repaint();
+    waitFor([&] { return lines.count() > 0; });
+    EXPECT_GT(lines.count(), 0);
+    EXPECT_GT(text.count(), 0);
+    // Nothing of the text was lost on the way.
+    EXPECT_EQ(ted->allText(), big + "\r\n");
+    c->undo();
+    EXPECT_EQ(ted->allText(), big);
+
+    // The settings do not wrap it again; the command does.
+    s.form->editor().ApplySettings();
+    EXPECT_FALSE(ted->wordWrap());
+    s.form->editor().SetWordWrap(true);
+    EXPECT_TRUE(ted->wordWrap());
 }
 
 TEST(FileCommandsDocuments, TabsRefusalAndClosingKeepTheirBookkeeping)
