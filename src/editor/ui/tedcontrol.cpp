@@ -275,7 +275,15 @@ void TedControl::setContentBytes(std::string_view controlFormBytes)
 
 void TedControl::replaceSelectionBytes(std::string_view bytes)
 {
-    const std::string utf8 = codepages::decodeToUtf8(bytes, m_codePage);
+    // The same form as a loaded text: CR LF breaks, long lines in parts.
+    FeedOptions options;
+    options.dropFinalBreak = false;
+    std::string utf8;
+    ControlFeed feed(m_codePage, options, [&utf8](std::string_view piece) { utf8 += piece; });
+    feed.put(bytes);
+    feed.finish();
+    if (feed.softBreaks() > 0)
+        m_softBreaks = true;
     const WrapPause pause(this, utf8.size());
     SendScintilla(SCI_BEGINUNDOACTION);
     SendScintilla(SCI_REPLACESEL, static_cast<uintptr_t>(0), "");

@@ -141,6 +141,13 @@ TEST(FileCommandsOpen, VeryLongLinesAreShownInPartsAndKeptWhole)
     EXPECT_TRUE(s.files->save());
     EXPECT_EQ(s.fixture.read("long.txt"), expected);
     EXPECT_TRUE(s.messages.isEmpty());
+
+    // Inserted text takes the same form: a lone LF in it is a real break and
+    // a long line in it goes in parts.
+    ed.NewDocument();
+    ASSERT_TRUE(ed.InsertAtCaret(std::string(25000, 'y') + "\nz"));
+    EXPECT_TRUE(ed.activeDocument()->control()->hasSoftBreaks());
+    EXPECT_EQ(ed.GetAllText(), std::string(25000, 'y') + "\r\nz \r\n");
 }
 
 TEST(FileCommandsOpen, BigDocumentsOpenUnwrappedAndStayQuickToEdit)
