@@ -146,9 +146,14 @@ void writeEmergencyCopy(const EmergencyDocument& doc)
     if (fd < 0)
         return;
     EmergencyWriter out{fd};
+    const bool softBreaks = doc.control->hasSoftBreaks();
     bool lineOpen = false;
     for (long i = 0; i < length;) {
         const unsigned char b = text[i];
+        if (b == '\n' && softBreaks) { // a lone LF only cuts a long line
+            ++i;
+            continue;
+        }
         if (b == '\r' || b == '\n') {
             i += (b == '\r' && i + 1 < length && text[i + 1] == '\n') ? 2 : 1;
             out.put('\r');
@@ -857,6 +862,8 @@ void FileCommands::refreshEmergencyTable()
     g_emergencyCount.store(0);
     if (!m_form.settings().do_crash_copy || m_form.documentCount() == 0)
         return;
+    // The code-page tables are made on first use; the crash handler must not be it.
+    codepages::encodeChar(U'\u0410', codepages::CodePage::Win);
     int n = 0;
     for (editor::Ted* ted : m_form.editor().documents()) {
         if (n == kMaxEmergencyDocuments)

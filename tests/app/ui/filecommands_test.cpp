@@ -134,6 +134,12 @@ TEST(FileCommandsOpen, VeryLongLinesAreShownInPartsAndKeptWhole)
     expected.insert(before.size(), "X");
     EXPECT_EQ(ed.GetAllText(), expected);
 
+    // An emergency copy leaves the cuts out as well.
+    s.form->settings().do_crash_copy = true;
+    s.files->refreshEmergencyTable();
+    ui::runEmergencyHookForTest();
+    EXPECT_EQ(s.fixture.read("long.avr"), expected);
+
     // Another code page shows other glyphs of the same bytes.
     ed.SetCharset("dos");
     ed.SetCharset("win");
