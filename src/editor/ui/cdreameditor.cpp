@@ -865,12 +865,21 @@ void CdreamEditor::ExportTo(const std::string& fileName, const std::string& form
     text.utf8.resize(static_cast<size_t>(len));
     text.styles.resize(static_cast<size_t>(len));
     bool used[256] = {};
+    const bool softBreaks = c->hasSoftBreaks();
+    size_t n = 0;
     for (long i = 0; i < len; ++i) {
-        text.utf8[static_cast<size_t>(i)] = cells[static_cast<size_t>(2 * i)];
+        const char ch = cells[static_cast<size_t>(2 * i)];
+        // A lone LF only cuts a long line for the display.
+        if (softBreaks && ch == '\n' && (i == 0 || cells[static_cast<size_t>(2 * i - 2)] != '\r'))
+            continue;
         const auto st = static_cast<uint8_t>(cells[static_cast<size_t>(2 * i + 1)]);
-        text.styles[static_cast<size_t>(i)] = st;
+        text.utf8[n] = ch;
+        text.styles[n] = st;
+        ++n;
         used[st] = true;
     }
+    text.utf8.resize(n);
+    text.styles.resize(n);
     used[QsciScintilla::STYLE_DEFAULT] = true;
     for (int st = 0; st < 256; ++st) {
         if (!used[st])

@@ -134,6 +134,14 @@ TEST(FileCommandsOpen, VeryLongLinesAreShownInPartsAndKeptWhole)
     expected.insert(before.size(), "X");
     EXPECT_EQ(ed.GetAllText(), expected);
 
+    // So does an export: the RTF has a paragraph for each of the three lines.
+    ed.ExportTo(s.path8("long.rtf"), "RTF");
+    const std::string rtf = s.fixture.read("long.rtf");
+    size_t paragraphs = 0;
+    for (size_t at = rtf.find("\\par\n"); at != std::string::npos; at = rtf.find("\\par\n", at + 1))
+        ++paragraphs;
+    EXPECT_EQ(paragraphs, 2u);
+
     // An emergency copy leaves the cuts out as well.
     s.form->settings().do_crash_copy = true;
     s.files->refreshEmergencyTable();
