@@ -111,8 +111,13 @@ TedControl::TedControl(Ted* ted, QWidget* parent) : QsciScintilla(parent), m_ted
     SendScintilla(SCI_SETLAYOUTCACHE, static_cast<unsigned long>(SC_CACHE_PAGE));
     SendScintilla(SCI_SETPOSITIONCACHE, 4096UL);
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
-        if (m_quietText && (updated & SC_UPDATE_CONTENT))
-            announceChange();
+        if (updated & SC_UPDATE_CONTENT) {
+            if (m_quietText)
+                announceChange();
+            // A document can also grow big, or small, by editing.
+            if ((SendScintilla(SCI_GETLENGTH) > kQuietAbove) != m_quietText)
+                updateTextNotifications();
+        }
         markUrls();
     });
 }

@@ -211,6 +211,12 @@ TEST(FileCommandsOpen, BigDocumentsOpenUnwrappedAndStayQuickToEdit)
     EXPECT_FALSE(ted->wordWrap());
     s.form->editor().SetWordWrap(true);
     EXPECT_TRUE(ted->wordWrap());
+
+    // Emptied by editing, it is announced change by change again.
+    c->SendScintilla(QsciScintilla::SCI_CLEARALL);
+    c->viewport()->repaint();
+    waitFor([&] { return !c->quietText(); });
+    EXPECT_FALSE(c->quietText());
 }
 
 TEST(FileCommandsDocuments, TabsRefusalAndClosingKeepTheirBookkeeping)
