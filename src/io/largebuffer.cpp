@@ -35,6 +35,7 @@ namespace {
 class Fd final {
 public:
     explicit Fd(int fd) : m_fd(fd) {}
+    Fd(Fd&& other) noexcept : m_fd(other.m_fd) { other.m_fd = -1; }
     ~Fd()
     {
         if (m_fd >= 0)
@@ -42,24 +43,52 @@ public:
     }
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
+    Fd& operator=(Fd&&) = delete;
     int get() const { return m_fd; }
 
 private:
     int m_fd;
 };
 
+constexpr const char* kCannotRead = "Не удалось прочитать файл";
+
+// The file opened for reading, its status in `st`; a folder is refused.
+Fd openForReading(const std::string& path, struct stat& st)
+{
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0)
+        throw IoError(ioErrorMessage(kCannotRead, path, errno));
+    if (::fstat(fd.get(), &st) != 0)
+        throw IoError(ioErrorMessage(kCannotRead, path, errno));
+    if (S_ISDIR(st.st_mode))
+        throw IoError(ioErrorMessage(kCannotRead, path, EISDIR));
+    return fd;
+}
+
+// Reads until `size` bytes are in or the file ends; the count read.
+std::size_t readFully(const Fd& fd, char* buffer, std::size_t size, const std::string& path)
+{
+    std::size_t used = 0;
+    while (used < size) {
+        const ssize_t n = ::read(fd.get(), buffer + used, size - used);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throw IoError(ioErrorMessage(kCannotRead, path, errno));
+        }
+        if (n == 0)
+            break;
+        used += static_cast<std::size_t>(n);
+    }
+    return used;
+}
+
 } // namespace
 
 std::string readWholeFile(const std::string& path, bool roomToDouble)
 {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0)
-        throw IoError(ioErrorMessage("Не удалось прочитать файл", path, errno));
     struct stat st {};
-    if (::fstat(fd.get(), &st) != 0)
-        throw IoError(ioErrorMessage("Не удалось прочитать файл", path, errno));
-    if (S_ISDIR(st.st_mode))
-        throw IoError(ioErrorMessage("Не удалось прочитать файл", path, EISDIR));
+    const Fd fd = openForReading(path, st);
     if (!S_ISREG(st.st_mode) || st.st_size <= 0)
         return readFileBytes(path);
 
@@ -67,27 +96,17 @@ std::string readWholeFile(const std::string& path, bool roomToDouble)
     const auto size = static_cast<std::size_t>(st.st_size);
     reserveLargeBuffer(out, roomToDouble ? 2 * size + 2 : size + 1);
     out.resize(size);
-    std::size_t used = 0;
-    for (;;) {
-        if (used == out.size())
-            out.resize(out.size() + (out.size() >> 1) + 4096); // the file grew meanwhile
-        const ssize_t n = ::read(fd.get(), &out[used], out.size() - used);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            throw IoError(ioErrorMessage("Не удалось прочитать файл", path, errno));
-        }
-        if (n == 0)
-            break;
-        used += static_cast<std::size_t>(n);
-        if (used == size && used == out.size()) {
-            // The usual end: probe once for growth without resizing first.
-            char probe;
-            const ssize_t more = ::read(fd.get(), &probe, 1);
-            if (more <= 0)
+    std::size_t used = readFully(fd, out.data(), size, path);
+    char probe;
+    if (used == size && readFully(fd, &probe, 1, path) == 1) {
+        // The file grew meanwhile: read on to its end.
+        out.push_back(probe);
+        used = out.size();
+        for (;;) {
+            out.resize(used + (used >> 1) + 4096);
+            used += readFully(fd, out.data() + used, out.size() - used, path);
+            if (used < out.size())
                 break;
-            out.push_back(probe);
-            ++used;
         }
     }
     out.resize(used);
@@ -96,59 +115,25 @@ std::string readWholeFile(const std::string& path, bool roomToDouble)
 
 std::string readFileHead(const std::string& path, std::size_t limit)
 {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0)
-        throw IoError(ioErrorMessage("Не удалось прочитать файл", path, errno));
     struct stat st {};
-    if (::fstat(fd.get(), &st) != 0)
-        throw IoError(ioErrorMessage("Не удалось прочитать файл", path, errno));
-    if (S_ISDIR(st.st_mode))
-        throw IoError(ioErrorMessage("Не удалось прочитать файл", path, EISDIR));
+    const Fd fd = openForReading(path, st);
     std::string out(limit, '\0');
-    std::size_t used = 0;
-    while (used < limit) {
-        const ssize_t n = ::read(fd.get(), &out[used], limit - used);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            throw IoError(ioErrorMessage("Не удалось прочитать файл", path, errno));
-        }
-        if (n == 0)
-            break;
-        used += static_cast<std::size_t>(n);
-    }
-    out.resize(used);
+    out.resize(readFully(fd, out.data(), limit, path));
     return out;
 }
 
 void readFileBlocks(const std::string& path, std::size_t blockSize,
                     const std::function<void(std::string_view)>& sink)
 {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0)
-        throw IoError(ioErrorMessage("Не удалось прочитать файл", path, errno));
     struct stat st {};
-    if (::fstat(fd.get(), &st) != 0)
-        throw IoError(ioErrorMessage("Не удалось прочитать файл", path, errno));
-    if (S_ISDIR(st.st_mode))
-        throw IoError(ioErrorMessage("Не удалось прочитать файл", path, EISDIR));
+    const Fd fd = openForReading(path, st);
     std::string buffer(std::max<std::size_t>(blockSize, 1), '\0');
-    std::size_t used = 0;
     for (;;) {
-        const ssize_t n = ::read(fd.get(), &buffer[used], buffer.size() - used);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            throw IoError(ioErrorMessage("Не удалось прочитать файл", path, errno));
-        }
-        used += static_cast<std::size_t>(n);
-        if (n == 0 || used == buffer.size()) {
-            if (used > 0)
-                sink(std::string_view(buffer.data(), used));
-            used = 0;
-            if (n == 0)
-                return;
-        }
+        const std::size_t n = readFully(fd, buffer.data(), buffer.size(), path);
+        if (n > 0)
+            sink(std::string_view(buffer.data(), n));
+        if (n < buffer.size())
+            return;
     }
 }
 

@@ -18,26 +18,6 @@ std::size_t textLength(std::string_view bytes)
                : bytes.size();
 }
 
-// True when every line of `text` already ends with CR LF and nothing else
-// breaks a line: the common case of a file this program wrote.
-bool isCanonical(std::string_view text)
-{
-    const char* p = text.data();
-    const char* end = p + text.size();
-    while (p < end) {
-        const void* found = std::memchr(p, '\r', static_cast<std::size_t>(end - p));
-        const char* cr = found ? static_cast<const char*>(found) : end;
-        if (std::memchr(p, '\n', static_cast<std::size_t>(cr - p)))
-            return false; // a lone LF before the next CR
-        if (cr == end)
-            return false; // text after the last CR LF, or a lone LF
-        if (cr + 1 == end || cr[1] != '\n')
-            return false; // a lone CR
-        p = cr + 2;
-    }
-    return true;
-}
-
 // Calls emit(line) for every line of `text` as splitLines cuts it.
 template <typename Emit> void forEachLine(std::string_view text, Emit emit)
 {
@@ -77,6 +57,13 @@ bool onlyCrLf(std::string_view text)
         p = cr + 2;
     }
     return true;
+}
+
+// True when every line of `text` already ends with CR LF and nothing else
+// breaks a line: the common case of a file this program wrote.
+bool isCanonical(std::string_view text)
+{
+    return onlyCrLf(text) && (text.empty() || text.back() == '\n');
 }
 
 // Writes a text given in blocks by the module's rules: a NUL ends it, CR LF,
