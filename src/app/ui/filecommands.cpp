@@ -323,11 +323,19 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
     };
 
     // The head of the file: proof that it can be read before a window opens,
-    // and enough text for the code-page detector.
+    // and enough text for the code-page detector. A file is read twice (to
+    // size the editor, then to fill it); what is not a regular file, such as
+    // a pipe, can be read only once, so it is read whole here.
     constexpr std::size_t kSample = 256 * 1024;
-    std::string head;
+    const bool regular = QFileInfo(full).isFile();
+    std::string head, whole;
     try {
-        head = io::readFileHead(name, kSample);
+        if (regular) {
+            head = io::readFileHead(name, kSample);
+        } else {
+            whole = plugins::readDocumentFile(m_engine, name);
+            head = whole.substr(0, kSample);
+        }
     } catch (const ZukError& e) {
         return fail(e);
     }
@@ -372,8 +380,11 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
         // The file goes into the editor block by block, never whole in memory.
         unwrapped = ed.LoadFileBlocks(
             name,
-            [this, &name](const std::function<void(std::string_view)>& sink) {
-                plugins::readDocumentBlocks(m_engine, name, sink);
+            [&](const std::function<void(std::string_view)>& sink) {
+                if (regular)
+                    plugins::readDocumentBlocks(m_engine, name, sink);
+                else
+                    sink(whole);
             },
             advance);
     } catch (const ZukError& e) {

@@ -22,7 +22,10 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fstream>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
 
 using zuk::test::MainFormFixture;
 using zuk::test::waitFor;
@@ -342,6 +345,23 @@ TEST(FileCommandsOpen, UnreadableFileIsReportedWithItsReason)
     // Missing files say nothing.
     EXPECT_FALSE(s.form->OpenFile(s.path("missing.txt")));
     EXPECT_EQ(s.messages.size(), 1);
+}
+
+// A pipe can be read only once: it must not be read a second time to fill
+// the editor (that read would wait for a writer for ever).
+TEST(FileCommandsOpen, APipeIsReadOnce)
+{
+    Started s;
+    const std::string fifo = s.path8("pipe.txt");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::thread writer([fifo] {
+        std::ofstream out(fifo, std::ios::binary);
+        out << win("из трубы\nвторая");
+    });
+    const bool opened = s.form->OpenFile(s.path("pipe.txt"));
+    writer.join();
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(s.form->editor().GetAllText(), win("из трубы\r\nвторая\r\n"));
 }
 
 TEST(FileCommandsSaveAll, WritesFilesOnlyAndLeavesModifiedFlags)
