@@ -316,6 +316,11 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
     editor::CdreamEditor& ed = m_form.editor();
     const RConnectionTable& s = m_form.settings();
     const std::string name = full.toStdString();
+    struct Loading {
+        bool& flag;
+        explicit Loading(bool& f) : flag(f) { flag = true; }
+        ~Loading() { flag = false; }
+    } const loading(m_loading);
     auto fail = [&](const ZukError& e) {
         if (reportFailure)
             showMessage(QString::fromUtf8("Файл не открыт.\n\n") + QString::fromUtf8(e.what()));

@@ -92,6 +92,10 @@ public:
     // Fills the table the crash handler's emergency hook writes from.
     void refreshEmergencyTable();
 
+    // True while a file goes into a document window: events are handled
+    // meanwhile (for the progress dialog), but the program must not close.
+    bool loading() const { return m_loading; }
+
     // The initial folders of the two dialogs (UTF-8, no trailing '/').
     QString openFolder() const { return m_openFolder; }
     QString saveFolder() const { return m_saveFolder; }
@@ -111,6 +115,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool m_loading = false;
     void install();
     void showMessage(const QString& text, bool warning = true);
     bool writeDocument(const std::string& path, const editor::Ted& ted);

@@ -376,6 +376,11 @@ void TMainForm::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
+    if (const FileCommands* files = FileCommands::of(*this);
+        files && files->loading()) { // a file is going into a window
+        event->ignore();
+        return;
+    }
     if (m_settings.confirm_on_exit &&
         !confirm(QString::fromUtf8("Вы и впрямь хотите энто сделать?"), true)) {
         event->ignore();

@@ -13,6 +13,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QDir>
@@ -362,6 +363,22 @@ TEST(FileCommandsOpen, APipeIsReadOnce)
     writer.join();
     ASSERT_TRUE(opened);
     EXPECT_EQ(s.form->editor().GetAllText(), win("из трубы\r\nвторая\r\n"));
+}
+
+// Events are handled while a file goes in (for the progress dialog); a
+// request to close the program meanwhile is refused.
+TEST(FileCommandsOpen, TheProgramDoesNotCloseWhileAFileLoads)
+{
+    Started s;
+    s.files->progressThreshold = 0;
+    std::string text;
+    while (text.size() < (3u << 20))
+        text += "line of a file that takes a few blocks\r\n";
+    s.fixture.seed("slow.txt", text);
+    QCoreApplication::postEvent(s.form, new QCloseEvent);
+    ASSERT_TRUE(s.form->OpenFile(s.path("slow.txt")));
+    EXPECT_FALSE(s.form->settings().Closing);
+    EXPECT_EQ(s.form->editor().GetAllText(), text);
 }
 
 TEST(FileCommandsSaveAll, WritesFilesOnlyAndLeavesModifiedFlags)
