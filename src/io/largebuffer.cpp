@@ -89,8 +89,18 @@ std::string readWholeFile(const std::string& path, bool roomToDouble)
 {
     struct stat st {};
     const Fd fd = openForReading(path, st);
-    if (!S_ISREG(st.st_mode) || st.st_size <= 0)
-        return readFileBytes(path);
+    if (!S_ISREG(st.st_mode) || st.st_size <= 0) {
+        // A pipe, a device, or a file of no stated size: read as it comes, and
+        // from this opening (a pipe cannot be opened a second time).
+        std::string out;
+        std::size_t used = 0;
+        do {
+            out.resize(used + std::max<std::size_t>(64 * 1024, used / 2));
+            used += readFully(fd, out.data() + used, out.size() - used, path);
+        } while (used == out.size());
+        out.resize(used);
+        return out;
+    }
 
     std::string out;
     const auto size = static_cast<std::size_t>(st.st_size);
