@@ -98,9 +98,12 @@ int main(int argc, char** argv)
     form.editor().InsertAtCaret("x");
     app.processEvents();
     const double editSeconds = t.nsecsElapsed() / 1e9;
-    // A keystroke at the end of the text.
+    // A jump to the end (with word wrap every line before it is laid out),
+    // and a keystroke there.
+    t.restart();
     form.editor().activeDocument()->control()->SendScintilla(QsciScintilla::SCI_DOCUMENTEND);
     app.processEvents();
+    const double jumpSeconds = t.nsecsElapsed() / 1e9;
     t.restart();
     form.editor().InsertAtCaret("y");
     app.processEvents();
@@ -109,9 +112,10 @@ int main(int argc, char** argv)
     const bool saved = zuk::app::ui::FileCommands::of(form)->save();
     const double saveSeconds = t.nsecsElapsed() / 1e9;
 
-    std::printf("%s %.0f MB: open %.3f s, first edit %.3f s (at the end %.3f s), save %.3f s%s, peak %ld MB (%.2fx "
+    std::printf("%s %.0f MB: open %.3f s, first edit %.3f s, to the end %.3f s (wrap %s), edit there %.3f s, save %.3f s%s, peak %ld MB (%.2fx "
                 "the file; %ld MB before opening)\n",
-                oneLine ? "one line" : "lines", mb, openSeconds, editSeconds, endEditSeconds, saveSeconds,
+                oneLine ? "one line" : "lines", mb, openSeconds, editSeconds, jumpSeconds,
+                form.editor().GetWordWrap() ? "on" : "off", endEditSeconds, saveSeconds,
                 saved ? "" : " (FAILED)", afterOpen / 1024, (afterOpen - before) / 1024.0 / mb,
                 before / 1024);
     form.confirmHook = [](const QString&) { return true; };
