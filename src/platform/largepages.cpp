@@ -5,7 +5,7 @@
 // page in 4 KB pages they cost a page fault every 4 KB, which on a virtual
 // machine is most of the time it takes to open the file; large pages cut the
 // faults five-hundredfold. The control allocates through operator new, so the
-// hint is given here, for every block of several megabytes, before the block
+// hint is given here, for every block of tens of megabytes, before the block
 // is first touched. Where the system gives no large pages the hint is
 // ignored. Sanitizer builds keep their own operator new.
 
@@ -19,7 +19,9 @@
 
 namespace {
 
-constexpr std::size_t kLargeBlock = 4u << 20;
+// From this size malloc always maps a block of its own (its threshold for
+// doing so never rises past 32 MB), so the hint never touches the shared heap.
+constexpr std::size_t kLargeBlock = 32u << 20;
 constexpr std::uintptr_t kLargePage = 2u << 20;
 
 void adviseLargePages(void* block, std::size_t size)
