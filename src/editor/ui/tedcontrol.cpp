@@ -159,17 +159,23 @@ void TedControl::announceChange()
     }
 }
 
+// Bytes of the working code page for a stretch of the control's UTF-8, less
+// the lone LFs that cut long lines.
+std::string TedControl::documentBytes(std::string_view utf8) const
+{
+    std::string bytes = codepages::encodeFromUtf8(utf8, m_codePage);
+    if (m_softBreaks)
+        dropSoftBreaks(bytes);
+    return bytes;
+}
+
 std::string TedControl::contentBytes() const
 {
     const long len = SendScintilla(SCI_GETLENGTH);
     const auto* ptr = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
     if (len <= 0 || !ptr)
         return {};
-    std::string bytes =
-        codepages::encodeFromUtf8(std::string_view(ptr, static_cast<size_t>(len)), m_codePage);
-    if (m_softBreaks)
-        dropSoftBreaks(bytes);
-    return bytes;
+    return documentBytes(std::string_view(ptr, static_cast<size_t>(len)));
 }
 
 void TedControl::forEachContentBlock(const std::function<void(std::string_view)>& sink) const
@@ -187,10 +193,7 @@ void TedControl::forEachContentBlock(const std::function<void(std::string_view)>
             ++end;
         if (end < len && ptr[end - 1] == '\r' && ptr[end] == '\n')
             ++end;
-        std::string bytes = codepages::encodeFromUtf8(std::string_view(ptr + at, end - at), m_codePage);
-        if (m_softBreaks)
-            dropSoftBreaks(bytes);
-        sink(bytes);
+        sink(documentBytes(std::string_view(ptr + at, end - at)));
         at = end;
     }
 }
@@ -203,12 +206,8 @@ std::string TedControl::rangeBytes(long start, long end) const
         SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start);
     if (!ptr)
         return {};
-    std::string bytes = codepages::encodeFromUtf8(
-        std::string_view(reinterpret_cast<const char*>(ptr), static_cast<size_t>(end - start)),
-        m_codePage);
-    if (m_softBreaks)
-        dropSoftBreaks(bytes);
-    return bytes;
+    return documentBytes(
+        std::string_view(reinterpret_cast<const char*>(ptr), static_cast<size_t>(end - start)));
 }
 
 void TedControl::loadContent(const BlockSource& source, const FeedOptions& options,

@@ -92,6 +92,7 @@ protected:
 
 private:
     void markUrls();
+    std::string documentBytes(std::string_view utf8) const;
     void fill(const BlockSource& source, const FeedOptions& options,
               const std::function<void(std::size_t)>& progress, std::size_t size);
     void updateTextNotifications();
