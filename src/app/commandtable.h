@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/texts.h"
+
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -26,6 +28,7 @@ enum class RowKind : uint8_t {
 struct CommandRow {
     std::string_view name;     // component name (mniUpcase); separators get N1, N2, ...
     std::string_view caption;  // built-in caption, UTF-8
+    std::string_view english;  // its caption in the shipped English language file
     std::string_view parent;   // component name of the menu that holds the row; empty: menu bar
     std::string_view shortcut; // default shortcut in Windows form ("Ctrl+N"); empty: none
     RowKind kind = RowKind::Command;
@@ -39,6 +42,10 @@ const std::vector<CommandRow>& commandTable();
 
 // The row with this component name, or nullptr.
 const CommandRow* findCommand(std::string_view name);
+
+// The menu captions as the main window's texts (section MainForm, keyed by
+// component name). The date/time items have no fixed caption and are left out.
+const TextTable& menuTexts();
 
 // The names of the ten date/time items, mniD1 ... mniD10, in order.
 const std::vector<std::string_view>& dateItemNames();

@@ -9,7 +9,7 @@
 namespace zuk::app {
 
 std::vector<std::string> saveVersion(const plugins::CFIOINT& engine, const std::string& name,
-                                     const std::string& text, const RSaveOptions& options,
+                                     const std::string& text, const settings::RSaveOptions& options,
                                      const Clock& clock)
 {
     const std::vector<std::string> targets =

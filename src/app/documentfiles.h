@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/connectiontable.h"
 #include "app/filenames.h"
 #include "plugins/cfioint.h"
+#include "settings/connectiontable.h"
 
 #include <functional>
 #include <string>
@@ -18,7 +18,7 @@ namespace zuk::app {
 // Writes a dated version of the document `name` with `text` (see
 // versionTargets and versionText) and returns the files written.
 std::vector<std::string> saveVersion(const plugins::CFIOINT& engine, const std::string& name,
-                                     const std::string& text, const RSaveOptions& options,
+                                     const std::string& text, const settings::RSaveOptions& options,
                                      const Clock& clock = localTimeNow);
 
 // Writes `text` to the backup copy of `name` and returns its name.

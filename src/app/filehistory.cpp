@@ -1,5 +1,8 @@
 #include "app/filehistory.h"
 
+#include "codepages/charsets.h"
+#include "io/inifile.h"
+
 #include <algorithm>
 
 namespace zuk::app {
@@ -62,6 +65,36 @@ std::string FileHistory::menuCaption(const std::string& path)
             caption.push_back('&');
     }
     return caption;
+}
+
+std::vector<RRecentFile> readRecentFiles(const io::IniFile& ini, int capacity)
+{
+    std::vector<RRecentFile> files;
+    for (int n = 0; n < capacity; ++n) {
+        std::string index = std::to_string(n);
+        std::string name = ini.readString("Recent", "Item_" + index, "");
+        if (name.empty())
+            break;
+        files.push_back({codepages::winToUtf8(name), ini.readInt("Recent", "User_" + index, 0)});
+    }
+    return files;
+}
+
+void writeRecentFiles(io::IniFile& ini, const std::vector<RRecentFile>& files)
+{
+    io::IniFile::Batch batch(ini);
+    ini.eraseSection("Recent");
+    // Numbers stay contiguous: the reader stops at the first gap.
+    int n = 0;
+    for (const RRecentFile& file : files) {
+        if (file.fileName.empty())
+            continue;
+        std::string index = std::to_string(n++);
+        ini.writeString("Recent", "Item_" + index, codepages::utf8ToWin(file.fileName));
+        if (file.firstLine != 0)
+            ini.writeInt("Recent", "User_" + index, file.firstLine);
+    }
+    batch.commit();
 }
 
 } // namespace zuk::app

@@ -1,11 +1,27 @@
 #pragma once
 
-#include "app/settings.h"
-
 #include <string>
 #include <vector>
 
+namespace zuk::io {
+class IniFile;
+}
+
 namespace zuk::app {
+
+// One entry of the file history: the file name (UTF-8) and the first visible
+// line of its document.
+struct RRecentFile {
+    std::string fileName;
+    int firstLine = 0;
+};
+
+// Section Recent of zuk.ini: Item_n (file name) and User_n (first visible
+// line, left out when 0), n from 0. Reading stops at the first missing or
+// empty Item_n and after `capacity` entries.
+std::vector<RRecentFile> readRecentFiles(const io::IniFile& ini, int capacity);
+// Erases the whole section and writes the entries in order, in one rewrite.
+void writeRecentFiles(io::IniFile& ini, const std::vector<RRecentFile>& files);
 
 // The file history of the History submenu: the most recent entry first, at
 // most `capacity` entries (MRUItemsCount), each a full path and the first

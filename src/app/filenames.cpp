@@ -79,7 +79,7 @@ std::string saveAsName(std::string_view chosen, bool chfileext, std::string_view
     return name;
 }
 
-std::string versionStamp(const std::tm& when, const RSaveOptions& options)
+std::string versionStamp(const std::tm& when, const settings::RSaveOptions& options)
 {
     char date[64];
     char time[64];
@@ -100,7 +100,7 @@ std::string versionName(std::string_view name, std::string_view stamp)
     return folderPart(name) + std::string(stamp) + fileNamePart(name);
 }
 
-std::string versionText(const std::string& text, const RSaveOptions& options)
+std::string versionText(const std::string& text, const settings::RSaveOptions& options)
 {
     if (!options.DoConvertVersionToCharset)
         return text;
@@ -115,7 +115,7 @@ std::string versionText(const std::string& text, const RSaveOptions& options)
 }
 
 std::vector<std::string> versionTargets(std::string_view name, const std::tm& when,
-                                        const RSaveOptions& options,
+                                        const settings::RSaveOptions& options,
                                         const std::function<bool(const std::string&)>& folderExists)
 {
     const std::string version = versionName(name, versionStamp(when, options));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/connectiontable.h"
+#include "settings/connectiontable.h"
 
 #include <ctime>
 #include <functional>
@@ -42,21 +42,21 @@ std::string saveAsName(std::string_view chosen, bool chfileext, std::string_view
 // hh:mm:ss, with VersionNamePrefix in front when AddVersionNamePrefix is set
 // and the prefix is not empty; every ':' and '.' becomes '-'. The prefix is a
 // settings string (Windows-1251) and is turned into UTF-8 for the name.
-std::string versionStamp(const std::tm& when, const RSaveOptions& options);
+std::string versionStamp(const std::tm& when, const settings::RSaveOptions& options);
 // The version name: the folder of `name`, the stamp, the file-name part.
 std::string versionName(std::string_view name, std::string_view stamp);
 
 // The text a version holds: Windows-1251 text transcoded to
 // ConvertVersionToCharset ("koi" or "dos") when DoConvertVersionToCharset is
 // set; unchanged otherwise. Characters the target cannot hold become '?'.
-std::string versionText(const std::string& text, const RSaveOptions& options);
+std::string versionText(const std::string& text, const settings::RSaveOptions& options);
 
 // Where a version of `name` goes at time `when`: the version name when
 // SaveInSameFolder is set, and CopyVerPath (a settings string) with the
 // version's file-name part when DoCopyVer is set and `folderExists` says that
 // folder exists.
 std::vector<std::string>
-versionTargets(std::string_view name, const std::tm& when, const RSaveOptions& options,
+versionTargets(std::string_view name, const std::tm& when, const settings::RSaveOptions& options,
                const std::function<bool(const std::string&)>& folderExists);
 
 // The local time now; the version commands take their time from a clock of

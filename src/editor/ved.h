@@ -6,17 +6,13 @@
 #include <string>
 #include <vector>
 
-namespace zuk::app {
-struct RConnectionTable;
-}
-
 namespace zuk::editor {
 
 // What the host (the main window) gives the editor interface to call back.
 struct HostCallbacks {
-    std::function<void(const std::string&)> activateTab;  // brings a document's tab to the front
-    std::function<void(const std::string&)> openFile;     // opens a file as a document
-    std::function<void(char)> keySound;                   // plays the key click of a typed byte
+    std::function<void(const std::string&)> activateTab;     // brings a document's tab to the front
+    std::function<void(const std::string&)> openFile;        // opens a file as a document
+    std::function<void(char)> keySound;                      // plays the key click of a typed byte
     std::function<void(const std::string&, int, int)> spare; // none is given
 };
 
@@ -33,11 +29,34 @@ using LineList = std::vector<std::string>;
 // ReplaceWithLines or InsertLines.
 class CVed {
 public:
-    CVed(app::RConnectionTable& settings, HostCallbacks callbacks)
-        : m_settings(settings), m_callbacks(std::move(callbacks)) {}
+    CVed() = default;
     virtual ~CVed() = default;
     CVed(const CVed&) = delete;
     CVed& operator=(const CVed&) = delete;
+
+    // Every change made while an EditGroup lives is one undo step of the
+    // active document, however the scope is left. Groups nest; the outermost
+    // one closes the step.
+    class EditGroup final {
+    public:
+        explicit EditGroup(CVed& ved) : m_ved(ved) { m_ved.BeginEditGroup(); }
+        ~EditGroup() { m_ved.EndEditGroup(); }
+        EditGroup(const EditGroup&) = delete;
+        EditGroup& operator=(const EditGroup&) = delete;
+
+    private:
+        CVed& m_ved;
+    };
+    virtual void BeginEditGroup() = 0;
+    virtual void EndEditGroup() = 0;
+
+    // The caret and the anchor (the other end of the selection; equal to the
+    // caret without one) as offsets into the document's text: bytes of the
+    // working code page with CR LF line breaks, as GetAllText gives them.
+    virtual long GetCaretPos() = 0;
+    virtual long GetAnchorPos() = 0;
+    // Selects from `anchor` to `caret` (offsets as above, clamped to the text).
+    virtual void SetSelection(long anchor, long caret) = 0;
 
     virtual void GotoLineDialog() = 0;
     virtual void SetModified(bool modified) = 0;
@@ -62,7 +81,7 @@ public:
     virtual void SetWordWrap(bool on) = 0;
     virtual bool GetWordWrap() = 0;
     virtual LineList GetLines() = 0;
-    virtual void OpenFileByName(const std::string& fileName);
+    virtual void OpenFileByName(const std::string& fileName) = 0;
     virtual void ApplyColorsToAll() = 0;
     virtual void ApplyFontsToAll() = 0;
     virtual void ApplyBackgroundToAll() = 0;
@@ -130,10 +149,6 @@ public:
 
     // Not an editor operation as such, but every caller needs it first.
     virtual int DocumentCount() = 0;
-
-protected:
-    app::RConnectionTable& m_settings;
-    HostCallbacks m_callbacks;
 };
 
 } // namespace zuk::editor

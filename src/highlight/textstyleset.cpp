@@ -1,6 +1,6 @@
 #include "highlight/textstyleset.h"
 
-#include "app/connectiontable.h"
+#include "settings/connectiontable.h"
 
 namespace zuk::highlight {
 
@@ -31,7 +31,7 @@ std::vector<editor::TextStyle> textStyleSet(const CMyTextStyles& styles)
 }
 
 std::vector<editor::TextStyle> documentTextStyles(const CMyTextStyles& styles,
-                                                  const app::RConnectionTable& s)
+                                                  const settings::RConnectionTable& s)
 {
     const bool mainBack = s.text_styles_use_back_color;
     std::vector<editor::TextStyle> out = textStyleSet(styles);
@@ -68,7 +68,7 @@ std::vector<editor::TextStyle> documentTextStyles(const CMyTextStyles& styles,
     return out;
 }
 
-void applyColorStyle(const CColorStyle& style, app::RConnectionTable& settings)
+void applyColorStyle(const CColorStyle& style, settings::RConnectionTable& settings)
 {
     settings.FontColor = style.FontColor;
     settings.BGColor = style.BackColor;

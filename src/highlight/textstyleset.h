@@ -6,7 +6,7 @@
 
 #include <vector>
 
-namespace zuk::app {
+namespace zuk::settings {
 struct RConnectionTable;
 }
 
@@ -23,10 +23,10 @@ std::vector<editor::TextStyle> textStyleSet(const CMyTextStyles& styles);
 // selection colours; without it every style on its own background. Error line
 // and plain text are drawn in the plain font.
 std::vector<editor::TextStyle> documentTextStyles(const CMyTextStyles& styles,
-                                                  const app::RConnectionTable& settings);
+                                                  const settings::RConnectionTable& settings);
 
 // Choosing a colour scheme: the four main colours of the settings take the
 // scheme's colours (the caller then recolours every document).
-void applyColorStyle(const CColorStyle& style, app::RConnectionTable& settings);
+void applyColorStyle(const CColorStyle& style, settings::RConnectionTable& settings);
 
 } // namespace zuk::highlight

@@ -148,7 +148,7 @@ TEST(FileNames, SaveAsDefaultExtension)
 
 TEST(FileNames, VersionStampAndTargets)
 {
-    RSaveOptions options;
+    zuk::settings::RSaveOptions options;
     options.AddVersionNamePrefix = true;
     options.VersionNamePrefix = "v";
     const std::tm when = fixedTime(2024, 12, 31, 23, 59, 58);
@@ -185,7 +185,7 @@ TEST(FileNames, VersionStampAndTargets)
 TEST(FileNames, VersionTextCharset)
 {
     const std::string text = zuk::codepages::utf8ToWin("Ёж\r\n");
-    RSaveOptions options;
+    zuk::settings::RSaveOptions options;
     options.ConvertVersionToCharset = "koi";
     EXPECT_EQ(versionText(text, options), text); // conversion off
     options.DoConvertVersionToCharset = true;
@@ -294,7 +294,7 @@ TEST(DocumentFiles, VersionsBackupsEmergencyCopiesAndLastFiles)
 {
     TempFolder dir;
     zuk::plugins::CFIOINT engine;
-    RSaveOptions options;
+    zuk::settings::RSaveOptions options;
     options.DoCopyVer = true;
     options.CopyVerPath = dir.file("copies");
     std::filesystem::create_directory(dir.file("copies"));

@@ -1,6 +1,6 @@
 #include "highlight/textstyleset.h"
 
-#include "app/connectiontable.h"
+#include "settings/connectiontable.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ TEST(DocumentTextStyles, BackgroundsFollowTheMainColourSetting)
         s.BColor = 0x111111;
     styles.Styles[TsErrorLine].Bold = true;
     styles.Styles[TsWhitespace].Italic = true;
-    zuk::app::RConnectionTable settings;
+    zuk::settings::RConnectionTable settings;
     settings.FontColor = 1;
     settings.BGColor = 2;
     settings.SelFontColor = 3;

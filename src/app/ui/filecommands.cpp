@@ -35,11 +35,11 @@
 #include <QUrl>
 
 #include <atomic>
-#include <utility>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
+#include <utility>
 
 namespace zuk::app::ui {
 
@@ -69,8 +69,7 @@ QStringList qtFilters(const char* pipeFilter)
         for (QString& p : patterns)
             if (p == QLatin1String("*.*"))
                 p = QStringLiteral("*");
-        out << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
-                   QLatin1Char(')');
+        out << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return out;
 }
@@ -220,21 +219,23 @@ FileCommands* FileCommands::of(const QObject& form)
 void FileCommands::install()
 {
     TMainForm& f = m_form;
-    f.setHandler(QStringLiteral("mniOpen"), [this] { openDialog(); });
-    f.setHandler(QStringLiteral("mniSave"), [this] { save(); });
-    f.setHandler(QStringLiteral("mniFileSaveAs"), [this] { saveAs(); });
-    f.setHandler(QStringLiteral("mniSaveAll"), [this] { saveAllDocuments(); });
-    f.setHandler(QStringLiteral("mniSaveCopy"), [this] { saveCopy(); });
-    f.setHandler(QStringLiteral("mniLoadCopy"), [this] { loadCopy(); });
-    f.setHandler(QStringLiteral("mniRevertToSaved"), [this] { revert(); });
-    f.setHandler(QStringLiteral("mniSaveVersion"), [this] { saveVersion(); });
+    f.addCommands({
+        {"mniOpen", [this] { openDialog(); }},
+        {"mniSave", [this] { save(); }},
+        {"mniFileSaveAs", [this] { saveAs(); }},
+        {"mniSaveAll", [this] { saveAllDocuments(); }},
+        {"mniSaveCopy", [this] { saveCopy(); }},
+        {"mniLoadCopy", [this] { loadCopy(); }},
+        {"mniRevertToSaved", [this] { revert(); }},
+        {"mniSaveVersion", [this] { saveVersion(); }},
+    });
     f.setAcceptDrops(true);
     f.installEventFilter(this);
 }
 
 void FileCommands::startup()
 {
-    const RMainWindowProps& props = m_form.windowProps();
+    const settings::RMainWindowProps& props = m_form.windowProps();
     m_openFolder = fromWin(props.LastOpenDir);
     m_saveFolder = fromWin(props.LastSaveDir);
     applyBackupTimer();
@@ -270,10 +271,9 @@ namespace {
 // The document's text goes to the file in blocks, never copied whole.
 void writeTed(const plugins::CFIOINT& engine, const std::string& path, const editor::Ted& ted)
 {
-    plugins::writeDocumentBlocks(engine, path,
-                                 [&ted](const std::function<void(std::string_view)>& sink) {
-                                     ted.writeText(sink);
-                                 });
+    plugins::writeDocumentBlocks(
+        engine, path,
+        [&ted](const std::function<void(std::string_view)>& sink) { ted.writeText(sink); });
 }
 
 } // namespace
@@ -314,7 +314,7 @@ bool FileCommands::openFile(const QString& path, bool reportFailure)
 bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
 {
     editor::CdreamEditor& ed = m_form.editor();
-    const RConnectionTable& s = m_form.settings();
+    const settings::RConnectionTable& s = m_form.settings();
     const std::string name = full.toStdString();
     struct Loading {
         bool& flag;
@@ -354,9 +354,9 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
     const qint64 size = QFileInfo(full).size();
     std::unique_ptr<QProgressDialog> progress;
     if (size > progressThreshold) {
-        progress = std::make_unique<QProgressDialog>(
-            QString::fromUtf8("Открывается ") + QFileInfo(full).fileName(), QString(), 0, 100,
-            &m_form);
+        progress = std::make_unique<QProgressDialog>(QString::fromUtf8("Открывается ") +
+                                                         QFileInfo(full).fileName(),
+                                                     QString(), 0, 100, &m_form);
         progress->setWindowModality(Qt::WindowModal);
         progress->setMinimumDuration(0);
         progress->setCancelButton(nullptr);
@@ -501,20 +501,20 @@ bool FileCommands::saveAs()
     const QString chosen = chooseSaveName();
     if (chosen.isEmpty())
         return false;
-    const RConnectionTable& s = m_form.settings();
+    const settings::RConnectionTable& s = m_form.settings();
     // The question is about the file that will really be written, default
     // extension included.
-    const QString newName = QFileInfo(QString::fromStdString(saveAsName(
-                                          chosen.toStdString(), s.chfileext, s.defext)))
-                                .absoluteFilePath();
+    const QString newName =
+        QFileInfo(QString::fromStdString(saveAsName(chosen.toStdString(), s.chfileext, s.defext)))
+            .absoluteFilePath();
     if (QFileInfo::exists(newName)) {
         const QString question = QString::fromUtf8("OK для перезаписи %1").arg(newName);
-        const bool yes = overwriteHook
-                             ? overwriteHook(question)
-                             : QMessageBox::question(
-                                   &m_form, m_form.windowTitle(), question,
-                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                   QMessageBox::No) == QMessageBox::Yes;
+        const bool yes =
+            overwriteHook
+                ? overwriteHook(question)
+                : QMessageBox::question(&m_form, m_form.windowTitle(), question,
+                                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                        QMessageBox::No) == QMessageBox::Yes;
         if (!yes)
             return false;
     }
@@ -645,8 +645,8 @@ bool FileCommands::insertPicture(const QString& path)
 {
     editor::CdreamEditor& ed = m_form.editor();
     const std::string docName = ed.GetFileName();
-    const QString base = isFilePath(docName) ? folderOf(QString::fromStdString(docName))
-                                             : QDir::currentPath();
+    const QString base =
+        isFilePath(docName) ? folderOf(QString::fromStdString(docName)) : QDir::currentPath();
     const QString relative = QDir(base).relativeFilePath(QFileInfo(path).absoluteFilePath());
     QString tag = QStringLiteral("<img src=\"%1\"").arg(relative);
     const QSize size = QImageReader(path).size();
@@ -757,7 +757,7 @@ void FileCommands::documentClosed(editor::Ted* ted)
     // The window goes away right after this: the emergency table forgets it now.
     g_emergencyCount.store(0);
     QTimer::singleShot(0, this, &FileCommands::refreshEmergencyTable);
-    const RConnectionTable& s = m_form.settings();
+    const settings::RConnectionTable& s = m_form.settings();
     const std::string name = ted->fileName();
     if (isFilePath(name)) {
         m_form.addToHistory(name, ted->control()->firstVisibleLine());
@@ -848,7 +848,7 @@ bool FileCommands::prepareExit()
 
 void FileCommands::applyBackupTimer()
 {
-    const RSaveOptions& o = m_form.settings().SaveOptions;
+    const settings::RSaveOptions& o = m_form.settings().SaveOptions;
     m_backupTimer->stop();
     if (!o.SaveTimeEnable)
         return;

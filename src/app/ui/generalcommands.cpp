@@ -3,11 +3,10 @@
 
 #include "app/commandtable.h"
 #include "app/datetimeformat.h"
-#include "app/ui/infoconsole.h"
-#include "app/ui/mainform.h"
-#include "app/ui/selectioncommands.h"
+#include "app/mainformtexts.h"
+#include "app/ui/toolhost.h"
 #include "base/zukerror.h"
-#include "editor/ui/cdreameditor.h"
+#include "editor/commandshapes.h"
 #include "platform/programfolder.h"
 #include "textfunc/textlines.h"
 #include "textfunc/textstatistics.h"
@@ -61,7 +60,7 @@ void mailWithBuildSubject(const char* address)
                        QStringLiteral("Zuk build no. ") + QStringLiteral(ZUK_VERSION));
     url.setQuery(query);
     if (!GeneralCommands::urlOpener()(url))
-        throw ZukError("Не удалось запустить почтовую программу.");
+        throw ZukError(mainFormMessages(), "sCannotStartMail");
 }
 
 } // namespace
@@ -80,27 +79,24 @@ std::function<bool(const QUrl&)>& GeneralCommands::urlOpener()
     return opener;
 }
 
-GeneralCommands::GeneralCommands(TMainForm& form) : QObject(&form), m_form(form)
+GeneralCommands::GeneralCommands(ToolHost& host) : QObject(host.window()), m_host(host)
 {
     setObjectName(QStringLiteral("zukGeneralCommands"));
     m_scrollTimer = new QTimer(this);
     connect(m_scrollTimer, &QTimer::timeout, this, [this] {
-        if (m_form.documentCount() > 0)
-            m_form.editor().ScrollVert(m_form.settings().LinesPerTime);
+        if (m_host.hasDocument())
+            m_host.document().ScrollVert(m_host.settings().LinesPerTime);
     });
 
-    auto on = [&form](const char* name, std::function<void()> fn) {
-        form.setHandler(QString::fromLatin1(name), std::move(fn));
+    std::vector<CommandHandler> rows;
+    auto on = [&rows](const char* name, std::function<void()> fn) {
+        rows.push_back({name, std::move(fn)});
     };
-    auto checked = [&form](const char* name) {
-        QAction* a = form.command(QString::fromLatin1(name));
-        return a && a->isChecked();
-    };
+    auto checked = [&host](const char* name) { return host.isChecked(name); };
 
     const std::vector<std::string_view>& dates = dateItemNames();
     for (std::size_t i = 0; i < dates.size(); ++i)
-        form.setHandler(QString::fromLatin1(dates[i].data(), static_cast<int>(dates[i].size())),
-                        [this, i] { insertDate(i); });
+        rows.push_back({dates[i], [this, i] { insertDate(i); }});
     on("mniStat", [this] { showStatistics(); });
     on("mniClipHook", [this, checked] { setClipboardCapture(checked("mniClipHook")); });
     on("mniAscroll", [this, checked] { setAutoscroll(checked("mniAscroll")); });
@@ -119,13 +115,14 @@ GeneralCommands::GeneralCommands(TMainForm& form) : QObject(&form), m_form(form)
     on("mniFreedback4Designer", [] { mailWithBuildSubject(DesignerAddress); });
     on("mniAppSite", [] {
         if (!urlOpener()(QUrl(QString::fromLatin1(SiteAddress))))
-            throw ZukError("Не удалось открыть сайт в браузере.");
+            throw ZukError(mainFormMessages(), "sCannotOpenSite");
     });
+    host.addCommands(std::move(rows));
 
     // The settings are read after the commands are wired: scrolling left on
     // at the last run starts once start-up is through.
     QTimer::singleShot(0, this, [this] {
-        if (m_form.settings().AutoscrollActive)
+        if (m_host.settings().AutoscrollActive)
             setAutoscroll(true);
     });
 }
@@ -134,42 +131,42 @@ GeneralCommands::GeneralCommands(TMainForm& form) : QObject(&form), m_form(form)
 
 void GeneralCommands::insertDate(std::size_t item)
 {
-    if (m_form.documentCount() == 0 || item >= dateItemFormats().size())
+    if (!m_host.hasDocument() || item >= dateItemFormats().size())
         return;
     const std::string text =
         formatDateTime(dateItemFormats()[item], partsOf(clock()()), systemDateLocale());
-    insertAtCaret(m_form, toDocumentBytes(m_form, QString::fromStdString(text)));
+    editor::insertAtCaret(m_host.document(), editor::documentBytes(m_host.document(), text));
 }
 
 // --- statistics ----------------------------------------------------------------
 
 void GeneralCommands::showStatistics()
 {
-    TInfoConsole* console = m_form.infoConsole();
-    if (!console || m_form.documentCount() == 0)
+    if (!m_host.hasDocument())
         return;
-    if (console->isVisible()) {
-        console->close();
+    if (m_host.consoleVisible()) {
+        m_host.hideConsole();
         return;
     }
-    editor::CVed& ed = m_form.editor();
+    editor::CVed& ed = m_host.document();
     const textfunc::TextStatistics s = textfunc::countStatistics(ed.GetWorkText());
     const QString fileName = QString::fromStdString(ed.GetFileName());
+    auto line = [this](const char* key) { return m_host.text("MainForm", key); };
 
-    console->append(q("Begin update data:"));
-    console->append(fileName);
+    m_host.consoleAppend(line("sConBeginUpdate"));
+    m_host.consoleAppend(fileName);
     if (ed.HasFile()) {
         const QDateTime written = QFileInfo(fileName).lastModified();
-        console->append(q(">Дата и время создания файла: ") +
-                        QLocale::system().toString(written, QLocale::ShortFormat));
+        m_host.consoleAppend(line("sConFileCreationDateTime") +
+                             QLocale::system().toString(written, QLocale::ShortFormat));
     }
-    console->append(q(">Количество знаков и пробелов: ") + number(s.charsAndSpaces()));
-    console->append(q(">Количество только знаков: ") + number(s.charsOnly));
-    console->append(q(">Количество слов: ") + number(s.words));
-    console->append(q(">Авторских листов: ") +
-                    QString::fromStdString(
-                        textfunc::formatGeneral(s.authorSheets(), localeDecimalSeparator())));
-    console->showConsole();
+    m_host.consoleAppend(line("sConCountOfCharsAndSpaces") + number(s.charsAndSpaces()));
+    m_host.consoleAppend(line("sConCountOfCharsOnly") + number(s.charsOnly));
+    m_host.consoleAppend(line("sConCountOfWord") + number(s.words));
+    m_host.consoleAppend(line("sConAuthorSheets") +
+                         QString::fromStdString(
+                             textfunc::formatGeneral(s.authorSheets(), localeDecimalSeparator())));
+    m_host.showConsole();
 }
 
 // --- clipboard capture and automatic scrolling -----------------------------------
@@ -185,51 +182,50 @@ void GeneralCommands::setClipboardCapture(bool on)
 
 void GeneralCommands::captureClipboard()
 {
-    if (m_form.documentCount() == 0)
+    if (!m_host.hasDocument())
         return;
     const QMimeData* data = QApplication::clipboard()->mimeData();
     if (!data || !data->hasText())
         return;
     try {
-        std::vector<std::string> lines =
-            textfunc::splitLines(toDocumentBytes(m_form, data->text()));
+        std::vector<std::string> lines = textfunc::splitLines(
+            editor::documentBytes(m_host.document(), data->text().toStdString()));
         lines.emplace_back();
-        insertLinesAtCaret(m_form, lines);
+        editor::insertLinesAtCaret(m_host.document(), lines);
     } catch (const ZukError& e) {
-        m_form.statusBar()->showMessage(QString::fromUtf8(e.what()), 8000);
+        m_host.showStatus(m_host.message(e));
     }
 }
 
 void GeneralCommands::setAutoscroll(bool on)
 {
-    m_form.settings().AutoscrollActive = on;
-    if (QAction* a = m_form.command(QStringLiteral("mniAscroll")))
-        a->setChecked(on);
+    m_host.settings().AutoscrollActive = on;
+    m_host.setChecked("mniAscroll", on);
     if (on) {
-        m_scrollTimer->setInterval(std::max(1, m_form.settings().AutoscrollTime));
+        m_scrollTimer->setInterval(std::max(1, m_host.settings().AutoscrollTime));
         m_scrollTimer->start();
     } else {
         m_scrollTimer->stop();
     }
 }
 
-GeneralCommands* GeneralCommands::of(TMainForm& form)
+GeneralCommands* GeneralCommands::of(ToolHost& host)
 {
-    return static_cast<GeneralCommands*>(
-        form.findChild<QObject*>(QStringLiteral("zukGeneralCommands"), Qt::FindDirectChildrenOnly));
+    return static_cast<GeneralCommands*>(host.window()->findChild<QObject*>(
+        QStringLiteral("zukGeneralCommands"), Qt::FindDirectChildrenOnly));
 }
 
 void GeneralCommands::suspendAutoscroll(bool suspended)
 {
     if (suspended)
         m_scrollTimer->stop();
-    else if (m_form.settings().AutoscrollActive)
+    else if (m_host.settings().AutoscrollActive)
         setAutoscroll(true);
 }
 
 void GeneralCommands::applyAutoscrollPeriod()
 {
-    m_scrollTimer->setInterval(std::max(1, m_form.settings().AutoscrollTime));
+    m_scrollTimer->setInterval(std::max(1, m_host.settings().AutoscrollTime));
 }
 
 // --- system files ------------------------------------------------------------------
@@ -237,8 +233,8 @@ void GeneralCommands::applyAutoscrollPeriod()
 QString GeneralCommands::wineDriveC()
 {
     const QByteArray prefix = qgetenv("WINEPREFIX");
-    const QString root =
-        prefix.isEmpty() ? QDir::homePath() + QStringLiteral("/.wine") : QString::fromLocal8Bit(prefix);
+    const QString root = prefix.isEmpty() ? QDir::homePath() + QStringLiteral("/.wine")
+                                          : QString::fromLocal8Bit(prefix);
     return root + QStringLiteral("/drive_c/");
 }
 
@@ -256,10 +252,9 @@ void GeneralCommands::openSystemFile(const QString& relative, const QString& sho
 {
     const QString path = wineFile(relative);
     if (path.isEmpty())
-        throw IoError((q("Файл ") + shown + q(" не найден: нет префикса Wine или файла в ") +
-                       wineDriveC() + relative)
-                          .toStdString());
-    m_form.OpenFile(path);
+        throw IoError(mainFormMessages(), "sNoWineFile",
+                      {shown.toStdString(), (wineDriveC() + relative).toStdString()});
+    m_host.openFile(path, true);
 }
 
 // --- help ------------------------------------------------------------------------------
@@ -270,7 +265,7 @@ QString GeneralCommands::helpFile(const QString& fileName) const
     // The program folder first; then the program's own folder, the installed
     // data tree and the build tree (the data lies one level above the tests).
     const QString exe = QCoreApplication::applicationDirPath();
-    const QStringList roots{m_form.programFolder(), exe, exe + QStringLiteral("/../share/zuk"),
+    const QStringList roots{m_host.programFolder(), exe, exe + QStringLiteral("/../share/zuk"),
                             exe + QStringLiteral("/..")};
     for (const QString& root : roots) {
         if (root.isEmpty())
@@ -280,29 +275,25 @@ QString GeneralCommands::helpFile(const QString& fileName) const
         if (QFileInfo(path).isFile())
             return path;
     }
-    throw IoError((q("Нет файла справки ") + relative).toStdString());
+    throw IoError(mainFormMessages(), "sNoHelpFile", {relative.toStdString()});
 }
 
 void GeneralCommands::openHelpPage(const QString& fileName)
 {
     const QString path = helpFile(fileName);
     if (!urlOpener()(QUrl::fromLocalFile(path)))
-        throw IoError((q("Не удалось открыть ") + path).toStdString());
+        throw IoError(mainFormMessages(), "sCannotOpenPath", {path.toStdString()});
 }
 
 void GeneralCommands::openHelpDocument(const QString& fileName)
 {
-    m_form.OpenFile(helpFile(fileName));
+    m_host.openFile(helpFile(fileName), true);
 }
 
 void GeneralCommands::showAbout()
 {
-    QMessageBox::about(
-        &m_form, q("Копырайто официазо"),
-        q("<h3>Zuk ") + QStringLiteral(ZUK_VERSION) +
-            q("</h3><p>Текстовый редактор для русского текста в кодировках Windows-1251, "
-              "DOS 866 и KOI8-R.</p><p>Руководство: меню «?» → «Руководство» (F1).</p>"
-              "<p>Программа распространяется как есть, без каких-либо гарантий.</p>"));
+    QMessageBox::about(m_host.window(), m_host.text("MainForm", "mniHelpAbout"),
+                       m_host.format("MainForm", "sAboutText", {QStringLiteral(ZUK_VERSION)}));
 }
 
 } // namespace zuk::app::ui

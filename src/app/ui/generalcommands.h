@@ -11,7 +11,7 @@ class QTimer;
 
 namespace zuk::app::ui {
 
-class TMainForm;
+class ToolHost;
 
 // The main window's own commands that belong to no text function: the
 // statistics in the information console, clipboard capture, automatic
@@ -20,7 +20,7 @@ class TMainForm;
 // and the clipboard listener for the whole run.
 class GeneralCommands final : public QObject {
 public:
-    explicit GeneralCommands(TMainForm& form);
+    explicit GeneralCommands(ToolHost& host);
 
     // The address of the mail and site commands.
     static constexpr const char* MailAddress = "zuk-editor@example.org";
@@ -45,7 +45,7 @@ public:
     static QString wineFile(const QString& relative);
 
     // The instance the main window's command wiring made, or nullptr.
-    static GeneralCommands* of(TMainForm& form);
+    static GeneralCommands* of(ToolHost& host);
 
     // Automatic scrolling for other parts: the settings dialog stops it while
     // it is open (and resumes it afterwards), opening a file takes over a
@@ -64,7 +64,7 @@ private:
     QString helpFile(const QString& fileName) const;
     void showAbout();
 
-    TMainForm& m_form;
+    ToolHost& m_host;
     QTimer* m_scrollTimer = nullptr;
     QMetaObject::Connection m_clipboardWatch;
 };

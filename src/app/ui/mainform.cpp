@@ -3,9 +3,9 @@
 
 #include "app/commandtable.h"
 #include "app/datetimeformat.h"
-#include "app/ui/filecommands.h"
 #include "app/ui/datelocale.h"
 #include "app/ui/documenttabs.h"
+#include "app/ui/filecommands.h"
 #include "app/ui/infoconsole.h"
 #include "app/ui/mainmenu.h"
 #include "app/ui/mainstatusbar.h"
@@ -13,6 +13,7 @@
 #include "base/zukerror.h"
 #include "calc/ui/calccommands.h"
 #include "codepages/charsets.h"
+#include "codepages/detector.h"
 #include "codepages/ui/codepagecommands.h"
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/doxwindow.h"
@@ -67,6 +68,7 @@ void TMainForm::buildWindow()
 
     m_menu = new TMainMenu(
         menuBar(), [this](const QString& name) { runCommand(name); }, this);
+    addMenuProvider("mniLanguage", [this](QMenu& menu) { fillLanguageMenu(menu); });
     m_toolRow = new TToolRow(this);
     addToolBar(Qt::TopToolBarArea, m_toolRow);
     m_status = new TMainStatusBar(this);
@@ -77,31 +79,24 @@ void TMainForm::buildWindow()
 
     wireCommands();
     wireToolRow();
-    QMenu* history = m_menu->menu(QStringLiteral("mniHistory"));
-    connect(history, &QMenu::aboutToShow, this, [this, history] { fillHistoryMenu(history); });
-    QMenu* documents = m_menu->menu(QStringLiteral("mniWindow"));
-    connect(documents, &QMenu::aboutToShow, this, [this, documents] { fillWindowList(documents); });
+    addMenuProvider("mniHistory", [this](QMenu& menu) { fillHistoryMenu(menu); });
+    addMenuProvider("mniWindow", [this](QMenu& menu) { fillWindowList(menu); });
 }
 
 // Below its own items the Documents menu lists the open document windows,
 // the active one checked; choosing one brings it to the front.
-void TMainForm::fillWindowList(QMenu* menu)
+void TMainForm::fillWindowList(QMenu& menu)
 {
-    for (QAction* a : menu->actions())
-        if (a->property("zukWindowList").toBool())
-            delete a;
     const QList<QMdiSubWindow*> windows = m_mdi->subWindowList(QMdiArea::CreationOrder);
     if (windows.isEmpty())
         return;
-    QAction* line = menu->addSeparator();
-    line->setProperty("zukWindowList", true);
+    menu.addSeparator();
     int n = 0;
     for (QMdiSubWindow* w : windows) {
         ++n;
         QString title = w->windowTitle();
-        QAction* a = menu->addAction(QStringLiteral("&%1 %2").arg(n).arg(
+        QAction* a = menu.addAction(QStringLiteral("&%1 %2").arg(n).arg(
             title.replace(QLatin1Char('&'), QStringLiteral("&&"))));
-        a->setProperty("zukWindowList", true);
         a->setCheckable(true);
         a->setChecked(w == m_mdi->activeSubWindow());
         QPointer<QMdiSubWindow> target(w);
@@ -117,11 +112,25 @@ QAction* TMainForm::command(const QString& name) const
     return m_menu->action(name);
 }
 
-void TMainForm::setHandler(const QString& name, std::function<void()> handler)
+void TMainForm::addCommands(std::vector<CommandHandler> handlers)
 {
-    m_handlers.insert(name, std::move(handler));
-    if (QAction* item = command(name))
-        item->setEnabled(true);
+    for (CommandHandler& h : handlers) {
+        const QString name = QString::fromUtf8(h.name.data(), static_cast<int>(h.name.size()));
+        const CommandRow* row = findCommand(h.name);
+        if (!row || row->kind != RowKind::Command || !h.run) {
+            qWarning("zuk: no command row %s", qPrintable(name));
+            m_unknownCommands << name;
+            continue;
+        }
+        m_handlers.insert(name, std::move(h.run));
+        if (QAction* item = command(name))
+            item->setEnabled(true);
+    }
+}
+
+bool TMainForm::hasCommand(std::string_view name) const
+{
+    return m_handlers.contains(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
 }
 
 bool TMainForm::hasHandler(const QString& name) const
@@ -129,9 +138,31 @@ bool TMainForm::hasHandler(const QString& name) const
     return m_handlers.contains(name);
 }
 
+bool TMainForm::isChecked(std::string_view name) const
+{
+    const QAction* a = command(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
+    return a && a->isChecked();
+}
+
+void TMainForm::setChecked(std::string_view name, bool on)
+{
+    if (QAction* a = command(QString::fromUtf8(name.data(), static_cast<int>(name.size()))))
+        a->setChecked(on);
+}
+
 int TMainForm::documentCount() const
 {
     return m_editor ? m_editor->DocumentCount() : 0;
+}
+
+bool TMainForm::hasDocument()
+{
+    return documentCount() > 0 && m_editor->activeDocument() != nullptr;
+}
+
+editor::CVed& TMainForm::document()
+{
+    return *m_editor;
 }
 
 void TMainForm::showCommandError(const QString& message)
@@ -139,15 +170,22 @@ void TMainForm::showCommandError(const QString& message)
     m_status->showMessage(message, 8000);
 }
 
-bool TMainForm::runCommand(const QString& name)
+void TMainForm::showStatus(const QString& text)
 {
-    const CommandRow* row = findCommand(name.toStdString());
+    m_status->showMessage(text, 8000);
+}
+
+bool TMainForm::runCommand(std::string_view commandName)
+{
+    const QString name =
+        QString::fromUtf8(commandName.data(), static_cast<int>(commandName.size()));
+    const CommandRow* row = findCommand(commandName);
     QAction* item = command(name);
     auto handler = m_handlers.constFind(name);
     bool ready = row && row->kind == RowKind::Command && handler != m_handlers.constEnd();
     try {
         if (ready && row->needs != Need::Nothing)
-            ready = documentCount() > 0;
+            ready = hasDocument();
         if (ready && row->needs == Need::Selection)
             ready = !m_editor->SelEmpty();
         if (!ready) {
@@ -160,7 +198,7 @@ bool TMainForm::runCommand(const QString& name)
         (*handler)();
         return true;
     } catch (const ZukError& e) {
-        showCommandError(QString::fromUtf8(e.what()));
+        showCommandError(message(e));
     } catch (const std::exception&) {
         // Unexpected failures end the command and nothing else; the program goes on.
     }
@@ -170,55 +208,62 @@ bool TMainForm::runCommand(const QString& name)
 void TMainForm::wireCommands()
 {
     auto doc = [this]() -> editor::CVed& { return *m_editor; };
-    setHandler(QStringLiteral("mniFileNew"), [this] { NewFile(); });
-    setHandler(QStringLiteral("mniCloseCurrent"), [this] {
-        if (QMdiSubWindow* w = m_mdi->activeSubWindow())
-            w->close();
-    });
-    setHandler(QStringLiteral("mniCloseAll"), [this] {
-        // From the last window in window order (the least recently active) to the first.
-        const QList<QMdiSubWindow*> windows =
-            m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder);
-        QList<QPointer<QMdiSubWindow>> guarded(windows.begin(), windows.end());
-        for (const QPointer<QMdiSubWindow>& w : guarded)
-            if (w)
-                w->close();
-    });
-    setHandler(QStringLiteral("mniNextWindow"), [this] { m_tabs->step(+1); });
-    setHandler(QStringLiteral("mniPrevWindow"), [this] { m_tabs->step(-1); });
-    setHandler(QStringLiteral("mniExit"), [this] { close(); });
-    setHandler(QStringLiteral("EditUndoItem"), [doc] { doc().Undo(); });
-    setHandler(QStringLiteral("Redo1"), [doc] { doc().Redo(); });
-    setHandler(QStringLiteral("mniDup"), [doc] { doc().DuplicateSel(); });
-    setHandler(QStringLiteral("EditCopyItem"), [doc] {
-        doc().CopySel();
-        doc().FocusEditor();
-    });
-    setHandler(QStringLiteral("EditCutItem"), [doc] { doc().CutSel(); });
-    setHandler(QStringLiteral("EditPasteItem"), [doc] {
-        doc().PasteClip();
-        doc().FocusEditor();
-    });
-    setHandler(QStringLiteral("mniGotoLine"), [doc] { doc().GotoLineDialog(); });
-    setHandler(QStringLiteral("mniFind"), [doc] { doc().FindDialog(); });
-    setHandler(QStringLiteral("mniFindNext"), [doc] { doc().FindNext(); });
-    setHandler(QStringLiteral("mniReplace"), [doc] { doc().ReplaceDialog(); });
-    setHandler(QStringLiteral("mniPrint"), [doc] { doc().PrintDialog(); });
-    setHandler(QStringLiteral("mniCallWindowManager"), [this] {
-        if (m_dox)
-            m_dox->setVisible(!m_dox->isVisible());
-    });
-    setHandler(QStringLiteral("mwordwrap"), [this, doc] {
-        m_settings.WordWrap = command(QStringLiteral("mwordwrap"))->isChecked();
-        doc().SetWordWrap(m_settings.WordWrap);
-    });
-    setHandler(QStringLiteral("mniCopyOnSelect"), [this] {
-        m_settings.CopyOnSelect = command(QStringLiteral("mniCopyOnSelect"))->isChecked();
+    addCommands({
+        {"mniFileNew", [this] { NewFile(); }},
+        {"mniCloseCurrent",
+         [this] {
+             if (QMdiSubWindow* w = m_mdi->activeSubWindow())
+                 w->close();
+         }},
+        {"mniCloseAll",
+         [this] {
+             // From the last window in window order (the least recently active) to the first.
+             const QList<QMdiSubWindow*> windows =
+                 m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder);
+             QList<QPointer<QMdiSubWindow>> guarded(windows.begin(), windows.end());
+             for (const QPointer<QMdiSubWindow>& w : guarded)
+                 if (w)
+                     w->close();
+         }},
+        {"mniNextWindow", [this] { m_tabs->step(+1); }},
+        {"mniPrevWindow", [this] { m_tabs->step(-1); }},
+        {"mniExit", [this] { close(); }},
+        {"EditUndoItem", [doc] { doc().Undo(); }},
+        {"Redo1", [doc] { doc().Redo(); }},
+        {"mniDup", [doc] { doc().DuplicateSel(); }},
+        {"EditCopyItem",
+         [doc] {
+             doc().CopySel();
+             doc().FocusEditor();
+         }},
+        {"EditCutItem", [doc] { doc().CutSel(); }},
+        {"EditPasteItem",
+         [doc] {
+             doc().PasteClip();
+             doc().FocusEditor();
+         }},
+        {"mniGotoLine", [doc] { doc().GotoLineDialog(); }},
+        {"mniFind", [doc] { doc().FindDialog(); }},
+        {"mniFindNext", [doc] { doc().FindNext(); }},
+        {"mniReplace", [doc] { doc().ReplaceDialog(); }},
+        {"mniPrint", [doc] { doc().PrintDialog(); }},
+        {"mniCallWindowManager",
+         [this] {
+             if (m_dox)
+                 m_dox->setVisible(!m_dox->isVisible());
+         }},
+        {"mwordwrap",
+         [this, doc] {
+             m_settings.WordWrap = isChecked("mwordwrap");
+             doc().SetWordWrap(m_settings.WordWrap);
+         }},
+        {"mniCopyOnSelect", [this] { m_settings.CopyOnSelect = isChecked("mniCopyOnSelect"); }},
     });
     calc::ui::installCalcCommands(*this);
     installSelectionCommands(*this);
     installFileCommands(*this);
     codepages::ui::installCodePageCommands(*this);
+    setCodePageDetector([](const std::string& text) { return codepages::DetectCodePage(text); });
 }
 
 void TMainForm::wireToolRow()
@@ -276,12 +321,11 @@ void TMainForm::HistoryOpen(const QString& path, int firstLine)
 }
 
 // The history entries as items of their submenu, captions without accelerators.
-void TMainForm::fillHistoryMenu(QMenu* menu)
+void TMainForm::fillHistoryMenu(QMenu& menu)
 {
-    menu->clear();
     for (const RRecentFile& entry : m_history) {
         QString caption = QString::fromStdString(entry.fileName);
-        QAction* a = menu->addAction(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        QAction* a = menu.addAction(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
         const QString path = QString::fromStdString(entry.fileName);
         const int line = entry.firstLine;
         connect(a, &QAction::triggered, this, [this, path, line] { HistoryOpen(path, line); });

@@ -1,8 +1,12 @@
 #pragma once
 
-#include "app/connectiontable.h"
-#include "app/settings.h"
+#include "app/filehistory.h"
+#include "app/textservice.h"
+#include "app/ui/toolhost.h"
 #include "platform/sysload.h"
+#include "settings/connectiontable.h"
+#include "settings/settings.h"
+#include "settings/settingsnotifier.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -10,6 +14,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,10 +48,11 @@ struct StartupOptions {
 
 // The main window: an MDI frame with the menu built from the command table,
 // the tool row, the tab strip below the document area and the status bar. It
-// owns the settings record, the editor interface object and the tool windows
-// for the whole run; its constructor runs the start-up sequence and its close
+// owns the settings record, the text service, the editor interface object and
+// the tool windows for the whole run, and is the host every subsystem
+// registers into; its constructor runs the start-up sequence and its close
 // event the shut-down.
-class TMainForm final : public QMainWindow {
+class TMainForm final : public QMainWindow, public ToolHost {
 public:
     // Throws zuk::IoError when the program folder or zuk.ini cannot be made or read.
     explicit TMainForm(StartupOptions options, QWidget* parent = nullptr);
@@ -59,9 +65,8 @@ public:
     // parts and are added there.
     void createToolWindows();
 
-    RConnectionTable& settings() { return m_settings; }
-    RSoundSettings& soundSettings() { return m_sound; }
-    RMainWindowProps& windowProps() { return m_props; }
+    settings::RSoundSettings& soundSettings() { return m_sound; }
+    settings::RMainWindowProps& windowProps() { return m_props; }
     editor::CdreamEditor& editor() { return *m_editor; }
     TMainMenu& mainMenu() { return *m_menu; }
     TMainStatusBar& mainStatusBar() { return *m_status; }
@@ -74,25 +79,71 @@ public:
     // Set from the start of start-up until the tool windows are made.
     bool busy() const { return m_busy; }
 
-    // The program folder and the parts folder, UTF-8, with a trailing '/'.
-    QString programFolder() const { return m_programFolder; }
-    QString partsFolder() const { return m_partsFolder; }
-    // A file or folder under the parts folder, names matched without regard to case.
-    QString dataPath(const QString& relative) const;
-
-    // The menu item with this component name, or nullptr.
-    QAction* command(const QString& name) const;
-
+    // --- ToolHost -------------------------------------------------------------
+    void addCommands(std::vector<CommandHandler> handlers) override;
+    bool hasCommand(std::string_view name) const override;
     // The command wrapper: runs the handler of a built command when what it
     // needs (a document, a selection) is there, and otherwise does nothing.
     // A zuk::ZukError ends the command and its message is shown in the status
     // bar; nothing is thrown out of here. Returns whether the handler ran.
-    bool runCommand(const QString& name);
+    bool runCommand(std::string_view name) override;
+    bool runCommand(const QString& name)
+    {
+        return runCommand(std::string_view(name.toStdString()));
+    }
+    bool runCommand(const char* name) { return runCommand(std::string_view(name)); }
+    bool isChecked(std::string_view name) const override;
+    void setChecked(std::string_view name, bool on) override;
+    void addToolWindow(ToolWindowSpec spec) override;
+    QWidget* toolWindow(std::string_view id) override;
+    QWidget* existingToolWindow(std::string_view id) const override;
+    QWidget* showToolWindow(std::string_view id) override;
+    void addMenuProvider(std::string_view menu, std::function<void(QMenu&)> fill) override;
+    void refillMenu(std::string_view menu) override;
+    settings::RConnectionTable& settings() override { return m_settings; }
+    settings::SettingsNotifier& settingsNotifier() override { return m_notifier; }
+    const TextService& texts() const override { return m_texts; }
+    void addLocaliser(QWidget* window, std::function<void()> localise) override;
+    void showStatus(const QString& text) override;
+    void showNote(const QString& text) override;
+    bool confirm(const QString& question) override;
+    std::optional<QString> prompt(const QString& title, const QString& label,
+                                  const QString& initial = {}) override;
+    QString programFolder() const override { return m_programFolder; }
+    QString partsFolder() const override { return m_partsFolder; }
+    QString dataPath(const QString& relative) const override;
+    void consoleAppend(const QString& message) override;
+    void showConsole() override;
+    void hideConsole() override;
+    bool consoleVisible() const override;
+    bool hasDocument() override;
+    editor::CVed& document() override;
+    void newDocument() override { NewFile(); }
+    bool openFile(const QString& path, bool reportFailure) override
+    {
+        return OpenFile(path, reportFailure);
+    }
+    QWidget* window() override { return this; }
 
-    // Adds a command handler and enables its menu item: a command without a
-    // handler stays disabled. The table row says what the wrapper checks first.
-    void setHandler(const QString& name, std::function<void()> handler);
+    // The menu item with this component name, or nullptr.
+    QAction* command(const QString& name) const;
     bool hasHandler(const QString& name) const;
+    // Names handed to addCommands that are no command row: the registration
+    // check of the tests expects none.
+    const QStringList& unknownCommandNames() const { return m_unknownCommands; }
+
+    // --- languages ---------------------------------------------------------------
+    // Opens the language file of the settings' Lang (none for Russian).
+    void OpenLanguageFile();
+    // The main window's texts: the date captions, and the menu captions the
+    // open language file gives (captions it has no key for stay as they are).
+    void LocaliseMainWindow();
+    // LocaliseMainWindow, then the localiser of every live window.
+    void LocaliseAll();
+    // The language chosen in the settings dialog or the language menu: Russian
+    // takes effect at the next start (the user is told so); any other language
+    // at once.
+    void changeLanguage(const std::string& language);
 
     // Document operations.
     void NewFile();
@@ -123,7 +174,7 @@ public:
     // Sets the captions of the ten date/time items from the current time.
     void setDateCaptions();
 
-    // Test hook: answers the questions the shut-down would ask. Without it the
+    // Test hook: answers the questions confirm() would ask. Without it the
     // questions are real message boxes.
     std::function<bool(const QString& question)> confirmHook;
 
@@ -136,14 +187,19 @@ private:
     void runStartup();
     void wireCommands();
     void wireToolRow();
-    void fillWindowList(QMenu* menu);
-    void fillHistoryMenu(QMenu* menu);
+    void fillWindowList(QMenu& menu);
+    void fillHistoryMenu(QMenu& menu);
     void applyWindowGeometry();
     void applyShortcutFile();
     void updateLoadPanel();
     void loadLastFiles();
     void showQuotation();
-    bool confirm(const QString& question, bool warning);
+    bool ask(const QString& question, bool warning);
+    void fillLanguageMenu(QMenu& menu);
+    struct ToolWindowEntry;
+    ToolWindowEntry* toolEntry(std::string_view id);
+    const ToolWindowEntry* toolEntry(std::string_view id) const;
+    void writeToolWindowGeometry();
     bool confirmDiscardUnsaved();
     void writeShutdownState();
     void writeLastFiles();
@@ -151,9 +207,11 @@ private:
     void showCommandError(const QString& message);
 
     StartupOptions m_options;
-    RConnectionTable m_settings;
-    RSoundSettings m_sound;
-    RMainWindowProps m_props;
+    settings::RConnectionTable m_settings;
+    settings::SettingsNotifier m_notifier;
+    settings::RSoundSettings m_sound;
+    settings::RMainWindowProps m_props;
+    TextService m_texts;
     platform::CpuLoadMeter m_cpuMeter;
     QString m_programFolder;
     QString m_partsFolder;
@@ -170,6 +228,22 @@ private:
     editor::TfmDox* m_dox = nullptr;   // child of the main window
 
     QHash<QString, std::function<void()>> m_handlers;
+    QStringList m_unknownCommands;
+    struct ToolWindowEntry {
+        ToolWindowSpec spec;
+        QPointer<QWidget> window;
+    };
+    std::vector<ToolWindowEntry> m_toolWindows;
+    struct MenuProvider {
+        QString menu;
+        std::function<void(QMenu&)> fill;
+    };
+    std::vector<MenuProvider> m_menuProviders;
+    struct Localiser {
+        QPointer<QWidget> window;
+        std::function<void()> localise;
+    };
+    std::vector<Localiser> m_localisers;
     std::vector<RRecentFile> m_history;
     QStringList m_openFiles;                // full paths of documents opened from files
     std::vector<std::string> m_enabledExts; // enabled_exts.txt, Windows-1251 lines as read

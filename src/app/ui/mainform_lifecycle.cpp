@@ -3,7 +3,6 @@
 #include "app/ui/mainform.h"
 
 #include "app/quotation.h"
-#include "app/settings.h"
 #include "app/shortcutfile.h"
 #include "app/ui/crashhandler.h"
 #include "app/ui/documenttabs.h"
@@ -27,6 +26,7 @@
 #include "platform/programfolder.h"
 #include "platform/sysload.h"
 #include "platform/ui/soundplayer.h"
+#include "settings/settings.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -100,7 +100,7 @@ void TMainForm::runStartup()
     // The data files written back at shut-down live here; an empty program
     // folder (a first run with --home) gets it now.
     QDir().mkpath(m_partsFolder);
-    setWorkingFolders(m_settings, folders);
+    settings::setWorkingFolders(m_settings, folders);
 
     // The enabled-extension list; an unreadable file counts as a missing one.
     try {
@@ -124,7 +124,8 @@ void TMainForm::runStartup()
     m_settings.UntitledCounter = -1;
 
     const QSize screen = screenSize();
-    LoadSettings(*m_ini, m_settings, m_sound, m_props, screen.width(), screen.height(), program);
+    settings::LoadSettings(*m_ini, m_settings, m_sound, m_props, screen.width(), screen.height(),
+                           program);
 
     m_statusTimer->setInterval(std::max(100, m_settings.CPUStatus_update));
     if (m_settings.CPUStatus_enable || m_settings.DisplayMemStatus) {
@@ -169,33 +170,41 @@ void TMainForm::runStartup()
     };
     m_editor = std::make_unique<editor::CdreamEditor>(host, m_settings, callbacks);
 
-    // Date captions, then the shortcut file (it matches the captions as shown).
-    setDateCaptions();
+    // The language file and the texts it gives, then the shortcut file.
+    OpenLanguageFile();
+    LocaliseMainWindow();
     applyShortcutFile();
 
     m_history = readRecentFiles(*m_ini, std::max(0, m_settings.MRUItemsCount));
-    highlight::ui::installHighlighting(*this);
+    highlight::ui::installHighlighting(*this, *m_editor, m_toolRow->cbSyntax());
     FileCommands::of(*this)->startup();
 
     // The transliterator's modes, then klayouts.txt and the keyboard-layout submenu.
     codepages::ui::codePageStartup(*this);
 }
 
-QString TMainForm::dataPath(const QString& relative) const
-{
-    return QString::fromStdString(platform::resolveDataPath(local(partsFolder()), local(relative)));
-}
-
 void TMainForm::createToolWindows()
 {
     m_console = new TInfoConsole(this);
     // The multi-replace window comes here.
-    m_dox = new editor::TfmDox(this);
-    m_dox->setPartsDir(partsFolder());
-    m_dox->connectEditor(m_editor.get());
-    m_dox->openFile = [this](const QString& path) { OpenFile(path, false); };
-    const RWindowGeometry g = readWindowGeometry(*m_ini, ToolWindow::Dox);
-    m_dox->restoreGeometry(QRect(g.Left, g.Top, g.Width, g.Height));
+    ToolWindowSpec dox;
+    dox.id = "Dox";
+    dox.geometry = settings::doxGeometryKeys();
+    dox.make = [this](QWidget* parent) {
+        auto* w = new editor::TfmDox(parent);
+        w->setPartsDir(partsFolder());
+        w->connectEditor(m_editor.get());
+        w->openFile = [this](const QString& path) { OpenFile(path, false); };
+        return w;
+    };
+    dox.restoreGeometry = [](QWidget* w, const QRect& r) {
+        static_cast<editor::TfmDox*>(w)->restoreGeometry(r);
+    };
+    dox.storedGeometry = [](QWidget* w) {
+        return static_cast<editor::TfmDox*>(w)->storedGeometry();
+    };
+    addToolWindow(std::move(dox));
+    m_dox = tool<editor::TfmDox>("Dox");
     // The bookmark window and the find-in-files window come here.
     m_busy = false;
 }
@@ -282,18 +291,6 @@ void TMainForm::showQuotation()
         QMessageBox::information(this, windowTitle(), fromWin(*quote));
 }
 
-bool TMainForm::confirm(const QString& question, bool warning)
-{
-    if (confirmHook)
-        return confirmHook(question);
-    const auto answer =
-        warning ? QMessageBox::warning(this, windowTitle(), question,
-                                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-                : QMessageBox::question(this, windowTitle(), question,
-                                        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    return answer == QMessageBox::Yes;
-}
-
 // Modified documents are not lost without a word: the user saves them,
 // discards them or stays (autosave_on_exit saves those bound to files first).
 bool TMainForm::confirmDiscardUnsaved()
@@ -323,12 +320,12 @@ void TMainForm::SaveSettings()
     });
     step([this] {
         // The check marks are what the user last set.
-        RMenuChecks checks;
+        settings::RMenuChecks checks;
         checks.WordWrap = command(QStringLiteral("mwordwrap"))->isChecked();
         checks.CopyOnSelect = command(QStringLiteral("mniCopyOnSelect"))->isChecked();
         m_settings.WordWrap = checks.WordWrap;
         m_settings.CopyOnSelect = checks.CopyOnSelect;
-        app::SaveSettings(*m_ini, m_settings, m_sound, m_props, checks);
+        settings::SaveSettings(*m_ini, m_settings, m_sound, m_props, checks);
     });
     step([this] {
         io::writeLinesFile(local(dataPath(QStringLiteral("enabled_exts.txt"))), m_enabledExts);
@@ -340,12 +337,7 @@ void TMainForm::SaveSettings()
 void TMainForm::writeShutdownState()
 {
     io::IniFile::Batch batch(*m_ini);
-    // The window sections: FileBox and fmSniM belong to their windows' parts.
-    if (m_dox) {
-        const QRect r = m_dox->storedGeometry();
-        writeWindowGeometry(*m_ini, ToolWindow::Dox,
-                            RWindowGeometry{r.top(), r.left(), r.width(), r.height()});
-    }
+    writeToolWindowGeometry();
     const QRect g = normalGeometry();
     m_props.Top = g.top();
     m_props.Left = g.left();
@@ -355,7 +347,7 @@ void TMainForm::writeShutdownState()
     if (documentCount() > 0)
         folder = toWin(QFileInfo(QString::fromStdString(m_editor->GetFileName())).absolutePath() +
                        QLatin1Char('/'));
-    SaveShutdownKeys(*m_ini, m_settings, m_props, folder);
+    settings::SaveShutdownKeys(*m_ini, m_settings, m_props, folder);
     batch.commit();
 }
 
@@ -381,8 +373,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (m_settings.confirm_on_exit &&
-        !confirm(QString::fromUtf8("Вы и впрямь хотите энто сделать?"), true)) {
+    if (m_settings.confirm_on_exit && !ask(text("MainForm", "sConfirmExit"), true)) {
         event->ignore();
         return;
     }

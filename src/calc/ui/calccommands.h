@@ -1,17 +1,17 @@
 #pragma once
 
 namespace zuk::app::ui {
-class TMainForm;
+class ToolHost;
 }
 
 namespace zuk::calc::ui {
 
-// Wires the calculators and the text analyzer into the main window:
+// Registers the calculators and the text analyzer with the host:
 // mniUNITAZ (the analyzer window), mniEvaluateExpression (writes
 // "expression = value" over the selection), mniConvertUnits (the unit
 // converter), mniBaseConv (the base converter dialog) and mniMegaCalc (the
-// big-number calculator). Each tool window is made on first use as a child
-// of the main window and kept until it goes.
-void installCalcCommands(app::ui::TMainForm& form);
+// big-number calculator). Each tool window is made by the host on first use
+// and kept until the main window goes.
+void installCalcCommands(app::ui::ToolHost& host);
 
 } // namespace zuk::calc::ui

@@ -1,8 +1,6 @@
 #include "codepages/ui/codepagecommands.h"
 
-#include "app/ui/filecommands.h"
-#include "app/ui/mainform.h"
-#include "app/ui/mainmenu.h"
+#include "app/ui/toolhost.h"
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
 #include "codepages/codek.h"
@@ -10,7 +8,7 @@
 #include "codepages/exchange.h"
 #include "codepages/fixlayout.h"
 #include "codepages/transcoders.h"
-#include "editor/ui/cdreameditor.h"
+#include "editor/ved.h"
 #include "io/linesfile.h"
 #include "io/safefile.h"
 #include "platform/keyboardlayouts.h"
@@ -56,7 +54,7 @@ TKLayoutMenuItem::TKLayoutMenuItem(const QString& layoutName, QObject* parent)
     setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
 }
 
-TCodePageCommands::TCodePageCommands(app::ui::TMainForm& form) : QObject(&form), m_form(form)
+TCodePageCommands::TCodePageCommands(app::ui::ToolHost& host) : QObject(host.window()), m_host(host)
 {
     setObjectName(QString::fromLatin1(kObjectName));
     systemLayouts = [] { return platform::keyboardLayoutNames(); };
@@ -65,10 +63,10 @@ TCodePageCommands::TCodePageCommands(app::ui::TMainForm& form) : QObject(&form),
 
 std::string TCodePageCommands::tablesFolder() const
 {
-    const std::string& dir = m_form.settings().TablesDir;
+    const std::string& dir = m_host.settings().TablesDir;
     if (!dir.empty())
         return winToUtf8(dir);
-    return m_form.programFolder().toStdString() + "Engine/Tables/";
+    return m_host.programFolder().toStdString() + "Engine/Tables/";
 }
 
 QString TCodePageCommands::chooseFile(bool save)
@@ -77,8 +75,8 @@ QString TCodePageCommands::chooseFile(bool save)
         save ? QString::fromUtf8("Сохранить файл как...") : QString::fromUtf8("Открыть файл");
     if (fileDialogHook)
         return fileDialogHook(save, caption);
-    return save ? QFileDialog::getSaveFileName(&m_form, caption)
-                : QFileDialog::getOpenFileName(&m_form, caption);
+    return save ? QFileDialog::getSaveFileName(m_host.window(), caption)
+                : QFileDialog::getOpenFileName(m_host.window(), caption);
 }
 
 void TCodePageCommands::showMessage(const QString& text)
@@ -86,12 +84,12 @@ void TCodePageCommands::showMessage(const QString& text)
     if (messageHook)
         messageHook(text);
     else
-        QMessageBox::information(&m_form, m_form.windowTitle(), text);
+        m_host.showNote(text);
 }
 
 void TCodePageCommands::applyRunglerSettings()
 {
-    const app::RConnectionTable& s = m_form.settings();
+    const settings::RConnectionTable& s = m_host.settings();
     m_rungler.setShchaMode(s.ShchaConvMode);
     m_rungler.setXaMode(s.XaConvMode);
     m_rungler.setWMode(s.WInterpMode);
@@ -101,12 +99,12 @@ void TCodePageCommands::applyRunglerSettings()
 
 void TCodePageCommands::workIn(const char* charset)
 {
-    m_form.editor().SetCharset(charset);
+    m_host.document().SetCharset(charset);
 }
 
 void TCodePageCommands::convertTo(CodePage target)
 {
-    editor::CVed& doc = m_form.editor();
+    editor::CVed& doc = m_host.document();
     const CodePage from = workingCodePage(doc);
     const std::string result = convertDocument(doc.GetAllText(), from, target);
     doc.SetCharset(codePageName(target));
@@ -115,7 +113,7 @@ void TCodePageCommands::convertTo(CodePage target)
 
 void TCodePageCommands::exportTo(ExchangeFormat format)
 {
-    editor::CVed& doc = m_form.editor();
+    editor::CVed& doc = m_host.document();
     const CodePage cp = workingCodePage(doc);
     if (format == ExchangeFormat::Utf16 && cp != CodePage::Win) {
         showMessage(QString::fromUtf8(kCannotExportFromCurrentCharset));
@@ -137,7 +135,7 @@ void TCodePageCommands::importFrom(ExchangeFormat format)
     // empty document behind.
     const std::vector<std::string> lines =
         importLines(io::readFileBytes(path.toStdString()), format);
-    m_form.NewFile();
+    m_host.newDocument();
     if (lines.empty())
         return;
     // The imported text replaces the new document's placeholder blank instead
@@ -148,7 +146,7 @@ void TCodePageCommands::importFrom(ExchangeFormat format)
         text += line;
         text += "\r\n";
     }
-    m_form.editor().SetAllText(text);
+    m_host.document().SetAllText(text);
 }
 
 void TCodePageCommands::exportStyled(const char* extension, const char* format)
@@ -162,28 +160,28 @@ void TCodePageCommands::exportStyled(const char* extension, const char* format)
     if (dot > 0)
         name.truncate(dot);
     const QString target = info.dir().filePath(name + QString::fromLatin1(extension));
-    m_form.editor().ExportTo(target.toStdString(), format);
+    m_host.document().ExportTo(target.toStdString(), format);
 }
 
 void TCodePageCommands::translitCommand(bool toLatin)
 {
-    editor::CVed& doc = m_form.editor();
+    editor::CVed& doc = m_host.document();
     const std::string text = doc.GetWorkText();
     const std::string result =
         toLatin ? translit(m_rungler, text)
-                : deTranslit(m_rungler, text, m_form.settings().use_ext_translit, tablesFolder());
+                : deTranslit(m_rungler, text, m_host.settings().use_ext_translit, tablesFolder());
     doc.PutWorkText(result);
 }
 
 void TCodePageCommands::fixLayoutCommand()
 {
-    editor::CVed& doc = m_form.editor();
+    editor::CVed& doc = m_host.document();
     doc.PutWorkText(FixLayout(doc.GetWorkText()));
 }
 
 void TCodePageCommands::tableCommand(const char* table, bool reportMissing)
 {
-    editor::CVed& doc = m_form.editor();
+    editor::CVed& doc = m_host.document();
     const std::optional<std::string> result =
         applyTableIfPresent(doc.GetWorkText(), tablesFolder(), table);
     if (result) {
@@ -198,7 +196,7 @@ void TCodePageCommands::tableCommand(const char* table, bool reportMissing)
 
 std::string TCodePageCommands::kLayoutsPath() const
 {
-    return m_form.dataPath(QStringLiteral("klayouts.txt")).toStdString();
+    return m_host.dataPath(QStringLiteral("klayouts.txt")).toStdString();
 }
 
 void TCodePageCommands::loadKLayouts()
@@ -233,20 +231,18 @@ void TCodePageCommands::setKLayouts(std::vector<KLayoutEntry> entries)
 
 void TCodePageCommands::rebuildKLayoutMenu()
 {
-    QMenu* menu = m_form.mainMenu().menu(QStringLiteral("mniKeybLayout"));
-    if (!menu)
-        return;
-    for (QAction* a : menu->actions())
-        if (dynamic_cast<TKLayoutMenuItem*>(a))
-            delete a;
-    menu->clear();
+    m_host.refillMenu("mniKeybLayout");
+}
+
+void TCodePageCommands::fillKLayoutMenu(QMenu& menu)
+{
     for (const std::string& name : shownKLayouts(m_kLayouts)) {
-        auto* item = new TKLayoutMenuItem(fromWin(name), menu);
+        auto* item = new TKLayoutMenuItem(fromWin(name), &menu);
         connect(item, &QAction::triggered, this,
                 [this, caption = item->layoutName()] { activateKLayout(caption); });
-        menu->addAction(item);
+        menu.addAction(item);
     }
-    menu->menuAction()->setEnabled(!menu->isEmpty());
+    menu.menuAction()->setEnabled(!menu.isEmpty());
 }
 
 bool TCodePageCommands::activateKLayout(const QString& caption)
@@ -260,17 +256,18 @@ bool TCodePageCommands::activateKLayout(const QString& caption)
 
 // Wiring -------------------------------------------------------------------
 
-TCodePageCommands* codePageCommands(app::ui::TMainForm& form)
+TCodePageCommands* codePageCommands(app::ui::ToolHost& host)
 {
-    return form.findChild<TCodePageCommands*>(QString::fromLatin1(kObjectName),
-                                              Qt::FindDirectChildrenOnly);
+    return host.window()->findChild<TCodePageCommands*>(QString::fromLatin1(kObjectName),
+                                                        Qt::FindDirectChildrenOnly);
 }
 
-void installCodePageCommands(app::ui::TMainForm& form)
+void installCodePageCommands(app::ui::ToolHost& host)
 {
-    auto* c = new TCodePageCommands(form);
-    auto on = [&form](const char* name, std::function<void()> fn) {
-        form.setHandler(QString::fromLatin1(name), std::move(fn));
+    auto* c = new TCodePageCommands(host);
+    std::vector<app::ui::CommandHandler> rows;
+    auto on = [&rows](const char* name, std::function<void()> fn) {
+        rows.push_back({name, std::move(fn)});
     };
 
     on("mniWorkInEncodingDOS866", [c] { c->workIn("dos"); });
@@ -299,21 +296,21 @@ void installCodePageCommands(app::ui::TMainForm& form)
     on("mniFixEncoding", [c] { c->fixLayoutCommand(); });
     on("mniAntiwordChartableDistortions", [c] { c->tableCommand(kWordGluxTable, false); });
     on("mniFido2Normal", [c] { c->tableCommand(kFidoTable, true); });
-
-    app::ui::setCodePageDetector([](const std::string& text) { return DetectCodePage(text); });
+    host.addCommands(std::move(rows));
+    host.addMenuProvider("mniKeybLayout", [c](QMenu& menu) { c->fillKLayoutMenu(menu); });
 }
 
-void codePageStartup(app::ui::TMainForm& form)
+void codePageStartup(app::ui::ToolHost& host)
 {
-    if (TCodePageCommands* c = codePageCommands(form)) {
+    if (TCodePageCommands* c = codePageCommands(host)) {
         c->applyRunglerSettings();
         c->loadKLayouts();
     }
 }
 
-void codePageShutdown(app::ui::TMainForm& form)
+void codePageShutdown(app::ui::ToolHost& host)
 {
-    if (TCodePageCommands* c = codePageCommands(form))
+    if (TCodePageCommands* c = codePageCommands(host))
         c->saveKLayouts();
 }
 

@@ -6,6 +6,7 @@
 #include "codepages/tablecommands.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QObject>
 #include <QString>
 
@@ -14,7 +15,7 @@
 #include <vector>
 
 namespace zuk::app::ui {
-class TMainForm;
+class ToolHost;
 }
 
 namespace zuk::codepages::ui {
@@ -37,7 +38,7 @@ private:
 // main window, made by installCodePageCommands.
 class TCodePageCommands final : public QObject {
 public:
-    explicit TCodePageCommands(app::ui::TMainForm& form);
+    explicit TCodePageCommands(app::ui::ToolHost& host);
 
     TRungler& rungler() { return m_rungler; }
 
@@ -61,6 +62,7 @@ public:
     void setKLayouts(std::vector<KLayoutEntry> entries);
     // The submenu mniKeybLayout made anew from the list: one item per name shown.
     void rebuildKLayoutMenu();
+    void fillKLayoutMenu(QMenu& menu);
     // Activates the first loaded system layout whose display name is `caption`;
     // nothing happens when none is. Returns whether one was activated.
     bool activateKLayout(const QString& caption);
@@ -86,24 +88,23 @@ private:
     void showMessage(const QString& text);
     std::string kLayoutsPath() const;
 
-    app::ui::TMainForm& m_form;
+    app::ui::ToolHost& m_host;
     TRungler m_rungler;
     std::vector<KLayoutEntry> m_kLayouts;
     bool m_kLayoutsLoaded = false;
 };
 
-// Wires every command of the Encoding menu, the File import/export submenus
-// and the keyboard-layout submenu, and gives the file commands the code-page
-// detector they run on open when DoEncDetect is set.
-void installCodePageCommands(app::ui::TMainForm& form);
+// Registers every command of the Encoding menu, the File import/export
+// submenus and the keyboard-layout submenu with the host.
+void installCodePageCommands(app::ui::ToolHost& host);
 
 // The start-up step after the settings are read: the transliterator's modes,
 // then klayouts.txt and the keyboard-layout submenu.
-void codePageStartup(app::ui::TMainForm& form);
+void codePageStartup(app::ui::ToolHost& host);
 // The shut-down step: klayouts.txt written back.
-void codePageShutdown(app::ui::TMainForm& form);
+void codePageShutdown(app::ui::ToolHost& host);
 
 // The code-page state of a main window, or nullptr before installCodePageCommands.
-TCodePageCommands* codePageCommands(app::ui::TMainForm& form);
+TCodePageCommands* codePageCommands(app::ui::ToolHost& host);
 
 } // namespace zuk::codepages::ui

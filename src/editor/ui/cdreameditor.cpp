@@ -16,7 +16,6 @@
 #include <iterator>
 #include <sstream>
 
-#include "app/connectiontable.h"
 #include "base/zukassert.h"
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
@@ -28,6 +27,7 @@
 #include "editor/ui/ted.h"
 #include "highlight/cmytextstyles.h"
 #include "highlight/textstyleset.h"
+#include "settings/connectiontable.h"
 
 namespace zuk::editor {
 
@@ -85,20 +85,11 @@ private:
     long m_topLine = 0;
 };
 
-// The 17 styles of a document from the current text-style set (the built-in
-// table until one is loaded) and the main colours.
-std::vector<TextStyle> documentStyles(const app::RConnectionTable& settings)
-{
-    if (settings.TextStyles)
-        return highlight::documentTextStyles(*settings.TextStyles, settings);
-    return highlight::documentTextStyles(highlight::CMyTextStyles(), settings);
-}
-
 } // namespace
 
-CdreamEditor::CdreamEditor(EditorHost host, app::RConnectionTable& settings,
+CdreamEditor::CdreamEditor(EditorHost host, settings::RConnectionTable& settings,
                            HostCallbacks callbacks)
-    : CVed(settings, std::move(callbacks)), m_host(std::move(host))
+    : m_settings(settings), m_callbacks(std::move(callbacks)), m_host(std::move(host))
 {
     ZUK_ASSERT(m_host.mdiArea != nullptr);
     if (m_host.mdiArea)
@@ -107,6 +98,13 @@ CdreamEditor::CdreamEditor(EditorHost host, app::RConnectionTable& settings,
 }
 
 CdreamEditor::~CdreamEditor() = default;
+
+std::vector<TextStyle> CdreamEditor::documentStyles() const
+{
+    if (documentTextStyles)
+        return documentTextStyles(m_settings);
+    return highlight::documentTextStyles(highlight::CMyTextStyles(), m_settings);
+}
 
 // --- the document set -------------------------------------------------------------
 
@@ -174,6 +172,50 @@ void CdreamEditor::forgetDocument(Ted* ted)
 {
     m_history.removeAll(QPointer<Ted>(ted));
     m_history.removeAll(QPointer<Ted>());
+}
+
+void CdreamEditor::BeginEditGroup()
+{
+    TedControl* c = active() ? active()->control() : nullptr;
+    if (c)
+        c->beginUndoAction();
+    m_editGroups.emplace_back(c);
+}
+
+void CdreamEditor::EndEditGroup()
+{
+    if (!ZUK_ASSERT(!m_editGroups.empty()))
+        return;
+    const QPointer<TedControl> c = m_editGroups.back();
+    m_editGroups.pop_back();
+    if (c)
+        c->endUndoAction();
+}
+
+long CdreamEditor::GetCaretPos()
+{
+    TedControl* c = active()->control();
+    return c->documentOffset(c->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS));
+}
+
+long CdreamEditor::GetAnchorPos()
+{
+    TedControl* c = active()->control();
+    return c->documentOffset(c->SendScintilla(QsciScintilla::SCI_GETANCHOR));
+}
+
+void CdreamEditor::SetSelection(long anchor, long caret)
+{
+    TedControl* c = active()->control();
+    c->SendScintilla(QsciScintilla::SCI_SETSEL,
+                     static_cast<unsigned long>(c->controlPosition(anchor)),
+                     c->controlPosition(caret));
+}
+
+void CdreamEditor::OpenFileByName(const std::string& fileName)
+{
+    if (m_callbacks.openFile)
+        m_callbacks.openFile(fileName);
 }
 
 int CdreamEditor::DocumentCount()
@@ -442,7 +484,7 @@ void CdreamEditor::ShowSyntaxName()
 void CdreamEditor::ApplyTextStyles()
 {
     if (Ted* t = active())
-        t->setTextStyles(documentStyles(m_settings));
+        t->setTextStyles(documentStyles());
 }
 
 void CdreamEditor::ResetTextStyles()
@@ -474,7 +516,7 @@ void CdreamEditor::ApplyColorsToAll()
     current->setModified(modified);
     // The styles carry the main background when text_styles_use_back_color is
     // set, so they are rebuilt too: a token keeps no patch of the old colour.
-    const std::vector<TextStyle> styles = documentStyles(m_settings);
+    const std::vector<TextStyle> styles = documentStyles();
     for (Ted* t : documents())
         t->setTextStyles(styles);
 }
@@ -511,7 +553,7 @@ void CdreamEditor::applyTextFill(const QList<Ted*>& targets)
 {
     if (targets.isEmpty())
         return;
-    app::RFR& f = m_settings.EditorFill;
+    settings::RFR& f = m_settings.EditorFill;
     AreaFill fill;
     if (f.FillOption == 1) {
         QImage picture(QString::fromStdString(codepages::winToUtf8(f.Wallpaper)));

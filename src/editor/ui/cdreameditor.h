@@ -17,7 +17,7 @@
 class QMdiSubWindow;
 class QsciLexer;
 
-namespace zuk::app {
+namespace zuk::settings {
 struct RConnectionTable;
 }
 
@@ -41,7 +41,7 @@ struct SearchState {
 class CdreamEditor final : public QObject, public CVed {
     Q_OBJECT
 public:
-    CdreamEditor(EditorHost host, app::RConnectionTable& settings, HostCallbacks callbacks);
+    CdreamEditor(EditorHost host, settings::RConnectionTable& settings, HostCallbacks callbacks);
     ~CdreamEditor() override;
 
     // --- what the main window needs besides the operations -----------------
@@ -59,8 +59,11 @@ public:
     std::function<bool(Ted*, const std::string& name)> applyScheme;
     // The current text-style set; empty: only the built-in parts apply.
     std::function<std::vector<TextStyle>()> textStyleSet;
+    // The 17 styles of a document from the current text-style set and the main
+    // colours; empty: the built-in table.
+    std::function<std::vector<TextStyle>(const settings::RConnectionTable&)> documentTextStyles;
 
-    app::RConnectionTable& settings() const { return m_settings; }
+    settings::RConnectionTable& settings() const { return m_settings; }
     const HostCallbacks& callbacks() const { return m_callbacks; }
     const EditorHost& host() const { return m_host; }
     SearchState& search() { return m_search; }
@@ -68,6 +71,12 @@ public:
     const std::string& templatesType() const { return m_templatesType; }
 
     // --- CVed ----------------------------------------------------------------
+    void BeginEditGroup() override;
+    void EndEditGroup() override;
+    long GetCaretPos() override;
+    long GetAnchorPos() override;
+    void SetSelection(long anchor, long caret) override;
+    void OpenFileByName(const std::string& fileName) override;
     void GotoLineDialog() override;
     void SetModified(bool modified) override;
     bool GetModified() override;
@@ -167,14 +176,19 @@ public:
 
 private:
     Ted* active() const { return activeDocument(); }
+    std::vector<TextStyle> documentStyles() const;
     Ted* documentAt(int index) const;
     void onSubWindowActivated(QMdiSubWindow* window);
     void applyTextFill(const QList<Ted*>& targets);
     void chooseHighlighterForFile(Ted* ted, const std::string& fileName);
     bool applySchemeByName(Ted* ted, const std::string& name);
 
+    settings::RConnectionTable& m_settings;
+    HostCallbacks m_callbacks;
     EditorHost m_host;
     QList<QPointer<Ted>> m_history; // most recently active first
+    // The control of every open edit group, innermost last.
+    std::vector<QPointer<TedControl>> m_editGroups;
     SearchState m_search;
     std::string m_templatesType = "None";
 };

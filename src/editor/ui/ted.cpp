@@ -16,12 +16,12 @@
 
 #include <Qsci/qscilexer.h>
 
-#include "app/connectiontable.h"
 #include "editor/doctext.h"
 #include "editor/selectedfile.h"
 #include "editor/ui/builtinlexers.h"
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/colours.h"
+#include "settings/connectiontable.h"
 
 namespace zuk::editor {
 
@@ -123,7 +123,7 @@ Ted::Ted(CdreamEditor& editor, QWidget* parent) : QWidget(parent), m_editor(edit
 
 Ted::~Ted() = default;
 
-app::RConnectionTable& Ted::settings() const
+settings::RConnectionTable& Ted::settings() const
 {
     return m_editor.settings();
 }
@@ -493,7 +493,7 @@ void Ted::setFont(const std::string& family, int size)
 
 void Ted::applyGutterFill()
 {
-    const app::RFR& g = settings().GutterFill;
+    const settings::RFR& g = settings().GutterFill;
     AreaFill fill;
     if (g.FillOption == 0) {
         fill.kind = AreaFill::Kind::Plain;

@@ -19,7 +19,7 @@
 class QAction;
 class QMenu;
 
-namespace zuk::app {
+namespace zuk::settings {
 struct RConnectionTable;
 }
 
@@ -142,7 +142,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    app::RConnectionTable& settings() const;
+    settings::RConnectionTable& settings() const;
     void restyle();
     void updateGutterLayout();
     void buildContextMenu();

@@ -210,6 +210,52 @@ std::string TedControl::rangeBytes(long start, long end) const
         std::string_view(reinterpret_cast<const char*>(ptr), static_cast<size_t>(end - start)));
 }
 
+namespace {
+
+// A lone LF of the control is a cut of a long line, not a document byte; every
+// other character is one byte of the working code page.
+bool isContinuationByte(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+} // namespace
+
+long TedControl::documentOffset(long position) const
+{
+    const long length = SendScintilla(SCI_GETLENGTH);
+    position = std::clamp(position, 0L, length);
+    const auto* text = reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER));
+    if (!text)
+        return 0;
+    long offset = 0;
+    for (long i = 0; i < position; ++i) {
+        const char c = text[i];
+        if (isContinuationByte(c) || (c == '\n' && (i == 0 || text[i - 1] != '\r')))
+            continue;
+        ++offset;
+    }
+    return offset;
+}
+
+long TedControl::controlPosition(long offset) const
+{
+    const long length = SendScintilla(SCI_GETLENGTH);
+    const auto* text = reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER));
+    if (!text || offset <= 0)
+        return 0;
+    long seen = 0;
+    for (long i = 0; i < length; ++i) {
+        const char c = text[i];
+        if (isContinuationByte(c) || (c == '\n' && (i == 0 || text[i - 1] != '\r')))
+            continue;
+        if (seen == offset)
+            return i;
+        ++seen;
+    }
+    return length;
+}
+
 void TedControl::loadContent(const BlockSource& source, const FeedOptions& options,
                              const std::function<void(std::size_t)>& progress)
 {
@@ -397,7 +443,9 @@ void TedControl::visiblePart(long& start, long& end) const
         return;
     }
     const auto* text = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
-    auto charStart = [text](long pos) { return (static_cast<unsigned char>(text[pos]) & 0xC0) != 0x80; };
+    auto charStart = [text](long pos) {
+        return (static_cast<unsigned char>(text[pos]) & 0xC0) != 0x80;
+    };
     long s = from, e = to;
     while (s < e && !charStart(s))
         ++s;

@@ -46,6 +46,11 @@ public:
     // contentBytes in blocks of about a megabyte, for a writer.
     void forEachContentBlock(const std::function<void(std::string_view)>& sink) const;
     std::string rangeBytes(long start, long end) const;
+    // A control position as an offset into the document's bytes (one byte per
+    // character, the cuts of long lines left out), and back. Both walk the text
+    // from its start: for commands, not for every keystroke.
+    long documentOffset(long position) const;
+    long controlPosition(long offset) const;
 
     // Calls its argument with successive blocks of document bytes.
     using BlockSource = std::function<void(const std::function<void(std::string_view)>&)>;

@@ -1,9 +1,7 @@
 #include "highlight/ui/highlightinstall.h"
 
-#include "app/ui/mainform.h"
-#include "app/ui/mainmenu.h"
-#include "app/ui/mainstatusbar.h"
-#include "app/ui/toolrow.h"
+#include "app/textservice.h"
+#include "app/ui/toolhost.h"
 #include "base/zukerror.h"
 #include "editor/ui/cdreameditor.h"
 #include "highlight/cfontcolors.h"
@@ -31,8 +29,10 @@ namespace {
 // then: the file types, the text styles and, last, the scheme registry.
 class HighlightStore final : public QObject {
 public:
-    HighlightStore(app::ui::TMainForm& form, std::string parts, std::string program)
-        : QObject(&form), synMan(platform::resolveDataPath(parts, "Syntax/syntax.ini"), program),
+    HighlightStore(app::ui::ToolHost& host, editor::CdreamEditor& ed, QComboBox* box,
+                   std::string parts, std::string program)
+        : QObject(host.window()), editor(ed), syntaxBox(box),
+          synMan(platform::resolveDataPath(parts, "Syntax/syntax.ini"), program),
           textStyles(platform::resolveDataPath(parts, "currtextstyles.txt")),
           colorStyles(platform::workingFolders(program).cstyles),
           fileTypes(platform::resolveDataPath(parts, "Pelagos/filelinx"))
@@ -51,6 +51,8 @@ public:
         });
     }
 
+    editor::CdreamEditor& editor;
+    QComboBox* syntaxBox;
     CSynMan synMan;
     CMyTextStyles textStyles;
     CFontCOlors colorStyles;
@@ -67,78 +69,79 @@ private:
     }
 };
 
-HighlightStore* storeOf(app::ui::TMainForm& form)
+HighlightStore* storeOf(app::ui::ToolHost& host)
 {
-    return form.findChild<HighlightStore*>(QStringLiteral("HighlightStore"),
-                                           Qt::FindDirectChildrenOnly);
+    return host.window()->findChild<HighlightStore*>(QStringLiteral("HighlightStore"),
+                                                     Qt::FindDirectChildrenOnly);
 }
 
-void showError(app::ui::TMainForm& form, const ZukError& e)
+void showError(app::ui::ToolHost& host, const ZukError& e)
 {
-    form.mainStatusBar().showMessage(QString::fromUtf8(e.what()), 8000);
+    host.showStatus(host.message(e));
 }
 
 } // namespace
 
-void installHighlighting(app::ui::TMainForm& form)
+void installHighlighting(app::ui::ToolHost& host, editor::CdreamEditor& editor,
+                         QComboBox* syntaxBox)
 {
-    if (storeOf(form))
+    if (storeOf(host))
         return;
-    auto* store = new HighlightStore(form, form.partsFolder().toStdString(),
-                                     form.programFolder().toStdString());
-    app::RConnectionTable& settings = form.settings();
-    settings.SynMan = &store->synMan;
-    settings.TextStyles = &store->textStyles;
-    installSchemeHooks(form.editor());
+    auto* store = new HighlightStore(host, editor, syntaxBox, host.partsFolder().toStdString(),
+                                     host.programFolder().toStdString());
+    app::ui::ToolHost* h = &host;
+    installSchemeHooks(editor, store->synMan, store->textStyles,
+                       [h] { return h->texts().russian(); });
 
-    QComboBox* box = form.toolRow().cbSyntax();
-    refillSyntaxList(form);
-    QObject::connect(box, &QComboBox::currentTextChanged, store, [&form, box](const QString& text) {
-        try {
-            cbSyntaxChange(form.editor(), box, text);
-        } catch (const ZukError& e) {
-            showError(form, e);
-        }
+    refillSyntaxList(host);
+    QObject::connect(syntaxBox, &QComboBox::currentTextChanged, store,
+                     [h, store](const QString& text) {
+                         try {
+                             cbSyntaxChange(store->editor, store->synMan, store->syntaxBox, text);
+                         } catch (const ZukError& e) {
+                             showError(*h, e);
+                         }
+                     });
+
+    host.addMenuProvider("mniColorStyles", [h, store](QMenu& menu) {
+        fillColorStylesMenu(&menu, store->colorStyles, [h, store](const CColorStyle& scheme) {
+            applyColorStyle(scheme, h->settings());
+            try {
+                store->editor.ApplyColorsToAll();
+            } catch (const ZukError& e) {
+                showError(*h, e);
+            }
+        });
     });
-
-    rebuildColorStylesMenu(form);
+    rebuildColorStylesMenu(host);
 }
 
-HighlightObjects highlightObjects(app::ui::TMainForm& form)
+HighlightObjects highlightObjects(app::ui::ToolHost& host)
 {
-    HighlightStore* store = storeOf(form);
+    HighlightStore* store = storeOf(host);
     if (!store)
         return {};
     return {&store->synMan, &store->textStyles, &store->colorStyles, &store->fileTypes};
 }
 
-void rebuildColorStylesMenu(app::ui::TMainForm& form)
+void rebuildColorStylesMenu(app::ui::ToolHost& host)
 {
-    HighlightStore* store = storeOf(form);
-    QMenu* menu = form.mainMenu().menu(QStringLiteral("mniColorStyles"));
-    if (!store || !menu)
-        return;
-    app::ui::TMainForm* f = &form;
-    fillColorStylesMenu(menu, store->colorStyles, [f](const CColorStyle& scheme) {
-        applyColorStyle(scheme, f->settings());
-        try {
-            f->editor().ApplyColorsToAll();
-        } catch (const ZukError& e) {
-            showError(*f, e);
-        }
-    });
+    host.refillMenu("mniColorStyles");
 }
 
-void refillSyntaxList(app::ui::TMainForm& form)
+void refillSyntaxList(app::ui::ToolHost& host)
 {
-    app::RConnectionTable& settings = form.settings();
-    QComboBox* box = form.toolRow().cbSyntax();
+    HighlightStore* store = storeOf(host);
+    if (!store)
+        return;
+    settings::RConnectionTable& settings = host.settings();
+    QComboBox* box = store->syntaxBox;
     settings.HighlightListUpdating = true;
-    fillSyntaxBox(box, settings.SynMan);
+    fillSyntaxBox(box, &store->synMan);
     box->setCurrentText(QStringLiteral("No"));
     settings.HighlightListUpdating = false;
-    if (form.documentCount() > 0)
-        form.editor().ShowSyntaxName();
+    if (store->editor.DocumentCount() > 0)
+        store->editor.ShowSyntaxName();
 }
 
 } // namespace zuk::highlight::ui

@@ -1,6 +1,5 @@
 #include "highlight/ui/schemesupport.h"
 
-#include "app/connectiontable.h"
 #include "codepages/charsets.h"
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/colours.h"
@@ -9,6 +8,7 @@
 #include "highlight/csynman.h"
 #include "highlight/textstyleset.h"
 #include "highlight/ui/cmypar.h"
+#include "settings/connectiontable.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -87,26 +87,22 @@ bool ApplyScheme(editor::Ted* ted, const CSynMan& registry, const std::string& n
     return true;
 }
 
-void installSchemeHooks(editor::CdreamEditor& ed)
+void installSchemeHooks(editor::CdreamEditor& ed, const CSynMan& registry,
+                        const CMyTextStyles& styles, std::function<bool()> russian)
 {
     editor::CdreamEditor* editor = &ed;
-    ed.schemeForExtension = [editor](const std::string& ext) -> std::string {
-        const CSynMan* registry = editor->settings().SynMan;
-        if (!registry)
-            return {};
-        const auto found = registry->schemeForExtension(ext.empty() ? std::string() : "x." + ext);
-        return found ? registry->Items[*found].Name : std::string();
+    const CSynMan* schemes = &registry;
+    const CMyTextStyles* textStyles = &styles;
+    ed.schemeForExtension = [schemes](const std::string& ext) -> std::string {
+        const auto found = schemes->schemeForExtension(ext.empty() ? std::string() : "x." + ext);
+        return found ? schemes->Items[*found].Name : std::string();
     };
-    ed.applyScheme = [editor](editor::Ted* ted, const std::string& name) {
-        const app::RConnectionTable& s = editor->settings();
-        if (!s.SynMan)
-            return false;
-        const bool russian = s.Lang == "\xD0\xF3\xF1\xF1\xEA\xE8\xE9";
-        return ApplyScheme(ted, *s.SynMan, name, editor->host().mainWindow, russian);
+    ed.applyScheme = [editor, schemes, russian](editor::Ted* ted, const std::string& name) {
+        return ApplyScheme(ted, *schemes, name, editor->host().mainWindow, russian());
     };
-    ed.textStyleSet = [editor]() -> std::vector<editor::TextStyle> {
-        const CMyTextStyles* styles = editor->settings().TextStyles;
-        return styles ? textStyleSet(*styles) : std::vector<editor::TextStyle>{};
+    ed.textStyleSet = [textStyles]() { return textStyleSet(*textStyles); };
+    ed.documentTextStyles = [textStyles](const settings::RConnectionTable& s) {
+        return documentTextStyles(*textStyles, s);
     };
 }
 
@@ -123,21 +119,22 @@ void fillSyntaxBox(QComboBox* box, const CSynMan* registry)
     box->addItem(QStringLiteral("No"));
 }
 
-void cbSyntaxChange(editor::CdreamEditor& ed, QComboBox* box, const QString& text)
+void cbSyntaxChange(editor::CdreamEditor& ed, const CSynMan& registry, QComboBox* box,
+                    const QString& text)
 {
-    app::RConnectionTable& s = ed.settings();
+    settings::RConnectionTable& s = ed.settings();
     if (s.HighlightListUpdating || !ed.activeDocument() || text.isEmpty())
         return;
     const std::string name = codepages::utf8ToWin(text.toStdString());
-    const bool known = name == "No" || IsBuiltInHighlighter(name) ||
-                       (s.SynMan && s.SynMan->IndexOfScheme(name) >= 0);
+    const bool known =
+        name == "No" || IsBuiltInHighlighter(name) || registry.IndexOfScheme(name) >= 0;
     if (known) {
         ed.SetSyntax(name);
         ed.ShowSyntaxName();
         return;
     }
     s.HighlightListUpdating = true;
-    fillSyntaxBox(box, s.SynMan);
+    fillSyntaxBox(box, &registry);
     s.HighlightListUpdating = false;
     ed.ShowSyntaxName();
 }
@@ -145,7 +142,6 @@ void cbSyntaxChange(editor::CdreamEditor& ed, QComboBox* box, const QString& tex
 void fillColorStylesMenu(QMenu* menu, const CFontCOlors& schemes,
                          std::function<void(const CColorStyle&)> choose)
 {
-    menu->clear();
     const CFontCOlors* list = &schemes;
     for (const CColorStyle& scheme : schemes.Schemes) {
         auto* action = new QWidgetAction(menu);

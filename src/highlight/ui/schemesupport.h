@@ -17,6 +17,7 @@ class Ted;
 namespace zuk::highlight {
 
 class CSynMan;
+class CMyTextStyles;
 class CFontCOlors;
 class CColorStyle;
 
@@ -32,10 +33,12 @@ namespace ui {
 bool ApplyScheme(editor::Ted* ted, const CSynMan& registry, const std::string& name,
                  QWidget* warnParent, bool russian);
 
-// Plugs the scheme registry and the text styles of the settings record
-// (SynMan, TextStyles, read at every call) into the editor interface: the
-// automatic choice on open, SetSyntax of a scheme name and ApplyTextStyles.
-void installSchemeHooks(editor::CdreamEditor& editor);
+// Plugs the scheme registry and the text styles (both outlive the editor)
+// into the editor interface: the automatic choice on open, SetSyntax of a
+// scheme name and ApplyTextStyles. `russian` says in which language a scheme
+// file's warning is given.
+void installSchemeHooks(editor::CdreamEditor& editor, const CSynMan& registry,
+                        const CMyTextStyles& styles, std::function<bool()> russian);
 
 // Fills the highlighting list: the built-in names, the scheme names, "No".
 // The caller guards the change handler while this runs.
@@ -46,9 +49,10 @@ void fillSyntaxBox(QComboBox* box, const CSynMan* registry);
 // "No" detaches the highlighter, a built-in name attaches that highlighter and
 // any other name applies the scheme. A name no longer registered refills the
 // list without it and shows the document's highlighting again.
-void cbSyntaxChange(editor::CdreamEditor& editor, QComboBox* box, const QString& text);
+void cbSyntaxChange(editor::CdreamEditor& editor, const CSynMan& registry, QComboBox* box,
+                    const QString& text);
 
-// Fills the "Стиль" submenu: one item per scheme in list order, captioned with
+// Adds to the "Стиль" submenu one item per scheme in list order, captioned with
 // its name (no accelerators) and drawn bold in the scheme's own colours, which
 // change places while the item is highlighted. `choose` gets the scheme a
 // click picks (the last one of the item's name).

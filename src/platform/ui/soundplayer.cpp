@@ -11,9 +11,12 @@ namespace zuk::platform::ui {
 
 SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
 
-SoundPlayer::~SoundPlayer() { stop(); }
+SoundPlayer::~SoundPlayer()
+{
+    stop();
+}
 
-void SoundPlayer::keySound(char typed, const app::RSoundSettings& sound)
+void SoundPlayer::keySound(char typed, const settings::RSoundSettings& sound)
 {
     if (sound.mode == 't') {
         const int rate = 22050;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/connectiontable.h"
+#include "settings/connectiontable.h"
 
 #include <QObject>
 #include <QPointer>
@@ -24,7 +24,7 @@ public:
 
     // The key-sound callback of the document windows: the typed byte ('\r' for
     // Enter) with the sound settings of the program.
-    void keySound(char typed, const app::RSoundSettings& sound);
+    void keySound(char typed, const settings::RSoundSettings& sound);
 
     // Plays mono signed 16-bit samples at the given rate.
     void play(std::vector<int16_t> samples, int sampleRate);

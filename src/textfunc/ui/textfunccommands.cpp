@@ -1,11 +1,10 @@
 #include "textfunc/ui/textfunccommands.h"
 
-#include "app/ui/mainform.h"
-#include "app/ui/selectioncommands.h"
+#include "app/ui/toolhost.h"
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
+#include "editor/commandshapes.h"
 #include "editor/typedchar.h"
-#include "editor/ui/cdreameditor.h"
 #include "textfunc/capitalization.h"
 #include "textfunc/casefunctions.h"
 #include "textfunc/encoders.h"
@@ -25,9 +24,10 @@
 
 namespace zuk::textfunc::ui {
 
-using app::ui::TMainForm;
-using app::ui::TextFunction;
+using app::ui::ToolHost;
+using editor::CVed;
 using editor::LineList;
+using editor::TextFunction;
 
 namespace {
 
@@ -48,58 +48,67 @@ char userDecimalSeparator()
     return '.';
 }
 
+// The handler rows of the text functions, collected and handed to the host
+// in one registration.
 class Wiring {
 public:
-    explicit Wiring(TMainForm& form) : m_form(form) {}
+    explicit Wiring(ToolHost& host) : m_host(host) {}
+    ~Wiring() { m_host.addCommands(std::move(m_rows)); }
+    Wiring(const Wiring&) = delete;
+    Wiring& operator=(const Wiring&) = delete;
 
-    void on(const char* name, std::function<void()> fn)
-    {
-        m_form.setHandler(QString::fromLatin1(name), std::move(fn));
-    }
+    void on(const char* name, std::function<void()> fn) { m_rows.push_back({name, std::move(fn)}); }
     // A transform of the work text (the table says whether a selection is needed).
     void transform(const char* name, TextFunction fn)
     {
-        TMainForm& form = m_form;
-        on(name, [&form, fn] { app::ui::transformWorkText(form, fn); });
+        ToolHost& host = m_host;
+        on(name, [&host, fn] { editor::transformWorkText(host.document(), fn); });
     }
     // The same, then the caret to the first line.
     void transformToTop(const char* name, TextFunction fn)
     {
-        TMainForm& form = m_form;
-        on(name, [&form, fn] {
-            if (app::ui::transformWorkText(form, fn))
-                form.editor().SetCaretLine(1);
+        ToolHost& host = m_host;
+        on(name, [&host, fn] {
+            if (editor::transformWorkText(host.document(), fn))
+                host.document().SetCaretLine(1);
         });
     }
     void lines(const char* name, std::function<Lines(const Lines&)> fn)
     {
-        TMainForm& form = m_form;
-        on(name, [&form, fn] { app::ui::transformSelectedLines(form, fn); });
+        ToolHost& host = m_host;
+        on(name, [&host, fn] { editor::transformSelectedLines(host.document(), fn); });
     }
     // A number command: needs a selection that is all digits, else does nothing.
     void digits(const char* name, TextFunction fn)
     {
-        TMainForm& form = m_form;
-        on(name, [&form, fn] {
-            if (!isAllDigits(form.editor().GetSelText()))
+        ToolHost& host = m_host;
+        on(name, [&host, fn] {
+            if (!isAllDigits(host.document().GetSelText()))
                 return;
-            app::ui::transformWorkText(form, fn);
+            editor::transformWorkText(host.document(), fn);
         });
     }
 
 private:
-    TMainForm& m_form;
+    ToolHost& m_host;
+    std::vector<app::ui::CommandHandler> m_rows;
 };
 
-void installCase(Wiring& w, TMainForm& form)
+// Text typed into a box, as bytes of the current document's code page.
+std::string toDocument(ToolHost& host, const QString& text)
+{
+    return editor::documentBytes(host.document(), text.toStdString());
+}
+
+void installCase(Wiring& w, ToolHost& host)
 {
     // Upper and lower case follow the document's working code page, like the
     // Ctrl+Up and Ctrl+Down keys of the document window.
-    auto caseCommand = [&form](bool upper) {
+    auto caseCommand = [&host](bool upper) {
         codepages::CodePage cp = codepages::CodePage::Win;
-        if (!codepages::codePageFromName(form.editor().GetCharset(), cp))
+        if (!codepages::codePageFromName(host.document().GetCharset(), cp))
             cp = codepages::CodePage::Win;
-        app::ui::transformWorkText(form, [cp, upper](const std::string& t) {
+        editor::transformWorkText(host.document(), [cp, upper](const std::string& t) {
             return editor::caseInCodePage(t, cp, upper);
         });
     };
@@ -112,7 +121,7 @@ void installCase(Wiring& w, TMainForm& form)
                 [](const std::string& t) { return CapitalizeWords(t); });
 }
 
-void installLines(Wiring& w, TMainForm& form)
+void installLines(Wiring& w, ToolHost& host)
 {
     w.lines("mniDelEmptyLines", [](const Lines& l) { return DeleteEmptyLines(l); });
     w.lines("mniNumberStrings", [](const Lines& l) { return NumberLines(l); });
@@ -121,74 +130,75 @@ void installLines(Wiring& w, TMainForm& form)
     w.lines("mnirevsortstrings", [](const Lines& l) { return SortLinesDescending(l); });
     w.transform("mniReverseString", [](const std::string& t) { return ReverseText(t); });
 
-    w.on("mniEncloseEachLineInto", [&form] {
-        if (form.editor().SelEmpty())
+    w.on("mniEncloseEachLineInto", [&host] {
+        if (host.document().SelEmpty())
             return;
         QString before, after;
-        TEncloseDialog::ask(&form, before, after);
-        const std::string b = app::ui::toDocumentBytes(form, before);
-        const std::string a = app::ui::toDocumentBytes(form, after);
-        app::ui::transformSelectedLines(
-            form, [&b, &a](const Lines& l) { return EncloseLines(l, b, a); });
+        TEncloseDialog::ask(host.window(), before, after);
+        const std::string b = toDocument(host, before);
+        const std::string a = toDocument(host, after);
+        editor::transformSelectedLines(host.document(),
+                                       [&b, &a](const Lines& l) { return EncloseLines(l, b, a); });
     });
 
-    w.on("mniAnagramm", [&form] {
-        const std::string text = form.editor().GetSelText().substr(0, AnagramCut);
-        app::ui::insertLinesAtCaret(form, Anagrams(text));
+    w.on("mniAnagramm", [&host] {
+        const std::string text = host.document().GetSelText().substr(0, AnagramCut);
+        editor::insertLinesAtCaret(host.document(), Anagrams(text));
     });
 
-    w.on("mniDeleteWordOrChar", [&form] {
-        const auto word = app::ui::promptText(&form, q("?"), q("Введите слово для удаления:"));
+    w.on("mniDeleteWordOrChar", [&host] {
+        const auto word = host.prompt(q("?"), host.text("MainForm", "sInputWordForDelete"));
         if (!word || word->isEmpty())
             return;
-        const std::string bytes = app::ui::toDocumentBytes(form, *word);
-        app::ui::transformWorkText(
-            form, [&bytes](const std::string& t) { return DeleteWordEverywhere(t, bytes); });
+        const std::string bytes = toDocument(host, *word);
+        editor::transformWorkText(host.document(), [&bytes](const std::string& t) {
+            return DeleteWordEverywhere(t, bytes);
+        });
     });
 
-    w.on("mniParaSort", [&form] {
+    w.on("mniParaSort", [&host] {
         // Cancelling the box leaves its default, as if it had been accepted.
-        const QString answer =
-            app::ui::promptText(&form, q("Символ-разделитель"), q("Введите значение"), q(";"))
-                .value_or(q(";"));
+        const QString answer = host.prompt(host.text("MainForm", "sDelimeterChar"),
+                                           host.text("MainForm", "sEnterValue"), q(";"))
+                                   .value_or(q(";"));
         if (answer.isEmpty()) {
-            app::ui::showNote(&form, q("Значение не задано!"));
+            host.showNote(host.text("MainForm", "sValueIsNotDefined"));
             return;
         }
-        const std::string delimiter = app::ui::toDocumentBytes(form, answer.left(1));
+        const std::string delimiter = toDocument(host, answer.left(1));
         if (delimiter.empty())
             return;
-        const std::string text = form.editor().GetSelText();
+        const std::string text = host.document().GetSelText();
         const Lines result = SortParagraphs(text, delimiter[0]);
-        app::ui::transformSelectedLines(form, [&result](const Lines&) { return result; });
+        editor::transformSelectedLines(host.document(), [&result](const Lines&) { return result; });
     });
 
     w.transform("mniWindows2UnixPath", [](const std::string& t) { return WinPathToUnix(t); });
     w.transform("mniUnixpath2Win", [](const std::string& t) { return UnixPathToWin(t); });
 
-    w.on("mniQ2Cm", [&form] {
-        editor::CVed& ed = form.editor();
+    w.on("mniQ2Cm", [&host] {
+        CVed& ed = host.document();
         const LineList source = ed.SelEmpty() ? ed.GetLines() : ed.GetSelLines();
         const std::string line = QScriptToCommandLine(source);
-        const QString asText = app::ui::fromDocumentBytes(form, line);
-        form.NewFile();
+        const QString asText = QString::fromStdString(editor::documentUtf8(host.document(), line));
+        host.newDocument();
         if (ed.DocumentCount() == 0)
             return;
         ed.InsertAtCaret(line);
         QApplication::clipboard()->setText(asText);
     });
-    w.on("mniString2q", [&form] {
-        const Lines pieces = CommandLineToQScript(form.editor().GetWorkText());
-        form.NewFile();
-        if (form.editor().DocumentCount() > 0)
-            form.editor().InsertLines(pieces);
+    w.on("mniString2q", [&host] {
+        const Lines pieces = CommandLineToQScript(host.document().GetWorkText());
+        host.newDocument();
+        if (host.document().DocumentCount() > 0)
+            host.document().InsertLines(pieces);
     });
 }
 
-void installFormatAndReplace(Wiring& w, TMainForm& form)
+void installFormatAndReplace(Wiring& w, ToolHost& host)
 {
-    w.transformToTop("mniTabs2Spaces", [&form](const std::string& t) {
-        return TabsToSpaces(t, std::max(0, form.settings().SpacesPerTab));
+    w.transformToTop("mniTabs2Spaces", [&host](const std::string& t) {
+        return TabsToSpaces(t, std::max(0, host.settings().SpacesPerTab));
     });
     w.transform("mniSimpleQuotas2Paired",
                 [](const std::string& t) { return StraightToPairedQuotes(t); });
@@ -199,19 +209,19 @@ void installFormatAndReplace(Wiring& w, TMainForm& form)
     w.transform("mnKillSpacesOneAfterAnother",
                 [](const std::string& t) { return CollapseSpaces(t); });
     w.transform("mniKillFormat", [](const std::string& t) { return KillFormat(t); });
-    w.on("mniHardWordWrap", [&form] {
-        const auto answer =
-            app::ui::promptText(&form, q("Параметры Wrap"), q("Введите ширину в символах"));
+    w.on("mniHardWordWrap", [&host] {
+        const auto answer = host.prompt(host.text("MainForm", "sWrapParams"),
+                                        host.text("MainForm", "sInputWrapWidthInChars"));
         if (!answer)
             return;
         const int width = parseInt32(answer->toStdString());
-        if (app::ui::transformWorkText(
-                form, [width](const std::string& t) { return HardWrap(t, width); }))
-            form.editor().SetCaretLine(1);
+        if (editor::transformWorkText(host.document(),
+                                      [width](const std::string& t) { return HardWrap(t, width); }))
+            host.document().SetCaretLine(1);
     });
 }
 
-void installNumbers(Wiring& w, TMainForm& form)
+void installNumbers(Wiring& w, ToolHost& host)
 {
     w.digits("mniArabToRoman", [](const std::string& t) { return IntToRoman(parseInt32(t)); });
     w.transform("mniRomantoArab",
@@ -226,33 +236,33 @@ void installNumbers(Wiring& w, TMainForm& form)
                 [](const std::string& t) { return std::to_string(ParseInBase(t, 16)); });
     w.digits("mniDec2Hex", [](const std::string& t) { return FormatInBase(parseInt32(t), 16); });
     w.digits("mniDec2bin", [](const std::string& t) { return FormatInBase(parseInt32(t), 2); });
-    w.digits("mniBin2Dec",
-             [](const std::string& t) { return std::to_string(ParseInBase(t, 2)); });
-    w.on("mniIsLeapYear", [&form] {
-        const std::string year = form.editor().GetSelText();
+    w.digits("mniBin2Dec", [](const std::string& t) { return std::to_string(ParseInBase(t, 2)); });
+    w.on("mniIsLeapYear", [&host] {
+        const std::string year = host.document().GetSelText();
         if (!isAllDigits(year))
             return;
         std::string answer;
         try {
             answer = LeapYearAnswer(year);
         } catch (const FormatError&) {
-            app::ui::showNote(&form, q("Че-то не то!"));
+            host.showNote(host.text("MainForm", "sSometinWronWithYear"));
             return;
         }
-        app::ui::transformWorkText(form, [&answer](const std::string&) { return answer; });
+        editor::transformWorkText(host.document(),
+                                  [&answer](const std::string&) { return answer; });
     });
     w.on("mniNumberOfCurrentDayInYear",
-         [&form] { app::ui::insertAtCaret(form, std::to_string(DayNumberToday())); });
+         [&host] { editor::insertAtCaret(host.document(), std::to_string(DayNumberToday())); });
 }
 
-void installInsertions(Wiring& w, TMainForm& form)
+void installInsertions(Wiring& w, ToolHost& host)
 {
-    w.on("mniPi", [&form] { app::ui::insertAtCaret(form, PiText); });
-    w.on("mniRusAlpha", [&form] { app::ui::insertAtCaret(form, RussianAlphabet()); });
-    w.on("mniEngAlpha", [&form] { app::ui::insertAtCaret(form, EnglishAlphabet()); });
+    w.on("mniPi", [&host] { editor::insertAtCaret(host.document(), PiText); });
+    w.on("mniRusAlpha", [&host] { editor::insertAtCaret(host.document(), RussianAlphabet()); });
+    w.on("mniEngAlpha", [&host] { editor::insertAtCaret(host.document(), EnglishAlphabet()); });
 }
 
-void installEncoders(Wiring& w, TMainForm& form)
+void installEncoders(Wiring& w, ToolHost& host)
 {
     w.transform("mniBase64encode", [](const std::string& t) { return Base64Encode(t); });
     w.transform("mniBase64decode", [](const std::string& t) { return Base64Decode(t); });
@@ -264,23 +274,22 @@ void installEncoders(Wiring& w, TMainForm& form)
     w.transform("mniHEXValues", [](const std::string& t) { return HexEncode(t); });
     w.transform("mniFromHEXValues2chars", [](const std::string& t) { return HexDecode(t); });
     w.transform("mniFixURL", [](const std::string& t) { return UrlDecode(t); });
-    w.transform("mniAntiSpam_ConvertAddress",
-                [](const std::string& t) { return EntityEncode(t); });
+    w.transform("mniAntiSpam_ConvertAddress", [](const std::string& t) { return EntityEncode(t); });
     w.transform("mnirtttl2Dnotes", [](const std::string& t) { return RtttlToDigits(t); });
 
-    auto password = [&form](bool reversed) {
-        const auto answer = app::ui::promptText(&form, q("?"), q("Введите пароль!"));
+    auto password = [&host](bool reversed) {
+        const auto answer = host.prompt(q("?"), host.text("MainForm", "sEnterthePassword"));
         if (!answer)
             return;
         if (answer->isEmpty()) {
-            app::ui::showNote(&form, q("Пароль не может быть пустой строкой!"));
+            host.showNote(host.text("MainForm", "sPasswordCannotBeEmpty"));
             return;
         }
-        std::string key = app::ui::toDocumentBytes(form, *answer);
+        std::string key = toDocument(host, *answer);
         if (reversed)
             std::reverse(key.begin(), key.end());
-        app::ui::transformWorkText(
-            form, [&key](const std::string& t) { return PasswordXor(t, key); });
+        editor::transformWorkText(host.document(),
+                                  [&key](const std::string& t) { return PasswordXor(t, key); });
     };
     w.on("mniEncode", [password] { password(false); });
     w.on("mniDecode", [password] { password(true); });
@@ -288,15 +297,15 @@ void installEncoders(Wiring& w, TMainForm& form)
 
 } // namespace
 
-void installTextFunctionCommands(TMainForm& form)
+void installTextFunctionCommands(ToolHost& host)
 {
-    Wiring w(form);
-    installCase(w, form);
-    installLines(w, form);
-    installFormatAndReplace(w, form);
-    installNumbers(w, form);
-    installInsertions(w, form);
-    installEncoders(w, form);
+    Wiring w(host);
+    installCase(w, host);
+    installLines(w, host);
+    installFormatAndReplace(w, host);
+    installNumbers(w, host);
+    installInsertions(w, host);
+    installEncoders(w, host);
 }
 
 } // namespace zuk::textfunc::ui

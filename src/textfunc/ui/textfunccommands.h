@@ -1,7 +1,7 @@
 #pragma once
 
 namespace zuk::app::ui {
-class TMainForm;
+class ToolHost;
 }
 
 namespace zuk::textfunc::ui {
@@ -10,6 +10,6 @@ namespace zuk::textfunc::ui {
 // replacement, sorting, format, numbers, encoders, security, anti-spam,
 // ringtone digits, tag stripping, URL repair and the Encoding menu's
 // UUE, MIME, Base64, RLE and HEX items.
-void installTextFunctionCommands(app::ui::TMainForm& form);
+void installTextFunctionCommands(app::ui::ToolHost& host);
 
 } // namespace zuk::textfunc::ui

@@ -14,10 +14,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QSignalSpy>
-#include <QStatusBar>
 #include <QDir>
 #include <QImage>
+#include <QSignalSpy>
+#include <QStatusBar>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -408,7 +408,7 @@ TEST(FileCommandsCopies, VersionBackupRevertAndEmergencyCopies)
     QDir().mkpath(s.path("docs"));
     s.fixture.seed("docs/notes.txt", win("заметки\r\n"));
     ASSERT_TRUE(s.form->OpenFile(s.path("docs/notes.txt")));
-    RSaveOptions& o = s.form->settings().SaveOptions;
+    zuk::settings::RSaveOptions& o = s.form->settings().SaveOptions;
     o.AddVersionNamePrefix = true;
     o.VersionNamePrefix = "v";
     o.SaveInSameFolder = true;
@@ -487,7 +487,8 @@ TEST(FileCommandsDrop, RtfEndsTheDropPicturesAndFlashGoToTheCaret)
     s.form->editor().activateDocument(s.form->editor().documentByFileName(s.path8("a.txt")));
     QDir().mkpath(s.path("img"));
     QImage(3, 2, QImage::Format_RGB32).save(s.path("img/p.png"));
-    s.fixture.seed("Engine/Parts/swfimport.txt", "<object id=\"@id\" clsid=\"@clsid\" src=\"@filename\">");
+    s.fixture.seed("Engine/Parts/swfimport.txt",
+                   "<object id=\"@id\" clsid=\"@clsid\" src=\"@filename\">");
     s.fixture.seed("m.swf", "FWS");
     s.files->dropFiles({s.path("img/p.png"), s.path("m.swf")});
     const std::string text = s.form->editor().GetAllText();

@@ -1,14 +1,14 @@
 // The real main window, offscreen, each test over its own program folder.
 
 #include "app/commandtable.h"
-#include "app/settings.h"
-#include "app/ui/generalcommands.h"
 #include "app/ui/documenttabs.h"
+#include "app/ui/generalcommands.h"
 #include "app/ui/infoconsole.h"
 #include "app/ui/mainmenu.h"
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
 #include "editor/ui/cdreameditor.h"
+#include "settings/settings.h"
 #include "support/ui/mainformfixture.h"
 
 #include <QAction>
@@ -18,8 +18,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -60,8 +60,8 @@ TEST(MainFormStartup, WithoutIniCreatesItAndTakesNinetyPercentOfTheScreenAtOneOn
     EXPECT_EQ(f.read("zuk.ini"), "");
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     EXPECT_EQ(form.pos(), QPoint(1, 1));
-    EXPECT_EQ(form.size(), QSize(percentRoundedHalfEven(screen.width(), 90),
-                                 percentRoundedHalfEven(screen.height(), 90)));
+    EXPECT_EQ(form.size(), QSize(zuk::settings::percentRoundedHalfEven(screen.width(), 90),
+                                 zuk::settings::percentRoundedHalfEven(screen.height(), 90)));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Zuk " ZUK_VERSION));
     EXPECT_EQ(form.editor().DocumentCount(), 0);
     EXPECT_EQ(form.settings().UntitledCounter, -1);
@@ -113,7 +113,7 @@ TEST(MainFormStartup, BadWindowSizeFallsBackToTheDefault)
     f.seed("zuk.ini", "[Main]\r\nW=wide\r\nTop=40\r\n");
     ui::TMainForm& form = f.start();
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-    EXPECT_EQ(form.width(), percentRoundedHalfEven(screen.width(), 90));
+    EXPECT_EQ(form.width(), zuk::settings::percentRoundedHalfEven(screen.width(), 90));
     EXPECT_EQ(form.pos().y(), 40);
 }
 
@@ -332,7 +332,7 @@ TEST(MainFormMenu, DocumentsMenuListsTheOpenWindows)
     auto listed = [documents] {
         QStringList out;
         for (QAction* a : documents->actions())
-            if (a->property("zukWindowList").toBool() && !a->isSeparator())
+            if (a->property("zukRunTimeItem").toBool() && !a->isSeparator())
                 out << a->text() + (a->isChecked() ? "*" : "");
         return out;
     };
@@ -383,9 +383,11 @@ TEST(MainFormCommands, WrapperChecksNeedsAndCatchesErrors)
     MainFormFixture f;
     ui::TMainForm& form = f.start();
     int runs = 0;
-    form.setHandler("mniUpcase", [&runs] { ++runs; });
-    form.setHandler("mniHackerize", [] { throw zuk::FormatError("bad input"); });
-    form.setHandler("mniHelpAbout", [] { throw std::runtime_error("unexpected"); });
+    form.addCommands({
+        {"mniUpcase", [&runs] { ++runs; }},
+        {"mniHackerize", [] { throw zuk::FormatError("bad input"); }},
+        {"mniHelpAbout", [] { throw std::runtime_error("unexpected"); }},
+    });
     for (const char* name : {"mniUpcase", "mniHackerize", "mniHelpAbout"})
         form.command(name)->setEnabled(true);
 

@@ -7,6 +7,7 @@
 #include "app/ui/selectioncommands.h"
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
+#include "editor/commandshapes.h"
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/ted.h"
 #include "support/ui/mainformfixture.h"
@@ -68,34 +69,36 @@ TEST_F(Commands, ShapesDoNothingWithoutADocument)
         ++calls;
         return t + "x";
     };
-    EXPECT_FALSE(ui::transformWorkText(form(), fn));
-    EXPECT_FALSE(ui::transformSelectedLines(form(), [&calls](const zuk::editor::LineList& l) {
-        ++calls;
-        return l;
-    }));
-    EXPECT_FALSE(ui::insertAtCaret(form(), "x"));
-    EXPECT_FALSE(ui::insertLinesAtCaret(form(), {"x"}));
+    EXPECT_FALSE(zuk::editor::transformWorkText(form().document(), fn));
+    EXPECT_FALSE(zuk::editor::transformSelectedLines(form().document(),
+                                                     [&calls](const zuk::editor::LineList& l) {
+                                                         ++calls;
+                                                         return l;
+                                                     }));
+    EXPECT_FALSE(zuk::editor::insertAtCaret(form().document(), "x"));
+    EXPECT_FALSE(zuk::editor::insertLinesAtCaret(form().document(), {"x"}));
     EXPECT_EQ(calls, 0);
 }
 
 TEST_F(Commands, TransformWritesOnlyAChangeAndAFailureLeavesTheText)
 {
     newDocument("one\r\ntwo");
-    EXPECT_FALSE(ui::transformWorkText(form(), [](const std::string& t) { return t; }));
+    EXPECT_FALSE(
+        zuk::editor::transformWorkText(form().document(), [](const std::string& t) { return t; }));
     EXPECT_FALSE(ed().GetModified());
 
-    EXPECT_THROW(ui::transformWorkText(form(),
-                                       [](const std::string&) -> std::string {
-                                           throw zuk::FormatError("bad");
-                                       }),
+    EXPECT_THROW(zuk::editor::transformWorkText(
+                     form().document(),
+                     [](const std::string&) -> std::string { throw zuk::FormatError("bad"); }),
                  zuk::FormatError);
     EXPECT_EQ(ed().GetAllText(), "one\r\ntwo\r\n");
     EXPECT_FALSE(ed().GetModified());
 
     // A change of the whole text and one of the selected lines are one undo step each.
-    EXPECT_TRUE(ui::transformWorkText(form(), [](const std::string&) { return std::string("a\r\nb"); }));
+    EXPECT_TRUE(zuk::editor::transformWorkText(
+        form().document(), [](const std::string&) { return std::string("a\r\nb"); }));
     ed().SelectAll();
-    EXPECT_TRUE(ui::transformSelectedLines(form(), [](zuk::editor::LineList l) {
+    EXPECT_TRUE(zuk::editor::transformSelectedLines(form().document(), [](zuk::editor::LineList l) {
         std::reverse(l.begin(), l.end());
         return l;
     }));
@@ -110,31 +113,26 @@ TEST_F(Commands, PromptReturnsTheAnswerOrNothingOnCancel)
 {
     {
         PromptAnswer answer(QStringLiteral("42"));
-        EXPECT_EQ(ui::promptText(&form(), "T", "P", "init"), std::optional<QString>("42"));
+        EXPECT_EQ(form().prompt("T", "P", "init"), std::optional<QString>("42"));
         EXPECT_EQ(answer.title, QStringLiteral("T"));
         EXPECT_EQ(answer.prompt, QStringLiteral("P"));
         EXPECT_EQ(answer.initial, QStringLiteral("init"));
     }
     PromptAnswer cancel(std::nullopt);
-    EXPECT_EQ(ui::promptText(&form(), "T", "P"), std::nullopt);
+    EXPECT_EQ(form().prompt("T", "P"), std::nullopt);
 }
 
 // --- dates -----------------------------------------------------------------------
 
 TEST_F(Commands, DateItemsInsertTheFormattedClockAtTheCaret)
 {
-    GeneralCommands::clock() = [] {
-        return QDateTime(QDate(2024, 3, 5), QTime(9, 7, 3, 45));
-    };
+    GeneralCommands::clock() = [] { return QDateTime(QDate(2024, 3, 5), QTime(9, 7, 3, 45)); };
     const struct {
         const char* item;
         const char* text;
     } cases[] = {
-        {"mniD2", "05.03.24"},
-        {"mniD3", "05.03.2024"},
-        {"mniD5", "05.03.2024  09:07:045"},
-        {"mniD6", "09:07:045"},
-        {"mniD7", "09:07"},
+        {"mniD2", "05.03.24"},  {"mniD3", "05.03.2024"}, {"mniD5", "05.03.2024  09:07:045"},
+        {"mniD6", "09:07:045"}, {"mniD7", "09:07"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.item);
@@ -158,9 +156,9 @@ TEST_F(Commands, StatisticsGoToTheConsoleAndASecondRunClosesIt)
     run("mniStat");
     ASSERT_TRUE(console->isVisible());
     const QString all = console->lines().join(QLatin1Char('\n'));
-    for (const char* line : {"Begin update data:", ">Количество знаков и пробелов: 5",
-                             ">Количество только знаков: 4", ">Количество слов: 2",
-                             ">Авторских листов: 0"}) // 0.0001 with the locale's separator
+    for (const char* line :
+         {"Begin update data:", ">Количество знаков и пробелов: 5", ">Количество только знаков: 4",
+          ">Количество слов: 2", ">Авторских листов: 0"}) // 0.0001 with the locale's separator
         EXPECT_TRUE(all.contains(QString::fromUtf8(line))) << line << "\n" << all.toStdString();
     EXPECT_TRUE(all.contains(QStringLiteral("0001")));
     EXPECT_FALSE(all.contains(QString::fromUtf8("Дата и время создания"))); // no file
@@ -276,7 +274,8 @@ TEST_F(Commands, HelpItemsOpenTheirFiles)
     run("mniFeedback");
     ASSERT_EQ(opened.size(), 2);
     EXPECT_EQ(opened[1].scheme(), QStringLiteral("mailto"));
-    EXPECT_TRUE(opened[1].query(QUrl::FullyDecoded)
+    EXPECT_TRUE(opened[1]
+                    .query(QUrl::FullyDecoded)
                     .contains(QStringLiteral("Zuk build no. ") + QStringLiteral(ZUK_VERSION)));
     run("mniAppSite");
     ASSERT_EQ(opened.size(), 3);

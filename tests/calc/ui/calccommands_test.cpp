@@ -8,6 +8,7 @@
 #include "calc/ui/tsupacalc.h"
 #include "editor/ui/cdreameditor.h"
 #include "support/ui/mainformfixture.h"
+#include "support/ui/promptanswer.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -160,7 +161,7 @@ TEST(CalculatorLanguage, WindowsTakeTheirTextsFromTheInterfaceLanguageFile)
            "[fmBaseConv]\r\nbtDo=Convert\r\n"
            "[supacalc]\r\nbtAdd=Add\r\ncaption=Big numbers\r\n");
     auto& form = f.start();
-    form.settings().Lang = "English";
+    form.changeLanguage("English");
     form.NewFile();
     form.editor().SetAllText("a b a");
 
@@ -192,8 +193,11 @@ TEST(CalculatorLanguage, WindowsTakeTheirTextsFromTheInterfaceLanguageFile)
     calc->button(BigButton::ClearHistory)->click();
     EXPECT_EQ(calc->windowTitle(), "NO NO NO");
 
-    // Back to Russian: the texts are the built-in ones again.
-    form.settings().Lang = "\xD0\xF3\xF1\xF1\xEA\xE8\xE9";
+    // Back to Russian: the texts stay until the next start.
+    {
+        zuk::test::PromptAnswer restartNote(std::nullopt);
+        form.changeLanguage("\xD0\xF3\xF1\xF1\xEA\xE8\xE9");
+    }
     form.runCommand("mniUNITAZ");
-    EXPECT_EQ(analyzer->windowTitle(), qs("УНИверсальный Текстовый АналиЗатор 1.0"));
+    EXPECT_EQ(analyzer->windowTitle(), "Text analyser");
 }

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/connectiontable.h"
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/ted.h"
+#include "settings/connectiontable.h"
 
 // An MDI area, a highlighting list and an editor interface, with every host
 // callback recorded.
@@ -69,7 +69,7 @@ protected:
                   Qt::NoModifier, QString(c));
     }
 
-    zuk::app::RConnectionTable m_settings;
+    zuk::settings::RConnectionTable m_settings;
     std::unique_ptr<QMdiArea> m_area;
     std::unique_ptr<QComboBox> m_box;
     std::unique_ptr<zuk::editor::CdreamEditor> m_editor;

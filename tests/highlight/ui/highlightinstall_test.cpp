@@ -112,8 +112,6 @@ TEST_F(HighlightWindow, StartUpFillsTheListFromTheRegistry)
 {
     const highlight::ui::HighlightObjects objects = highlight::ui::highlightObjects(*m_form);
     ASSERT_NE(objects.synMan, nullptr);
-    EXPECT_EQ(m_form->settings().SynMan, objects.synMan);
-    EXPECT_EQ(m_form->settings().TextStyles, objects.textStyles);
     ASSERT_NE(objects.synMan->IndexOfScheme("Lua"), -1);
 
     std::vector<std::string> names;
@@ -239,7 +237,7 @@ TEST_F(HighlightWindow, ColourStyleRecoloursEveryDocumentTokensIncluded)
     ASSERT_NE(item, nullptr);
     item->trigger();
 
-    const app::RConnectionTable& s = m_form->settings();
+    const zuk::settings::RConnectionTable& s = m_form->settings();
     EXPECT_EQ(s.FontColor, night->FontColor);
     EXPECT_EQ(s.BGColor, night->BackColor);
     EXPECT_EQ(s.SelFontColor, night->SelFontColor);
@@ -260,7 +258,7 @@ TEST_F(HighlightWindow, MarkerStylesKeepTheirOwnBackground)
     editor::Ted* t = open(QStringLiteral("a.c"));
     ASSERT_NE(t, nullptr);
     const highlight::CMyTextStyles& loaded = *highlight::ui::highlightObjects(*m_form).textStyles;
-    const app::RConnectionTable& s = m_form->settings();
+    const zuk::settings::RConnectionTable& s = m_form->settings();
     ASSERT_TRUE(s.text_styles_use_back_color);
     const std::vector<editor::TextStyle>& styles = t->textStyles();
     ASSERT_EQ(styles.size(), highlight::kTextStyleCount);

@@ -53,15 +53,8 @@ protected:
         EditorFixture::SetUp();
         m_registry =
             std::make_unique<CSynMan>(kProgram + "Engine/Parts/Syntax/syntax.ini", kProgram);
-        m_settings.SynMan = m_registry.get();
-        m_settings.TextStyles = &m_styles;
-        ui::installSchemeHooks(*m_editor);
+        ui::installSchemeHooks(*m_editor, *m_registry, m_styles, [] { return true; });
         ui::fillSyntaxBox(m_box.get(), m_registry.get());
-    }
-    void TearDown() override
-    {
-        EditorFixture::TearDown();
-        m_settings.SynMan = nullptr;
     }
 
     std::unique_ptr<CSynMan> m_registry;
@@ -260,31 +253,31 @@ TEST(ColorStylesMenu, ItemsInSchemeColoursChooseTheLastOfTheirName)
     menu.actions()[0]->trigger();
     EXPECT_EQ(chosen, std::vector<int>{255});
     ui::fillColorStylesMenu(&menu, schemes, {});
-    EXPECT_EQ(menu.actions().size(), 3);
+    EXPECT_EQ(menu.actions().size(), 6); // the host takes the earlier items away
 }
 
 TEST_F(SchemeUi, ListChoiceOfASchemeNoLongerRegisteredRefillsTheList)
 {
     zuk::editor::Ted* t = newDocument();
     m_editor->LoadText("m.lua", "x\r\n");
-    ui::cbSyntaxChange(*m_editor, m_box.get(), "SQL");
+    ui::cbSyntaxChange(*m_editor, *m_registry, m_box.get(), "SQL");
     EXPECT_EQ(t->syntaxName(), "SqlParser1");
     EXPECT_EQ(m_box->currentText(), "SQL");
-    ui::cbSyntaxChange(*m_editor, m_box.get(), "No");
+    ui::cbSyntaxChange(*m_editor, *m_registry, m_box.get(), "No");
     EXPECT_FALSE(t->hasHighlighter());
-    ui::cbSyntaxChange(*m_editor, m_box.get(), "Fortran");
+    ui::cbSyntaxChange(*m_editor, *m_registry, m_box.get(), "Fortran");
     EXPECT_EQ(t->syntaxName(), "Fortran");
 
     m_registry->DeleteScheme("Python");
     ASSERT_GE(m_box->findText("Python"), 0);
-    ui::cbSyntaxChange(*m_editor, m_box.get(), "Python");
+    ui::cbSyntaxChange(*m_editor, *m_registry, m_box.get(), "Python");
     EXPECT_EQ(m_box->findText("Python"), -1);
     EXPECT_EQ(t->syntaxName(), "Fortran");
     EXPECT_EQ(m_box->currentText(), "Fortran");
 
     // While the program sets the list, a change does nothing.
     m_settings.HighlightListUpdating = true;
-    ui::cbSyntaxChange(*m_editor, m_box.get(), "No");
+    ui::cbSyntaxChange(*m_editor, *m_registry, m_box.get(), "No");
     m_settings.HighlightListUpdating = false;
     EXPECT_TRUE(t->hasHighlighter());
 }

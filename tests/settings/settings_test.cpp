@@ -1,4 +1,6 @@
-#include "app/settings.h"
+#include "settings/settings.h"
+
+#include "app/filehistory.h"
 
 #include "codepages/charsets.h"
 #include "io/inifile.h"
@@ -9,7 +11,10 @@
 
 #include <set>
 
-using namespace zuk::app;
+using namespace zuk::settings;
+using zuk::app::readRecentFiles;
+using zuk::app::RRecentFile;
+using zuk::app::writeRecentFiles;
 using zuk::codepages::utf8ToWin;
 using zuk::io::IniFile;
 using zuk::testing::TempFolder;
@@ -316,15 +321,15 @@ TEST(Settings, WindowGeometryAndHistory)
     TempFolder dir;
     IniFile ini(dir.file("zuk.ini"));
     struct Case {
-        ToolWindow window;
+        WindowGeometryKeys window;
         RWindowGeometry defaults;
         const char* section;
         const char* heightKey;
     } cases[] = {
-        {ToolWindow::Dox, {2, 2, 100, 200}, "Dox", "H"},
-        {ToolWindow::Bmx, {2, 2, 200, 300}, "Bmx", "height"},
-        {ToolWindow::fmSniM, {2, 2, 200, 300}, "fmSniM", "height"},
-        {ToolWindow::FileBox, {2, 2, 400, 300}, "FileBox", "h"},
+        {doxGeometryKeys(), {2, 2, 100, 200}, "Dox", "H"},
+        {bmxGeometryKeys(), {2, 2, 200, 300}, "Bmx", "height"},
+        {sniMGeometryKeys(), {2, 2, 200, 300}, "fmSniM", "height"},
+        {fileBoxGeometryKeys(), {2, 2, 400, 300}, "FileBox", "h"},
     };
     for (const Case& c : cases) {
         RWindowGeometry g = readWindowGeometry(ini, c.window);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/connectiontable.h"
+#include "settings/connectiontable.h"
 
 #include <optional>
 #include <string>
@@ -13,7 +13,7 @@ namespace zuk::platform {
 struct WorkingFolders;
 }
 
-namespace zuk::app {
+namespace zuk::settings {
 
 // Main-window properties kept in section Main of zuk.ini. Strings are
 // Windows-1251 bytes like every settings string.
@@ -39,15 +39,16 @@ int percentRoundedHalfEven(int value, int percent);
 // The main-window properties before zuk.ini is read: position (1, 1), window
 // 90 % and open dialog 75 % of the screen, dialog folders at the program folder
 // (`programFolder` is a UTF-8 path; it is stored as Windows-1251).
-RMainWindowProps defaultMainWindowProps(int screenW, int screenH, const std::string& programFolder);
+settings::RMainWindowProps defaultMainWindowProps(int screenW, int screenH,
+                                                  const std::string& programFolder);
 
 // Reads every key of zuk.ini into the record, the sound settings and the
 // main-window properties; a missing key gives the built-in default (the
 // defaults of RConnectionTable, RSoundSettings and defaultMainWindowProps).
-// Fields that are not stored in the file (SynMan, TextStyles, the folders, the
+// Fields that are not stored in the file (the folders, the
 // run-time flags) are left as they are.
-void LoadSettings(const io::IniFile& ini, RConnectionTable& ct, RSoundSettings& sound,
-                  RMainWindowProps& props, int screenW, int screenH,
+void LoadSettings(const io::IniFile& ini, RConnectionTable& ct, settings::RSoundSettings& sound,
+                  settings::RMainWindowProps& props, int screenW, int screenH,
                   const std::string& programFolder);
 
 // Writes the keys of zuk.ini in one rewrite of the file, except the keys that
@@ -55,49 +56,44 @@ void LoadSettings(const io::IniFile& ini, RConnectionTable& ct, RSoundSettings& 
 // window sections. WordWrap and CopyOnSelect come from `checks`.
 // shortcuts.txt and enabled_exts.txt are the caller's (see shortcutfile.h).
 // Throws zuk::IoError when the file cannot be written.
-void SaveSettings(io::IniFile& ini, const RConnectionTable& ct, const RSoundSettings& sound,
-                  const RMainWindowProps& props, const RMenuChecks& checks);
+void SaveSettings(io::IniFile& ini, const RConnectionTable& ct,
+                  const settings::RSoundSettings& sound, const settings::RMainWindowProps& props,
+                  const settings::RMenuChecks& checks);
 
 // The keys written only at shut-down: DisplayMemStatus, Top, Left, W, H, ChildW,
 // ChildH, the file box's Cols, PelFont, PelFontSize and splitterx, and — only
 // when a document is open, i.e. `activeDocumentFolder` is given (Windows-1251)
 // — LastOpenDir and LastSaveDir, both set to that folder.
-void SaveShutdownKeys(io::IniFile& ini, const RConnectionTable& ct, const RMainWindowProps& props,
+void SaveShutdownKeys(io::IniFile& ini, const RConnectionTable& ct,
+                      const settings::RMainWindowProps& props,
                       const std::optional<std::string>& activeDocumentFolder);
 
 // Sets the working-folder fields (PartsDir, TablesDir, TemplatesDir,
 // PluginsDir, CStylesDir) from the resolved UTF-8 folders.
 void setWorkingFolders(RConnectionTable& ct, const platform::WorkingFolders& folders);
 
-// The tool windows whose position and size live in zuk.ini.
-enum class ToolWindow {
-    Dox,     // document list: [Dox] Top, Left, W, H = 2, 2, 100, 200
-    Bmx,     // bookmarks: [Bmx] Top, Left, width, height = 2, 2, 200, 300
-    fmSniM,  // snippet manager: [fmSniM] Top, Left, width, height = 2, 2, 200, 300
-    FileBox, // file box: [FileBox] left, top, w, h = 2, 2, 400, 300
-};
-
 struct RWindowGeometry {
     int Top = 0, Left = 0, Width = 0, Height = 0;
 };
 
-// Read when the window is made; written at shut-down. The caller passes the
-// height a collapsed window had before it was collapsed.
-RWindowGeometry readWindowGeometry(const io::IniFile& ini, ToolWindow window);
-void writeWindowGeometry(io::IniFile& ini, ToolWindow window, const RWindowGeometry& geometry);
-
-// One entry of the file history: the file name (UTF-8) and the first visible
-// line of its document.
-struct RRecentFile {
-    std::string fileName;
-    int firstLine = 0;
+// Where a window keeps its position and size in zuk.ini: its section, the four
+// key names (they differ from window to window) and the values of a first run.
+struct WindowGeometryKeys {
+    std::string section;
+    std::string top = "Top", left = "Left", width = "W", height = "H";
+    RWindowGeometry defaults;
 };
 
-// Section Recent: Item_n (file name) and User_n (first visible line, left out
-// when 0), n from 0. Reading stops at the first missing or empty Item_n and
-// after `capacity` entries.
-std::vector<RRecentFile> readRecentFiles(const io::IniFile& ini, int capacity);
-// Erases the whole section and writes the entries in order, in one rewrite.
-void writeRecentFiles(io::IniFile& ini, const std::vector<RRecentFile>& files);
+// The windows whose keys zuk.ini has always had.
+WindowGeometryKeys doxGeometryKeys();     // [Dox] Top, Left, W, H = 2, 2, 100, 200
+WindowGeometryKeys bmxGeometryKeys();     // [Bmx] Top, Left, width, height = 2, 2, 200, 300
+WindowGeometryKeys sniMGeometryKeys();    // [fmSniM] Top, Left, width, height = 2, 2, 200, 300
+WindowGeometryKeys fileBoxGeometryKeys(); // [FileBox] left, top, w, h = 2, 2, 400, 300
 
-} // namespace zuk::app
+// Read when the window is made; written at shut-down. The caller passes the
+// height a collapsed window had before it was collapsed.
+RWindowGeometry readWindowGeometry(const io::IniFile& ini, const WindowGeometryKeys& keys);
+void writeWindowGeometry(io::IniFile& ini, const WindowGeometryKeys& keys,
+                         const RWindowGeometry& geometry);
+
+} // namespace zuk::settings

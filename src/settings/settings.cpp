@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "settings/settings.h"
 
 #include "codepages/charsets.h"
 #include "io/inifile.h"
@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-namespace zuk::app {
+namespace zuk::settings {
 
 namespace {
 
@@ -28,8 +28,8 @@ template <class Visitor> void visitConnectionTable(Visitor& v)
     v.field("Main", "EditLineSepStyle", &R::EditLineSepStyle);
     v.field("Main", "chfileext", &R::chfileext);
     v.field("Main", "defext", &R::defext);
-    v.field("Main", "ct.Browserz.ie", &R::BrowserPaths, &RBrowserPaths::ie);
-    v.field("Main", "ct.Browserz.opera", &R::BrowserPaths, &RBrowserPaths::opera);
+    v.field("Main", "ct.Browserz.ie", &R::BrowserPaths, &settings::RBrowserPaths::ie);
+    v.field("Main", "ct.Browserz.opera", &R::BrowserPaths, &settings::RBrowserPaths::opera);
     v.field("Main", "SaveToolbarsOnExit", &R::SaveToolbarsOnExit);
     v.field("Main", "do_crash_copy", &R::do_crash_copy);
     v.field("Main", "rtf_import_as_text", &R::rtf_import_as_text);
@@ -79,12 +79,12 @@ template <class Visitor> void visitConnectionTable(Visitor& v)
     v.field("Quotes", "current_quotefile", &R::current_quotefile);
 
     v.field("Gutter", "Gutter_Visible", &R::Gutter_Visible);
-    v.field("Gutter", "GutFillOption", &R::GutterFill, &RFR::FillOption);
-    v.field("Gutter", "GradientColor1", &R::GutterFill, &RFR::GradientColor1);
-    v.field("Gutter", "GradientColor2", &R::GutterFill, &RFR::GradientColor2);
-    v.field("Gutter", "width", &R::GutterFill, &RFR::width);
-    v.field("Gutter", "GradientMode", &R::GutterFill, &RFR::GradientMode);
-    v.field("Gutter", "SimpleColor", &R::GutterFill, &RFR::SimpleColor);
+    v.field("Gutter", "GutFillOption", &R::GutterFill, &settings::RFR::FillOption);
+    v.field("Gutter", "GradientColor1", &R::GutterFill, &settings::RFR::GradientColor1);
+    v.field("Gutter", "GradientColor2", &R::GutterFill, &settings::RFR::GradientColor2);
+    v.field("Gutter", "width", &R::GutterFill, &settings::RFR::width);
+    v.field("Gutter", "GradientMode", &R::GutterFill, &settings::RFR::GradientMode);
+    v.field("Gutter", "SimpleColor", &R::GutterFill, &settings::RFR::SimpleColor);
 
     v.field("RunglerOpts", "WInterpMode", &R::WInterpMode);
     v.field("RunglerOpts", "XaConvMode", &R::XaConvMode);
@@ -108,19 +108,23 @@ template <class Visitor> void visitConnectionTable(Visitor& v)
     v.field("FileBox", "th_color", &R::th_color);
     v.field("FileBox", "show_smotrelka", &R::show_smotrelka);
 
-    v.field("SaveOptions", "SaveVersionOnExit", &R::SaveOptions, &RSaveOptions::SaveVersionOnExit);
+    v.field("SaveOptions", "SaveVersionOnExit", &R::SaveOptions,
+            &settings::RSaveOptions::SaveVersionOnExit);
     v.field("SaveOptions", "ConvertVersionToCharset", &R::SaveOptions,
-            &RSaveOptions::ConvertVersionToCharset);
+            &settings::RSaveOptions::ConvertVersionToCharset);
     v.field("SaveOptions", "DoConvertVersionToCharset", &R::SaveOptions,
-            &RSaveOptions::DoConvertVersionToCharset);
-    v.field("SaveOptions", "VersionNamePrefix", &R::SaveOptions, &RSaveOptions::VersionNamePrefix);
+            &settings::RSaveOptions::DoConvertVersionToCharset);
+    v.field("SaveOptions", "VersionNamePrefix", &R::SaveOptions,
+            &settings::RSaveOptions::VersionNamePrefix);
     v.field("SaveOptions", "AddVersionNamePrefix", &R::SaveOptions,
-            &RSaveOptions::AddVersionNamePrefix);
-    v.field("SaveOptions", "DoCopyVer", &R::SaveOptions, &RSaveOptions::DoCopyVer);
-    v.field("SaveOptions", "SaveInSameFolder", &R::SaveOptions, &RSaveOptions::SaveInSameFolder);
-    v.field("SaveOptions", "CopyVerPath", &R::SaveOptions, &RSaveOptions::CopyVerPath);
-    v.field("SaveOptions", "SaveTime", &R::SaveOptions, &RSaveOptions::SaveTime);
-    v.field("SaveOptions", "SaveTimeEnable", &R::SaveOptions, &RSaveOptions::SaveTimeEnable);
+            &settings::RSaveOptions::AddVersionNamePrefix);
+    v.field("SaveOptions", "DoCopyVer", &R::SaveOptions, &settings::RSaveOptions::DoCopyVer);
+    v.field("SaveOptions", "SaveInSameFolder", &R::SaveOptions,
+            &settings::RSaveOptions::SaveInSameFolder);
+    v.field("SaveOptions", "CopyVerPath", &R::SaveOptions, &settings::RSaveOptions::CopyVerPath);
+    v.field("SaveOptions", "SaveTime", &R::SaveOptions, &settings::RSaveOptions::SaveTime);
+    v.field("SaveOptions", "SaveTimeEnable", &R::SaveOptions,
+            &settings::RSaveOptions::SaveTimeEnable);
     v.field("SaveOptions", "autosaveonpreview", &R::autosaveonpreview);
 
     v.field("Autoscroll", "Active", &R::AutoscrollActive);
@@ -140,15 +144,15 @@ template <class Visitor> void visitConnectionTable(Visitor& v)
     v.field("Sounds", "Key", &R::SoundKey);
     v.field("Sounds", "CRET", &R::SoundCRET);
 
-    v.field("Editor", "FillOption", &R::EditorFill, &RFR::FillOption);
-    v.field("Editor", "Wallpaper", &R::EditorFill, &RFR::Wallpaper);
-    v.field("Editor", "GradientColor1", &R::EditorFill, &RFR::GradientColor1);
-    v.field("Editor", "GradientColor2", &R::EditorFill, &RFR::GradientColor2);
-    v.field("Editor", "GradientMode", &R::EditorFill, &RFR::GradientMode);
-    v.field("Editor", "WallpaperMode", &R::EditorFill, &RFR::WallpaperMode);
+    v.field("Editor", "FillOption", &R::EditorFill, &settings::RFR::FillOption);
+    v.field("Editor", "Wallpaper", &R::EditorFill, &settings::RFR::Wallpaper);
+    v.field("Editor", "GradientColor1", &R::EditorFill, &settings::RFR::GradientColor1);
+    v.field("Editor", "GradientColor2", &R::EditorFill, &settings::RFR::GradientColor2);
+    v.field("Editor", "GradientMode", &R::EditorFill, &settings::RFR::GradientMode);
+    v.field("Editor", "WallpaperMode", &R::EditorFill, &settings::RFR::WallpaperMode);
 }
 
-using S = RSoundSettings;
+using S = settings::RSoundSettings;
 
 // Section Sound_Man apart from `mode`, which keeps one character.
 template <class Visitor> void visitSoundSettings(Visitor& v)
@@ -239,30 +243,6 @@ template <class Record> struct Saver {
     }
 };
 
-struct GeometryKeys {
-    const char* section;
-    const char* top;
-    const char* left;
-    const char* width;
-    const char* height;
-    RWindowGeometry defaults;
-};
-
-GeometryKeys geometryKeys(ToolWindow window)
-{
-    switch (window) {
-    case ToolWindow::Dox:
-        return {"Dox", "Top", "Left", "W", "H", {2, 2, 100, 200}};
-    case ToolWindow::Bmx:
-        return {"Bmx", "Top", "Left", "width", "height", {2, 2, 200, 300}};
-    case ToolWindow::fmSniM:
-        return {"fmSniM", "Top", "Left", "width", "height", {2, 2, 200, 300}};
-    case ToolWindow::FileBox:
-        break;
-    }
-    return {"FileBox", "top", "left", "w", "h", {2, 2, 400, 300}};
-}
-
 } // namespace
 
 int percentRoundedHalfEven(int value, int percent)
@@ -279,9 +259,10 @@ int percentRoundedHalfEven(int value, int percent)
     return static_cast<int>(quotient);
 }
 
-RMainWindowProps defaultMainWindowProps(int screenW, int screenH, const std::string& programFolder)
+settings::RMainWindowProps defaultMainWindowProps(int screenW, int screenH,
+                                                  const std::string& programFolder)
 {
-    RMainWindowProps props;
+    settings::RMainWindowProps props;
     props.Top = 1;
     props.Left = 1;
     props.W = percentRoundedHalfEven(screenW, 90);
@@ -293,8 +274,8 @@ RMainWindowProps defaultMainWindowProps(int screenW, int screenH, const std::str
     return props;
 }
 
-void LoadSettings(const io::IniFile& ini, RConnectionTable& ct, RSoundSettings& sound,
-                  RMainWindowProps& props, int screenW, int screenH,
+void LoadSettings(const io::IniFile& ini, RConnectionTable& ct, settings::RSoundSettings& sound,
+                  settings::RMainWindowProps& props, int screenW, int screenH,
                   const std::string& programFolder)
 {
     const RConnectionTable ctDefaults;
@@ -303,13 +284,13 @@ void LoadSettings(const io::IniFile& ini, RConnectionTable& ct, RSoundSettings& 
     ct.WordWrap = ini.readBool("Main", "WordWrap", ctDefaults.WordWrap);
     ct.CopyOnSelect = ini.readBool("Main", "CopyOnSelect", ctDefaults.CopyOnSelect);
 
-    const RSoundSettings soundDefaults;
-    Loader<RSoundSettings> soundLoader{ini, sound, soundDefaults};
+    const settings::RSoundSettings soundDefaults;
+    Loader<settings::RSoundSettings> soundLoader{ini, sound, soundDefaults};
     visitSoundSettings(soundLoader);
     std::string mode = ini.readString("Sound_Man", "mode", std::string(1, soundDefaults.mode));
     sound.mode = mode.empty() ? soundDefaults.mode : mode[0];
 
-    const RMainWindowProps d = defaultMainWindowProps(screenW, screenH, programFolder);
+    const settings::RMainWindowProps d = defaultMainWindowProps(screenW, screenH, programFolder);
     props.Top = ini.readInt("Main", "Top", d.Top);
     props.Left = ini.readInt("Main", "Left", d.Left);
     props.W = ini.readInt("Main", "W", d.W);
@@ -321,8 +302,9 @@ void LoadSettings(const io::IniFile& ini, RConnectionTable& ct, RSoundSettings& 
     props.Lastab = ini.readString("Main", "Lastab", d.Lastab);
 }
 
-void SaveSettings(io::IniFile& ini, const RConnectionTable& ct, const RSoundSettings& sound,
-                  const RMainWindowProps& props, const RMenuChecks& checks)
+void SaveSettings(io::IniFile& ini, const RConnectionTable& ct,
+                  const settings::RSoundSettings& sound, const settings::RMainWindowProps& props,
+                  const settings::RMenuChecks& checks)
 {
     io::IniFile::Batch batch(ini);
     Saver<RConnectionTable> ctSaver{ini, ct, Store::Always};
@@ -334,12 +316,13 @@ void SaveSettings(io::IniFile& ini, const RConnectionTable& ct, const RSoundSett
     ini.writeInt("Main", "dlgFileOpenSizeY", props.dlgFileOpenSizeY);
 
     ini.writeString("Sound_Man", "mode", std::string(1, sound.mode));
-    Saver<RSoundSettings> soundSaver{ini, sound, Store::Always};
+    Saver<settings::RSoundSettings> soundSaver{ini, sound, Store::Always};
     visitSoundSettings(soundSaver);
     batch.commit();
 }
 
-void SaveShutdownKeys(io::IniFile& ini, const RConnectionTable& ct, const RMainWindowProps& props,
+void SaveShutdownKeys(io::IniFile& ini, const RConnectionTable& ct,
+                      const settings::RMainWindowProps& props,
                       const std::optional<std::string>& activeDocumentFolder)
 {
     io::IniFile::Batch batch(ini);
@@ -365,9 +348,28 @@ void setWorkingFolders(RConnectionTable& ct, const platform::WorkingFolders& fol
     ct.CStylesDir = codepages::utf8ToWin(folders.cstyles);
 }
 
-RWindowGeometry readWindowGeometry(const io::IniFile& ini, ToolWindow window)
+WindowGeometryKeys doxGeometryKeys()
 {
-    GeometryKeys k = geometryKeys(window);
+    return {"Dox", "Top", "Left", "W", "H", {2, 2, 100, 200}};
+}
+
+WindowGeometryKeys bmxGeometryKeys()
+{
+    return {"Bmx", "Top", "Left", "width", "height", {2, 2, 200, 300}};
+}
+
+WindowGeometryKeys sniMGeometryKeys()
+{
+    return {"fmSniM", "Top", "Left", "width", "height", {2, 2, 200, 300}};
+}
+
+WindowGeometryKeys fileBoxGeometryKeys()
+{
+    return {"FileBox", "top", "left", "w", "h", {2, 2, 400, 300}};
+}
+
+RWindowGeometry readWindowGeometry(const io::IniFile& ini, const WindowGeometryKeys& k)
+{
     RWindowGeometry g;
     g.Top = ini.readInt(k.section, k.top, k.defaults.Top);
     g.Left = ini.readInt(k.section, k.left, k.defaults.Left);
@@ -376,9 +378,9 @@ RWindowGeometry readWindowGeometry(const io::IniFile& ini, ToolWindow window)
     return g;
 }
 
-void writeWindowGeometry(io::IniFile& ini, ToolWindow window, const RWindowGeometry& geometry)
+void writeWindowGeometry(io::IniFile& ini, const WindowGeometryKeys& k,
+                         const RWindowGeometry& geometry)
 {
-    GeometryKeys k = geometryKeys(window);
     io::IniFile::Batch batch(ini);
     ini.writeInt(k.section, k.top, geometry.Top);
     ini.writeInt(k.section, k.left, geometry.Left);
@@ -387,34 +389,4 @@ void writeWindowGeometry(io::IniFile& ini, ToolWindow window, const RWindowGeome
     batch.commit();
 }
 
-std::vector<RRecentFile> readRecentFiles(const io::IniFile& ini, int capacity)
-{
-    std::vector<RRecentFile> files;
-    for (int n = 0; n < capacity; ++n) {
-        std::string index = std::to_string(n);
-        std::string name = ini.readString("Recent", "Item_" + index, "");
-        if (name.empty())
-            break;
-        files.push_back({codepages::winToUtf8(name), ini.readInt("Recent", "User_" + index, 0)});
-    }
-    return files;
-}
-
-void writeRecentFiles(io::IniFile& ini, const std::vector<RRecentFile>& files)
-{
-    io::IniFile::Batch batch(ini);
-    ini.eraseSection("Recent");
-    // Numbers stay contiguous: the reader stops at the first gap.
-    int n = 0;
-    for (const RRecentFile& file : files) {
-        if (file.fileName.empty())
-            continue;
-        std::string index = std::to_string(n++);
-        ini.writeString("Recent", "Item_" + index, codepages::utf8ToWin(file.fileName));
-        if (file.firstLine != 0)
-            ini.writeInt("Recent", "User_" + index, file.firstLine);
-    }
-    batch.commit();
-}
-
-} // namespace zuk::app
+} // namespace zuk::settings

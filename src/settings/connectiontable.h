@@ -3,12 +3,7 @@
 #include <cstdint>
 #include <string>
 
-namespace zuk::highlight {
-class CSynMan;
-class CMyTextStyles;
-} // namespace zuk::highlight
-
-namespace zuk::app {
+namespace zuk::settings {
 
 // A colour value: red in the lowest byte, then green, then blue (0x00BBGGRR);
 // negative values name system colours.
@@ -49,20 +44,21 @@ struct RFR {
     Colour SimpleColor = 0xFF30F4;
 };
 
-// The one settings record of the run. The main window owns it; everything else
-// reads it by field name. Strings are Windows-1251 bytes; the defaults here are
+// The one settings record of the run. The main window owns it and hands it to
+// the tools through the host; everything reads it by field name. It holds
+// values only: the objects of a run (scheme registry, text styles) belong to
+// their subsystems. Strings are Windows-1251 bytes; the defaults here are
 // the built-in ones (LoadSettings fills the ones that depend on the screen or
 // on the program folder).
 struct RConnectionTable {
     bool SyntaxHighlight = true;
-    highlight::CSynMan* SynMan = nullptr;
     bool CPUStatus_enable = true;
     int CPUStatus_update = 5000;
     bool rtf_import_as_text = true;
     bool Gutter_Visible = false;
     bool SaveToolbarsOnExit = false;
     int WinFontCharSet = 1;
-    RBrowserPaths BrowserPaths;
+    settings::RBrowserPaths BrowserPaths;
     bool DoEncDetect = false;
     bool ChangeQuotes = false;
     bool Lined = false;
@@ -73,7 +69,6 @@ struct RConnectionTable {
     std::string imageeditor = "gimp";
     std::string imageviewer;
     bool text_styles_use_back_color = true;
-    highlight::CMyTextStyles* TextStyles = nullptr;
     bool exit_on_esc = false;
     bool showmagik = false;
     std::string Metachar = "@";
@@ -97,7 +92,7 @@ struct RConnectionTable {
     bool AutoscrollActive = false;
     int LinesPerTime = 1;
     int AutoscrollTime = 2500;
-    RSaveOptions SaveOptions;
+    settings::RSaveOptions SaveOptions;
     bool Suspend = false, StandBy = false;
     bool shutdown = false;
     bool LoadLastFiles = false;
@@ -127,8 +122,8 @@ struct RConnectionTable {
     bool bkonopen = false;
     bool AutoComp = true, CurBeyondEOF = false, CurBeyondEOL = false;
     Colour BGColor = 0xFFFFFF, FontColor = 0, SelBGColor = 0, SelFontColor = 0xFFFFFF;
-    RFR EditorFill;
-    RFR GutterFill;
+    settings::RFR EditorFill;
+    settings::RFR GutterFill;
     std::string tidyconfstr = " -m --char-encoding raw --output-xhtml true";
     Colour FileBoxFiles = 0, FileBoxFolders = 0xFF0000, FileBoxBack = 0xFFFFFF;
     int FileBoxCols = 2;
@@ -148,4 +143,4 @@ struct RSoundSettings {
     int Resolution = 0, Quality = 1;
 };
 
-} // namespace zuk::app
+} // namespace zuk::settings

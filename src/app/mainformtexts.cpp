@@ -1,0 +1,69 @@
+#include "app/mainformtexts.h"
+
+namespace zuk::app {
+
+const TextTable& mainFormMessages()
+{
+    static const TextTable table{
+        "MainForm",
+        {
+            {"sDropout", "Бым! Случилась жуткая ошибка и Zuk сейчас вылетет :)",
+             "Boom! Something terrible happened and Zuk is about to crash :)"},
+            {"sSaveChanges", "Сохранить изменения в %s?", "Save changes to %s?"},
+            {"sOverWrite", "OK для перезаписи %s", "OK to overwrite %s"},
+            {"sModified", "изменено", "modified"},
+            {"sFileCopyPrefix", "Копия ", "Copy of "},
+            {"sConCountOfCharsAndSpaces",
+             ">Количество знаков и пробелов: ", ">Characters with spaces: "},
+            {"sConCountOfCharsOnly", ">Количество только знаков: ", ">Characters without spaces: "},
+            {"sConCountOfWord", ">Количество слов: ", ">Words: "},
+            {"sConFileCreationDateTime", ">Дата и время создания файла: ", ">File created on: "},
+            {"sYearIsLeap", " - високосный год", " is a leap year"},
+            {"sYearIsNotLeap", " - увы, не високосный...", " is, alas, not a leap year..."},
+            {"sSometinWronWithYear", "Че-то не то!", "Something is wrong!"},
+            {"sIncorrectPath4Browser", "К этому браузеру путь ошибочен!",
+             "The path to this browser is wrong!"},
+            {"sInputWordForDelete", "Введите слово для удаления:", "Enter the word to delete:"},
+            {"sEnterthePassword", "Введите пароль!", "Enter the password!"},
+            {"sPasswordCannotBeEmpty", "Пароль не может быть пустой строкой!",
+             "The password cannot be empty!"},
+            {"sWrapParams", "Параметры Wrap", "Wrap settings"},
+            {"sWhatToFind", "Что будем искать? ", "What shall we look for? "},
+            {"sInputWrapWidthInChars", "Введите ширину в символах",
+             "Enter the width in characters"},
+            {"sEnterTheSearchPattern", "Введите образец для поиска:", "Enter the search pattern:"},
+            {"sEnterNubmerBiggerThanZero", "Введите число > 0: ", "Enter a number > 0: "},
+            {"sICantToExportFromCurrentCharset", "Не умею экспортировать из ТЕКУЩЕЙ КОДИРОВКИ",
+             "Cannot export from the CURRENT CODE PAGE"},
+            {"sDelimeterChar", "Символ-разделитель", "Delimiter character"},
+            {"sEnterValue", "Введите значение", "Enter a value"},
+            {"sValueIsNotDefined", "Значение не задано!", "No value given!"},
+            {"sCantOpenOpenedYet", "Нельзя открыть уже открытый файл",
+             "Cannot open a file that is already open"},
+            {"sConBeginUpdate", "Begin update data:", "Begin update data:"},
+            {"sConAuthorSheets", ">Авторских листов: ", ">Author's sheets: "},
+            {"sCannotStartMail", "Не удалось запустить почтовую программу.",
+             "Could not start the mail program."},
+            {"sCannotOpenSite", "Не удалось открыть сайт в браузере.",
+             "Could not open the site in the browser."},
+            {"sNoWineFile", "Файл %s не найден: нет префикса Wine или файла в %s",
+             "File %s not found: there is no Wine prefix or no file at %s"},
+            {"sNoHelpFile", "Нет файла справки %s", "There is no help file %s"},
+            {"sCannotOpenPath", "Не удалось открыть %s", "Could not open %s"},
+            {"sAboutText",
+             "<h3>Zuk %s</h3><p>Текстовый редактор для русского текста в кодировках "
+             "Windows-1251, DOS 866 и KOI8-R.</p><p>Руководство: меню «?» → «Руководство» "
+             "(F1).</p><p>Программа распространяется как есть, без каких-либо гарантий.</p>",
+             "<h3>Zuk %s</h3><p>A text editor for Russian text in the Windows-1251, DOS 866 and "
+             "KOI8-R code pages.</p><p>Manual: menu «?» → «Manual» (F1).</p><p>The program comes "
+             "as it is, without any warranty.</p>"},
+            {"sConfirmExit", "Вы и впрямь хотите энто сделать?", "Do you really want to do this?"},
+            {"sRestartForRussian",
+             "Выбран русский язык, поэтому изменения вступят в силу после перезапуска ZUK!",
+             "Russian is chosen, so the change takes effect after ZUK restarts!"},
+        },
+    };
+    return table;
+}
+
+} // namespace zuk::app
