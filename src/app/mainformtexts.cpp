@@ -55,7 +55,7 @@ const TextTable& mainFormMessages()
              "Windows-1251, DOS 866 и KOI8-R.</p><p>Руководство: меню «?» → «Руководство» "
              "(F1).</p><p>Программа распространяется как есть, без каких-либо гарантий.</p>",
              "<h3>Zuk %s</h3><p>A text editor for Russian text in the Windows-1251, DOS 866 and "
-             "KOI8-R code pages.</p><p>Manual: menu «?» → «Manual» (F1).</p><p>The program comes "
+             "KOI8-R code pages.</p><p>Manual: menu «?», «Manual» (F1).</p><p>The program comes "
              "as it is, without any warranty.</p>"},
             {"sConfirmExit", "Вы и впрямь хотите энто сделать?", "Do you really want to do this?"},
             {"sRestartForRussian",

@@ -1,0 +1,88 @@
+// The main window as the host the subsystems register into.
+
+#include "app/commandtable.h"
+#include "app/ui/mainform.h"
+#include "app/ui/mainmenu.h"
+#include "support/ui/mainformfixture.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <gtest/gtest.h>
+
+using zuk::test::MainFormFixture;
+namespace app = zuk::app;
+
+TEST(ToolHost, EveryHandlerIsACommandRowAndEveryEnabledRowHasAHandler)
+{
+    MainFormFixture f;
+    app::ui::TMainForm& form = f.start();
+    EXPECT_TRUE(form.unknownCommandNames().isEmpty())
+        << form.unknownCommandNames().join(' ').toStdString();
+    int handled = 0;
+    for (const app::CommandRow& row : app::commandTable()) {
+        if (row.kind != app::RowKind::Command)
+            continue;
+        const QString name = QString::fromUtf8(row.name.data(), int(row.name.size()));
+        QAction* item = form.command(name);
+        ASSERT_NE(item, nullptr) << row.name;
+        EXPECT_EQ(item->isEnabled(), form.hasHandler(name)) << row.name;
+        handled += form.hasHandler(name);
+    }
+    EXPECT_GT(handled, 100);
+
+    // A name outside the table is refused, not bound.
+    form.addCommands({{"mniNoSuchCommand", [] {}}, {"mniFile", [] {}}});
+    EXPECT_EQ(form.unknownCommandNames(), (QStringList{"mniNoSuchCommand", "mniFile"}));
+    EXPECT_FALSE(form.hasHandler("mniNoSuchCommand"));
+}
+
+TEST(ToolHost, AToolWindowIsMadeOnFirstUseAndKeepsItsGeometryUnderItsOwnKeys)
+{
+    MainFormFixture f;
+    f.seed("zuk.ini", "[Probe]\r\nx=40\r\ny=30\r\nw=220\r\nh=110\r\n");
+    {
+        app::ui::TMainForm& form = f.start();
+        int made = 0;
+        app::ui::ToolWindowSpec spec;
+        spec.id = "probe";
+        spec.geometry = zuk::settings::WindowGeometryKeys{"Probe", "y", "x", "w", "h", {}};
+        spec.make = [&made](QWidget* parent) {
+            ++made;
+            auto* w = new QWidget(parent, Qt::Tool);
+            w->setObjectName("probe");
+            return w;
+        };
+        form.addToolWindow(spec);
+        EXPECT_EQ(form.existingToolWindow("probe"), nullptr);
+        QWidget* w = form.showToolWindow("probe");
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(form.toolWindow("probe"), w);
+        EXPECT_EQ(made, 1);
+        EXPECT_EQ(w->geometry(), QRect(40, 30, 220, 110));
+        EXPECT_EQ(form.toolWindow("unknown"), nullptr);
+        w->setGeometry(50, 60, 230, 120);
+        form.close();
+    }
+    const std::string ini = f.read("zuk.ini");
+    for (const char* line : {"x=50", "y=60", "w=230", "h=120"})
+        EXPECT_NE(ini.find(line), std::string::npos) << line;
+}
+
+TEST(ToolHost, AMenuProviderRefillsItsItemsAndLeavesTheMenusOwn)
+{
+    MainFormFixture f;
+    app::ui::TMainForm& form = f.start();
+    QMenu* menu = form.mainMenu().menu("mniWindow");
+    const int own = menu->actions().size();
+    int fills = 0;
+    form.addMenuProvider("mniWindow", [&fills](QMenu& m) {
+        ++fills;
+        m.addAction(QString("extra %1").arg(fills));
+    });
+    form.refillMenu("mniWindow");
+    form.refillMenu("mniWindow");
+    emit menu->aboutToShow();
+    ASSERT_EQ(menu->actions().size(), own + 1); // no document windows to list
+    EXPECT_EQ(menu->actions().last()->text(), "extra 3");
+}
