@@ -48,17 +48,17 @@ const FunctionSpec* findFunction(const std::string& name)
     return nullptr;
 }
 
-FunctionSpec::FunctionSpec(std::string name, FunctionKind kind, std::string summary,
-                           std::vector<OptionSpec> options, TextHandler handler)
-    : name(std::move(name)), kind(kind), summary(std::move(summary)), options(std::move(options)),
-      text(handler)
+FunctionSpec::FunctionSpec(std::string name_, FunctionKind kind_, std::string summary_,
+                           std::vector<OptionSpec> options_, TextHandler handler)
+    : name(std::move(name_)), kind(kind_), summary(std::move(summary_)),
+      options(std::move(options_)), text(handler)
 {
 }
 
-FunctionSpec::FunctionSpec(std::string name, FunctionKind kind, std::string summary,
-                           std::vector<OptionSpec> options, LinesHandler handler)
-    : name(std::move(name)), kind(kind), summary(std::move(summary)), options(std::move(options)),
-      lines(handler)
+FunctionSpec::FunctionSpec(std::string name_, FunctionKind kind_, std::string summary_,
+                           std::vector<OptionSpec> options_, LinesHandler handler)
+    : name(std::move(name_)), kind(kind_), summary(std::move(summary_)),
+      options(std::move(options_)), lines(handler)
 {
 }
 

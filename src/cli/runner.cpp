@@ -305,8 +305,8 @@ int runZukText(int argc, char** argv)
             if (argc > 2)
                 throw UsageError("list takes no arguments");
             std::string names;
-            for (const FunctionSpec& function : allFunctions())
-                names += function.name + "\n";
+            for (const FunctionSpec& row : allFunctions())
+                names += row.name + "\n";
             writeText(STDOUT_FILENO, names);
             return 0;
         }

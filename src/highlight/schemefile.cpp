@@ -145,9 +145,9 @@ RSynHeader ParseSchemeHeader(const std::vector<std::string>& headerLines)
 
     static constexpr std::string_view kDelimiters = "/Delimiters = ";
     for (size_t i = 1; i < headerLines.size(); ++i) {
-        const size_t at = headerLines[i].find(kDelimiters);
-        if (at != std::string::npos)
-            h.Delimiters = headerLines[i].substr(at + kDelimiters.size());
+        const size_t found = headerLines[i].find(kDelimiters);
+        if (found != std::string::npos)
+            h.Delimiters = headerLines[i].substr(found + kDelimiters.size());
     }
     return h;
 }

@@ -202,46 +202,45 @@ const WordInfo& lookUpWord(std::string_view name)
             {"pc", Word::Pc},
             {"deff", Word::Deff},
         };
-        for (const auto& [name, word] : words)
-            t[name] = WordInfo{word, 0};
+        for (const auto& [key, word] : words)
+            t[key] = WordInfo{word, 0};
         // Destinations whose content is not body text even without a \* before them.
-        for (std::string_view name : {"annotation",   "atnauthor",
-                                      "atnid",        "author",
-                                      "bkmkend",      "bkmkstart",
-                                      "buptim",       "colorschememapping",
-                                      "comment",      "creatim",
-                                      "datastore",    "doccomm",
-                                      "fldinst",      "footer",
-                                      "footerf",      "footerl",
-                                      "footerr",      "footnote",
-                                      "ftncn",        "ftnsep",
-                                      "ftnsepc",      "generator",
-                                      "header",       "headerf",
-                                      "headerl",      "headerr",
-                                      "info",         "keywords",
-                                      "latentstyles", "listoverridetable",
-                                      "listtable",    "nonesttables",
-                                      "nonshppict",   "object",
-                                      "operator",     "pict",
-                                      "printim",      "private",
-                                      "revtbl",       "revtim",
-                                      "rsidtbl",      "stylesheet",
-                                      "subject",      "themedata",
-                                      "title",        "xmlnstbl"})
-            t[name] = WordInfo{Word::SkipDest, 0};
-        for (std::string_view name :
-             {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave", "ulldash", "ulth",
-              "ulthd", "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash", "ululdbwave", "ulw",
-              "ulwave"})
-            t[name] = WordInfo{Word::Underline, 0};
+        for (std::string_view key : {"annotation",   "atnauthor",
+                                     "atnid",        "author",
+                                     "bkmkend",      "bkmkstart",
+                                     "buptim",       "colorschememapping",
+                                     "comment",      "creatim",
+                                     "datastore",    "doccomm",
+                                     "fldinst",      "footer",
+                                     "footerf",      "footerl",
+                                     "footerr",      "footnote",
+                                     "ftncn",        "ftnsep",
+                                     "ftnsepc",      "generator",
+                                     "header",       "headerf",
+                                     "headerl",      "headerr",
+                                     "info",         "keywords",
+                                     "latentstyles", "listoverridetable",
+                                     "listtable",    "nonesttables",
+                                     "nonshppict",   "object",
+                                     "operator",     "pict",
+                                     "printim",      "private",
+                                     "revtbl",       "revtim",
+                                     "rsidtbl",      "stylesheet",
+                                     "subject",      "themedata",
+                                     "title",        "xmlnstbl"})
+            t[key] = WordInfo{Word::SkipDest, 0};
+        for (std::string_view key : {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb",
+                                     "ulhwave", "ulldash", "ulth", "ulthd", "ulthdash", "ulthdashd",
+                                     "ulthdashdd", "ulthldash", "ululdbwave", "ulw", "ulwave"})
+            t[key] = WordInfo{Word::Underline, 0};
         const std::pair<std::string_view, char32_t> characters[] = {
             {"emdash", 0x2014},    {"endash", 0x2013},  {"bullet", 0x2022},
             {"lquote", 0x2018},    {"rquote", 0x2019},  {"ldblquote", 0x201C},
             {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002},
             {"qmspace", 0x2005},   {"zwj", 0},          {"zwnj", 0},
         };
-        for (const auto& [name, c] : characters)
-            t[name] = WordInfo{Word::Character, c};
+        for (const auto& [key, c] : characters)
+            t[key] = WordInfo{Word::Character, c};
         return t;
     }();
     static const WordInfo kUnknown;

@@ -142,7 +142,7 @@ TEST(FileCommandsOpen, VeryLongLinesAreShownInPartsAndKeptWhole)
     ed.ExportTo(s.path8("long.rtf"), "RTF");
     const std::string rtf = s.fixture.read("long.rtf");
     size_t paragraphs = 0;
-    for (size_t at = rtf.find("\\par\n"); at != std::string::npos; at = rtf.find("\\par\n", at + 1))
+    for (size_t p = rtf.find("\\par\n"); p != std::string::npos; p = rtf.find("\\par\n", p + 1))
         ++paragraphs;
     EXPECT_EQ(paragraphs, 2u);
 

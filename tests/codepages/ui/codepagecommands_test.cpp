@@ -56,7 +56,7 @@ protected:
             ++(save ? saveDialogs : openDialogs);
             return answer;
         };
-        m_commands->messageHook = [this](const QString& text) { messages << text; };
+        m_commands->messageHook = [this](const QString& message) { messages << message; };
         form.NewFile();
         form.editor().SetAllText(text);
         form.editor().SetCharset(charset);
