@@ -16,10 +16,10 @@ void writeShortcutFile(const std::string& path, const std::vector<MenuShortcut>&
     for (const MenuShortcut& item : items) {
         if (item.shortcut.empty())
             continue;
-        std::string caption = codepages::utf8ToWin(item.caption);
-        if (!seen.insert(io::lowerWin(caption)).second)
+        std::string key = codepages::utf8ToWin(item.key);
+        if (!seen.insert(io::lowerWin(key)).second)
             continue;
-        lines.push_back(caption + "=" + codepages::utf8ToWin(item.shortcut));
+        lines.push_back(key + "=" + codepages::utf8ToWin(item.shortcut));
     }
     io::writeLinesFile(path, lines);
 }
@@ -39,18 +39,27 @@ ShortcutTable ShortcutTable::fromLines(const std::vector<std::string>& lines)
         std::size_t eq = line.find('=');
         if (eq == std::string::npos)
             continue;
-        table.m_byCaption.emplace(io::lowerWin(std::string_view(line).substr(0, eq)),
-                                  line.substr(eq + 1));
+        table.m_byKey.emplace(io::lowerWin(std::string_view(line).substr(0, eq)),
+                              line.substr(eq + 1));
     }
     return table;
 }
 
-std::optional<std::string> ShortcutTable::find(std::string_view captionUtf8) const
+std::optional<std::string> ShortcutTable::find(std::string_view keyUtf8) const
 {
-    auto it = m_byCaption.find(io::lowerWin(codepages::utf8ToWin(captionUtf8)));
-    if (it == m_byCaption.end())
+    auto it = m_byKey.find(io::lowerWin(codepages::utf8ToWin(keyUtf8)));
+    if (it == m_byKey.end())
         return std::nullopt;
     return codepages::winToUtf8(it->second);
+}
+
+std::optional<std::string> ShortcutTable::findItem(std::string_view name,
+                                                   std::string_view captionUtf8) const
+{
+    if (!name.empty())
+        if (std::optional<std::string> keys = find(name))
+            return keys;
+    return find(captionUtf8);
 }
 
 } // namespace zuk::app

@@ -37,6 +37,13 @@ TEST(ShortcutFile, WriteThenLookUp)
     EXPECT_EQ(table.find("a"), std::optional<std::string>("b=F3")); // split at the first '='
     EXPECT_EQ(table.find("Нет такого"), std::nullopt);
 
+    // An item is found by its component name, then (older files) by its caption.
+    ShortcutTable mixed = ShortcutTable::fromLines({"mniOpen=F2", "\xCD\xEE\xE2\xFB\xE9=F4"});
+    EXPECT_EQ(mixed.findItem("mniOpen", "Open..."), std::optional<std::string>("F2"));
+    EXPECT_EQ(mixed.findItem("mniFileNew", "Новый"), std::optional<std::string>("F4"));
+    EXPECT_EQ(mixed.findItem("", "Новый"), std::optional<std::string>("F4"));
+    EXPECT_EQ(mixed.findItem("mniSave", "Save"), std::nullopt);
+
     ShortcutTable dup =
         ShortcutTable::fromLines({"Open=Ctrl+O", "open=Ctrl+P", "no equals", "=F5"});
     EXPECT_EQ(dup.find("OPEN"), std::optional<std::string>("Ctrl+O"));

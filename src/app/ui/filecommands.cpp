@@ -3,8 +3,8 @@
 #include "app/documentfiles.h"
 #include "app/droppedfiles.h"
 #include "app/flashimport.h"
-#include "app/ui/crashhandler.h"
 #include "app/ui/documenttabs.h"
+#include "app/ui/filedrops.h"
 #include "app/ui/mainform.h"
 #include "app/ui/mainstatusbar.h"
 #include "base/zukerror.h"
@@ -34,11 +34,6 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <atomic>
-#include <csignal>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 #include <utility>
 
 namespace zuk::app::ui {
@@ -84,108 +79,6 @@ QString fromWin(const std::string& s)
     return QString::fromStdString(codepages::winToUtf8(s));
 }
 
-// Text for a document in its working code page.
-std::string inCodePage(const QString& text, const std::string& charset)
-{
-    codepages::CodePage cp = codepages::CodePage::Win;
-    codepages::codePageFromName(charset, cp);
-    return codepages::encodeFromUtf8(text.toStdString(), cp);
-}
-
-// --- emergency copies -----------------------------------------------------------
-// The crash handler runs in a signal context: the paths and the controls are
-// put into static storage beforehand, and the hook only reads the controls'
-// buffers and writes with open/write/close.
-
-struct EmergencyDocument {
-    char path[4096];
-    editor::TedControl* control;
-    codepages::CodePage codePage;
-};
-
-constexpr int kMaxEmergencyDocuments = 256;
-EmergencyDocument g_emergency[kMaxEmergencyDocuments];
-std::atomic<int> g_emergencyCount{0};
-char g_emergencyBuffer[64 * 1024];
-
-struct EmergencyWriter {
-    int fd;
-    size_t used = 0;
-    bool ok = true;
-    void flush()
-    {
-        size_t done = 0;
-        while (ok && done < used) {
-            const ssize_t n = ::write(fd, g_emergencyBuffer + done, used - done);
-            if (n <= 0)
-                ok = false;
-            else
-                done += static_cast<size_t>(n);
-        }
-        used = 0;
-    }
-    void put(char c)
-    {
-        if (used == sizeof g_emergencyBuffer)
-            flush();
-        g_emergencyBuffer[used++] = c;
-    }
-};
-
-// Decodes the control's UTF-8 and writes it in the document's code page, every
-// line followed by CR LF.
-void writeEmergencyCopy(const EmergencyDocument& doc)
-{
-    const long length = doc.control->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
-    const auto* text = static_cast<const unsigned char*>(
-        doc.control->SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
-    if (!text || length < 0)
-        return;
-    const int fd = ::open(doc.path, O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0)
-        return;
-    EmergencyWriter out{fd};
-    const bool softBreaks = doc.control->hasSoftBreaks();
-    bool lineOpen = false;
-    for (long i = 0; i < length;) {
-        const unsigned char b = text[i];
-        if (b == '\n' && softBreaks) { // a lone LF only cuts a long line
-            ++i;
-            continue;
-        }
-        if (b == '\r' || b == '\n') {
-            i += (b == '\r' && i + 1 < length && text[i + 1] == '\n') ? 2 : 1;
-            out.put('\r');
-            out.put('\n');
-            lineOpen = false;
-            continue;
-        }
-        char32_t c = b;
-        int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-        if (extra)
-            c = b & (0x3F >> extra);
-        ++i;
-        for (; extra > 0 && i < length; --extra, ++i)
-            c = (c << 6) | (text[i] & 0x3F);
-        const int byte = c < 0x80 ? static_cast<int>(c) : codepages::encodeChar(c, doc.codePage);
-        out.put(byte < 0 ? '?' : static_cast<char>(byte));
-        lineOpen = true;
-    }
-    if (lineOpen) {
-        out.put('\r');
-        out.put('\n');
-    }
-    out.flush();
-    ::close(fd);
-}
-
-void emergencyHook()
-{
-    const int n = g_emergencyCount.load();
-    for (int i = 0; i < n; ++i)
-        writeEmergencyCopy(g_emergency[i]);
-}
-
 } // namespace
 
 void setCodePageDetector(CodePageDetector detector)
@@ -201,14 +94,9 @@ FileCommands::FileCommands(TMainForm& form) : QObject(&form), m_form(form)
     m_emergencyTimer = new QTimer(this);
     m_emergencyTimer->setInterval(2000);
     connect(m_emergencyTimer, &QTimer::timeout, this, &FileCommands::refreshEmergencyTable);
-    // The table must not be read after its controls are gone.
-    connect(this, &QObject::destroyed, [] { g_emergencyCount.store(0); });
 }
 
-FileCommands::~FileCommands()
-{
-    g_emergencyCount.store(0);
-}
+FileCommands::~FileCommands() = default;
 
 FileCommands* FileCommands::of(const QObject& form)
 {
@@ -229,8 +117,17 @@ void FileCommands::install()
         {"mniRevertToSaved", [this] { revert(); }},
         {"mniSaveVersion", [this] { saveVersion(); }},
     });
-    f.setAcceptDrops(true);
-    f.installEventFilter(this);
+    m_drops = new FileDrops(*this, f);
+}
+
+void FileCommands::dropFiles(const QStringList& paths)
+{
+    m_drops->dropFiles(paths);
+}
+
+void FileCommands::watchDrops()
+{
+    m_drops->watch();
 }
 
 void FileCommands::startup()
@@ -240,11 +137,7 @@ void FileCommands::startup()
     m_saveFolder = fromWin(props.LastSaveDir);
     applyBackupTimer();
     if (m_form.settings().do_crash_copy) {
-        // The reverse tables are made now, outside any signal context.
-        for (codepages::CodePage cp :
-             {codepages::CodePage::Win, codepages::CodePage::Dos, codepages::CodePage::Koi})
-            codepages::encodeChar(0x0416, cp);
-        setEmergencyHook(&emergencyHook);
+        m_emergency.install();
         m_emergencyTimer->start();
     }
     if (qGuiApp)
@@ -639,123 +532,12 @@ bool FileCommands::importRtf(const QString& path)
     return true;
 }
 
-// A simple image tag with the picture's real size, its path relative to the
-// active document's folder.
-bool FileCommands::insertPicture(const QString& path)
-{
-    editor::CdreamEditor& ed = m_form.editor();
-    const std::string docName = ed.GetFileName();
-    const QString base =
-        isFilePath(docName) ? folderOf(QString::fromStdString(docName)) : QDir::currentPath();
-    const QString relative = QDir(base).relativeFilePath(QFileInfo(path).absoluteFilePath());
-    QString tag = QStringLiteral("<img src=\"%1\"").arg(relative);
-    const QSize size = QImageReader(path).size();
-    if (size.isValid())
-        tag += QStringLiteral(" width=\"%1\" height=\"%2\"").arg(size.width()).arg(size.height());
-    tag += QLatin1Char('>');
-    return ed.InsertAtCaret(inCodePage(tag, ed.GetCharset()));
-}
-
-bool FileCommands::insertFlash(const QString& path)
-{
-    const QString templatePath = m_form.dataPath(QStringLiteral("swfimport.txt"));
-    std::string templateText;
-    try {
-        templateText = plugins::readDocumentFile(m_engine, templatePath.toStdString());
-    } catch (const ZukError& e) {
-        showMessage(QString::fromUtf8(e.what()));
-        return false;
-    }
-    const std::string text =
-        flashInsertion(templateText, m_form.settings().Metachar,
-                       QFileInfo(path).absoluteFilePath().toStdString(), newGuid());
-    return m_form.editor().InsertAtCaret(text);
-}
-
-void FileCommands::dropFiles(const QStringList& paths)
-{
-    const bool flashTemplate = QFileInfo::exists(m_form.dataPath(QStringLiteral("swfimport.txt")));
-    for (const QString& path : paths) {
-        const DropAction action =
-            classifyDroppedFile(path.toStdString(), m_form.documentCount() > 0, flashTemplate);
-        switch (action) {
-        case DropAction::Open:
-            if (QFileInfo::exists(path)) {
-                openFile(path, true);
-                m_openFolder = folderOf(path);
-            }
-            break;
-        case DropAction::ImportRtf:
-            if (QFileInfo::exists(path))
-                importRtf(path);
-            break;
-        case DropAction::InsertPicture:
-            insertPicture(path);
-            break;
-        case DropAction::InsertFlash:
-            insertFlash(path);
-            break;
-        case DropAction::Skip:
-        case DropAction::Stop:
-            break;
-        }
-        if (endsDrop(action))
-            return;
-    }
-}
-
-void FileCommands::watchDrops()
-{
-    for (editor::Ted* ted : m_form.editor().documents()) {
-        editor::TedControl* control = ted->control();
-        if (control->property("zukDropsWatched").toBool())
-            continue;
-        control->setProperty("zukDropsWatched", true);
-        // The control reports each file of a drop on its own; they are
-        // gathered and handled as one drop once the drop is over.
-        connect(control, &QsciScintillaBase::SCN_URIDROPPED, this, [this](const QUrl& url) {
-            if (!url.isLocalFile())
-                return;
-            if (m_droppedOnText.isEmpty())
-                QTimer::singleShot(0, this, [this] {
-                    const QStringList paths = std::exchange(m_droppedOnText, {});
-                    dropFiles(paths);
-                });
-            m_droppedOnText << url.toLocalFile();
-        });
-    }
-}
-
-bool FileCommands::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == &m_form && event->type() == QEvent::DragEnter) {
-        auto* e = static_cast<QDragEnterEvent*>(event);
-        if (e->mimeData()->hasUrls()) {
-            e->acceptProposedAction();
-            return true;
-        }
-    } else if (watched == &m_form && event->type() == QEvent::Drop) {
-        auto* e = static_cast<QDropEvent*>(event);
-        QStringList paths;
-        for (const QUrl& url : e->mimeData()->urls())
-            if (url.isLocalFile())
-                paths << url.toLocalFile();
-        if (!paths.isEmpty()) {
-            e->acceptProposedAction();
-            // Dialogs and boxes must not open inside the drag's own loop.
-            QTimer::singleShot(0, this, [this, paths] { dropFiles(paths); });
-            return true;
-        }
-    }
-    return QObject::eventFilter(watched, event);
-}
-
 // --- closing and leaving ----------------------------------------------------------
 
 void FileCommands::documentClosed(editor::Ted* ted)
 {
     // The window goes away right after this: the emergency table forgets it now.
-    g_emergencyCount.store(0);
+    m_emergency.clear();
     QTimer::singleShot(0, this, &FileCommands::refreshEmergencyTable);
     const settings::RConnectionTable& s = m_form.settings();
     const std::string name = ted->fileName();
@@ -875,38 +657,17 @@ void FileCommands::onBackupTimer()
 
 void FileCommands::refreshEmergencyTable()
 {
-    g_emergencyCount.store(0);
-    if (!m_form.settings().do_crash_copy || m_form.documentCount() == 0)
+    if (!m_form.settings().do_crash_copy || m_form.documentCount() == 0) {
+        m_emergency.clear();
         return;
-    // The code-page tables are made on first use; the crash handler must not be it.
-    codepages::encodeChar(U'\u0410', codepages::CodePage::Win);
-    int n = 0;
-    for (editor::Ted* ted : m_form.editor().documents()) {
-        if (n == kMaxEmergencyDocuments)
-            break;
-        if (!ted->hasFile())
-            continue;
-        const std::string path = emergencyName(ted->fileName());
-        if (path.size() >= sizeof g_emergency[n].path)
-            continue;
-        std::memcpy(g_emergency[n].path, path.c_str(), path.size() + 1);
-        g_emergency[n].control = ted->control();
-        g_emergency[n].codePage = ted->control()->codePage();
-        ++n;
     }
-    g_emergencyCount.store(n);
+    m_emergency.refresh(m_form.editor().documents());
 }
 
 void installFileCommands(TMainForm& form)
 {
     auto* commands = new FileCommands(form);
     commands->install();
-}
-
-// Runs the emergency hook as the crash handler would (for tests).
-void runEmergencyHookForTest()
-{
-    emergencyHook();
 }
 
 } // namespace zuk::app::ui

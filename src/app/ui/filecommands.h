@@ -2,6 +2,7 @@
 
 #include "app/filenames.h"
 #include "app/openfilelist.h"
+#include "app/ui/emergencycopies.h"
 #include "plugins/cfioint.h"
 
 #include <QObject>
@@ -21,6 +22,7 @@ class Ted;
 
 namespace zuk::app::ui {
 
+class FileDrops;
 class TMainForm;
 
 // The code-page detector run on every opened file when DoEncDetect is set: it
@@ -101,8 +103,8 @@ public:
     QString saveFolder() const { return m_saveFolder; }
 
     // Test hooks. Without them the real dialogs and boxes are shown.
-    std::function<QStringList()> openDialogHook;               // empty list: cancelled
-    std::function<QString()> saveDialogHook;                   // empty: cancelled
+    std::function<QStringList()> openDialogHook;                // empty list: cancelled
+    std::function<QString()> saveDialogHook;                    // empty: cancelled
     std::function<bool(const QString& question)> overwriteHook; // true: Yes
     std::function<void(const QString& message)> messageHook;
     std::function<ExitChoice(const QString& question)> exitChoiceHook;
@@ -110,9 +112,11 @@ public:
     // Files larger than this show a progress dialog while they load.
     qint64 progressThreshold = 4 * 1024 * 1024;
 
+    // A file opened by a drop: the open dialog starts in its folder next time.
+    void setOpenFolder(const QString& folder) { m_openFolder = folder; }
+
 protected:
     friend void installFileCommands(TMainForm& form);
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool m_loading = false;
@@ -120,8 +124,6 @@ private:
     void showMessage(const QString& text, bool warning = true);
     bool writeDocument(const std::string& path, const editor::Ted& ted);
     bool loadIntoNewDocument(const QString& full, bool reportFailure);
-    bool insertPicture(const QString& path);
-    bool insertFlash(const QString& path);
     QString chooseSaveName();
     ExitChoice askExit(const QStringList& names);
     void onBackupTimer();
@@ -134,13 +136,11 @@ private:
     QPointer<QFileDialog> m_openDialog; // kept for the run: it keeps its size
     QTimer* m_backupTimer = nullptr;
     QTimer* m_emergencyTimer = nullptr;
-    QStringList m_droppedOnText; // the files of one drop on a text area
+    EmergencyCopies m_emergency;
+    FileDrops* m_drops = nullptr; // child
 };
 
 // Makes the file commands of `form` and registers their menu handlers.
 void installFileCommands(TMainForm& form);
-
-// Runs what the crash handler's emergency hook runs; for tests.
-void runEmergencyHookForTest();
 
 } // namespace zuk::app::ui

@@ -225,8 +225,9 @@ void TMainForm::applyShortcutFile()
     }
     if (table.empty())
         return;
-    m_menu->applyShortcuts([&table](const QString& caption) -> QString {
-        const std::optional<std::string> keys = table.find(caption.toStdString());
+    m_menu->applyShortcuts([&table](const QString& name, const QString& caption) -> QString {
+        const std::optional<std::string> keys =
+            table.findItem(name.toStdString(), caption.toStdString());
         return keys ? QString::fromStdString(*keys) : QString();
     });
 }
@@ -314,8 +315,8 @@ void TMainForm::SaveSettings()
     // The shortcut file first, from the whole menu tree.
     step([this] {
         std::vector<MenuShortcut> items;
-        for (const auto& [caption, keys] : m_menu->shortcutLines())
-            items.push_back({caption.toStdString(), keys.toStdString()});
+        for (const auto& [key, keys] : m_menu->shortcutLines())
+            items.push_back({key.toStdString(), keys.toStdString()});
         writeShortcutFile(local(dataPath(QStringLiteral("shortcuts.txt"))), items);
     });
     step([this] {

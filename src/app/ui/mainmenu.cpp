@@ -90,19 +90,21 @@ QList<QPair<QString, QString>> TMainMenu::shortcutLines() const
     QList<QPair<QString, QString>> lines;
     QSet<QString> seen;
     for (QAction* a : itemsDepthFirst()) {
-        if (a->shortcut().isEmpty() || seen.contains(a->text()))
+        const QString key = a->objectName().isEmpty() ? a->text() : a->objectName();
+        if (a->shortcut().isEmpty() || seen.contains(key.toLower()))
             continue;
-        seen.insert(a->text());
-        lines.append({a->text(), windowsShortcutText(a->shortcut())});
+        seen.insert(key.toLower());
+        lines.append({key, windowsShortcutText(a->shortcut())});
     }
     return lines;
 }
 
-int TMainMenu::applyShortcuts(const std::function<QString(const QString& caption)>& lookup)
+int TMainMenu::applyShortcuts(
+    const std::function<QString(const QString& name, const QString& caption)>& lookup)
 {
     int changed = 0;
     for (QAction* a : itemsDepthFirst()) {
-        const QString keys = lookup(a->text());
+        const QString keys = lookup(a->objectName(), a->text());
         if (keys.isEmpty())
             continue;
         a->setShortcut(QKeySequence::fromString(keys, QKeySequence::PortableText));

@@ -34,14 +34,16 @@ public:
     // later (history entries, plug-ins, ...) are included.
     QList<QAction*> itemsDepthFirst() const;
 
-    // The shortcut lines of the whole tree: (caption as currently shown,
-    // shortcut in Windows form) for every item that has a shortcut. Items with
-    // equal captions share the first one's line.
+    // The shortcut lines of the whole tree: (component name, or the caption as
+    // shown for an item without one; shortcut in Windows form) for every item
+    // that has a shortcut. Items with equal keys share the first one's line.
     QList<QPair<QString, QString>> shortcutLines() const;
 
-    // Gives every item for whose caption `lookup` answers a shortcut text
-    // (non-empty) that shortcut; other items keep theirs. Returns how many changed.
-    int applyShortcuts(const std::function<QString(const QString& caption)>& lookup);
+    // Gives every item for which `lookup` (component name, caption) answers a
+    // shortcut text (non-empty) that shortcut; other items keep theirs.
+    // Returns how many changed.
+    int applyShortcuts(
+        const std::function<QString(const QString& name, const QString& caption)>& lookup);
 
     // A shortcut in the Windows form: Shift, Ctrl and Alt in that order, then the key.
     static QString windowsShortcutText(const QKeySequence& keys);
