@@ -57,12 +57,41 @@ const TextTable& mainFormMessages()
              "<h3>Zuk %s</h3><p>A text editor for Russian text in the Windows-1251, DOS 866 and "
              "KOI8-R code pages.</p><p>Manual: menu «?», «Manual» (F1).</p><p>The program comes "
              "as it is, without any warranty.</p>"},
+            {"sFileNotSaved", "Файл не сохранён.", "The file was not saved."},
+            {"sFileNotOpened", "Файл не открыт.", "The file was not opened."},
+            {"sNotAllSaved", "Не все файлы сохранены.", "Not every file was saved."},
+            {"sOpeningFile", "Открывается %s", "Opening %s"},
+            {"sBigFileUnwrapped",
+             "Файл большой: перенос по словам выключен (его можно включить в меню «Правка»).",
+             "The file is big: word wrap is off (the Edit menu turns it on)."},
+            {"sSaveFileAs", "Сохранить файл как...", "Save file as..."},
+            {"sOpenFile", "Открыть файл", "Open file"},
+            {"sUnsavedOnExit",
+             "Эти документы изменены и не сохранены:\n\n%s\n\nСохранить их перед выходом?",
+             "These documents are modified and not saved:\n\n%s\n\nSave them before leaving?"},
+            {"sButtonSave", "Сохранить", "Save"},
+            {"sButtonDontSave", "Не сохранять", "Don't save"},
+            {"sButtonCancel", "Отмена", "Cancel"},
+            {"sFilterAllText", "Все текстовые файлы", "All text files"},
+            {"sFilterText", "Текстовые файлы", "Text files"},
+            {"sFilterHtml", "HTML-файлы", "HTML files"},
+            {"sFilterAll", "Все файлы", "All files"},
+            {"btRun", "Run", "Run"},
+            {"btRun.hint",
+             "Запуск командной строки на выполнение, @ заменяет имя текущего файла - opera @",
+             "Runs the command line; @ stands for the current file's name - opera @"},
             {"sConfirmExit", "Вы и впрямь хотите энто сделать?", "Do you really want to do this?"},
             {"sRestartForRussian",
              "Выбран русский язык, поэтому изменения вступят в силу после перезапуска ZUK!",
              "Russian is chosen, so the change takes effect after ZUK restarts!"},
         },
     };
+    return table;
+}
+
+const TextTable& infoConsoleTexts()
+{
+    static const TextTable table{"InfoConsole", {{"caption", "Infoconsole", "Infoconsole"}}};
     return table;
 }
 

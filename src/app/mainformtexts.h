@@ -8,4 +8,7 @@ namespace zuk::app {
 // language file knows and those of the main window's own commands.
 const TextTable& mainFormMessages();
 
+// The information console (section InfoConsole).
+const TextTable& infoConsoleTexts();
+
 } // namespace zuk::app

@@ -8,6 +8,7 @@ const std::vector<const TextTable*>& subsystemTextTables()
 {
     static const std::vector<const TextTable*> tables{
         &mainFormMessages(),
+        &infoConsoleTexts(),
     };
     return tables;
 }

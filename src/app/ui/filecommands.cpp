@@ -46,27 +46,23 @@ CodePageDetector& detectorSlot()
     return detector;
 }
 
-const char* const kOpenFilter = "All text files|*.txt;*htm;*.html;*.ans;*.asc;*.nfo;*.cfg;*.css;"
-                                "*.bat;*.ini;*.pas;*.cpp;*.h;*.rtf|Text Files (*.txt)|*.txt|"
-                                "All files|*.*|HTML|*.HTM;*.HTML";
-const char* const kSaveFilter =
-    "Все текстовые файлы|*.txt;*.ini;*.htm;*html;*.ans;*.asc;*.nfo;*.cpp;*.pas|"
-    "Text Files (*.TXT)|*.txt|HTML-файлы|*.htm;*.html|Все файлы|*.*";
-
-// "Caption|pattern;pattern|..." as Qt name filters: "Caption (pattern pattern)".
-// "*.*" means every file, also those without a dot.
-QStringList qtFilters(const char* pipeFilter)
+// The dialogs' filters: every text file the program knows (the extensions of
+// the highlighters among them), plain text, HTML, every file.
+QStringList fileFilters(const TMainForm& form, bool forSaving)
 {
-    const QStringList parts = QString::fromUtf8(pipeFilter).split(QLatin1Char('|'));
-    QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
-        for (QString& p : patterns)
-            if (p == QLatin1String("*.*"))
-                p = QStringLiteral("*");
-        out << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
-    }
-    return out;
+    const QString textTypes = QStringLiteral(
+        "*.txt *.htm *.html *.shtml *.xml *.css *.js *.php *.ans *.asc *.nfo *.cfg *.ini *.bat "
+        "*.sh "
+        "*.pas *.dpr *.c *.h *.cpp *.hpp *.cc *.cs *.java *.py *.pl *.pm *.rb *.lua *.sql *.vbs "
+        "*.tex *.md *.csv *.log *.rtf");
+    QStringList filters{form.text("MainForm", "sFilterAllText") + QStringLiteral(" (") + textTypes +
+                            QLatin1Char(')'),
+                        form.text("MainForm", "sFilterText") + QStringLiteral(" (*.txt)"),
+                        form.text("MainForm", "sFilterHtml") + QStringLiteral(" (*.htm *.html)"),
+                        form.text("MainForm", "sFilterAll") + QStringLiteral(" (*)")};
+    if (forSaving)
+        std::swap(filters[0], filters[3]); // a new name is not held to a type
+    return filters;
 }
 
 QString folderOf(const QString& path)
@@ -177,7 +173,8 @@ bool FileCommands::writeDocument(const std::string& path, const editor::Ted& ted
         writeTed(m_engine, path, ted);
         return true;
     } catch (const ZukError& e) {
-        showMessage(QString::fromUtf8("Файл не сохранён.\n\n") + QString::fromUtf8(e.what()));
+        showMessage(m_form.text("MainForm", "sFileNotSaved") + QStringLiteral("\n\n") +
+                    m_form.message(e));
         return false;
     }
 }
@@ -196,7 +193,7 @@ bool FileCommands::openFile(const QString& path, bool reportFailure)
     case OpenCheck::ImportRtf:
         return importRtf(full);
     case OpenCheck::AlreadyOpen:
-        showMessage(QString::fromUtf8("Нельзя открыть уже открытый файл"), false);
+        showMessage(m_form.text("MainForm", "sCantOpenOpenedYet"), false);
         return false;
     case OpenCheck::Open:
         break;
@@ -216,7 +213,8 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
     } const loading(m_loading);
     auto fail = [&](const ZukError& e) {
         if (reportFailure)
-            showMessage(QString::fromUtf8("Файл не открыт.\n\n") + QString::fromUtf8(e.what()));
+            showMessage(m_form.text("MainForm", "sFileNotOpened") + QStringLiteral("\n\n") +
+                        m_form.message(e));
         return false;
     };
 
@@ -247,9 +245,9 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
     const qint64 size = QFileInfo(full).size();
     std::unique_ptr<QProgressDialog> progress;
     if (size > progressThreshold) {
-        progress = std::make_unique<QProgressDialog>(QString::fromUtf8("Открывается ") +
-                                                         QFileInfo(full).fileName(),
-                                                     QString(), 0, 100, &m_form);
+        progress = std::make_unique<QProgressDialog>(
+            m_form.format("MainForm", "sOpeningFile", {QFileInfo(full).fileName()}), QString(), 0,
+            100, &m_form);
         progress->setWindowModality(Qt::WindowModal);
         progress->setMinimumDuration(0);
         progress->setCancelButton(nullptr);
@@ -304,7 +302,7 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
         try {
             saveBackupCopy(m_engine, name, ed.GetAllText());
         } catch (const ZukError& e) {
-            m_form.mainStatusBar().showMessage(QString::fromUtf8(e.what()), 8000);
+            m_form.showStatus(m_form.message(e));
         }
     }
     m_form.documentTabs().sync();
@@ -313,10 +311,7 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
     if (progress)
         progress->setValue(100);
     if (unwrapped)
-        m_form.mainStatusBar().showMessage(
-            QString::fromUtf8("Файл большой: перенос по словам выключен (его можно включить в "
-                              "меню «Правка»)."),
-            15000);
+        m_form.mainStatusBar().showMessage(m_form.text("MainForm", "sBigFileUnwrapped"), 15000);
     refreshEmergencyTable();
     return true;
 }
@@ -331,9 +326,10 @@ void FileCommands::openDialog()
             m_openDialog = new QFileDialog(&m_form);
             m_openDialog->setOption(QFileDialog::DontUseNativeDialog);
             m_openDialog->setFileMode(QFileDialog::ExistingFiles);
-            m_openDialog->setNameFilters(qtFilters(kOpenFilter));
+            m_openDialog->setWindowTitle(m_form.text("MainForm", "sOpenFile"));
             m_openDialog->setSizeGripEnabled(true);
         }
+        m_openDialog->setNameFilters(fileFilters(m_form, false));
         m_openDialog->setDirectory(m_openFolder);
         if (m_openDialog->exec() == QDialog::Accepted)
             files = m_openDialog->selectedFiles();
@@ -372,13 +368,11 @@ QString FileCommands::chooseSaveName()
 {
     if (saveDialogHook)
         return saveDialogHook();
-    QFileDialog dialog(&m_form, QString::fromUtf8("Сохранить файл как..."), m_saveFolder);
+    QFileDialog dialog(&m_form, m_form.text("MainForm", "sSaveFileAs"), m_saveFolder);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    const QStringList filters = qtFilters(kSaveFilter);
-    dialog.setNameFilters(filters);
-    dialog.selectNameFilter(filters.value(3));
+    dialog.setNameFilters(fileFilters(m_form, true));
     dialog.setSizeGripEnabled(true);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
@@ -401,7 +395,7 @@ bool FileCommands::saveAs()
         QFileInfo(QString::fromStdString(saveAsName(chosen.toStdString(), s.chfileext, s.defext)))
             .absoluteFilePath();
     if (QFileInfo::exists(newName)) {
-        const QString question = QString::fromUtf8("OK для перезаписи %1").arg(newName);
+        const QString question = m_form.format("MainForm", "sOverWrite", {newName});
         const bool yes =
             overwriteHook
                 ? overwriteHook(question)
@@ -442,11 +436,11 @@ bool FileCommands::saveAllDocuments(bool quiet)
         try {
             writeTed(m_engine, ted->fileName(), *ted);
         } catch (const ZukError& e) {
-            failures << QString::fromUtf8(e.what());
+            failures << m_form.message(e);
         }
     }
     if (!failures.isEmpty() && !quiet)
-        showMessage(QString::fromUtf8("Не все файлы сохранены.\n\n") +
+        showMessage(m_form.text("MainForm", "sNotAllSaved") + QStringLiteral("\n\n") +
                     failures.join(QLatin1Char('\n')));
     return failures.isEmpty();
 }
@@ -459,7 +453,7 @@ void FileCommands::saveCopy()
     try {
         saveBackupCopy(m_engine, ed.GetFileName(), ed.GetAllText());
     } catch (const ZukError& e) {
-        showMessage(QString::fromUtf8(e.what()));
+        showMessage(m_form.message(e));
     }
 }
 
@@ -498,7 +492,7 @@ void FileCommands::saveVersionOf(const std::string& name, const std::string& tex
     try {
         app::saveVersion(m_engine, name, text, m_form.settings().SaveOptions, clock);
     } catch (const ZukError& e) {
-        showMessage(QString::fromUtf8(e.what()));
+        showMessage(m_form.message(e));
     }
 }
 
@@ -521,7 +515,8 @@ bool FileCommands::importRtf(const QString& path)
             text = plugins::readDocumentFile(m_engine, temp);
         }
     } catch (const ZukError& e) {
-        showMessage(QString::fromUtf8("Файл не открыт.\n\n") + QString::fromUtf8(e.what()));
+        showMessage(m_form.text("MainForm", "sFileNotOpened") + QStringLiteral("\n\n") +
+                    m_form.message(e));
         return false;
     }
     m_form.NewFile();
@@ -555,9 +550,8 @@ void FileCommands::documentClosed(editor::Ted* ted)
 
 ExitChoice FileCommands::askExit(const QStringList& names)
 {
-    const QString question = QString::fromUtf8("Эти документы изменены и не сохранены:\n\n") +
-                             names.join(QLatin1Char('\n')) +
-                             QString::fromUtf8("\n\nСохранить их перед выходом?");
+    const QString question =
+        m_form.format("MainForm", "sUnsavedOnExit", {names.join(QLatin1Char('\n'))});
     if (exitChoiceHook)
         return exitChoiceHook(question);
     if (m_form.confirmHook)
@@ -565,10 +559,11 @@ ExitChoice FileCommands::askExit(const QStringList& names)
     QMessageBox box(QMessageBox::Warning, m_form.windowTitle(), question, QMessageBox::NoButton,
                     &m_form);
     QPushButton* saveButton =
-        box.addButton(QString::fromUtf8("Сохранить"), QMessageBox::AcceptRole);
+        box.addButton(m_form.text("MainForm", "sButtonSave"), QMessageBox::AcceptRole);
     QPushButton* discardButton =
-        box.addButton(QString::fromUtf8("Не сохранять"), QMessageBox::DestructiveRole);
-    QPushButton* cancelButton = box.addButton(QString::fromUtf8("Отмена"), QMessageBox::RejectRole);
+        box.addButton(m_form.text("MainForm", "sButtonDontSave"), QMessageBox::DestructiveRole);
+    QPushButton* cancelButton =
+        box.addButton(m_form.text("MainForm", "sButtonCancel"), QMessageBox::RejectRole);
     box.setDefaultButton(saveButton);
     box.setEscapeButton(cancelButton);
     box.exec();
@@ -593,7 +588,7 @@ bool FileCommands::prepareExit()
             } catch (const ZukError& e) {
                 // An unchanged document loses nothing when its write fails.
                 if (ted->modified())
-                    failures << QString::fromUtf8(e.what());
+                    failures << m_form.message(e);
                 continue;
             }
         }
@@ -601,7 +596,7 @@ bool FileCommands::prepareExit()
             unsaved << ted;
     }
     if (!failures.isEmpty()) {
-        showMessage(QString::fromUtf8("Не все файлы сохранены.\n\n") +
+        showMessage(m_form.text("MainForm", "sNotAllSaved") + QStringLiteral("\n\n") +
                     failures.join(QLatin1Char('\n')));
         return false;
     }
@@ -649,7 +644,7 @@ void FileCommands::onBackupTimer()
             saveBackupCopy(m_engine, ed.GetFileName(), ed.GetAllText());
         } catch (const ZukError& e) {
             // A box every few minutes would stop the user's work; the status bar tells.
-            m_form.mainStatusBar().showMessage(QString::fromUtf8(e.what()), 8000);
+            m_form.showStatus(m_form.message(e));
         }
     }
     applyBackupTimer();

@@ -1,6 +1,10 @@
 #include "app/ui/infoconsole.h"
 
+#include <algorithm>
+
+#include <QGuiApplication>
 #include <QListWidget>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace zuk::app::ui {
@@ -26,8 +30,30 @@ void TInfoConsole::append(const QString& message)
 
 void TInfoConsole::showConsole()
 {
+    if (!m_placed) {
+        m_placed = true;
+        place();
+    }
     show();
     raise();
+}
+
+// The first showing puts the console at the right edge of the main window, and
+// wholly on the screen the main window is on, however small that screen is.
+void TInfoConsole::place()
+{
+    QWidget* owner = parentWidget();
+    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    QSize size = this->size().boundedTo(area.size() * 9 / 10);
+    resize(size);
+    QPoint at = owner ? owner->frameGeometry().topRight() - QPoint(size.width() + 24, -64)
+                      : area.center() - QPoint(size.width() / 2, size.height() / 2);
+    at.setX(std::clamp(at.x(), area.left(), area.right() - size.width()));
+    at.setY(std::clamp(at.y(), area.top(), area.bottom() - size.height()));
+    move(at);
 }
 
 void TInfoConsole::clear()

@@ -20,7 +20,10 @@ public:
     QStringList lines() const;
 
 private:
+    void place();
+
     QListWidget* m_list = nullptr;
+    bool m_placed = false;
 };
 
 } // namespace zuk::app::ui

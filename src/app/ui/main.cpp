@@ -6,11 +6,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 #include <memory>
@@ -21,19 +18,13 @@ int main(int argc, char** argv)
 {
     QElapsedTimer sinceStart;
     sinceStart.start();
-    zuk::app::ui::installCrashHandler("Бым! Случилась жуткая ошибка и Zuk сейчас вылетет :)");
+    // The main window gives the handler the message in the interface language.
+    zuk::app::ui::installCrashHandler("Zuk crashed");
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zuk"));
     // No display name: Qt would append it to every window caption.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/zuk/zuk.svg")));
-
-    // The interface is Russian: Qt's own buttons and dialogs (Yes, No, Cancel,
-    // the file dialogs) speak it too when the translation is installed.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
 
     std::vector<std::string> args;
     for (const QString& a : QApplication::arguments().mid(1))

@@ -31,6 +31,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
+#include <QTranslator>
 #include <QVBoxLayout>
 
 namespace zuk::app::ui {

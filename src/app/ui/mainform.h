@@ -20,6 +20,7 @@
 #include <vector>
 
 class QMdiArea;
+class QTranslator;
 class QMenu;
 class QTimer;
 
@@ -196,6 +197,7 @@ private:
     void showQuotation();
     bool ask(const QString& question, bool warning);
     void fillLanguageMenu(QMenu& menu);
+    void applyQtTranslation();
     struct ToolWindowEntry;
     ToolWindowEntry* toolEntry(std::string_view id);
     const ToolWindowEntry* toolEntry(std::string_view id) const;
@@ -212,6 +214,7 @@ private:
     settings::RSoundSettings m_sound;
     settings::RMainWindowProps m_props;
     TextService m_texts;
+    std::unique_ptr<QTranslator> m_qtTexts; // Qt's own buttons and dialogs in Russian
     platform::CpuLoadMeter m_cpuMeter;
     QString m_programFolder;
     QString m_partsFolder;

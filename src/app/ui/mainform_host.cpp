@@ -6,7 +6,9 @@
 
 #include "app/commandtable.h"
 #include "app/mainformtexts.h"
+#include "app/ui/crashhandler.h"
 #include "app/ui/infoconsole.h"
+#include "app/ui/localiser.h"
 #include "app/ui/mainmenu.h"
 #include "base/zukassert.h"
 #include "codepages/charsets.h"
@@ -15,9 +17,13 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QInputDialog>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTranslator>
 
 namespace zuk::app::ui {
 
@@ -168,15 +174,38 @@ void TMainForm::addLocaliser(QWidget* window, std::function<void()> localise)
 void TMainForm::OpenLanguageFile()
 {
     m_texts.open(m_partsFolder.toStdString(), m_settings.Lang);
+    applyQtTranslation();
+}
+
+// Qt's own buttons and dialogs (Yes, No, Cancel, the file dialogs) speak Russian
+// with the built-in texts and English with any language file.
+void TMainForm::applyQtTranslation()
+{
+    const bool russian = m_texts.russian() || !m_texts.isOpen();
+    if (russian && !m_qtTexts) {
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"),
+                             QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(translator.get());
+            m_qtTexts = std::move(translator);
+        }
+    } else if (!russian && m_qtTexts) {
+        QCoreApplication::removeTranslator(m_qtTexts.get());
+        m_qtTexts.reset();
+    }
 }
 
 void TMainForm::LocaliseMainWindow()
 {
     setDateCaptions();
+    installCrashHandler(text("MainForm", "sDropout").toUtf8().constData());
+    localiseWindow(this, mainFormMessages(), m_texts, true);
     // Messages are looked up when shown, so they follow the file at once; the
     // menu keeps captions an earlier language gave where this one is silent.
     if (m_texts.russian() || !m_texts.isOpen())
         return;
+    localiseWindow(this, mainFormMessages(), m_texts);
     for (QAction* item : m_menu->itemsDepthFirst()) {
         const std::string name = item->objectName().toStdString();
         if (name.empty())

@@ -2,12 +2,14 @@
 
 #include "app/ui/mainform.h"
 
+#include "app/mainformtexts.h"
 #include "app/quotation.h"
 #include "app/shortcutfile.h"
 #include "app/ui/crashhandler.h"
 #include "app/ui/documenttabs.h"
 #include "app/ui/filecommands.h"
 #include "app/ui/infoconsole.h"
+#include "app/ui/localiser.h"
 #include "app/ui/mainmenu.h"
 #include "app/ui/mainstatusbar.h"
 #include "app/ui/startupsupport.h"
@@ -186,6 +188,8 @@ void TMainForm::runStartup()
 void TMainForm::createToolWindows()
 {
     m_console = new TInfoConsole(this);
+    localiseWindow(m_console, infoConsoleTexts(), m_texts, true);
+    addLocaliser(m_console, [this] { localiseWindow(m_console, infoConsoleTexts(), m_texts); });
     // The multi-replace window comes here.
     ToolWindowSpec dox;
     dox.id = "Dox";

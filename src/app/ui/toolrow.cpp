@@ -22,9 +22,7 @@ TToolRow::TToolRow(QWidget* parent) : QToolBar(parent)
 
     m_btRun = new QToolButton(this);
     m_btRun->setObjectName(QStringLiteral("btRun"));
-    m_btRun->setText(QStringLiteral("Run"));
-    m_btRun->setToolTip(QString::fromUtf8(
-        "Запуск командной строки на выполнение, @ заменяет имя текущего файла - opera @"));
+    // Its caption and hint are the main window's texts.
     // Running a command line belongs to the external-program engine, which is not here yet.
     m_btRun->setEnabled(false);
     addWidget(m_btRun);
