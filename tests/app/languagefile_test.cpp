@@ -57,6 +57,9 @@ TEST(TextTables, EveryRowHasAUniqueKeyAnEnglishTextAndTheSamePlaceholders)
             EXPECT_TRUE(keys.insert(std::string(row.key)).second) << "duplicate key " << where;
             EXPECT_FALSE(row.builtIn.empty()) << where;
             EXPECT_FALSE(row.english.empty()) << "no English text for " << where;
+            // A profile value is one line.
+            for (std::string_view text : {row.builtIn, row.english})
+                EXPECT_EQ(text.find_first_of("\r\n"), std::string_view::npos) << where;
             EXPECT_FALSE(hasCyrillic(row.english)) << where;
             EXPECT_EQ(placeholderCount(row.builtIn), placeholderCount(row.english)) << where;
         }

@@ -550,8 +550,9 @@ void FileCommands::documentClosed(editor::Ted* ted)
 
 ExitChoice FileCommands::askExit(const QStringList& names)
 {
-    const QString question =
-        m_form.format("MainForm", "sUnsavedOnExit", {names.join(QLatin1Char('\n'))});
+    const QString question = m_form.text("MainForm", "sUnsavedDocuments") + QStringLiteral("\n\n") +
+                             names.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
+                             m_form.text("MainForm", "sSaveBeforeExit");
     if (exitChoiceHook)
         return exitChoiceHook(question);
     if (m_form.confirmHook)
