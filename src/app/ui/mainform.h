@@ -172,6 +172,11 @@ public:
     // Writes the shortcut file, the settings and the enabled-extension list.
     void SaveSettings();
 
+    // Where the window is kept in zuk.ini: move() places the frame, while the
+    // normal geometry is the inside, so the frame's offset (title bar, border)
+    // comes off, or every start would move the window down by the title bar.
+    static QPoint storedPosition(const QRect& normal, const QRect& inner, const QRect& frame);
+
     // Sets the captions of the ten date/time items from the current time.
     void setDateCaptions();
 

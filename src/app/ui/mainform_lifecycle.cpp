@@ -213,6 +213,11 @@ void TMainForm::createToolWindows()
     m_busy = false;
 }
 
+QPoint TMainForm::storedPosition(const QRect& normal, const QRect& inner, const QRect& frame)
+{
+    return normal.topLeft() - (inner.topLeft() - frame.topLeft());
+}
+
 void TMainForm::applyWindowGeometry()
 {
     move(m_props.Left, m_props.Top);
@@ -344,8 +349,9 @@ void TMainForm::writeShutdownState()
     io::IniFile::Batch batch(*m_ini);
     writeToolWindowGeometry();
     const QRect g = normalGeometry();
-    m_props.Top = g.top();
-    m_props.Left = g.left();
+    const QPoint at = storedPosition(g, geometry(), frameGeometry());
+    m_props.Top = at.y();
+    m_props.Left = at.x();
     m_props.W = g.width();
     m_props.H = g.height();
     std::optional<std::string> folder;

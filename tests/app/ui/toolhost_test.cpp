@@ -86,3 +86,24 @@ TEST(ToolHost, AMenuProviderRefillsItsItemsAndLeavesTheMenusOwn)
     ASSERT_EQ(menu->actions().size(), own + 1); // no document windows to list
     EXPECT_EQ(menu->actions().last()->text(), "extra 3");
 }
+
+TEST(MainWindowPosition, TheFrameIsKeptSoARestartPutsTheWindowBackExactly)
+{
+    // Under a window manager with a 20-pixel title bar and a 1-pixel border.
+    const QRect frame(30, 40, 802, 621);
+    const QRect inner(31, 60, 800, 600);
+    EXPECT_EQ(app::ui::TMainForm::storedPosition(inner, inner, frame), QPoint(30, 40));
+    // Maximized: the normal geometry is where it comes back to.
+    EXPECT_EQ(app::ui::TMainForm::storedPosition(QRect(101, 120, 800, 600), QRect(1, 20, 1278, 900),
+                                                 QRect(0, 0, 1280, 921)),
+              QPoint(100, 100));
+
+    MainFormFixture f;
+    f.seed("zuk.ini", "[Main]\r\nTop=41\r\nLeft=17\r\nW=700\r\nH=500\r\n");
+    for (int start = 0; start < 3; ++start) {
+        app::ui::TMainForm& form = f.start();
+        EXPECT_EQ(form.pos(), QPoint(17, 41)) << start;
+        EXPECT_EQ(form.size(), QSize(700, 500)) << start;
+        form.close();
+    }
+}
