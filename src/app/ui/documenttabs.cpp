@@ -1,5 +1,8 @@
 #include "app/ui/documenttabs.h"
 
+#include "editor/ui/ted.h"
+#include "editor/ui/tedcontrol.h"
+
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -45,6 +48,28 @@ QString TDocumentTabs::fileNamePart(const QString& name)
     return name.mid(cut + 1);
 }
 
+// A modified document says so in its tab and in its window's title, which the
+// main window's title shows while the document is maximized.
+QString TDocumentTabs::windowCaption(QMdiSubWindow* window)
+{
+    const auto* ted = qobject_cast<const editor::Ted*>(window->widget());
+    if (!ted)
+        return window->windowTitle();
+    return ted->windowTitle() + (ted->modified() ? QStringLiteral("*") : QString());
+}
+
+void TDocumentTabs::refreshCaptions()
+{
+    for (int i = 0; i < count(); ++i)
+        if (QMdiSubWindow* w = windowAt(i)) {
+            const QString caption = windowCaption(w);
+            if (w->windowTitle() != caption)
+                w->setWindowTitle(caption);
+            if (tabText(i) != fileNamePart(caption))
+                setTabText(i, fileNamePart(caption));
+        }
+}
+
 QMdiSubWindow* TDocumentTabs::windowAt(int index) const
 {
     if (index < 0 || index >= count())
@@ -67,11 +92,10 @@ int TDocumentTabs::indexOf(QMdiSubWindow* window) const
 void TDocumentTabs::watch(QMdiSubWindow* window)
 {
     // The window's title is its document's name; its tab follows renames.
-    connect(window, &QWidget::windowTitleChanged, this, [this, window](const QString& title) {
-        const int i = indexOf(window);
-        if (i >= 0)
-            setTabText(i, fileNamePart(title));
-    });
+    connect(window, &QWidget::windowTitleChanged, this, [this] { refreshCaptions(); });
+    if (auto* ted = qobject_cast<editor::Ted*>(window->widget()))
+        connect(ted->control(), &QsciScintilla::modificationChanged, this,
+                [this] { refreshCaptions(); });
     // The pointer is only compared here, never followed.
     const quintptr key = keyOf(window);
     connect(window, &QObject::destroyed, this, [this, key] {
@@ -98,7 +122,7 @@ void TDocumentTabs::sync()
     for (QMdiSubWindow* w : windows) {
         if (indexOf(w) >= 0)
             continue;
-        const int i = addTab(fileNamePart(w->windowTitle()));
+        const int i = addTab(fileNamePart(windowCaption(w)));
         setTabData(i, QVariant::fromValue(keyOf(w)));
         watch(w);
     }
@@ -108,6 +132,7 @@ void TDocumentTabs::sync()
             setCurrentIndex(i);
     }
     m_syncing = false;
+    refreshCaptions();
 }
 
 void TDocumentTabs::onWindowActivated(QMdiSubWindow* window)

@@ -197,6 +197,7 @@ bool TMainForm::runCommand(std::string_view commandName)
             return false;
         }
         (*handler)();
+        m_tabs->refreshCaptions(); // a command may have saved or changed a document
         return true;
     } catch (const ZukError& e) {
         showCommandError(message(e));

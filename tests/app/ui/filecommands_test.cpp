@@ -478,7 +478,7 @@ TEST(FileCommandsDrop, RtfEndsTheDropPicturesAndFlashGoToTheCaret)
     s.fixture.seed("b.rtf", "{\\rtf1\\ansi {\\b Bold} plain\\par}");
     s.fixture.seed("c.txt", "c\r\n");
     s.files->dropFiles({s.path("a.txt"), s.path("b.rtf"), s.path("c.txt")});
-    EXPECT_EQ(tabTexts(*s.form), (QStringList{"a.txt", "untitled0"}));
+    EXPECT_EQ(tabTexts(*s.form), (QStringList{"a.txt", "untitled0*"})); // imported, not saved
     EXPECT_EQ(s.form->editor().GetAllText(), "Bold plain\r\n");
     EXPECT_FALSE(s.files->openFiles().contains(s.path8("c.txt")));
     EXPECT_EQ(s.files->openFolder(), QDir(s.fixture.home()).absolutePath());
@@ -578,5 +578,27 @@ TEST(FileCommandsDrop, FilesDroppedOnTheTextAreaAreOneDrop)
         emit control->SCN_URIDROPPED(QUrl::fromLocalFile(s.path(name)));
     EXPECT_TRUE(waitFor([&] { return s.form->documentCount() == 3; }));
     QCoreApplication::processEvents();
-    EXPECT_EQ(tabTexts(*s.form), (QStringList{"untitled0", "x.txt", "untitled1"}));
+    EXPECT_EQ(tabTexts(*s.form), (QStringList{"untitled0", "x.txt", "untitled1*"}));
+}
+
+TEST(FileCommandsDocuments, AModifiedDocumentIsMarkedInItsTabAndTheWindowTitle)
+{
+    Started s;
+    s.fixture.seed("a.txt", "text\r\n");
+    ASSERT_TRUE(s.form->OpenFile(s.path("a.txt")));
+    const QString path = s.path("a.txt");
+    // A maximized document's title is shown in the main window's title.
+    auto title = [&] { return s.form->windowTitle(); };
+    EXPECT_EQ(tabTexts(*s.form), QStringList{"a.txt"});
+    EXPECT_TRUE(title().endsWith("[" + path + "]")) << title().toStdString();
+    s.form->editor().InsertAtCaret("x");
+    EXPECT_EQ(tabTexts(*s.form), QStringList{"a.txt*"});
+    EXPECT_TRUE(title().endsWith("[" + path + "*]")) << title().toStdString();
+    ASSERT_TRUE(s.form->runCommand("mniSave"));
+    EXPECT_EQ(tabTexts(*s.form), QStringList{"a.txt"});
+    EXPECT_TRUE(title().endsWith("[" + path + "]")) << title().toStdString();
+    // Set from outside (a revert keeps the flag): the next command shows it.
+    s.form->editor().SetModified(true);
+    s.form->runCommand("mniNextWindow");
+    EXPECT_EQ(tabTexts(*s.form), QStringList{"a.txt*"});
 }
