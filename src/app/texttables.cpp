@@ -1,6 +1,7 @@
 #include "app/texttables.h"
 
 #include "app/mainformtexts.h"
+#include "codepages/codepagetexts.h"
 
 namespace zuk::app {
 
@@ -8,6 +9,7 @@ const std::vector<const TextTable*>& subsystemTextTables()
 {
     static const std::vector<const TextTable*> tables{
         &mainFormMessages(),
+        &codepages::codePageMessages(),
     };
     return tables;
 }
