@@ -2,6 +2,7 @@
 
 #include "app/mainformtexts.h"
 #include "codepages/codepagetexts.h"
+#include "textfunc/textfunctexts.h"
 
 namespace zuk::app {
 
@@ -9,7 +10,9 @@ const std::vector<const TextTable*>& subsystemTextTables()
 {
     static const std::vector<const TextTable*> tables{
         &mainFormMessages(),
+        &textfunc::textFunctionMessages(),
         &codepages::codePageMessages(),
+        &textfunc::encloseDialogTexts(),
     };
     return tables;
 }
