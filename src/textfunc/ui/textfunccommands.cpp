@@ -102,6 +102,13 @@ std::string toDocument(ToolHost& host, const QString& text)
     return editor::documentBytes(host.document(), text.toStdString());
 }
 
+// Russian text the functions write in Windows-1251, as the current
+// document's bytes.
+std::string fromWin(ToolHost& host, const std::string& win)
+{
+    return editor::documentBytes(host.document(), codepages::winToUtf8(win));
+}
+
 // A text of the current language that goes into the document, as its bytes.
 std::string documentText(ToolHost& host, const char* key)
 {
@@ -242,7 +249,8 @@ void installNumbers(Wiring& w, ToolHost& host)
     w.digits("mniArabToRoman", [](const std::string& t) { return IntToRoman(parseInt32(t)); });
     w.transform("mniRomantoArab",
                 [](const std::string& t) { return std::to_string(RomanToInt(t)); });
-    w.transform("mniNum2WordsRus", [](const std::string& t) { return RussianWords(t); });
+    w.transform("mniNum2WordsRus",
+                [&host](const std::string& t) { return fromWin(host, RussianWords(t)); });
     w.transform("mniNum2WordsEng", [](const std::string& t) {
         return EnglishWords(parseReal(t, userDecimalSeparator()));
     });
@@ -275,7 +283,8 @@ void installNumbers(Wiring& w, ToolHost& host)
 void installInsertions(Wiring& w, ToolHost& host)
 {
     w.on("mniPi", [&host] { editor::insertAtCaret(host.document(), PiText); });
-    w.on("mniRusAlpha", [&host] { editor::insertAtCaret(host.document(), RussianAlphabet()); });
+    w.on("mniRusAlpha",
+         [&host] { editor::insertAtCaret(host.document(), fromWin(host, RussianAlphabet())); });
     w.on("mniEngAlpha", [&host] { editor::insertAtCaret(host.document(), EnglishAlphabet()); });
 }
 
