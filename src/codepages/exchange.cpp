@@ -1,14 +1,11 @@
 #include "codepages/exchange.h"
 
-#include "base/zukerror.h"
 #include "codepages/transcoders.h"
 #include "io/linesfile.h"
 
 #include <fstream>
 
 namespace zuk::codepages {
-
-const char* const kCannotExportFromCurrentCharset = "Не умею экспортировать из ТЕКУЩЕЙ КОДИРОВКИ";
 
 namespace {
 
@@ -32,9 +29,9 @@ void appendUnit(std::string& out, char16_t unit)
     out += static_cast<char>(unit >> 8);
 }
 
-std::string utf16Export(const std::vector<std::string>& lines)
+std::string utf16Export(const std::vector<std::string>& lines, CodePage cp)
 {
-    const char16_t* table = unicodeTable(CodePage::Win);
+    const char16_t* table = unicodeTable(cp);
     std::string out("\xFF\xFE", 2);
     for (size_t i = 0; i < lines.size(); ++i) {
         if (i > 0)
@@ -160,16 +157,14 @@ bool exchangeFormatFromName(std::string_view name, ExchangeFormat& out)
 
 std::string exportBytes(std::string_view text, CodePage workingCp, ExchangeFormat format)
 {
-    if (format == ExchangeFormat::Utf16 && workingCp != CodePage::Win)
-        throw ZukError(kCannotExportFromCurrentCharset);
     const std::vector<std::string> lines = io::splitLines(text);
     switch (format) {
     case ExchangeFormat::Utf16:
-        return utf16Export(lines);
+        return utf16Export(lines, workingCp);
     case ExchangeFormat::Utf8: {
         std::string out;
         for (const std::string& line : lines) {
-            out += winToUtf8(line);
+            out += decodeToUtf8(line, workingCp);
             out += "\r\n";
         }
         return out;

@@ -17,18 +17,15 @@ enum class ExchangeFormat { Dos, Koi, Mac, Iso, Utf8, Utf16 };
 // "dos", "koi", "mac", "iso", "utf8", "utf16"; false for any other name.
 bool exchangeFormatFromName(std::string_view name, ExchangeFormat& out);
 
-// The message of the UTF-16 export when the document is not in Windows-1251.
-extern const char* const kCannotExportFromCurrentCharset;
-
 // The whole file an export command writes for a document whose text (lines
 // joined and ended by CR LF, or the bare text: any of CR LF, CR, LF ends a
 // line) is in `workingCp` (Win, Dos or Koi):
 // - Dos, Koi, Mac, Iso: the letters transcoded, every line followed by CR LF;
-// - Utf8: every line taken as Windows-1251 whatever the working code page,
-//   followed by CR LF, without a byte-order mark;
-// - Utf16: FF FE, then the lines in UTF-16 LE separated by U+2028 and nothing
-//   after the last; throws ZukError(kCannotExportFromCurrentCharset) unless
-//   the working code page is Win.
+// - Utf8: every line decoded through the working code page, followed by
+//   CR LF, without a byte-order mark;
+// - Utf16: FF FE, then the lines decoded through the working code page in
+//   UTF-16 LE, separated by U+2028 and nothing after the last.
+// Every byte of every code page is a character, so no export can fail.
 std::string exportBytes(std::string_view text, CodePage workingCp, ExchangeFormat format);
 
 // The Windows-1251 lines an import command puts into the new document.

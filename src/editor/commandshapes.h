@@ -1,9 +1,11 @@
 #pragma once
 
+#include "codepages/charsets.h"
 #include "editor/ved.h"
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace zuk::editor {
 
@@ -22,7 +24,9 @@ using LinesFunction = std::function<LineList(const LineList&)>;
 bool transformWorkText(CVed& ved, const TextFunction& fn);
 
 // Line transform: needs a selection; its lines through fn, the selection
-// replaced by the resulting lines, each followed by CR LF.
+// replaced by the resulting lines. A selection that ends at column 0 of a
+// line (the usual Shift+Down selection) covers the whole lines before it:
+// those lines go through fn, and the result keeps the line break after them.
 bool transformSelectedLines(CVed& ved, const LinesFunction& fn);
 
 // Insert: the bytes at the caret. A selection is not replaced: the text goes
@@ -31,9 +35,16 @@ bool insertAtCaret(CVed& ved, const std::string& bytes);
 // The same with lines, each followed by CR LF.
 bool insertLinesAtCaret(CVed& ved, const LineList& lines);
 
-// The working code page of the document as a name the code-page tables know
-// ("win" for anything else), and text between UTF-8 and the document's bytes.
+// The working code page of the document (Win for a name it does not know),
+// and text between UTF-8 and the document's bytes.
+codepages::CodePage workingCodePage(CVed& ved);
 std::string documentBytes(CVed& ved, const std::string& utf8);
 std::string documentUtf8(CVed& ved, const std::string& bytes);
+
+// Whether a document given `bytes` gives exactly them back. It cannot hold a
+// NUL (the control's text ends there), and a lone CR or LF becomes a CR LF
+// line break; as the whole text (`whole`) a final CR LF is taken for the
+// document's own break after its last line and dropped.
+bool documentHolds(std::string_view bytes, bool whole);
 
 } // namespace zuk::editor

@@ -6,20 +6,24 @@
 
 namespace zuk::textfunc {
 
-std::string InvertCase(std::string_view text)
-{
-    std::string out(text);
-    for (char& ch : out) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c >= 0xE0 || (c >= 0x61 && c <= 0x7A))
-            ch = static_cast<char>(UpCaseChar(c));
-        else if (c >= 0xC0 || (c >= 0x41 && c <= 0x5A))
-            ch = static_cast<char>(DownCaseChar(c));
-    }
-    return out;
-}
-
 namespace {
+
+// InvertCase as one byte map of Windows-1251.
+constexpr CaseTable makeInvertTable()
+{
+    CaseTable t{};
+    for (int i = 0; i < 256; ++i) {
+        const auto c = static_cast<unsigned char>(i);
+        if (c >= 0xE0 || (c >= 0x61 && c <= 0x7A))
+            t[i] = UpCaseChar(c);
+        else if (c >= 0xC0 || (c >= 0x41 && c <= 0x5A))
+            t[i] = DownCaseChar(c);
+        else
+            t[i] = c;
+    }
+    return t;
+}
+constexpr CaseTable kInvert = makeInvertTable();
 
 // splitmix64: small, fast and the same on every platform, so a seed gives the
 // same text everywhere (std::uniform_int_distribution does not promise that).
@@ -50,49 +54,58 @@ private:
 
 } // namespace
 
-std::string Hackerize(std::string_view text, std::uint64_t seed)
+std::string InvertCase(std::string_view text, CodePage cp)
 {
+    std::string out(text);
+    mapBytesInPlace(out, inCodePage(kInvert, cp));
+    return out;
+}
+
+std::string Hackerize(std::string_view text, std::uint64_t seed, CodePage cp)
+{
+    const CaseTable up = inCodePage(kBasicUpper, cp);
+    const CaseTable down = inCodePage(kBasicLower, cp);
     std::string out(text);
     SplitMix rng(seed);
     for (std::size_t i = out.size(); i-- > 0;) {
         const int r = rng.twoToSix();
         const auto c = static_cast<unsigned char>(out[i]);
-        out[i] = static_cast<char>((r == 4 || r == 6) ? DownCaseChar(c) : UpCaseChar(c));
+        out[i] = static_cast<char>((r == 4 || r == 6) ? down[c] : up[c]);
     }
     return out;
 }
 
-std::string Hackerize(std::string_view text)
+std::string Hackerize(std::string_view text, CodePage cp)
 {
     std::random_device device;
     const std::uint64_t seed = (std::uint64_t(device()) << 32) ^ device();
-    return Hackerize(text, seed);
+    return Hackerize(text, seed, cp);
 }
 
-std::string CapitalizeFirst(std::string_view text)
+std::string CapitalizeFirst(std::string_view text, CodePage cp)
 {
     std::string out(text);
     if (out.empty())
         return out;
-    if (out.size() > 1) {
-        for (char& ch : out)
-            ch = static_cast<char>(Cp1251Lower[static_cast<unsigned char>(ch)]);
-    }
-    out[0] = static_cast<char>(Cp1251Upper[static_cast<unsigned char>(out[0])]);
+    if (out.size() > 1)
+        mapBytesInPlace(out, inCodePage(Cp1251Lower, cp));
+    out[0] = static_cast<char>(inCodePage(Cp1251Upper, cp)[static_cast<unsigned char>(out[0])]);
     return out;
 }
 
-std::string CapitalizeWords(std::string_view text)
+std::string CapitalizeWords(std::string_view text, CodePage cp)
 {
+    const CaseTable upper = inCodePage(Cp1251Upper, cp);
+    const CaseTable lower = inCodePage(Cp1251Lower, cp);
     std::string out(text);
     bool inWord = false;
     for (char& ch : out) {
-        const auto c = Cp1251Lower[static_cast<unsigned char>(ch)];
+        const auto c = lower[static_cast<unsigned char>(ch)];
         if (inWordBreakSet(c)) {
             inWord = false;
             ch = static_cast<char>(c);
         } else if (!inWord) {
-            ch = static_cast<char>(Cp1251Upper[c]);
+            ch = static_cast<char>(upper[c]);
             inWord = true;
         } else {
             ch = static_cast<char>(c);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "codepages/charsets.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -90,5 +92,12 @@ void lowerCaseInPlace(std::string& text);
 
 // Every byte of the text through a table.
 void mapBytesInPlace(std::string& text, const CaseTable& table);
+
+// A byte map of Windows-1251 text carried over to text in `cp`: each byte
+// stands for its character in `cp`; when Windows-1251 has that character, it
+// goes through `win`, and the result is put back in `cp` if `cp` has it. Any
+// other byte maps to itself. For Win the table is `win` itself. This is how
+// every case function works in a KOI8-R or CP866 document.
+CaseTable inCodePage(const CaseTable& win, codepages::CodePage cp);
 
 } // namespace zuk::textfunc

@@ -3,6 +3,7 @@
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
 #include "textfunc/casefunctions.h"
+#include "textfunc/textfunctexts.h"
 
 #include <array>
 
@@ -40,7 +41,7 @@ int hexValue(char c)
 
 [[noreturn]] void badBase64()
 {
-    throw FormatError("Формат строки не соответствует способу кодирования Base64.");
+    throw FormatError(textFunctionMessages(), "sBase64FormatError");
 }
 
 } // namespace
@@ -191,10 +192,7 @@ std::string HexEncode(std::string_view bytes)
 
 std::string HexDecode(std::string_view text)
 {
-    auto fail = [] {
-        throw FormatError(
-            "Ошибка при преобразовании строки шестнадцатеричных кодов в в строку символов.");
-    };
+    auto fail = [] { throw FormatError(textFunctionMessages(), "sHexValuesError"); };
     if (text.size() % 2 != 0)
         fail();
     std::string out;
@@ -223,8 +221,8 @@ std::string UrlDecode(std::string_view text)
         for (; k < text.size() && k <= i + 2; ++k) {
             const int v = hexValue(text[k]);
             if (v < 0)
-                throw FormatError("Invalid hex character " +
-                                  codepages::winToUtf8(text.substr(k, 1)));
+                throw FormatError(textFunctionMessages(), "sUrlInvalidHexChar",
+                                  {codepages::winToUtf8(text.substr(k, 1))});
             value = value << 4 | unsigned(v);
         }
         out += static_cast<char>(value & 0xFF);
@@ -236,7 +234,7 @@ std::string UrlDecode(std::string_view text)
 std::string PasswordXor(std::string_view text, std::string_view password)
 {
     if (password.empty())
-        throw FormatError("Пароль не может быть пустой строкой!");
+        throw FormatError(textFunctionMessages(), "sXorPasswordEmpty");
     unsigned char key = 0;
     for (char c : password)
         key ^= static_cast<unsigned char>(c);

@@ -4,6 +4,7 @@
 #include "codepages/charsets.h"
 #include "textfunc/casefunctions.h"
 #include "textfunc/collation.h"
+#include "textfunc/textfunctexts.h"
 
 #include <algorithm>
 
@@ -63,11 +64,11 @@ Lines ReverseLines(const Lines& lines)
     return Lines(lines.rbegin(), lines.rend());
 }
 
-Lines Anagrams(std::string_view text)
+Lines Anagrams(std::string_view text, std::string_view countLine)
 {
     if (text.size() > MaxAnagramLength)
-        throw FormatError("Анаграммы составляются не более чем из " +
-                          std::to_string(MaxAnagramLength) + " символов: выделите текст покороче.");
+        throw FormatError(textFunctionMessages(), "sAnagramTooLong",
+                          {std::to_string(MaxAnagramLength)});
     Lines current;
     if (!text.empty()) {
         current.emplace_back(1, text[0]);
@@ -89,19 +90,26 @@ Lines Anagrams(std::string_view text)
         }
     }
     const std::size_t count = current.size();
-    current.push_back(codepages::utf8ToWin("Найдено ") + std::to_string(count) +
-                      codepages::utf8ToWin(" анаграмм..."));
+    current.push_back(formatText(countLine, {std::to_string(count)}));
     return current;
 }
 
-std::string DeleteWordEverywhere(std::string_view text, std::string_view word)
+Lines Anagrams(std::string_view text)
+{
+    static const std::string countLine =
+        codepages::utf8ToWin(textFunctionMessages().builtIn("sAnagramsFound"));
+    return Anagrams(text, countLine);
+}
+
+std::string DeleteWordEverywhere(std::string_view text, std::string_view word,
+                                 codepages::CodePage cp)
 {
     if (word.empty() || word.size() > text.size())
         return std::string(text);
-    auto upper = [](std::string_view s) {
+    const CaseTable fold = inCodePage(Cp1251Upper, cp);
+    auto upper = [&fold](std::string_view s) {
         std::string u(s);
-        for (char& c : u)
-            c = static_cast<char>(Cp1251Upper[static_cast<unsigned char>(c)]);
+        mapBytesInPlace(u, fold);
         return u;
     };
     // Deleting an occurrence and searching on from the same place never looks

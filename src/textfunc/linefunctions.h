@@ -1,5 +1,7 @@
 #pragma once
 
+#include "codepages/charsets.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,13 +31,18 @@ std::string ReverseText(std::string_view text);
 Lines ReverseLines(const Lines& lines);
 
 // Every ordering of the characters of the text, in insertion order (for abc:
-// bac, bca, cba, abc, acb, cab), then the line "Найдено N анаграмм...".
+// bac, bca, cba, abc, acb, cab), then the count line: `countLine` (bytes of
+// the text's code page) with its %s filled with the number of orderings, or
+// the built-in "Найдено N анаграмм..." in Windows-1251.
 // Throws FormatError for a text longer than MaxAnagramLength bytes.
+Lines Anagrams(std::string_view text, std::string_view countLine);
 Lines Anagrams(std::string_view text);
 
 // Every occurrence of word, compared without regard to letter case (full
-// code-page mapping), removed; word boundaries play no part.
-std::string DeleteWordEverywhere(std::string_view text, std::string_view word);
+// code-page mapping, carried over to the text's code page `cp`), removed;
+// word boundaries play no part.
+std::string DeleteWordEverywhere(std::string_view text, std::string_view word,
+                                 codepages::CodePage cp = codepages::CodePage::Win);
 
 // Case-insensitive collated sort (collation.h); descending is its reverse.
 Lines SortLines(Lines lines);

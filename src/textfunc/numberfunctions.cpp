@@ -2,6 +2,7 @@
 
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
+#include "textfunc/textfunctexts.h"
 
 #include <charconv>
 #include <cmath>
@@ -25,7 +26,7 @@ std::string_view trimBlanks(std::string_view s)
 
 [[noreturn]] void notAnInteger(std::string_view text)
 {
-    throw FormatError("\"" + codepages::winToUtf8(text) + "\" не является целым числом.");
+    throw FormatError(textFunctionMessages(), "sNotAnInteger", {codepages::winToUtf8(text)});
 }
 
 int romanValue(char c)
@@ -140,15 +141,15 @@ double parseReal(std::string_view text, char decimalSeparator)
         valid = ec == std::errc() && end == s.data() + s.size();
     }
     if (!valid)
-        throw FormatError("\"" + codepages::winToUtf8(text) + "\" не является числом.");
+        throw FormatError(textFunctionMessages(), "sNotANumber", {codepages::winToUtf8(text)});
     return value;
 }
 
 std::string IntToRoman(std::int64_t n)
 {
     if (n < 0 || n > MaxRomanNumber)
-        throw FormatError("Римскими цифрами записываются числа от 0 до " +
-                          std::to_string(MaxRomanNumber) + ".");
+        throw FormatError(textFunctionMessages(), "sRomanNumberRange",
+                          {std::to_string(MaxRomanNumber)});
     std::string out(static_cast<std::size_t>(n / 1000), 'M');
     const int rest = static_cast<int>(n % 1000);
     appendRomanDigit(out, rest / 100, 'C', 'D', 'M');
@@ -186,7 +187,7 @@ std::int64_t RomanToInt(std::string_view text)
 std::int64_t ParseInBase(std::string_view text, int base)
 {
     if (base > 36)
-        throw FormatError("Invalid base");
+        throw FormatError(textFunctionMessages(), "sInvalidBase");
     std::uint64_t result = 0;
     std::uint64_t weight = 1;
     for (std::size_t i = text.size(); i-- > 0;) {
@@ -199,8 +200,8 @@ std::int64_t ParseInBase(std::string_view text, int base)
         else if (c >= 'A' && c <= 'Z')
             value = c - 'A' + 10;
         if (value < 0 || value >= base)
-            throw FormatError("Invalid character '" +
-                              codepages::winToUtf8(std::string_view(&text[i], 1)) + "'");
+            throw FormatError(textFunctionMessages(), "sInvalidDigit",
+                              {codepages::winToUtf8(std::string_view(&text[i], 1))});
         result += static_cast<std::uint64_t>(value) * weight;
         weight *= static_cast<std::uint64_t>(base);
     }
@@ -210,7 +211,7 @@ std::int64_t ParseInBase(std::string_view text, int base)
 std::string FormatInBase(std::int64_t value, int base)
 {
     if (base < 2 || base > 36)
-        throw FormatError("Invalid base");
+        throw FormatError(textFunctionMessages(), "sInvalidBase");
     if (value == 0)
         return "0";
     // The magnitude as unsigned, which also holds the smallest int64.
@@ -245,7 +246,7 @@ std::string LeapYearAnswer(std::string_view yearText, std::string_view leapNote,
             throw FormatError("");
         year = parseInt32(yearText);
     } catch (const FormatError&) {
-        throw FormatError("Че-то не то!");
+        throw FormatError(textFunctionMessages(), "sLeapYearNotAYear");
     }
     std::string out(yearText);
     out.append(IsLeapYear(year) ? leapNote : notLeapNote);

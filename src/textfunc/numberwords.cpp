@@ -3,6 +3,7 @@
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
 #include "textfunc/casefunctions.h"
+#include "textfunc/textfunctexts.h"
 
 #include <cmath>
 #include <vector>
@@ -192,7 +193,7 @@ void englishInteger(std::string& out, std::uint64_t n)
 std::string EnglishWords(double value)
 {
     if (!std::isfinite(value) || std::fabs(value) >= 9.2e18)
-        throw FormatError("Число слишком велико, чтобы записать его словами.");
+        throw FormatError(textFunctionMessages(), "sNumberTooBigForWords");
     const double whole = std::trunc(value);
     std::int64_t integer = static_cast<std::int64_t>(whole);
     // Six decimals, rounded half to even (nearbyint in the default rounding mode).

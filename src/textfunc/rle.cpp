@@ -1,6 +1,7 @@
 #include "textfunc/rle.h"
 
 #include "base/zukerror.h"
+#include "textfunc/textfunctexts.h"
 
 namespace zuk::textfunc {
 
@@ -51,9 +52,9 @@ std::size_t packedRunLength(unsigned char v, std::size_t n)
     return 2 + countLength(n);
 }
 
-[[noreturn]] void malformed(const char* why)
+[[noreturn]] void malformed(const char* key)
 {
-    throw FormatError(std::string("Данные не в формате RLE: ") + why);
+    throw FormatError(textFunctionMessages(), key);
 }
 
 // Reads one item at pos and reports the byte and its repeat count. The
@@ -69,7 +70,7 @@ Item readItem(std::string_view in, std::size_t& pos)
     if (!inRleMarkerSet(marker))
         return {marker, 1};
     if (pos >= in.size())
-        malformed("код повтора в конце данных.");
+        malformed("sRleMarkerAtEnd");
     const auto v = static_cast<unsigned char>(in[pos++]);
     switch (marker) {
     case 0x16:
@@ -91,11 +92,11 @@ Item readItem(std::string_view in, std::size_t& pos)
     unsigned shift = 0;
     for (;;) {
         if (pos >= in.size())
-            malformed("число повторов не закончено.");
+            malformed("sRleCountUnfinished");
         const auto b = static_cast<unsigned char>(in[pos++]);
         const std::size_t group = b & 0x7F;
         if (shift > 30 || (group << shift) > MaxRleUnpackedSize)
-            malformed("слишком большое число повторов.");
+            malformed("sRleCountTooBig");
         count |= group << shift;
         if ((b & 0x80) == 0)
             break;
@@ -137,7 +138,7 @@ std::string RleUnpack(std::string_view packed)
     for (std::size_t pos = 0; pos < packed.size();) {
         length += readItem(packed, pos).count;
         if (length > MaxRleUnpackedSize)
-            malformed("распакованный текст больше 1 ГБ.");
+            malformed("sRleTooLarge");
     }
     std::string out;
     out.reserve(length);

@@ -32,8 +32,7 @@ TEST(Export, EightBitFormatsEndEveryLineWithCrLf)
 
 TEST(Export, Utf8AndUtf16)
 {
-    // UTF-8: the bytes read as Windows-1251 whatever the working code page.
-    EXPECT_EQ(exportBytes("\xC0\r\nb", CodePage::Dos, ExchangeFormat::Utf8), "\xD0\x90\r\nb\r\n");
+    EXPECT_EQ(exportBytes("\xC0\r\nb", CodePage::Win, ExchangeFormat::Utf8), "\xD0\x90\r\nb\r\n");
     EXPECT_EQ(exportBytes("ab\r\ncd\r\n", CodePage::Win, ExchangeFormat::Utf16),
               std::string("\xFF\xFE"
                           "a\0b\0\x28\x20"
@@ -42,14 +41,43 @@ TEST(Export, Utf8AndUtf16)
     EXPECT_EQ(exportBytes(utf8ToWin("Я"), CodePage::Win, ExchangeFormat::Utf16),
               std::string("\xFF\xFE\x2F\x04", 4));
     EXPECT_EQ(exportBytes("", CodePage::Win, ExchangeFormat::Utf16), "\xFF\xFE");
-    for (CodePage cp : {CodePage::Dos, CodePage::Koi}) {
-        try {
-            exportBytes("x", cp, ExchangeFormat::Utf16);
-            ADD_FAILURE() << "UTF-16 export from " << codePageName(cp) << " must fail";
-        } catch (const zuk::ZukError& e) {
-            EXPECT_STREQ(e.what(), kCannotExportFromCurrentCharset);
-        }
+}
+
+// Both Unicode exports read the bytes in the document's working code page:
+// "Ёж" and the box corner that CP866 has at C0 come out as those characters.
+TEST(Export, UnicodeExportsDecodeThroughTheWorkingCodePage)
+{
+    const struct {
+        CodePage cp;
+        std::string bytes;
+    } rows[] = {
+        {CodePage::Win, "\xA8\xE6\xB9"},
+        {CodePage::Dos, "\xF0\xA6\xFC"},
+        {CodePage::Koi, "\xB3\xD6\xBF"}, // BF in KOI8-R is the copyright sign, not №
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(codePageName(r.cp));
+        const std::string expectedUtf8 =
+            r.cp == CodePage::Koi ? "\xD0\x81\xD0\xB6\xC2\xA9" : "\xD0\x81\xD0\xB6\xE2\x84\x96";
+        EXPECT_EQ(exportBytes(r.bytes + "\r\n", r.cp, ExchangeFormat::Utf8), expectedUtf8 + "\r\n");
+        const std::string utf16 = exportBytes(r.bytes + "\r\nx", r.cp, ExchangeFormat::Utf16);
+        const char16_t third = r.cp == CodePage::Koi ? 0x00A9 : 0x2116;
+        const std::string expected16{'\xFF',
+                                     '\xFE',
+                                     '\x01',
+                                     '\x04',
+                                     '\x36',
+                                     '\x04',
+                                     static_cast<char>(third & 0xFF),
+                                     static_cast<char>(third >> 8),
+                                     '\x28',
+                                     '\x20',
+                                     'x',
+                                     '\0'};
+        EXPECT_EQ(utf16, expected16);
     }
+    // CP866 C0 is a box corner, not the letter А of Windows-1251.
+    EXPECT_EQ(exportBytes("\xC0", CodePage::Dos, ExchangeFormat::Utf8), "\xE2\x94\x94\r\n");
 }
 
 TEST(Import, EightBitAndUtf16)

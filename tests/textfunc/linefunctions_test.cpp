@@ -38,12 +38,13 @@ template <typename F> void checkRows(F&& f, std::initializer_list<TextRow> rows)
 
 TEST(CaseChanges, InvertCapitalizeFirstAndWords)
 {
-    checkRows(InvertCase, {
-                              {"yo stays", w("ёжик Ёж"), w("ёЖИК ЁЖ")},
-                              {"latin and cyrillic", w("aBcАбВ 1!"), w("AbCаБв 1!")},
-                              {"other letters untouched", w("їЇ"), w("їЇ")},
-                          });
-    checkRows(CapitalizeFirst,
+    checkRows([](std::string_view t) { return InvertCase(t); },
+              {
+                  {"yo stays", w("ёжик Ёж"), w("ёЖИК ЁЖ")},
+                  {"latin and cyrillic", w("aBcАбВ 1!"), w("AbCаБв 1!")},
+                  {"other letters untouched", w("їЇ"), w("їЇ")},
+              });
+    checkRows([](std::string_view t) { return CapitalizeFirst(t); },
               {
                   {"empty", "", ""},
                   {"one byte uses the full table", w("ї"), w("Ї")},
@@ -51,14 +52,59 @@ TEST(CaseChanges, InvertCapitalizeFirstAndWords)
                   {"only the first character of the text", w("ПРИВЕТ. МИР"), w("Привет. мир")},
                   {"first not a letter", "1ABC", "1abc"},
               });
-    checkRows(CapitalizeWords, {
-                                   {"word breaks", "hello-world it's o'neil (test)",
-                                    "Hello-World It's O'neil (Test)"},
-                                   {"cyrillic and guillemets are word characters",
-                                    w("«привет» МИР_мир"), w("«привет» Мир_мир")},
-                                   {"digits join words", "1st 2ND", "1st 2nd"},
-                                   {"brace and bar break", "a{b|c}d~e", "A{B|C}D~e"},
-                               });
+    checkRows(
+        [](std::string_view t) { return CapitalizeWords(t); },
+        {
+            {"word breaks", "hello-world it's o'neil (test)", "Hello-World It's O'neil (Test)"},
+            {"cyrillic and guillemets are word characters", w("«привет» МИР_мир"),
+             w("«привет» Мир_мир")},
+            {"digits join words", "1st 2ND", "1st 2nd"},
+            {"brace and bar break", "a{b|c}d~e", "A{B|C}D~e"},
+        });
+}
+
+// In a KOI8-R or CP866 text every case function changes the same letters the
+// same way as in Windows-1251, and leaves the characters Windows-1251 lacks
+// (box drawing) alone.
+TEST(CaseChanges, EveryCaseFunctionWorksInTheTextsCodePage)
+{
+    using zuk::codepages::CodePage;
+    using zuk::codepages::decodeToUtf8;
+    using zuk::codepages::encodeFromUtf8;
+    const struct {
+        const char* name;
+        std::string (*fn)(std::string_view, CodePage);
+    } functions[] = {
+        {"InvertCase", [](std::string_view t, CodePage cp) { return InvertCase(t, cp); }},
+        {"CapitalizeFirst", [](std::string_view t, CodePage cp) { return CapitalizeFirst(t, cp); }},
+        {"CapitalizeWords", [](std::string_view t, CodePage cp) { return CapitalizeWords(t, cp); }},
+        {"Hackerize", [](std::string_view t, CodePage cp) { return Hackerize(t, 5, cp); }},
+        {"DeleteWordEverywhere",
+         [](std::string_view t, CodePage cp) {
+             return DeleteWordEverywhere(t, encodeFromUtf8("ЁЖ", cp), cp);
+         }},
+    };
+    const std::string sample = "привет МИР ёж-Ёж ЁЖИК abc (Щи) ЮЯ юя";
+    for (const CodePage cp : {CodePage::Koi, CodePage::Dos}) {
+        for (const auto& f : functions) {
+            SCOPED_TRACE(std::string(f.name) + " in " + zuk::codepages::codePageName(cp));
+            const std::string inWin = f.fn(encodeFromUtf8(sample, CodePage::Win), CodePage::Win);
+            const std::string expected = encodeFromUtf8(decodeToUtf8(inWin, CodePage::Win), cp);
+            EXPECT_EQ(f.fn(encodeFromUtf8(sample, cp), cp), expected);
+        }
+        // Bytes whose characters Windows-1251 does not have are never touched.
+        std::string others;
+        for (int b = 0x80; b < 256; ++b)
+            if (zuk::codepages::encodeChar(zuk::codepages::unicodeTable(cp)[b], CodePage::Win) < 0)
+                others += static_cast<char>(b);
+        ASSERT_GT(others.size(), 40u);
+        for (const auto& f : functions)
+            EXPECT_EQ(f.fn(others, cp), others) << f.name;
+    }
+    // The report that started it: in KOI8-R the first-letter command kept the
+    // rest of the text as it was and turned ё into a box character.
+    EXPECT_EQ(CapitalizeFirst(encodeFromUtf8("привет МИР ёж", CodePage::Koi), CodePage::Koi),
+              encodeFromUtf8("Привет мир ёж", CodePage::Koi));
 }
 
 TEST(CaseChanges, WordBreakSetMembers)

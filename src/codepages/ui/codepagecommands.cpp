@@ -4,6 +4,7 @@
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
 #include "codepages/codek.h"
+#include "codepages/codepagetexts.h"
 #include "codepages/detector.h"
 #include "codepages/exchange.h"
 #include "codepages/fixlayout.h"
@@ -71,8 +72,8 @@ std::string TCodePageCommands::tablesFolder() const
 
 QString TCodePageCommands::chooseFile(bool save)
 {
-    const QString caption =
-        save ? QString::fromUtf8("Сохранить файл как...") : QString::fromUtf8("Открыть файл");
+    const QString caption = m_host.text(codePageMessages().section,
+                                        save ? "sCodePageExportDialog" : "sCodePageImportDialog");
     if (fileDialogHook)
         return fileDialogHook(save, caption);
     return save ? QFileDialog::getSaveFileName(m_host.window(), caption)
@@ -115,15 +116,23 @@ void TCodePageCommands::exportTo(ExchangeFormat format)
 {
     editor::CVed& doc = m_host.document();
     const CodePage cp = workingCodePage(doc);
-    if (format == ExchangeFormat::Utf16 && cp != CodePage::Win) {
-        showMessage(QString::fromUtf8(kCannotExportFromCurrentCharset));
-        return;
-    }
     const QString path = chooseFile(true);
     if (path.isEmpty())
         return;
     const std::string bytes = exportBytes(doc.GetAllText(), cp, format);
-    io::writeFileAtomically(path.toStdString(), bytes);
+    writeExport([&] { io::writeFileAtomically(path.toStdString(), bytes); });
+}
+
+void TCodePageCommands::writeExport(const std::function<void()>& write)
+{
+    // A file the user asked for and did not get is worth a box, as a failed
+    // save is, not a status-bar line that goes by unseen.
+    try {
+        write();
+    } catch (const ZukError& e) {
+        showMessage(m_host.text(codePageMessages().section, "sCodePageExportFailed") +
+                    QStringLiteral("\n\n") + m_host.message(e));
+    }
 }
 
 void TCodePageCommands::importFrom(ExchangeFormat format)
@@ -160,7 +169,7 @@ void TCodePageCommands::exportStyled(const char* extension, const char* format)
     if (dot > 0)
         name.truncate(dot);
     const QString target = info.dir().filePath(name + QString::fromLatin1(extension));
-    m_host.document().ExportTo(target.toStdString(), format);
+    writeExport([&] { m_host.document().ExportTo(target.toStdString(), format); });
 }
 
 void TCodePageCommands::translitCommand(bool toLatin)
@@ -189,7 +198,7 @@ void TCodePageCommands::tableCommand(const char* table, bool reportMissing)
         return;
     }
     if (reportMissing)
-        throw ZukError("Нет таблицы " + std::string(table) + " в папке " + tablesFolder());
+        throw ZukError(codePageMessages(), "sNoCodePageTable", {table, tablesFolder()});
 }
 
 // Keyboard layouts ---------------------------------------------------------

@@ -85,6 +85,8 @@ public:
 
 private:
     QString chooseFile(bool save);
+    // Runs an export's write; a failure is shown in a box with its reason.
+    void writeExport(const std::function<void()>& write);
     void showMessage(const QString& text);
     std::string kLayoutsPath() const;
 

@@ -1,9 +1,13 @@
 #include "textfunc/ui/enclosedialog.h"
 
+#include "app/ui/localiser.h"
+#include "textfunc/textfunctexts.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QStringList>
 #include <QVBoxLayout>
 
@@ -40,22 +44,34 @@ QComboBox* historyField(QWidget* parent, bool before)
 
 } // namespace
 
-TEncloseDialog::TEncloseDialog(QWidget* parent) : QDialog(parent)
+TEncloseDialog::TEncloseDialog(QWidget* parent, const app::TextService& texts) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Опции"));
     setObjectName(QStringLiteral("fmba"));
     m_before = historyField(this, true);
     m_after = historyField(this, false);
-    m_before->setObjectName(QStringLiteral("lBefore"));
-    m_after->setObjectName(QStringLiteral("lAfter"));
+    m_before->setObjectName(QStringLiteral("edBefore"));
+    m_after->setObjectName(QStringLiteral("edAfter"));
+    auto* beforeLabel = new QLabel(this);
+    auto* afterLabel = new QLabel(this);
+    beforeLabel->setObjectName(QStringLiteral("lBefore"));
+    afterLabel->setObjectName(QStringLiteral("lAfter"));
+    beforeLabel->setBuddy(m_before);
+    afterLabel->setBuddy(m_after);
     auto* form = new QFormLayout;
-    form->addRow(new QLabel(QStringLiteral("ДО"), this), m_before);
-    form->addRow(new QLabel(QStringLiteral("ПОСЛЕ"), this), m_after);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    form->addRow(beforeLabel, m_before);
+    form->addRow(afterLabel, m_after);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("btOK"));
+    ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+    // Made anew for each use, so the texts of the language at that moment
+    // are all it ever needs.
+    app::ui::localiseWindow(this, encloseDialogTexts(), texts, true);
+    app::ui::localiseWindow(this, encloseDialogTexts(), texts);
 }
 
 QString TEncloseDialog::before() const
@@ -74,9 +90,10 @@ void TEncloseDialog::setTexts(const QString& before, const QString& after)
     m_after->setCurrentText(after);
 }
 
-void TEncloseDialog::ask(QWidget* parent, QString& before, QString& after)
+void TEncloseDialog::ask(QWidget* parent, const app::TextService& texts, QString& before,
+                         QString& after)
 {
-    TEncloseDialog dialog(parent);
+    TEncloseDialog dialog(parent, texts);
     dialog.exec(); // the result is not examined: any way of closing proceeds
     before = dialog.before();
     after = dialog.after();

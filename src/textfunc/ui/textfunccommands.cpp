@@ -12,6 +12,7 @@
 #include "textfunc/numberfunctions.h"
 #include "textfunc/numberwords.h"
 #include "textfunc/rle.h"
+#include "textfunc/textfunctexts.h"
 #include "textfunc/textfunctions.h"
 #include "textfunc/ui/enclosedialog.h"
 
@@ -25,6 +26,7 @@
 namespace zuk::textfunc::ui {
 
 using app::ui::ToolHost;
+using codepages::CodePage;
 using editor::CVed;
 using editor::LineList;
 using editor::TextFunction;
@@ -100,25 +102,44 @@ std::string toDocument(ToolHost& host, const QString& text)
     return editor::documentBytes(host.document(), text.toStdString());
 }
 
+// Russian text the functions write in Windows-1251, as the current
+// document's bytes.
+std::string fromWin(ToolHost& host, const std::string& win)
+{
+    return editor::documentBytes(host.document(), codepages::winToUtf8(win));
+}
+
+// A text of the current language that goes into the document, as its bytes.
+std::string documentText(ToolHost& host, const char* key)
+{
+    return toDocument(host, host.text(textFunctionMessages().section, key));
+}
+
 void installCase(Wiring& w, ToolHost& host)
 {
-    // Upper and lower case follow the document's working code page, like the
+    // Every case command works in the document's working code page, like the
     // Ctrl+Up and Ctrl+Down keys of the document window.
-    auto caseCommand = [&host](bool upper) {
-        codepages::CodePage cp = codepages::CodePage::Win;
-        if (!codepages::codePageFromName(host.document().GetCharset(), cp))
-            cp = codepages::CodePage::Win;
-        editor::transformWorkText(host.document(), [cp, upper](const std::string& t) {
-            return editor::caseInCodePage(t, cp, upper);
-        });
+    auto inCodePage = [&host](std::function<std::string(const std::string&, CodePage)> fn) {
+        return [&host, fn] {
+            const CodePage cp = editor::workingCodePage(host.document());
+            editor::transformWorkText(host.document(),
+                                      [&fn, cp](const std::string& t) { return fn(t, cp); });
+        };
     };
-    w.on("mniUpcase", [caseCommand] { caseCommand(true); });
-    w.on("mniDowncase", [caseCommand] { caseCommand(false); });
-    w.transform("mniInvertCase", [](const std::string& t) { return InvertCase(t); });
-    w.transform("mniHackerize", [](const std::string& t) { return Hackerize(t); });
-    w.transform("mniCaseFirstBigChar", [](const std::string& t) { return CapitalizeFirst(t); });
-    w.transform("mniCaseEachFirstCharIsBig",
-                [](const std::string& t) { return CapitalizeWords(t); });
+    w.on("mniUpcase", inCodePage([](const std::string& t, CodePage cp) {
+             return editor::caseInCodePage(t, cp, true);
+         }));
+    w.on("mniDowncase", inCodePage([](const std::string& t, CodePage cp) {
+             return editor::caseInCodePage(t, cp, false);
+         }));
+    w.on("mniInvertCase",
+         inCodePage([](const std::string& t, CodePage cp) { return InvertCase(t, cp); }));
+    w.on("mniHackerize",
+         inCodePage([](const std::string& t, CodePage cp) { return Hackerize(t, cp); }));
+    w.on("mniCaseFirstBigChar",
+         inCodePage([](const std::string& t, CodePage cp) { return CapitalizeFirst(t, cp); }));
+    w.on("mniCaseEachFirstCharIsBig",
+         inCodePage([](const std::string& t, CodePage cp) { return CapitalizeWords(t, cp); }));
 }
 
 void installLines(Wiring& w, ToolHost& host)
@@ -134,7 +155,7 @@ void installLines(Wiring& w, ToolHost& host)
         if (host.document().SelEmpty())
             return;
         QString before, after;
-        TEncloseDialog::ask(host.window(), before, after);
+        TEncloseDialog::ask(host.window(), host.texts(), before, after);
         const std::string b = toDocument(host, before);
         const std::string a = toDocument(host, after);
         editor::transformSelectedLines(host.document(),
@@ -143,7 +164,8 @@ void installLines(Wiring& w, ToolHost& host)
 
     w.on("mniAnagramm", [&host] {
         const std::string text = host.document().GetSelText().substr(0, AnagramCut);
-        editor::insertLinesAtCaret(host.document(), Anagrams(text));
+        editor::insertLinesAtCaret(host.document(),
+                                   Anagrams(text, documentText(host, "sAnagramsFound")));
     });
 
     w.on("mniDeleteWordOrChar", [&host] {
@@ -151,8 +173,9 @@ void installLines(Wiring& w, ToolHost& host)
         if (!word || word->isEmpty())
             return;
         const std::string bytes = toDocument(host, *word);
-        editor::transformWorkText(host.document(), [&bytes](const std::string& t) {
-            return DeleteWordEverywhere(t, bytes);
+        const CodePage cp = editor::workingCodePage(host.document());
+        editor::transformWorkText(host.document(), [&bytes, cp](const std::string& t) {
+            return DeleteWordEverywhere(t, bytes, cp);
         });
     });
 
@@ -226,7 +249,8 @@ void installNumbers(Wiring& w, ToolHost& host)
     w.digits("mniArabToRoman", [](const std::string& t) { return IntToRoman(parseInt32(t)); });
     w.transform("mniRomantoArab",
                 [](const std::string& t) { return std::to_string(RomanToInt(t)); });
-    w.transform("mniNum2WordsRus", [](const std::string& t) { return RussianWords(t); });
+    w.transform("mniNum2WordsRus",
+                [&host](const std::string& t) { return fromWin(host, RussianWords(t)); });
     w.transform("mniNum2WordsEng", [](const std::string& t) {
         return EnglishWords(parseReal(t, userDecimalSeparator()));
     });
@@ -243,7 +267,8 @@ void installNumbers(Wiring& w, ToolHost& host)
             return;
         std::string answer;
         try {
-            answer = LeapYearAnswer(year);
+            answer = LeapYearAnswer(year, toDocument(host, host.text("MainForm", "sYearIsLeap")),
+                                    toDocument(host, host.text("MainForm", "sYearIsNotLeap")));
         } catch (const FormatError&) {
             host.showNote(host.text("MainForm", "sSometinWronWithYear"));
             return;
@@ -258,7 +283,8 @@ void installNumbers(Wiring& w, ToolHost& host)
 void installInsertions(Wiring& w, ToolHost& host)
 {
     w.on("mniPi", [&host] { editor::insertAtCaret(host.document(), PiText); });
-    w.on("mniRusAlpha", [&host] { editor::insertAtCaret(host.document(), RussianAlphabet()); });
+    w.on("mniRusAlpha",
+         [&host] { editor::insertAtCaret(host.document(), fromWin(host, RussianAlphabet())); });
     w.on("mniEngAlpha", [&host] { editor::insertAtCaret(host.document(), EnglishAlphabet()); });
 }
 
@@ -288,8 +314,25 @@ void installEncoders(Wiring& w, ToolHost& host)
         std::string key = toDocument(host, *answer);
         if (reversed)
             std::reverse(key.begin(), key.end());
-        editor::transformWorkText(host.document(),
-                                  [&key](const std::string& t) { return PasswordXor(t, key); });
+        CVed& doc = host.document();
+        // The break after the last line of the whole text is the document's
+        // own: scrambled along, it would come back from every decoding as a
+        // new line of two stray characters.
+        const bool whole = doc.SelEmpty();
+        std::string text = doc.GetWorkText();
+        if (whole && text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0)
+            text.resize(text.size() - 2);
+        const std::string result = PasswordXor(text, key);
+        if (result == text)
+            return;
+        // A byte that became a lone CR or LF or a NUL would not come back as
+        // it was, and the text could never be decoded again.
+        if (!editor::documentHolds(result, whole)) {
+            host.showNote(host.text(textFunctionMessages().section, "sXorMakesLineBreaks"));
+            return;
+        }
+        CVed::EditGroup group(doc);
+        doc.PutWorkText(result);
     };
     w.on("mniEncode", [password] { password(false); });
     w.on("mniDecode", [password] { password(true); });

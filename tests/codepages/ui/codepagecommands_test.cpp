@@ -8,6 +8,7 @@
 #include "codepages/transcoders.h"
 #include "codepages/ui/codepagecommands.h"
 #include "editor/ui/cdreameditor.h"
+#include "io/tempfolder.h"
 #include "support/ui/mainformfixture.h"
 
 #include <QAction>
@@ -211,27 +212,60 @@ TEST_F(CodePageCommandsTest, CancelledDialogsAndUnreadableFilesLeaveEverythingAl
     EXPECT_TRUE(form().statusBar()->currentMessage().contains(QStringLiteral("no-such-file")));
 }
 
-TEST_F(CodePageCommandsTest, UnicodeExportFromAnotherCodePageShowsTheMessageAndAsksNothing)
+// A KOI8-R or CP866 document exports to UTF-8 and UTF-16 with its own
+// letters, read through its working code page, not as Windows-1251 mojibake.
+TEST_F(CodePageCommandsTest, UnicodeExportsReadTheDocumentInItsWorkingCodePage)
 {
-    for (const char* charset : {"dos", "koi"}) {
+    const QString text = QString::fromUtf8("Привет, ёж\r\n");
+    for (const auto cp : {zuk::codepages::CodePage::Koi, zuk::codepages::CodePage::Dos}) {
+        const char* charset = zuk::codepages::codePageName(cp);
+        SCOPED_TRACE(charset);
         MainFormFixture fixture;
         messages.clear();
-        saveDialogs = 0;
         zuk::app::ui::TMainForm& f = fixture.start();
         TCodePageCommands* c = codePageCommands(f);
-        c->fileDialogHook = [this](bool, const QString&) {
-            ++saveDialogs;
-            return file("never.txt");
-        };
-        c->messageHook = [this](const QString& text) { messages << text; };
+        c->fileDialogHook = [this](bool, const QString&) { return answer; };
+        c->messageHook = [this](const QString& message) { messages << message; };
         f.NewFile();
-        f.editor().SetAllText("abc\r\n");
+        f.editor().SetAllText(zuk::codepages::encodeFromUtf8(text.toStdString(), cp));
         f.editor().SetCharset(charset);
+
+        answer = file("utf8.txt");
+        ASSERT_TRUE(f.runCommand("mniExportUTF8"));
+        EXPECT_EQ(QString::fromUtf8(readFile(answer)), text);
+        answer = file("utf16.txt");
         ASSERT_TRUE(f.runCommand("mniUnicode2"));
-        EXPECT_EQ(messages,
-                  QStringList{QString::fromUtf8("Не умею экспортировать из ТЕКУЩЕЙ КОДИРОВКИ")});
-        EXPECT_EQ(saveDialogs, 0);
-        EXPECT_FALSE(QFileInfo::exists(file("never.txt")));
+        const std::string utf16 = readFile(answer);
+        ASSERT_GE(utf16.size(), 2u);
+        EXPECT_EQ(utf16.substr(0, 2), "\xFF\xFE");
+        EXPECT_EQ(QString::fromUtf16(reinterpret_cast<const char16_t*>(utf16.data() + 2),
+                                     static_cast<qsizetype>(utf16.size() / 2 - 1)),
+                  QString::fromUtf8("Привет, ёж"));
+        EXPECT_TRUE(messages.isEmpty());
+    }
+}
+
+// A file that cannot be written (here: larger than the process may write, as
+// on a full disk) is reported in a box with the reason, as a failed save is.
+TEST_F(CodePageCommandsTest, AnExportThatCannotBeWrittenSaysSoInABox)
+{
+    start(std::string(8192, 'x') + "\r\n");
+    for (const char* command : {"mniExportKOI8Rus", "mniExportUTF8", "mniExport2RTF"}) {
+        SCOPED_TRACE(command);
+        messages.clear();
+        form().statusBar()->clearMessage();
+        answer = file("big.txt");
+        {
+            zuk::testing::FileSizeLimit limit(4096);
+            ASSERT_TRUE(form().runCommand(QString::fromLatin1(command)));
+        }
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_TRUE(messages[0].startsWith(QString::fromUtf8("Файл не сохранён.\n\n")))
+            << messages[0].toStdString();
+        EXPECT_TRUE(messages[0].contains(QStringLiteral("big."))) << messages[0].toStdString();
+        EXPECT_TRUE(form().statusBar()->currentMessage().isEmpty());
+        // The code-page exports write beside the target and rename: nothing is left.
+        EXPECT_FALSE(QFileInfo::exists(file("big.txt")));
     }
 }
 

@@ -79,8 +79,13 @@ TEST_F(TextCommands, TransformsReplaceTheSelection)
         {"mniReverseString", "abc", "cba"},
         {"mnKillSpacesOneAfterAnother", "a  \t  b", "a \t b"},
         {"mniKillFormat", "  a \r\n\r\n\tb  ", "a b"},
-        {"mniSimpleQuotas2Paired", "\"a\" \"", "\xAB" "a\xBB \xAB"},
-        {"mniPairedQuotas2Simple", "\xAB" "a\xBB", "\"a\""},
+        {"mniSimpleQuotas2Paired", "\"a\" \"",
+         "\xAB"
+         "a\xBB \xAB"},
+        {"mniPairedQuotas2Simple",
+         "\xAB"
+         "a\xBB",
+         "\"a\""},
         {"mnTagToMeta", "<b>", "&lt;b>"},
         {"mniStripHTML1", "a<b>c</b>d", "acd"},
         {"mniWindows2UnixPath", "C:\\dir\\f.txt", "C_/dir/f.txt"},
@@ -102,8 +107,13 @@ TEST_F(TextCommands, TransformsReplaceTheSelection)
         {"mniEncodeToMIME", "ab", "YWI="},
         {"mniDecodeFromMIME", "YW\r\nJj", "abc"},
         {"mniUUEDecode", "!!!!", "\x04\x10\x41"},
-        {"mniRLECompression", "aaaa", "\x17" "a"},
-        {"mniRLEUnpack", "\x19" "a", "aaaaaa"},
+        {"mniRLECompression", "aaaa",
+         "\x17"
+         "a"},
+        {"mniRLEUnpack",
+         "\x19"
+         "a",
+         "aaaaaa"},
         {"mniHEXValues", win("Я "), "DF20"},
         {"mniFromHEXValues2chars", "df20", win("Я ")},
         {"mniFixURL", "%3c%3E", "<>"},
@@ -131,6 +141,51 @@ TEST_F(TextCommands, LineCommandsRewriteTheSelectedLines)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.command);
         load(c.input);
+        run(c.command);
+        EXPECT_EQ(text(), c.expected);
+    }
+}
+
+// Shift+Down from the start of a line selects up to column 0 of the line after
+// the last one meant: the commands take the whole lines before that column and
+// keep the break after them, so the line below is neither sorted in, numbered,
+// reversed into the block nor glued to it.
+TEST_F(TextCommands, LineCommandsOnASelectionEndingAtColumnZero)
+{
+    const Case cases[] = {
+        {"mniSortStrings", "b\r\na\r\nnext", "a\r\nb\r\nnext"},
+        {"mnirevsortstrings", "a\r\nb\r\nnext", "b\r\na\r\nnext"},
+        {"mniNumberStrings", "b\r\na\r\nnext", "1 b\r\n2 a\r\nnext"},
+        {"mniReverseStrings", "b\r\na\r\nnext", "a\r\nb\r\nnext"},
+        {"mniDelEmptyLines", "a\r\n\r\nnext", "a\r\nnext"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        load(c.input, false);
+        ed().activeDocument()->control()->setSelection(0, 0, 2, 0);
+        run(c.command);
+        EXPECT_EQ(text(), c.expected);
+        run("EditUndoItem");
+        EXPECT_EQ(text(), c.input); // one step
+    }
+}
+
+// The case commands of a KOI8-R document change its letters, nothing else.
+TEST_F(TextCommands, CaseCommandsWorkInTheWorkingCodePage)
+{
+    const auto koi = [](const char* utf8) {
+        return zuk::codepages::encodeFromUtf8(utf8, zuk::codepages::CodePage::Koi);
+    };
+    const Case cases[] = {
+        {"mniCaseFirstBigChar", koi("привет МИР ёж"), koi("Привет мир ёж")},
+        {"mniCaseEachFirstCharIsBig", koi("привет МИР ёж"), koi("Привет Мир Ёж")},
+        {"mniInvertCase", koi("привет МИР ёж"), koi("ПРИВЕТ мир ёЖ")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        load(c.input);
+        ed().SetCharset("koi");
+        ed().SelectAll();
         run(c.command);
         EXPECT_EQ(text(), c.expected);
     }
@@ -281,6 +336,24 @@ TEST_F(TextCommands, PasswordCommandsScrambleAndRestore)
         EXPECT_EQ(empty.note, QString::fromUtf8("Пароль не может быть пустой строкой!"));
         EXPECT_EQ(text(), original);
     }
+    // The whole text of several lines comes back exactly, with no stray last line.
+    const std::string lines = win("Секрет\r\n\r\nномер 42");
+    load(lines, false);
+    for (const char* command : {"mniEncode", "mniDecode"}) {
+        PromptAnswer answer(QStringLiteral("key"));
+        run(command);
+    }
+    EXPECT_EQ(text(), lines);
+    // A password that would turn letters into line breaks is refused.
+    {
+        PromptAnswer answer(QStringLiteral("k"));
+        load("banana split");
+        run("mniEncode");
+        EXPECT_TRUE(answer.note.startsWith(QString::fromUtf8("С этим паролем")))
+            << answer.note.toStdString();
+        EXPECT_EQ(text(), "banana split");
+        EXPECT_FALSE(ed().GetModified());
+    }
 }
 
 TEST_F(TextCommands, ParagraphSortSplitsAtTheAskedDelimiter)
@@ -322,7 +395,9 @@ TEST_F(TextCommands, EncloseAsksBeforeAndAfter)
     timer.start(10);
     load("a\r\nb");
     run("mniEncloseEachLineInto");
-    EXPECT_EQ(text(), "\xAB" "a]\r\n\xAB" "b]");
+    EXPECT_EQ(text(), "\xAB"
+                      "a]\r\n\xAB"
+                      "b]");
 }
 
 TEST_F(TextCommands, InsertionsGoToTheCaretAndKeepTheSelection)
