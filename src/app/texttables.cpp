@@ -1,6 +1,7 @@
 #include "app/texttables.h"
 
 #include "app/mainformtexts.h"
+#include "highlight/highlighttexts.h"
 
 namespace zuk::app {
 
@@ -8,6 +9,9 @@ const std::vector<const TextTable*>& subsystemTextTables()
 {
     static const std::vector<const TextTable*> tables{
         &mainFormMessages(),
+        &highlight::highlightMessages(),
+        &highlight::highlightSettingsMessages(),
+        &highlight::fmSyntaxTexts(),
     };
     return tables;
 }

@@ -1,6 +1,7 @@
 #include "highlight/cfontcolors.h"
 
 #include "base/zukerror.h"
+#include "highlight/highlighttexts.h"
 #include "io/linesfile.h"
 #include "io/nocase.h"
 #include "io/safefile.h"
@@ -120,7 +121,8 @@ bool deleteColorStyle(const std::string& folder, const std::string& name)
     if (!std::filesystem::is_regular_file(path, ec))
         return false;
     if (!std::filesystem::remove(path, ec))
-        throw IoError(io::ioErrorMessage("Не удалось удалить файл", path.string(), ec.value()));
+        throw IoError(highlightMessages(), "sCannotDeleteColorStyle",
+                      {path.string(), ec.message()});
     return true;
 }
 

@@ -1,11 +1,15 @@
 #include "highlight/cfontcolors.h"
 #include "highlight/cmytextstyles.h"
 #include "highlight/cpelagos.h"
+#include "highlight/iniwriter.h"
 
+#include "base/zukerror.h"
 #include "io/inifile.h"
 #include "io/tempfolder.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace zuk::highlight;
 
@@ -111,6 +115,22 @@ TEST(ColourSchemes, LoadedByNameWithDefaultsForBadKeys)
     EXPECT_FALSE(deleteColorStyle(dir.file("CStyles"), "../CStyles/b"));
     schemes.reload();
     EXPECT_EQ(schemes.findByName("mine"), nullptr);
+}
+
+TEST(HighlightFiles, AFileThatCannotBeReplacedIsReportedFromItsRow)
+{
+    zuk::testing::TempFolder dir;
+    dir.write("syntax.ini/inner", "x"); // a folder with something in it stands in the way
+    try {
+        rewriteIniFile(dir.file("syntax.ini"),
+                       [](zuk::io::IniFile& ini) { ini.writeString("Lua", "Ext", "lua"); });
+        ADD_FAILURE() << "no failure reported";
+    } catch (const zuk::IoError& e) {
+        EXPECT_EQ(e.text().key, "sCannotWriteHighlightFile");
+        EXPECT_NE(std::string(e.what()).find(dir.file("syntax.ini")), std::string::npos);
+    }
+    EXPECT_EQ(dir.read("syntax.ini/inner"), "x");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("syntax.ini.new")));
 }
 
 TEST(FileTypes, LookupsAndTheTableOnDisk)

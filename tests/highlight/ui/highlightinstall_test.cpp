@@ -21,6 +21,8 @@
 #include <QComboBox>
 #include <QDirIterator>
 #include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -251,6 +253,32 @@ TEST_F(HighlightWindow, ColourStyleRecoloursEveryDocumentTokensIncluded)
         EXPECT_EQ(t->highlighter()->paper(QsciLexerCPP::Keyword), back);
         EXPECT_EQ(t->highlighter()->paper(QsciLexerCPP::Comment), back);
     }
+}
+
+TEST_F(HighlightWindow, TheSchemeWarningFollowsTheLanguage)
+{
+    QFile broken(m_files + QStringLiteral("broken.txt"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("/L10\"B\" File\r\n");
+    broken.close();
+    highlight::CSynMan& registry = *highlight::ui::highlightObjects(*m_form).synMan;
+    registry.Items.push_back(
+        {"brk", "Broken", (m_files + QStringLiteral("broken.txt")).toStdString()});
+    highlight::ui::refillSyntaxList(*m_form);
+    ASSERT_NE(open(QStringLiteral("a.lua")), nullptr);
+
+    m_form->changeLanguage("English");
+    QString warning;
+    QTimer::singleShot(0, [&warning] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            warning = box->text();
+            box->accept();
+        }
+    });
+    m_box->setCurrentText(QStringLiteral("Broken"));
+    EXPECT_EQ(warning, QStringLiteral("Damn it! Access  Violation! I cannot parse this file :( \r\n"
+                                      "Try to choose another one..."));
+    EXPECT_EQ(m_form->editor().activeDocument()->syntaxName(), "Lua");
 }
 
 TEST_F(HighlightWindow, MarkerStylesKeepTheirOwnBackground)
