@@ -74,12 +74,17 @@ CColorStyle parseColorStyle(const std::string& name, const std::string& bytes)
     style.Name = name;
     struct Key {
         const char* name;
-        int32_t* field;
+        int32_t* field = nullptr; // a main colour, or
+        size_t token = 0;         // the text style position of a token colour
         bool seen = false;
-    } keys[] = {{"FontColor", &style.FontColor},
-                {"BackColor", &style.BackColor},
-                {"SelFontColor", &style.SelFontColor},
-                {"SelBackColor", &style.SelBackColor}};
+    };
+    std::vector<Key> keys{{"FontColor", &style.FontColor},
+                          {"BackColor", &style.BackColor},
+                          {"SelFontColor", &style.SelFontColor},
+                          {"SelBackColor", &style.SelBackColor}};
+    for (size_t pos = 0; pos < kTextStyleCount; ++pos)
+        if (isTokenStyle(pos))
+            keys.push_back({builtInTextStyles()[pos].Name.c_str(), nullptr, pos});
     for (const std::string& line : io::splitLines(bytes)) {
         const size_t eq = line.find('=');
         if (eq == std::string::npos)
@@ -92,8 +97,12 @@ CColorStyle parseColorStyle(const std::string& name, const std::string& bytes)
                 continue;
             k.seen = true;
             int32_t v = 0;
-            if (parseColour(line.substr(eq + 1), v))
+            if (!parseColour(line.substr(eq + 1), v))
+                continue;
+            if (k.field)
                 *k.field = v;
+            else
+                style.TokenColors[k.token] = v;
         }
     }
     return style;
@@ -101,10 +110,15 @@ CColorStyle parseColorStyle(const std::string& name, const std::string& bytes)
 
 std::string formatColorStyle(const CColorStyle& style)
 {
-    return "FontColor=" + std::to_string(style.FontColor) +
-           "\r\nBackColor=" + std::to_string(style.BackColor) +
-           "\r\nSelFontColor=" + std::to_string(style.SelFontColor) +
-           "\r\nSelBackColor=" + std::to_string(style.SelBackColor) + "\r\n";
+    std::string out = "FontColor=" + std::to_string(style.FontColor) +
+                      "\r\nBackColor=" + std::to_string(style.BackColor) +
+                      "\r\nSelFontColor=" + std::to_string(style.SelFontColor) +
+                      "\r\nSelBackColor=" + std::to_string(style.SelBackColor) + "\r\n";
+    for (size_t pos = 0; pos < kTextStyleCount; ++pos)
+        if (isTokenStyle(pos) && style.TokenColors[pos])
+            out += builtInTextStyles()[pos].Name + "=" + std::to_string(*style.TokenColors[pos]) +
+                   "\r\n";
+    return out;
 }
 
 void saveColorStyle(const std::string& path, const CColorStyle& style)

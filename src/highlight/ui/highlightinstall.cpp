@@ -104,7 +104,7 @@ void installHighlighting(app::ui::ToolHost& host, editor::CdreamEditor& editor,
 
     host.addMenuProvider("mniColorStyles", [h, store](QMenu& menu) {
         fillColorStylesMenu(&menu, store->colorStyles, [h, store](const CColorStyle& scheme) {
-            applyColorStyle(scheme, h->settings());
+            applyColorStyle(scheme, store->textStyles, h->settings());
             try {
                 store->editor.ApplyColorsToAll();
             } catch (const ZukError& e) {

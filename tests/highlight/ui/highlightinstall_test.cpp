@@ -10,6 +10,7 @@
 #include "editor/ui/tedcontrol.h"
 #include "highlight/cfontcolors.h"
 #include "highlight/cmytextstyles.h"
+#include "highlight/contrast.h"
 #include "highlight/csynman.h"
 #include "highlight/ui/highlightinstall.h"
 #include "io/inifile.h"
@@ -253,6 +254,49 @@ TEST_F(HighlightWindow, ColourStyleRecoloursEveryDocumentTokensIncluded)
         EXPECT_EQ(t->highlighter()->paper(QsciLexerCPP::Keyword), back);
         EXPECT_EQ(t->highlighter()->paper(QsciLexerCPP::Comment), back);
     }
+}
+
+// Every style of every highlighter is readable in every shipped colour style:
+// the colours are read back from the lexers as the documents draw them.
+TEST_F(HighlightWindow, EveryHighlighterReadsInEveryShippedColourStyle)
+{
+    editor::Ted* t = open(QStringLiteral("a.txt"), "int x; // note\r\n");
+    ASSERT_NE(t, nullptr);
+    QMenu* menu = m_form->mainMenu().menu(QStringLiteral("mniColorStyles"));
+    ASSERT_NE(menu, nullptr);
+    const QList<QAction*> styles = menu->actions();
+    ASSERT_GE(styles.size(), 7);
+    QStringList highlighters;
+    for (int i = 0; i < m_box->count(); ++i)
+        if (m_box->itemText(i) != QLatin1String("No"))
+            highlighters << m_box->itemText(i);
+
+    for (QAction* style : styles) {
+        style->trigger();
+        for (const QString& name : highlighters) {
+            SCOPED_TRACE(style->text().toStdString() + " / " + name.toStdString());
+            m_box->setCurrentText(name);
+            QsciLexer* lexer = t->highlighter();
+            ASSERT_NE(lexer, nullptr);
+            for (int n = 0; n < 128; ++n) {
+                if (n >= QsciScintilla::STYLE_DEFAULT && n <= QsciScintilla::STYLE_LASTPREDEFINED)
+                    continue;
+                if (lexer->description(n).isEmpty())
+                    continue;
+                const double ratio = highlight::contrastRatio(editor::fromQColor(lexer->color(n)),
+                                                              editor::fromQColor(lexer->paper(n)));
+                EXPECT_GE(ratio, highlight::kMinTextContrast)
+                    << lexer->description(n).toStdString();
+            }
+        }
+    }
+    // The text styles keep what the last style gave them, for the next start.
+    const highlight::CMyTextStyles& kept = *highlight::ui::highlightObjects(*m_form).textStyles;
+    const highlight::CColorStyle* last =
+        highlight::ui::highlightObjects(*m_form).colorStyles->findByName(
+            styles.back()->text().toStdString());
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(kept.Styles[highlight::TsComment].FColor, last->TokenColors[highlight::TsComment]);
 }
 
 TEST_F(HighlightWindow, TheSchemeWarningFollowsTheLanguage)
