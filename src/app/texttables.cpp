@@ -2,6 +2,7 @@
 
 #include "app/mainformtexts.h"
 #include "codepages/codepagetexts.h"
+#include "highlight/highlighttexts.h"
 #include "textfunc/textfunctexts.h"
 
 namespace zuk::app {
@@ -14,6 +15,9 @@ const std::vector<const TextTable*>& subsystemTextTables()
         &textfunc::textFunctionMessages(),
         &codepages::codePageMessages(),
         &textfunc::encloseDialogTexts(),
+        &highlight::highlightMessages(),
+        &highlight::highlightSettingsMessages(),
+        &highlight::fmSyntaxTexts(),
     };
     return tables;
 }

@@ -1,6 +1,7 @@
 #include "highlight/cfontcolors.h"
 
 #include "base/zukerror.h"
+#include "highlight/highlighttexts.h"
 #include "io/linesfile.h"
 #include "io/nocase.h"
 #include "io/safefile.h"
@@ -73,12 +74,17 @@ CColorStyle parseColorStyle(const std::string& name, const std::string& bytes)
     style.Name = name;
     struct Key {
         const char* name;
-        int32_t* field;
+        int32_t* field = nullptr; // a main colour, or
+        size_t token = 0;         // the text style position of a token colour
         bool seen = false;
-    } keys[] = {{"FontColor", &style.FontColor},
-                {"BackColor", &style.BackColor},
-                {"SelFontColor", &style.SelFontColor},
-                {"SelBackColor", &style.SelBackColor}};
+    };
+    std::vector<Key> keys{{"FontColor", &style.FontColor},
+                          {"BackColor", &style.BackColor},
+                          {"SelFontColor", &style.SelFontColor},
+                          {"SelBackColor", &style.SelBackColor}};
+    for (size_t pos = 0; pos < kTextStyleCount; ++pos)
+        if (isTokenStyle(pos))
+            keys.push_back({builtInTextStyles()[pos].Name.c_str(), nullptr, pos});
     for (const std::string& line : io::splitLines(bytes)) {
         const size_t eq = line.find('=');
         if (eq == std::string::npos)
@@ -91,8 +97,12 @@ CColorStyle parseColorStyle(const std::string& name, const std::string& bytes)
                 continue;
             k.seen = true;
             int32_t v = 0;
-            if (parseColour(line.substr(eq + 1), v))
+            if (!parseColour(line.substr(eq + 1), v))
+                continue;
+            if (k.field)
                 *k.field = v;
+            else
+                style.TokenColors[k.token] = v;
         }
     }
     return style;
@@ -100,10 +110,15 @@ CColorStyle parseColorStyle(const std::string& name, const std::string& bytes)
 
 std::string formatColorStyle(const CColorStyle& style)
 {
-    return "FontColor=" + std::to_string(style.FontColor) +
-           "\r\nBackColor=" + std::to_string(style.BackColor) +
-           "\r\nSelFontColor=" + std::to_string(style.SelFontColor) +
-           "\r\nSelBackColor=" + std::to_string(style.SelBackColor) + "\r\n";
+    std::string out = "FontColor=" + std::to_string(style.FontColor) +
+                      "\r\nBackColor=" + std::to_string(style.BackColor) +
+                      "\r\nSelFontColor=" + std::to_string(style.SelFontColor) +
+                      "\r\nSelBackColor=" + std::to_string(style.SelBackColor) + "\r\n";
+    for (size_t pos = 0; pos < kTextStyleCount; ++pos)
+        if (isTokenStyle(pos) && style.TokenColors[pos])
+            out += builtInTextStyles()[pos].Name + "=" + std::to_string(*style.TokenColors[pos]) +
+                   "\r\n";
+    return out;
 }
 
 void saveColorStyle(const std::string& path, const CColorStyle& style)
@@ -120,7 +135,8 @@ bool deleteColorStyle(const std::string& folder, const std::string& name)
     if (!std::filesystem::is_regular_file(path, ec))
         return false;
     if (!std::filesystem::remove(path, ec))
-        throw IoError(io::ioErrorMessage("Не удалось удалить файл", path.string(), ec.value()));
+        throw IoError(highlightMessages(), "sCannotDeleteColorStyle",
+                      {path.string(), ec.message()});
     return true;
 }
 

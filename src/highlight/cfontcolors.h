@@ -1,12 +1,19 @@
 #pragma once
 
+#include "highlight/cmytextstyles.h"
+
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace zuk::highlight {
 
-// One editor colour scheme: a file of Engine/CStyles/.
+// One editor colour scheme: a file of Engine/CStyles/. Beside the four main
+// colours a scheme may give the token classes colours that read on its
+// background, by text style position (isTokenStyle); a class it leaves out
+// keeps the text style's colour when that reads (applyColorStyle).
 class CColorStyle final {
 public:
     std::string Name; // the file's name (UTF-8, as on disk)
@@ -14,6 +21,7 @@ public:
     int32_t BackColor = 16777215;
     int32_t SelFontColor = 16777215;
     int32_t SelBackColor = 0;
+    std::array<std::optional<int32_t>, kTextStyleCount> TokenColors;
 };
 
 // The editor colour schemes of a folder.
@@ -40,12 +48,16 @@ private:
     std::string m_folder;
 };
 
-// The four lines of a scheme file, in the order the program writes them.
+// The lines of a scheme file: the four main colours in the order the program
+// writes them, then one line per token colour the scheme has, keyed by the
+// name of its built-in text style ("Comment=8421504", "Reserved words=...").
 std::string formatColorStyle(const CColorStyle& style);
 // A scheme from the lines of a file (names compared without regard to case,
-// the first matching line counts).
+// the first matching line counts). A file of only the four main colours is a
+// scheme without token colours; a token key of the plain text or a marker
+// style is ignored.
 CColorStyle parseColorStyle(const std::string& name, const std::string& bytes);
-// Writes the scheme's four lines to `path` (UTF-8). Throws zuk::IoError.
+// Writes the scheme's lines to `path` (UTF-8). Throws zuk::IoError.
 void saveColorStyle(const std::string& path, const CColorStyle& style);
 // Removes the scheme file `name` of `folder`; false when there is none.
 // Throws zuk::IoError when it exists but cannot be removed.

@@ -44,6 +44,11 @@ const aTextStyles& builtInTextStyles()
     return table;
 }
 
+bool isTokenStyle(size_t position)
+{
+    return (position >= TsString && position <= TsHtmlParams) || position == TsUrl;
+}
+
 CMyTextStyles::CMyTextStyles() : Styles(builtInTextStyles()) {}
 
 CMyTextStyles::CMyTextStyles(std::string stylesFile)

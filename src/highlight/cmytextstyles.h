@@ -43,6 +43,12 @@ enum TextStylePosition : size_t {
     TsUrl,
 };
 
+// True for the styles of the token classes the highlighters draw on the
+// text's background: String to Html params, and Url. Plain text takes the
+// main colours, and the marker styles (BreakPoint, Error line, Marked Block,
+// Search Match) have backgrounds of their own.
+bool isTokenStyle(size_t position);
+
 // The built-in table, used when currtextstyles.txt does not exist.
 const aTextStyles& builtInTextStyles();
 

@@ -24,11 +24,6 @@ struct BuiltInHighlighter {
     const char* extensions;  // lower case, with dots, separated by spaces
 };
 
-// What the settings page says when asked to change or delete a built-in
-// highlighter (UTF-8).
-inline constexpr const char* kCannotChangeBuiltInParsers =
-    "Ничего такого делать со встроенными парсерами нельзя!";
-
 // The eight built-in highlighters in the order of the highlighting list.
 const std::vector<BuiltInHighlighter>& builtInHighlighters();
 

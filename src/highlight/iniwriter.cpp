@@ -1,7 +1,7 @@
 #include "highlight/iniwriter.h"
 
 #include "base/zukerror.h"
-#include "io/safefile.h"
+#include "highlight/highlighttexts.h"
 
 #include <filesystem>
 
@@ -25,7 +25,7 @@ void rewriteIniFile(const std::string& path, const std::function<void(io::IniFil
     std::filesystem::rename(fresh, path, ec);
     if (ec) {
         std::filesystem::remove(fresh);
-        throw IoError(io::ioErrorMessage("Не удалось записать файл", path, ec.value()));
+        throw IoError(highlightMessages(), "sCannotWriteHighlightFile", {path, ec.message()});
     }
 }
 

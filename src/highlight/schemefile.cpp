@@ -1,6 +1,7 @@
 #include "highlight/schemefile.h"
 
 #include "highlight/csynman.h"
+#include "highlight/highlighttexts.h"
 #include "io/linesfile.h"
 #include "io/nocase.h"
 #include "io/safefile.h"
@@ -58,18 +59,10 @@ bool isIdentifier(std::string_view s)
 
 [[noreturn]] void cannotParse()
 {
-    throw SchemeParseError(schemeParseWarning(true));
+    throw SchemeParseError(highlightMessages(), "sCannotParseSchemeFile");
 }
 
 } // namespace
-
-std::string schemeParseWarning(bool russian)
-{
-    if (russian)
-        return "Черт подери! Access  Violation, не могу разобрать этот файл! \r\nВыберите другой!";
-    return "Damn it! Access  Violation! I cannot parse this file :( \r\nTry to choose another "
-           "one...";
-}
 
 std::vector<std::string> splitAtSpaces(std::string_view text)
 {

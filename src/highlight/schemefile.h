@@ -11,15 +11,12 @@ namespace zuk::highlight {
 
 // A scheme file that cannot be read as a scheme: empty, no header line where
 // the header marker promised one, or a header keyword without its operands.
-// The highlighter that was about to be configured must stay as it was.
+// The highlighter that was about to be configured must stay as it was. It is
+// raised from row sCannotParseSchemeFile of highlightMessages().
 class SchemeParseError : public ZukError {
 public:
     using ZukError::ZukError;
 };
-
-// The warning shown when a scheme file cannot be parsed (UTF-8, with CR LF
-// between its two lines); `russian` picks the Russian text.
-std::string schemeParseWarning(bool russian);
 
 // The first line of a header scheme holds this marker.
 inline constexpr std::string_view kHeaderMarker = "/L10\"";

@@ -1,5 +1,6 @@
 #include "highlight/textstyleset.h"
 
+#include "highlight/contrast.h"
 #include "settings/connectiontable.h"
 
 namespace zuk::highlight {
@@ -68,12 +69,25 @@ std::vector<editor::TextStyle> documentTextStyles(const CMyTextStyles& styles,
     return out;
 }
 
-void applyColorStyle(const CColorStyle& style, settings::RConnectionTable& settings)
+void applyColorStyle(const CColorStyle& style, CMyTextStyles& styles,
+                     settings::RConnectionTable& settings)
 {
     settings.FontColor = style.FontColor;
     settings.BGColor = style.BackColor;
     settings.SelFontColor = style.SelFontColor;
     settings.SelBGColor = style.SelBackColor;
+    for (size_t pos = 0; pos < kTextStyleCount; ++pos) {
+        if (!isTokenStyle(pos))
+            continue;
+        RtextStyle& st = styles.Styles[pos];
+        if (style.TokenColors[pos]) {
+            st.FColor = *style.TokenColors[pos];
+            continue;
+        }
+        // A class drawn on a background of its own is read against that one.
+        const bool onMain = settings.text_styles_use_back_color || st.BColor < 0;
+        st.FColor = readableColour(st.FColor, onMain ? style.BackColor : st.BColor);
+    }
 }
 
 } // namespace zuk::highlight

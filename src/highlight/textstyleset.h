@@ -26,7 +26,13 @@ std::vector<editor::TextStyle> documentTextStyles(const CMyTextStyles& styles,
                                                   const settings::RConnectionTable& settings);
 
 // Choosing a colour scheme: the four main colours of the settings take the
-// scheme's colours (the caller then recolours every document).
-void applyColorStyle(const CColorStyle& style, settings::RConnectionTable& settings);
+// scheme's colours, and the text styles of the token classes (isTokenStyle)
+// take the scheme's token colours. A class the scheme has no colour for keeps
+// its colour when that reads on the background the class is drawn on (a
+// contrast ratio of kMinTextContrast), else gets the nearest colour that does,
+// so a scheme file of only the four main colours never draws black on black.
+// The caller then recolours every document.
+void applyColorStyle(const CColorStyle& style, CMyTextStyles& styles,
+                     settings::RConnectionTable& settings);
 
 } // namespace zuk::highlight

@@ -1,11 +1,16 @@
 #include "highlight/cfontcolors.h"
 #include "highlight/cmytextstyles.h"
 #include "highlight/cpelagos.h"
+#include "highlight/iniwriter.h"
+
+#include "base/zukerror.h"
 
 #include "io/inifile.h"
 #include "io/tempfolder.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace zuk::highlight;
 
@@ -111,6 +116,58 @@ TEST(ColourSchemes, LoadedByNameWithDefaultsForBadKeys)
     EXPECT_FALSE(deleteColorStyle(dir.file("CStyles"), "../CStyles/b"));
     schemes.reload();
     EXPECT_EQ(schemes.findByName("mine"), nullptr);
+}
+
+TEST(ColourSchemes, TokenColoursAreOptionalKeysNamedAfterTheTextStyles)
+{
+    zuk::testing::TempFolder dir;
+    // Old files have no token keys; their schemes carry no token colours.
+    const CColorStyle old = parseColorStyle("old", "FontColor=1\r\nBackColor=2\r\n");
+    for (size_t pos = 0; pos < kTextStyleCount; ++pos)
+        EXPECT_FALSE(old.TokenColors[pos].has_value()) << pos;
+
+    const CColorStyle s = parseColorStyle(
+        "s", "reserved WORDS = 255\r\nComment=x\r\nUrl=7\r\nUrl=8\r\nWhitespace=9\r\n"
+             "Search Match=10\r\nHtml tags=-2147483643\r\n");
+    EXPECT_EQ(s.TokenColors[TsReservedWords], 255);
+    EXPECT_FALSE(s.TokenColors[TsComment].has_value()); // not a number
+    EXPECT_EQ(s.TokenColors[TsUrl], 7);                 // the first line counts
+    EXPECT_FALSE(s.TokenColors[TsWhitespace].has_value());
+    EXPECT_FALSE(s.TokenColors[TsSearchMatch].has_value());
+    EXPECT_EQ(s.TokenColors[TsHtmlTags], kWindowColour);
+
+    // Saved after the four main lines, in style order, and read back alike.
+    CColorStyle mine;
+    mine.TokenColors[TsUrl] = 3;
+    mine.TokenColors[TsString] = 4;
+    EXPECT_EQ(formatColorStyle(mine), "FontColor=0\r\nBackColor=16777215\r\nSelFontColor=16777215"
+                                      "\r\nSelBackColor=0\r\nString=4\r\nUrl=3\r\n");
+    saveColorStyle(dir.file("mine"), mine);
+    const CColorStyle back = CFontCOlors(dir.path()).Schemes.at(0);
+    EXPECT_EQ(back.TokenColors, mine.TokenColors);
+
+    // Every shipped scheme names a colour for every token class.
+    for (const CColorStyle& shipped :
+         CFontCOlors(std::string(ZUK_SOURCE_DIR) + "/data/Engine/CStyles").Schemes)
+        for (size_t pos = 0; pos < kTextStyleCount; ++pos)
+            EXPECT_EQ(shipped.TokenColors[pos].has_value(), isTokenStyle(pos))
+                << shipped.Name << " " << pos;
+}
+
+TEST(HighlightFiles, AFileThatCannotBeReplacedIsReportedFromItsRow)
+{
+    zuk::testing::TempFolder dir;
+    dir.write("syntax.ini/inner", "x"); // a folder with something in it stands in the way
+    try {
+        rewriteIniFile(dir.file("syntax.ini"),
+                       [](zuk::io::IniFile& ini) { ini.writeString("Lua", "Ext", "lua"); });
+        ADD_FAILURE() << "no failure reported";
+    } catch (const zuk::IoError& e) {
+        EXPECT_EQ(e.text().key, "sCannotWriteHighlightFile");
+        EXPECT_NE(std::string(e.what()).find(dir.file("syntax.ini")), std::string::npos);
+    }
+    EXPECT_EQ(dir.read("syntax.ini/inner"), "x");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("syntax.ini.new")));
 }
 
 TEST(FileTypes, LookupsAndTheTableOnDisk)

@@ -55,12 +55,18 @@ TEST(DocumentTextStyles, BackgroundsFollowTheMainColourSetting)
 
     CColorStyle night;
     night.FontColor = 7;
-    night.BackColor = 8;
+    night.BackColor = 0xFFFFFF;
     night.SelFontColor = 9;
     night.SelBackColor = 10;
-    applyColorStyle(night, settings);
+    night.TokenColors[TsComment] = 0x123456;
+    night.TokenColors[TsBreakPoint] = 0x654321; // not a token class: never taken
+    settings.text_styles_use_back_color = true;
+    applyColorStyle(night, styles, settings);
     EXPECT_EQ(settings.FontColor, 7);
-    EXPECT_EQ(settings.BGColor, 8);
+    EXPECT_EQ(settings.BGColor, 0xFFFFFF);
     EXPECT_EQ(settings.SelFontColor, 9);
     EXPECT_EQ(settings.SelBGColor, 10);
+    EXPECT_EQ(styles.Styles[TsComment].FColor, 0x123456);
+    EXPECT_EQ(styles.Styles[TsString].FColor, 128); // reads on white: kept
+    EXPECT_EQ(styles.Styles[TsBreakPoint].FColor, 16777215);
 }

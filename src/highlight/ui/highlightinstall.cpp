@@ -90,8 +90,7 @@ void installHighlighting(app::ui::ToolHost& host, editor::CdreamEditor& editor,
     auto* store = new HighlightStore(host, editor, syntaxBox, host.partsFolder().toStdString(),
                                      host.programFolder().toStdString());
     app::ui::ToolHost* h = &host;
-    installSchemeHooks(editor, store->synMan, store->textStyles,
-                       [h] { return h->texts().russian(); });
+    installSchemeHooks(editor, store->synMan, store->textStyles, host.texts());
 
     refillSyntaxList(host);
     QObject::connect(syntaxBox, &QComboBox::currentTextChanged, store,
@@ -105,7 +104,7 @@ void installHighlighting(app::ui::ToolHost& host, editor::CdreamEditor& editor,
 
     host.addMenuProvider("mniColorStyles", [h, store](QMenu& menu) {
         fillColorStylesMenu(&menu, store->colorStyles, [h, store](const CColorStyle& scheme) {
-            applyColorStyle(scheme, h->settings());
+            applyColorStyle(scheme, store->textStyles, h->settings());
             try {
                 store->editor.ApplyColorsToAll();
             } catch (const ZukError& e) {

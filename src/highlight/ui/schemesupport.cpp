@@ -1,11 +1,13 @@
 #include "highlight/ui/schemesupport.h"
 
+#include "app/textservice.h"
 #include "codepages/charsets.h"
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/colours.h"
 #include "editor/ui/ted.h"
 #include "highlight/cfontcolors.h"
 #include "highlight/csynman.h"
+#include "highlight/highlighttexts.h"
 #include "highlight/textstyleset.h"
 #include "highlight/ui/cmypar.h"
 #include "settings/connectiontable.h"
@@ -68,8 +70,22 @@ private:
 
 } // namespace
 
+QString schemeParseWarning(const app::TextService& texts)
+{
+    // The language files made for earlier versions lack these keys, and those
+    // versions gave every language but Russian the English words.
+    const auto line = [&texts](std::string_view key) {
+        if (const auto value = texts.lookup(highlightMessages().section, key))
+            return *value;
+        const TextRow* row = highlightMessages().find(key);
+        return std::string(texts.russian() ? row->builtIn : row->english);
+    };
+    return QString::fromStdString(line("sCannotParseSchemeFile") + " \r\n" +
+                                  line("sChooseAnotherSchemeFile"));
+}
+
 bool ApplyScheme(editor::Ted* ted, const CSynMan& registry, const std::string& name,
-                 QWidget* warnParent, bool russian)
+                 QWidget* warnParent, const app::TextService& texts)
 {
     if (!ted || registry.IndexOfScheme(name) < 0)
         return false;
@@ -79,8 +95,7 @@ bool ApplyScheme(editor::Ted* ted, const CSynMan& registry, const std::string& n
     if (par->InitAll(registry, name, &problem) == CMyPar::InitResult::Malformed) {
         if (!existing)
             delete par;
-        QMessageBox::warning(warnParent, QString(),
-                             QString::fromStdString(schemeParseWarning(russian)));
+        QMessageBox::warning(warnParent, QString(), schemeParseWarning(texts));
         return false;
     }
     ted->setSchemeLexer(par, name);
@@ -88,8 +103,9 @@ bool ApplyScheme(editor::Ted* ted, const CSynMan& registry, const std::string& n
 }
 
 void installSchemeHooks(editor::CdreamEditor& ed, const CSynMan& registry,
-                        const CMyTextStyles& styles, std::function<bool()> russian)
+                        const CMyTextStyles& styles, const app::TextService& texts)
 {
+    const app::TextService* words = &texts;
     editor::CdreamEditor* editor = &ed;
     const CSynMan* schemes = &registry;
     const CMyTextStyles* textStyles = &styles;
@@ -97,8 +113,8 @@ void installSchemeHooks(editor::CdreamEditor& ed, const CSynMan& registry,
         const auto found = schemes->schemeForExtension(ext.empty() ? std::string() : "x." + ext);
         return found ? schemes->Items[*found].Name : std::string();
     };
-    ed.applyScheme = [editor, schemes, russian](editor::Ted* ted, const std::string& name) {
-        return ApplyScheme(ted, *schemes, name, editor->host().mainWindow, russian());
+    ed.applyScheme = [editor, schemes, words](editor::Ted* ted, const std::string& name) {
+        return ApplyScheme(ted, *schemes, name, editor->host().mainWindow, *words);
     };
     ed.textStyleSet = [textStyles]() { return textStyleSet(*textStyles); };
     ed.documentTextStyles = [textStyles](const settings::RConnectionTable& s) {

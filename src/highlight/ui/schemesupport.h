@@ -9,6 +9,9 @@ class QComboBox;
 class QMenu;
 class QWidget;
 
+namespace zuk::app {
+class TextService;
+}
 namespace zuk::editor {
 class CdreamEditor;
 class Ted;
@@ -27,18 +30,22 @@ namespace ui {
 // the window's own CMyPar is made on first use (and kept for later schemes),
 // configured from the scheme file and attached as its highlighter. False, with
 // the window unchanged, when no scheme has that name or its file cannot be
-// parsed; in the latter case the warning box is shown over `warnParent` in
-// Russian or English (`russian`). A scheme whose file is missing is attached
-// with the keywords the CMyPar had before.
+// parsed; in the latter case the warning box (schemeParseWarning) is shown
+// over `warnParent`. A scheme whose file is missing is attached with the
+// keywords the CMyPar had before.
 bool ApplyScheme(editor::Ted* ted, const CSynMan& registry, const std::string& name,
-                 QWidget* warnParent, bool russian);
+                 QWidget* warnParent, const app::TextService& texts);
+
+// The two lines of the warning about a scheme file that cannot be parsed, in
+// the current language; a language file without them gets the English ones.
+QString schemeParseWarning(const app::TextService& texts);
 
 // Plugs the scheme registry and the text styles (both outlive the editor)
 // into the editor interface: the automatic choice on open, SetSyntax of a
-// scheme name and ApplyTextStyles. `russian` says in which language a scheme
-// file's warning is given.
+// scheme name and ApplyTextStyles. `texts` (which outlives the editor too)
+// words a scheme file's warning.
 void installSchemeHooks(editor::CdreamEditor& editor, const CSynMan& registry,
-                        const CMyTextStyles& styles, std::function<bool()> russian);
+                        const CMyTextStyles& styles, const app::TextService& texts);
 
 // Fills the highlighting list: the built-in names, the scheme names, "No".
 // The caller guards the change handler while this runs.

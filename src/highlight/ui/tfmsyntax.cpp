@@ -1,6 +1,9 @@
 #include "highlight/ui/tfmsyntax.h"
 
+#include "app/ui/localiser.h"
+#include "app/ui/toolhost.h"
 #include "codepages/charsets.h"
+#include "highlight/highlighttexts.h"
 #include "highlight/schemefile.h"
 
 #include <QDialogButtonBox>
@@ -8,6 +11,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -29,10 +33,9 @@ std::string toWin(const QString& text)
 
 } // namespace
 
-TfmSyntax::TfmSyntax(QWidget* parent) : QDialog(parent)
+TfmSyntax::TfmSyntax(app::ui::ToolHost& host, QWidget* parent) : QDialog(parent), m_host(host)
 {
     setObjectName(QStringLiteral("TfmSyntax"));
-    setWindowTitle(QString::fromUtf8("Параметрыыы"));
 
     m_ext = new QLineEdit(this);
     m_ext->setObjectName(QStringLiteral("edSynExt"));
@@ -41,27 +44,39 @@ TfmSyntax::TfmSyntax(QWidget* parent) : QDialog(parent)
     m_file = new QLineEdit(this);
     m_file->setObjectName(QStringLiteral("edSynFile"));
     auto* browse = new QToolButton(this);
+    browse->setObjectName(QStringLiteral("btSynFile"));
     browse->setText(QStringLiteral("..."));
 
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(m_file, 1);
     fileRow->addWidget(browse);
 
+    auto label = [this](const char* name, QWidget* buddy) {
+        auto* l = new QLabel(this);
+        l->setObjectName(QLatin1String(name));
+        l->setBuddy(buddy);
+        return l;
+    };
     auto* form = new QFormLayout;
-    form->addRow(QString::fromUtf8("Расширение файла (без точки!)"), m_ext);
-    form->addRow(QString::fromUtf8("Название для отображения в списке"), m_caption);
-    form->addRow(QString::fromUtf8("Имя файла с описанием синтаксиса"), fileRow);
+    form->addRow(label("lSynExt", m_ext), m_ext);
+    form->addRow(label("lSynCapt", m_caption), m_caption);
+    form->addRow(label("lSynFile", m_file), fileRow);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_ok = buttons->addButton(QString::fromUtf8("Oкэй-окэээй!"),
-                              QDialogButtonBox::AcceptRole); // Latin O
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    m_ok = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
+    m_ok->setObjectName(QStringLiteral("btOk"));
+    QPushButton* cancel = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("btCancel"));
     m_ok->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
     setMinimumWidth(440);
+
+    app::ui::localiseWindow(this, fmSyntaxTexts(), host.texts(), true);
+    host.addLocaliser(this,
+                      [this] { app::ui::localiseWindow(this, fmSyntaxTexts(), m_host.texts()); });
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -95,7 +110,8 @@ void TfmSyntax::edSynFileChange()
 void TfmSyntax::chooseFile()
 {
     const QString start = QFileInfo(m_file->text()).absolutePath();
-    const QString chosen = QFileDialog::getOpenFileName(this, QString(), start);
+    const QString chosen = QFileDialog::getOpenFileName(
+        this, m_host.text(fmSyntaxTexts().section, "sChooseSchemeFile"), start);
     if (!chosen.isEmpty())
         m_file->setText(chosen);
 }

@@ -7,13 +7,19 @@
 class QLineEdit;
 class QPushButton;
 
+namespace zuk::app::ui {
+class ToolHost;
+}
+
 namespace zuk::highlight {
 
 // The scheme registration dialog: extension, display name and scheme file.
 // Choosing a header scheme file fills the name and extensions from its header.
+// Its texts are those of section fmSyntax in the current language, and follow
+// a change of language while it is open.
 class TfmSyntax final : public QDialog {
 public:
-    explicit TfmSyntax(QWidget* parent = nullptr);
+    explicit TfmSyntax(app::ui::ToolHost& host, QWidget* parent = nullptr);
 
     // The fields as Windows-1251 text / the stored path.
     void setItem(const RSynItem& item);
@@ -28,6 +34,7 @@ private:
     void edSynFileChange();
     void chooseFile();
 
+    app::ui::ToolHost& m_host;
     QLineEdit* m_ext;
     QLineEdit* m_caption;
     QLineEdit* m_file;

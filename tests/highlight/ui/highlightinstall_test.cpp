@@ -10,6 +10,7 @@
 #include "editor/ui/tedcontrol.h"
 #include "highlight/cfontcolors.h"
 #include "highlight/cmytextstyles.h"
+#include "highlight/contrast.h"
 #include "highlight/csynman.h"
 #include "highlight/ui/highlightinstall.h"
 #include "io/inifile.h"
@@ -21,6 +22,8 @@
 #include <QComboBox>
 #include <QDirIterator>
 #include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -251,6 +254,75 @@ TEST_F(HighlightWindow, ColourStyleRecoloursEveryDocumentTokensIncluded)
         EXPECT_EQ(t->highlighter()->paper(QsciLexerCPP::Keyword), back);
         EXPECT_EQ(t->highlighter()->paper(QsciLexerCPP::Comment), back);
     }
+}
+
+// Every style of every highlighter is readable in every shipped colour style:
+// the colours are read back from the lexers as the documents draw them.
+TEST_F(HighlightWindow, EveryHighlighterReadsInEveryShippedColourStyle)
+{
+    editor::Ted* t = open(QStringLiteral("a.txt"), "int x; // note\r\n");
+    ASSERT_NE(t, nullptr);
+    QMenu* menu = m_form->mainMenu().menu(QStringLiteral("mniColorStyles"));
+    ASSERT_NE(menu, nullptr);
+    const QList<QAction*> styles = menu->actions();
+    ASSERT_GE(styles.size(), 7);
+    QStringList highlighters;
+    for (int i = 0; i < m_box->count(); ++i)
+        if (m_box->itemText(i) != QLatin1String("No"))
+            highlighters << m_box->itemText(i);
+
+    for (QAction* style : styles) {
+        style->trigger();
+        for (const QString& name : highlighters) {
+            SCOPED_TRACE(style->text().toStdString() + " / " + name.toStdString());
+            m_box->setCurrentText(name);
+            QsciLexer* lexer = t->highlighter();
+            ASSERT_NE(lexer, nullptr);
+            for (int n = 0; n < 128; ++n) {
+                if (n >= QsciScintilla::STYLE_DEFAULT && n <= QsciScintilla::STYLE_LASTPREDEFINED)
+                    continue;
+                if (lexer->description(n).isEmpty())
+                    continue;
+                const double ratio = highlight::contrastRatio(editor::fromQColor(lexer->color(n)),
+                                                              editor::fromQColor(lexer->paper(n)));
+                EXPECT_GE(ratio, highlight::kMinTextContrast)
+                    << lexer->description(n).toStdString();
+            }
+        }
+    }
+    // The text styles keep what the last style gave them, for the next start.
+    const highlight::CMyTextStyles& kept = *highlight::ui::highlightObjects(*m_form).textStyles;
+    const highlight::CColorStyle* last =
+        highlight::ui::highlightObjects(*m_form).colorStyles->findByName(
+            styles.back()->text().toStdString());
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(kept.Styles[highlight::TsComment].FColor, last->TokenColors[highlight::TsComment]);
+}
+
+TEST_F(HighlightWindow, TheSchemeWarningFollowsTheLanguage)
+{
+    QFile broken(m_files + QStringLiteral("broken.txt"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("/L10\"B\" File\r\n");
+    broken.close();
+    highlight::CSynMan& registry = *highlight::ui::highlightObjects(*m_form).synMan;
+    registry.Items.push_back(
+        {"brk", "Broken", (m_files + QStringLiteral("broken.txt")).toStdString()});
+    highlight::ui::refillSyntaxList(*m_form);
+    ASSERT_NE(open(QStringLiteral("a.lua")), nullptr);
+
+    m_form->changeLanguage("English");
+    QString warning;
+    QTimer::singleShot(0, [&warning] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            warning = box->text();
+            box->accept();
+        }
+    });
+    m_box->setCurrentText(QStringLiteral("Broken"));
+    EXPECT_EQ(warning, QStringLiteral("Damn it! Access  Violation! I cannot parse this file :( \r\n"
+                                      "Try to choose another one..."));
+    EXPECT_EQ(m_form->editor().activeDocument()->syntaxName(), "Lua");
 }
 
 TEST_F(HighlightWindow, MarkerStylesKeepTheirOwnBackground)

@@ -7,14 +7,19 @@
 #include "highlight/ui/schemesupport.h"
 #include "highlight/ui/tfmsyntax.h"
 #include "io/tempfolder.h"
+#include "support/ui/fakehost.h"
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+
+#include <algorithm>
 
 using namespace zuk::highlight;
 
@@ -53,12 +58,13 @@ protected:
         EditorFixture::SetUp();
         m_registry =
             std::make_unique<CSynMan>(kProgram + "Engine/Parts/Syntax/syntax.ini", kProgram);
-        ui::installSchemeHooks(*m_editor, *m_registry, m_styles, [] { return true; });
+        ui::installSchemeHooks(*m_editor, *m_registry, m_styles, m_texts);
         ui::fillSyntaxBox(m_box.get(), m_registry.get());
     }
 
     std::unique_ptr<CSynMan> m_registry;
     CMyTextStyles m_styles;
+    zuk::app::TextService m_texts;
 };
 
 TEST_F(SchemeUi, OpeningFilesChoosesTheHighlighterAndTheListFollows)
@@ -148,29 +154,42 @@ TEST_F(SchemeUi, BrokenMissingAndUnregisteredSchemesLeaveTheDocumentAlone)
     QString warning;
     closeNextBox(&warning);
     m_editor->SetSyntax("Broken");
-    EXPECT_EQ(warning.toStdString(), schemeParseWarning(true));
+    EXPECT_EQ(warning, QString::fromUtf8("Черт подери! Access  Violation, не могу разобрать этот "
+                                         "файл! \r\nВыберите другой!"));
     EXPECT_EQ(t->highlighter(), before);
     EXPECT_EQ(t->syntaxName(), "Python");
 
-    m_settings.Lang = "English";
+    // English words it from the shipped file; a language whose file predates
+    // the warning's keys gets the English words too.
+    const QString english =
+        QStringLiteral("Damn it! Access  Violation! I cannot parse this file :( \r\n"
+                       "Try to choose another one...");
+    ASSERT_TRUE(m_texts.open(kProgram + "Engine/Parts/", "English"));
     closeNextBox(&warning);
-    EXPECT_FALSE(ui::ApplyScheme(t, *m_registry, "Broken", nullptr, false));
-    EXPECT_EQ(warning.toStdString(), schemeParseWarning(false));
+    EXPECT_FALSE(ui::ApplyScheme(t, *m_registry, "Broken", nullptr, m_texts));
+    EXPECT_EQ(warning, english);
+    dir.write("lang/Deutsch", "[MainForm]\r\nmniFileNew=Neu\r\n");
+    ASSERT_TRUE(m_texts.open(dir.path(), "Deutsch"));
+    EXPECT_EQ(ui::schemeParseWarning(m_texts), english);
+    dir.write("lang/Deutsch", "[MainForm]\r\nsChooseAnotherSchemeFile=Eine andere!\r\n");
+    ASSERT_TRUE(m_texts.open(dir.path(), "Deutsch"));
+    EXPECT_TRUE(ui::schemeParseWarning(m_texts).endsWith(QStringLiteral(" \r\nEine andere!")));
+    m_texts.close();
 
     // A moved file keeps the keywords the highlighter had.
-    EXPECT_TRUE(ui::ApplyScheme(t, *m_registry, "Moved", nullptr, true));
+    EXPECT_TRUE(ui::ApplyScheme(t, *m_registry, "Moved", nullptr, m_texts));
     std::filesystem::remove(dir.file("moved.txt"));
-    EXPECT_TRUE(ui::ApplyScheme(t, *m_registry, "Moved", nullptr, true));
+    EXPECT_TRUE(ui::ApplyScheme(t, *m_registry, "Moved", nullptr, m_texts));
     auto* par = dynamic_cast<CMyPar*>(t->schemeLexer());
     ASSERT_NE(par, nullptr);
     EXPECT_TRUE(par->keywordSet().contains("movedkw"));
 
-    EXPECT_FALSE(ui::ApplyScheme(t, *m_registry, "Gone", nullptr, true));
+    EXPECT_FALSE(ui::ApplyScheme(t, *m_registry, "Gone", nullptr, m_texts));
     EXPECT_EQ(t->syntaxName(), "Moved");
 
     // A fresh document given a moved scheme has the C keywords.
     zuk::editor::Ted* fresh = newDocument();
-    EXPECT_TRUE(ui::ApplyScheme(fresh, *m_registry, "Moved", nullptr, true));
+    EXPECT_TRUE(ui::ApplyScheme(fresh, *m_registry, "Moved", nullptr, m_texts));
     EXPECT_TRUE(dynamic_cast<CMyPar*>(fresh->schemeLexer())->keywordSet().contains("while"));
 }
 
@@ -216,8 +235,8 @@ TEST_F(SchemeUi, LargeFileStaysResponsive)
 
 TEST(SchemeDialog, HeaderFileFillsNameAndExtensions)
 {
-    TfmSyntax dialog;
-    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("Параметрыыы"));
+    zuk::test::FakeHost host;
+    TfmSyntax dialog(host);
     dialog.setItem({"a b", "\xCC\xEE\xE9", "/none"});
     EXPECT_EQ(dialog.edSynCapt()->text(), QString::fromUtf8("Мой"));
     dialog.edSynFile()->setText(
@@ -230,7 +249,66 @@ TEST(SchemeDialog, HeaderFileFillsNameAndExtensions)
     const RSynItem item = dialog.item();
     EXPECT_EQ(item.Name, "Fortran");
     EXPECT_EQ(item.FileName, kProgram + "Engine/Parts/Syntax/tcl.kwd");
-    EXPECT_TRUE(dialog.btOk()->text().startsWith(QLatin1Char('O')));
+}
+
+namespace {
+
+// Every text a user can read in a window: its title, and the text and tool
+// tip of every label, button and line edit placeholder in it.
+QStringList visibleTexts(QWidget* window)
+{
+    QStringList texts{window->windowTitle()};
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        texts << w->toolTip();
+        if (auto* l = qobject_cast<QLabel*>(w))
+            texts << l->text();
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            texts << b->text();
+        if (auto* e = qobject_cast<QLineEdit*>(w))
+            texts << e->placeholderText();
+    }
+    texts.removeAll(QString());
+    return texts;
+}
+
+bool hasCyrillic(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() >= 0x400 && c.unicode() <= 0x4FF; });
+}
+
+} // namespace
+
+TEST(SchemeDialog, TextsComeFromTheTableInTheCurrentLanguage)
+{
+    zuk::test::FakeHost host;
+    {
+        TfmSyntax dialog(host);
+        EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("Параметрыыы"));
+        const auto* ext = dialog.findChild<QLabel*>(QStringLiteral("lSynExt"));
+        ASSERT_NE(ext, nullptr);
+        EXPECT_EQ(ext->text(), QString::fromUtf8("Расширение файла (без точки!)"));
+        EXPECT_EQ(ext->buddy(), dialog.edSynExt());
+        EXPECT_EQ(dialog.btOk()->text(), QString::fromUtf8("Oкэй-окэээй!"));
+        EXPECT_EQ(dialog.btOk()->text().front(), QLatin1Char('O')); // the Latin letter
+        const auto* cancel = dialog.findChild<QPushButton*>(QStringLiteral("btCancel"));
+        ASSERT_NE(cancel, nullptr);
+        EXPECT_EQ(cancel->text(), "Cancel");
+
+        // A change of language reaches a dialog that is open.
+        ASSERT_TRUE(host.textService.open(kProgram + "Engine/Parts/", "English"));
+        host.localiseAll();
+        EXPECT_EQ(dialog.windowTitle(), "Parameters");
+        EXPECT_EQ(ext->text(), "File extension (without the dot!)");
+        for (const QString& text : visibleTexts(&dialog))
+            EXPECT_FALSE(hasCyrillic(text)) << text.toStdString();
+    }
+    // One made while English is chosen has nothing Russian either.
+    TfmSyntax dialog(host);
+    const QStringList texts = visibleTexts(&dialog);
+    EXPECT_GE(texts.size(), 7); // title, three labels, two buttons, a hint
+    for (const QString& text : texts)
+        EXPECT_FALSE(hasCyrillic(text)) << text.toStdString();
 }
 
 TEST(ColorStylesMenu, ItemsInSchemeColoursChooseTheLastOfTheirName)
