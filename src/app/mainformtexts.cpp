@@ -57,6 +57,13 @@ const TextTable& mainFormMessages()
              "<h3>Zuk %s</h3><p>A text editor for Russian text in the Windows-1251, DOS 866 and "
              "KOI8-R code pages.</p><p>Manual: menu «?», «Manual» (F1).</p><p>The program comes "
              "as it is, without any warranty.</p>"},
+            {"sFileHasNul", "Файл содержит нулевой байт: показано %s из %s байт",
+             "The file holds a NUL byte: %s of its %s bytes are shown"},
+            {"sOverwriteCutFile",
+             "Документ показывает только %s из %s байт файла %s (дальше нулевой байт). "
+             "Сохранение поверх файла уничтожит остальные %s байт. Сохранить?",
+             "The document shows only %s of the %s bytes of %s (a NUL byte follows). Saving "
+             "over the file destroys the other %s bytes. Save?"},
             {"sFileNotSaved", "Файл не сохранён.", "The file was not saved."},
             {"sFileNotOpened", "Файл не открыт.", "The file was not opened."},
             {"sNotAllSaved", "Не все файлы сохранены.", "Not every file was saved."},

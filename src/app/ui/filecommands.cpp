@@ -272,15 +272,28 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
     if (detected == "dos" || detected == "koi")
         ed.SetCharset(detected); // before the text goes in: it is decoded once
     bool unwrapped = false;
+    // A NUL ends the text the document shows; how much of the file it holds is
+    // counted on the way (the source is read once per pass).
+    std::uint64_t fileBytes = 0;
+    std::optional<std::uint64_t> firstNul;
     try {
         // The file goes into the editor block by block, never whole in memory.
         unwrapped = ed.LoadFileBlocks(
             name,
             [&](const std::function<void(std::string_view)>& sink) {
+                fileBytes = 0;
+                firstNul.reset();
+                auto counted = [&](std::string_view block) {
+                    if (!firstNul)
+                        if (const std::size_t at = block.find('\0'); at != std::string_view::npos)
+                            firstNul = fileBytes + at;
+                    fileBytes += block.size();
+                    sink(block);
+                };
                 if (regular)
-                    plugins::readDocumentBlocks(m_engine, name, sink);
+                    plugins::readDocumentBlocks(m_engine, name, counted);
                 else
-                    sink(whole);
+                    counted(whole);
             },
             advance);
     } catch (const ZukError& e) {
@@ -296,6 +309,12 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
     m_openFiles.add(name);
     ed.SetModified(false);
     ed.SetHasFile(true);
+    if (firstNul) {
+        markCut(*ed.activeDocument(), *firstNul, fileBytes);
+        showMessage(m_form.format("MainForm", "sFileHasNul",
+                                  {QString::number(*firstNul), QString::number(fileBytes)}),
+                    false);
+    }
     if (editor::TfmDox* dox = m_form.documentListWindow())
         dox->addDocument(full);
     if (s.bkonopen) {
@@ -344,6 +363,62 @@ void FileCommands::openDialog()
         m_form.editor().ApplyBackgroundToAll();
 }
 
+// --- documents that hold less than their file -------------------------------------
+// A NUL ends the text a document shows. Such a document remembers how much of
+// its file it holds, and nothing writes it over that file unasked.
+
+namespace {
+constexpr const char* kCutAt = "zukCutAt";         // bytes of the file the document shows
+constexpr const char* kFileBytes = "zukFileBytes"; // bytes of the file
+} // namespace
+
+void FileCommands::markCut(editor::Ted& ted, std::uint64_t shown, std::uint64_t fileBytes)
+{
+    ted.setProperty(kCutAt, QVariant::fromValue<qulonglong>(shown));
+    ted.setProperty(kFileBytes, QVariant::fromValue<qulonglong>(fileBytes));
+}
+
+bool FileCommands::isCut(const editor::Ted& ted)
+{
+    return ted.property(kFileBytes).isValid();
+}
+
+void FileCommands::clearCut(editor::Ted& ted)
+{
+    ted.setProperty(kCutAt, QVariant());
+    ted.setProperty(kFileBytes, QVariant());
+}
+
+bool FileCommands::sameFile(const std::string& a, const std::string& b)
+{
+    const QFileInfo x(QString::fromStdString(a)), y(QString::fromStdString(b));
+    const QString cx = x.canonicalFilePath(), cy = y.canonicalFilePath();
+    return !cx.isEmpty() ? cx == cy : x.absoluteFilePath() == y.absoluteFilePath();
+}
+
+bool FileCommands::mayWriteOver(editor::Ted& ted, const std::string& target, bool quiet)
+{
+    if (!isCut(ted) || !sameFile(target, ted.fileName()))
+        return true;
+    if (quiet)
+        return false;
+    const qulonglong shown = ted.property(kCutAt).toULongLong();
+    const qulonglong total = ted.property(kFileBytes).toULongLong();
+    return askYesNo(
+        m_form.format("MainForm", "sOverwriteCutFile",
+                      {QString::number(shown), QString::number(total),
+                       QString::fromStdString(target), QString::number(total - shown)}));
+}
+
+bool FileCommands::askYesNo(const QString& question)
+{
+    if (overwriteHook)
+        return overwriteHook(question);
+    return QMessageBox::question(&m_form, m_form.windowTitle(), question,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 // --- saving -----------------------------------------------------------------------
 
 bool FileCommands::save()
@@ -356,8 +431,12 @@ bool FileCommands::save()
     if (!isFilePath(name) || !QFileInfo(qname).isFile())
         return saveAs();
     ed.SetHasFile(true);
-    if (!writeDocument(name, *ed.activeDocument()))
+    editor::Ted& ted = *ed.activeDocument();
+    if (!mayWriteOver(ted, name, false))
         return false;
+    if (!writeDocument(name, ted))
+        return false;
+    clearCut(ted);
     m_openFolder = m_saveFolder = folderOf(qname);
     ed.SetModified(false);
     ed.FocusEditor();
@@ -394,21 +473,18 @@ bool FileCommands::saveAs()
     const QString newName =
         QFileInfo(QString::fromStdString(saveAsName(chosen.toStdString(), s.chfileext, s.defext)))
             .absoluteFilePath();
-    if (QFileInfo::exists(newName)) {
-        const QString question = m_form.format("MainForm", "sOverWrite", {newName});
-        const bool yes =
-            overwriteHook
-                ? overwriteHook(question)
-                : QMessageBox::question(&m_form, m_form.windowTitle(), question,
-                                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                        QMessageBox::No) == QMessageBox::Yes;
-        if (!yes)
+    const std::string target = newName.toStdString();
+    if (isCut(*ted) && sameFile(target, ted->fileName())) {
+        if (!mayWriteOver(*ted, target, false))
             return false;
+    } else if (QFileInfo::exists(newName) &&
+               !askYesNo(m_form.format("MainForm", "sOverWrite", {newName}))) {
+        return false;
     }
     // The bookkeeping changes only once the text is on the disk.
-    const std::string target = newName.toStdString();
     if (!writeDocument(target, *ted))
         return false;
+    clearCut(*ted); // the file written holds everything the document has
     m_openFolder = m_saveFolder = folderOf(newName);
     ed.activateDocument(ted);
     ed.SetHasFile(true);
@@ -431,10 +507,11 @@ bool FileCommands::saveAllDocuments(bool quiet)
     QStringList failures;
     for (auto it = docs.crbegin(); it != docs.crend(); ++it) {
         editor::Ted* ted = *it;
-        if (!ted->hasFile())
+        if (!ted->hasFile() || !mayWriteOver(*ted, ted->fileName(), quiet))
             continue;
         try {
             writeTed(m_engine, ted->fileName(), *ted);
+            clearCut(*ted);
         } catch (const ZukError& e) {
             failures << m_form.message(e);
         }
@@ -582,9 +659,10 @@ bool FileCommands::prepareExit()
     QList<editor::Ted*> unsaved;
     QStringList failures;
     for (editor::Ted* ted : ed.documents()) {
-        if (autosave && ted->hasFile()) {
+        if (autosave && ted->hasFile() && mayWriteOver(*ted, ted->fileName(), false)) {
             try {
                 writeTed(m_engine, ted->fileName(), *ted);
+                clearCut(*ted);
                 continue;
             } catch (const ZukError& e) {
                 // An unchanged document loses nothing when its write fails.

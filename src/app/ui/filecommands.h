@@ -94,6 +94,12 @@ public:
     // Fills the table the crash handler's emergency hook writes from.
     void refreshEmergencyTable();
 
+    // A document whose file has a NUL shows only the bytes before it. It is
+    // marked so; writing it over its own file needs the user's yes (none when
+    // `quiet`), and a write of everything it holds clears the mark.
+    static bool isCut(const editor::Ted& ted);
+    bool mayWriteOver(editor::Ted& ted, const std::string& target, bool quiet);
+
     // True while a file goes into a document window: events are handled
     // meanwhile (for the progress dialog), but the program must not close.
     bool loading() const { return m_loading; }
@@ -105,7 +111,7 @@ public:
     // Test hooks. Without them the real dialogs and boxes are shown.
     std::function<QStringList()> openDialogHook;                // empty list: cancelled
     std::function<QString()> saveDialogHook;                    // empty: cancelled
-    std::function<bool(const QString& question)> overwriteHook; // true: Yes
+    std::function<bool(const QString& question)> overwriteHook; // true: Yes (every Yes/No question)
     std::function<void(const QString& message)> messageHook;
     std::function<ExitChoice(const QString& question)> exitChoiceHook;
     Clock clock = localTimeNow;
@@ -123,6 +129,10 @@ private:
     void install();
     void showMessage(const QString& text, bool warning = true);
     bool writeDocument(const std::string& path, const editor::Ted& ted);
+    static void markCut(editor::Ted& ted, std::uint64_t shown, std::uint64_t fileBytes);
+    static void clearCut(editor::Ted& ted);
+    static bool sameFile(const std::string& a, const std::string& b);
+    bool askYesNo(const QString& question);
     bool loadIntoNewDocument(const QString& full, bool reportFailure);
     QString chooseSaveName();
     ExitChoice askExit(const QStringList& names);

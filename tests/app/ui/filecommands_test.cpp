@@ -75,7 +75,7 @@ struct Started {
 
 } // namespace
 
-TEST(FileCommandsRoundTrip, LinesComeBackWithCrLfAndANulEndsTheText)
+TEST(FileCommandsRoundTrip, LinesComeBackWithCrLf)
 {
     struct Case {
         std::string stored, written;
@@ -84,7 +84,6 @@ TEST(FileCommandsRoundTrip, LinesComeBackWithCrLfAndANulEndsTheText)
         {"one\ntwo\n", "one\r\ntwo\r\n"},
         {"one\r\ntwo", "one\r\ntwo\r\n"},
         {"a\rb\r\n\nc", "a\r\nb\r\n\r\nc\r\n"},
-        {std::string("kept\r\nlost\0after\r\n", 18), "kept\r\nlost\r\n"},
         {win("Привет\nмир"), win("Привет\r\nмир\r\n")},
     };
     Started s;
@@ -601,4 +600,59 @@ TEST(FileCommandsDocuments, AModifiedDocumentIsMarkedInItsTabAndTheWindowTitle)
     s.form->editor().SetModified(true);
     s.form->runCommand("mniNextWindow");
     EXPECT_EQ(tabTexts(*s.form), QStringList{"a.txt*"});
+}
+
+TEST(FileCommandsNul, AFileWithANulIsShownCutAndNeverWrittenOverUnasked)
+{
+    Started s;
+    const std::string bytes("kept\r\nlost\0after\r\n", 18);
+    s.fixture.seed("nul.txt", bytes);
+    QStringList questions;
+    bool answer = false;
+    s.files->overwriteHook = [&](const QString& q) {
+        questions << q;
+        return answer;
+    };
+    ASSERT_TRUE(s.form->OpenFile(s.path("nul.txt")));
+    ASSERT_EQ(s.messages.size(), 1);
+    EXPECT_EQ(s.messages[0],
+              QString::fromUtf8("Файл содержит нулевой байт: показано 10 из 18 байт"));
+    EXPECT_EQ(s.form->editor().GetAllText(), "kept\r\nlost\r\n");
+    s.form->editor().InsertAtCaret("new ");
+
+    // Save, Save All and the exit's autosave ask, naming what would be lost; No keeps the file.
+    EXPECT_FALSE(s.files->save());
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].contains(s.path("nul.txt")));
+    EXPECT_TRUE(questions[0].contains(QStringLiteral(" 8 "))) << questions[0].toStdString();
+    s.files->saveAllDocuments();
+    EXPECT_EQ(questions.size(), 2);
+    s.files->saveAllDocuments(true); // the log-off save cannot ask: it leaves the file
+    EXPECT_EQ(questions.size(), 2);
+    s.form->settings().autosave_on_exit = true;
+    s.files->exitChoiceHook = [](const QString&) { return ExitChoice::Cancel; };
+    EXPECT_FALSE(s.files->prepareExit()); // declined, so still unsaved: the exit question
+    EXPECT_EQ(questions.size(), 3);
+    EXPECT_EQ(s.fixture.read("nul.txt"), bytes);
+
+    // Save As to another name is free, and that document is whole again.
+    s.files->saveDialogHook = [&] { return s.path("copy.txt"); };
+    EXPECT_TRUE(s.files->saveAs());
+    EXPECT_EQ(questions.size(), 3);
+    EXPECT_EQ(s.fixture.read("copy.txt"), "new kept\r\nlost\r\n");
+    EXPECT_TRUE(s.files->save());
+    EXPECT_EQ(questions.size(), 3);
+    EXPECT_EQ(s.fixture.read("nul.txt"), bytes);
+
+    // Yes writes the shown text over the file.
+    ASSERT_TRUE(s.form->OpenFile(s.path("nul.txt")));
+    answer = true;
+    EXPECT_TRUE(s.files->save());
+    EXPECT_EQ(questions.size(), 4);
+    EXPECT_EQ(s.fixture.read("nul.txt"), "kept\r\nlost\r\n");
+    EXPECT_TRUE(s.files->save()); // once written whole, no more questions
+    EXPECT_EQ(questions.size(), 4);
+    s.form->settings().autosave_on_exit = false;
+    s.form->editor().SetModified(false);
+    s.files->exitChoiceHook = {};
 }
