@@ -1,16 +1,34 @@
 #include "app/openfilelist.h"
 
 #include "app/droppedfiles.h"
-#include "io/nocase.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace zuk::app {
+
+bool sameFile(const std::string& a, const std::string& b)
+{
+    namespace fs = std::filesystem;
+    if (a == b)
+        return true;
+    std::error_code ec;
+    if (fs::exists(a, ec) && fs::exists(b, ec)) {
+        const bool same = fs::equivalent(a, b, ec);
+        if (!ec)
+            return same;
+    }
+    const fs::path ca = fs::weakly_canonical(a, ec);
+    if (ec)
+        return false;
+    const fs::path cb = fs::weakly_canonical(b, ec);
+    return !ec && ca == cb;
+}
 
 bool OpenFileList::contains(const std::string& path) const
 {
     return std::any_of(m_paths.begin(), m_paths.end(),
-                       [&path](const std::string& p) { return io::equalNoCaseUtf8(p, path); });
+                       [&path](const std::string& p) { return sameFile(p, path); });
 }
 
 bool OpenFileList::add(const std::string& path)
@@ -23,9 +41,11 @@ bool OpenFileList::add(const std::string& path)
 
 bool OpenFileList::remove(const std::string& path)
 {
-    const auto it = std::find_if(m_paths.begin(), m_paths.end(), [&path](const std::string& p) {
-        return io::equalNoCaseUtf8(p, path);
-    });
+    // The name as it was added first: the file may be gone by now.
+    auto it = std::find(m_paths.begin(), m_paths.end(), path);
+    if (it == m_paths.end())
+        it = std::find_if(m_paths.begin(), m_paths.end(),
+                          [&path](const std::string& p) { return sameFile(p, path); });
     if (it == m_paths.end())
         return false;
     m_paths.erase(it);

@@ -6,8 +6,11 @@
 
 namespace zuk::app {
 
-// The full paths (UTF-8) of the documents opened from files, compared without
-// regard to letter case, so that one file is never open in two windows.
+// The full paths (UTF-8) of the documents opened from files, so that one file
+// is never open in two windows. Paths are compared by the file they name:
+// two names of one file (a symlink, a hard link, "a/../b") are the same entry,
+// while A.TXT and a.txt are two files, as the file system has them. A path
+// whose file does not exist (any more) is compared by its canonical form.
 class OpenFileList final {
 public:
     bool contains(const std::string& path) const;
@@ -23,6 +26,9 @@ public:
 private:
     std::vector<std::string> m_paths;
 };
+
+// Whether two paths name one file (see OpenFileList).
+bool sameFile(const std::string& a, const std::string& b);
 
 // What OpenFile does with a path, checked in this order: a path naming no
 // file is ignored, an RTF file (extension compared without regard to case) is

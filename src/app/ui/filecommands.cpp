@@ -389,13 +389,6 @@ void FileCommands::clearCut(editor::Ted& ted)
     ted.setProperty(kFileBytes, QVariant());
 }
 
-bool FileCommands::sameFile(const std::string& a, const std::string& b)
-{
-    const QFileInfo x(QString::fromStdString(a)), y(QString::fromStdString(b));
-    const QString cx = x.canonicalFilePath(), cy = y.canonicalFilePath();
-    return !cx.isEmpty() ? cx == cy : x.absoluteFilePath() == y.absoluteFilePath();
-}
-
 bool FileCommands::mayWriteOver(editor::Ted& ted, const std::string& target, bool quiet)
 {
     if (!isCut(ted) || !sameFile(target, ted.fileName()))

@@ -131,7 +131,6 @@ private:
     bool writeDocument(const std::string& path, const editor::Ted& ted);
     static void markCut(editor::Ted& ted, std::uint64_t shown, std::uint64_t fileBytes);
     static void clearCut(editor::Ted& ted);
-    static bool sameFile(const std::string& a, const std::string& b);
     bool askYesNo(const QString& question);
     bool loadIntoNewDocument(const QString& full, bool reportFailure);
     QString chooseSaveName();
