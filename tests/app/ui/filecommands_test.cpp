@@ -232,8 +232,9 @@ TEST(FileCommandsDocuments, TabsRefusalAndClosingKeepTheirBookkeeping)
     ASSERT_TRUE(s.form->OpenFile(s.path("a.txt")));
     EXPECT_EQ(tabTexts(*s.form), (QStringList{"untitled0", "untitled1", "a.txt"}));
 
-    // The same file in other letter case is refused and changes nothing.
-    EXPECT_FALSE(s.form->OpenFile(s.path("A.TXT")));
+    // The same file under another name is refused and changes nothing.
+    QFile::link(s.path("a.txt"), s.path("link.txt"));
+    EXPECT_FALSE(s.form->OpenFile(s.path("link.txt")));
     EXPECT_EQ(s.messages, QStringList{QString::fromUtf8("Нельзя открыть уже открытый файл")});
     EXPECT_EQ(s.form->documentCount(), 3);
 
@@ -250,6 +251,8 @@ TEST(FileCommandsDocuments, TabsRefusalAndClosingKeepTheirBookkeeping)
     ASSERT_EQ(s.form->history().size(), 1u);
     EXPECT_EQ(s.form->history()[0].fileName, s.path8("a.txt"));
     EXPECT_FALSE(s.files->openFiles().contains(s.path8("a.txt")));
+    EXPECT_TRUE(s.form->OpenFile(s.path("link.txt")));
+    // Another file whose name differs in letter case only is another document.
     EXPECT_TRUE(s.form->OpenFile(s.path("A.TXT")));
 }
 
