@@ -43,12 +43,18 @@ extern "C" void onFatalSignal(int)
 
 } // namespace
 
-void installCrashHandler(const char* message)
+void setCrashMessage(const char* message)
 {
     const size_t n = std::min(std::strlen(message), sizeof g_message - 1);
+    g_messageLength = 0; // a crash meanwhile writes nothing rather than half a message
     std::memcpy(g_message, message, n);
     g_message[n] = '\0';
     g_messageLength = n;
+}
+
+void installCrashHandler(const char* message)
+{
+    setCrashMessage(message);
 
     stack_t ss{};
     ss.ss_sp = g_altStack;

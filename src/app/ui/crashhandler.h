@@ -8,9 +8,11 @@ namespace zuk::app::ui {
 // returns into the faulting code and never waits on a lock.
 
 // Installs the handler with its message (UTF-8). The text is copied into a
-// static buffer here, outside any signal context. Calling it again replaces
-// the message (the language file may change it).
+// static buffer here, outside any signal context. The program entry installs
+// it; tests do not, so the sanitizers keep their own handlers.
 void installCrashHandler(const char* message);
+// Replaces the message (the language file gives it in its language).
+void setCrashMessage(const char* message);
 
 // A function the handler calls before it ends the program, for example to
 // write emergency copies of the documents. It must itself be async-signal-safe:

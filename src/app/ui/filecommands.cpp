@@ -722,6 +722,27 @@ void FileCommands::onBackupTimer()
     applyBackupTimer();
 }
 
+QStringList FileCommands::writeEmergencyCopies()
+{
+    QStringList failures;
+    for (editor::Ted* ted : m_form.editor().documents()) {
+        if (!ted->modified())
+            continue;
+        const std::string name = ted->fileName();
+        const QString shown = TDocumentTabs::fileNamePart(QString::fromStdString(name));
+        const std::string path =
+            ted->hasFile() && isFilePath(name)
+                ? emergencyName(name)
+                : m_form.dataPath(shown + QStringLiteral(".avr")).toStdString();
+        try {
+            writeTed(m_engine, path, *ted);
+        } catch (const ZukError& e) {
+            failures << m_form.message(e);
+        }
+    }
+    return failures;
+}
+
 void FileCommands::refreshEmergencyTable()
 {
     if (!m_form.settings().do_crash_copy || m_form.documentCount() == 0) {

@@ -93,6 +93,10 @@ public:
     void applyBackupTimer();
     // Fills the table the crash handler's emergency hook writes from.
     void refreshEmergencyTable();
+    // Every modified document to an emergency copy now (outside any signal
+    // context): beside its file, or untitledN.avr in the parts folder. Returns
+    // the failures, worded.
+    QStringList writeEmergencyCopies();
 
     // A document whose file has a NUL shows only the bytes before it. It is
     // marked so; writing it over its own file needs the user's yes (none when

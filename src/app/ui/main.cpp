@@ -45,6 +45,7 @@ int main(int argc, char** argv)
     }
     zuk::app::ui::TMainForm& window = *owner;
     window.createToolWindows();
+    window.watchTermination();
     window.show();
     window.activateWindow();
     // The first activation opens the command-line file; where no window manager

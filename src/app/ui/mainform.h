@@ -172,6 +172,12 @@ public:
     // Writes the shortcut file, the settings and the enabled-extension list.
     void SaveSettings();
 
+    // SIGTERM and SIGHUP from now on end the program through terminate().
+    void watchTermination();
+    // The system or the terminal ends the program: modified documents are
+    // written to emergency copies, then the shut-down runs without questions.
+    void terminate();
+
     // Where the window is kept in zuk.ini: move() places the frame, while the
     // normal geometry is the inside, so the frame's offset (title bar, border)
     // comes off, or every start would move the window down by the title bar.
@@ -257,6 +263,8 @@ private:
     std::vector<std::string> m_enabledExts; // enabled_exts.txt, Windows-1251 lines as read
     bool m_busy = false;
     bool m_shutDown = false;
+    bool m_terminating = false;            // the shut-down asks nothing
+    QObject* m_terminationWatch = nullptr; // child
 };
 
 } // namespace zuk::app::ui

@@ -199,7 +199,7 @@ void TMainForm::applyQtTranslation()
 void TMainForm::LocaliseMainWindow()
 {
     setDateCaptions();
-    installCrashHandler(text("MainForm", "sDropout").toUtf8().constData());
+    setCrashMessage(text("MainForm", "sDropout").toUtf8().constData());
     localiseWindow(this, mainFormMessages(), m_texts, true);
     // Messages are looked up when shown, so they follow the file at once; the
     // menu keeps captions an earlier language gave where this one is silent.

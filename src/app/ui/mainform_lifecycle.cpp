@@ -13,6 +13,7 @@
 #include "app/ui/mainmenu.h"
 #include "app/ui/mainstatusbar.h"
 #include "app/ui/startupsupport.h"
+#include "app/ui/terminationwatch.h"
 #include "app/ui/toolrow.h"
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
@@ -370,6 +371,26 @@ void TMainForm::writeLastFiles()
     io::writeLinesFile(local(dataPath(QStringLiteral("lastfiles.txt"))), lines);
 }
 
+void TMainForm::watchTermination()
+{
+    if (!m_terminationWatch)
+        m_terminationWatch = new TerminationWatch([this](int) { terminate(); }, this);
+}
+
+void TMainForm::terminate()
+{
+    const FileCommands* files = FileCommands::of(*this);
+    if (files && files->loading()) {
+        // The file goes in first; the window it makes is then saved too.
+        QTimer::singleShot(50, this, &TMainForm::terminate);
+        return;
+    }
+    for (const QString& failure : FileCommands::of(*this)->writeEmergencyCopies())
+        qWarning("zuk: %s", qPrintable(failure));
+    m_terminating = true;
+    close();
+}
+
 // Shut-down, in order. Each writing step is guarded on its own: a folder that
 // cannot be written must not keep the program from closing, nor skip the
 // steps after it.
@@ -384,13 +405,15 @@ void TMainForm::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (m_settings.confirm_on_exit && !ask(text("MainForm", "sConfirmExit"), true)) {
-        event->ignore();
-        return;
-    }
-    if (!confirmDiscardUnsaved()) {
-        event->ignore();
-        return;
+    if (!m_terminating) {
+        if (m_settings.confirm_on_exit && !ask(text("MainForm", "sConfirmExit"), true)) {
+            event->ignore();
+            return;
+        }
+        if (!confirmDiscardUnsaved()) {
+            event->ignore();
+            return;
+        }
     }
     m_statusTimer->stop();
     m_settings.Closing = true;

@@ -659,3 +659,30 @@ TEST(FileCommandsNul, AFileWithANulIsShownCutAndNeverWrittenOverUnasked)
     s.form->editor().SetModified(false);
     s.files->exitChoiceHook = {};
 }
+
+TEST(FileCommandsExit, TermAndHupWriteEmergencyCopiesThenShutDownWithoutQuestions)
+{
+    for (int sig : {SIGTERM, SIGHUP}) {
+        Started s;
+        s.fixture.seed("a.txt", "old\r\n");
+        s.fixture.seed("b.txt", "same\r\n");
+        ASSERT_TRUE(s.form->OpenFile(s.path("a.txt")));
+        s.form->editor().InsertAtCaret("new ");
+        ASSERT_TRUE(s.form->OpenFile(s.path("b.txt")));
+        s.form->NewFile();
+        s.form->editor().SetAllText("draft\r\n");
+        int questions = 0;
+        s.form->confirmHook = [&](const QString&) { return ++questions, false; };
+        s.files->exitChoiceHook = [&](const QString&) { return ++questions, ExitChoice::Cancel; };
+        s.form->watchTermination();
+        ::raise(sig);
+        ASSERT_TRUE(waitFor([&] { return !s.form->isVisible(); })) << sig;
+        EXPECT_EQ(questions, 0);
+        EXPECT_EQ(s.fixture.read("a.avr"), "new old\r\n");
+        EXPECT_EQ(s.fixture.read("a.txt"), "old\r\n");    // the file itself is left alone
+        EXPECT_FALSE(QFileInfo::exists(s.path("b.avr"))); // unmodified: nothing to save
+        EXPECT_EQ(s.fixture.read("Engine/Parts/untitled0.avr"), "draft\r\n");
+        EXPECT_NE(s.fixture.read("zuk.ini").find("[Main]"), std::string::npos);
+        EXPECT_NE(s.fixture.read("Engine/Parts/lastfiles.txt").find("b.txt"), std::string::npos);
+    }
+}

@@ -84,7 +84,8 @@ public:
 
     void addToolWindow(app::ui::ToolWindowSpec spec) override
     {
-        m_tools[spec.id] = {std::move(spec), nullptr};
+        const std::string id = spec.id; // read before the move: the right side goes first
+        m_tools[id] = {std::move(spec), nullptr};
     }
     QWidget* toolWindow(std::string_view id) override
     {
