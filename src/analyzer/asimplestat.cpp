@@ -1,5 +1,6 @@
 #include "analyzer/asimplestat.h"
 
+#include "analyzer/analyzertexts.h"
 #include "analyzer/jobcontrol.h"
 #include "calc/numformat.h"
 #include "codepages/charsets.h"
@@ -16,47 +17,57 @@ std::int64_t steadyMilliseconds()
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-// Output lines between two looks at the job.
-constexpr size_t kLinesPerCheck = 4096;
+} // namespace
+
+namespace {
+
+struct TextField {
+    const char* key;
+    std::string UnitazTexts::*field;
+};
+
+const TextField kTextFields[] = {
+    {"sStartSorting", &UnitazTexts::sStartSorting},
+    {"sSortingDone", &UnitazTexts::sSortingDone},
+    {"sOutputResults", &UnitazTexts::sOutputResults},
+    {"sTimeElapsed", &UnitazTexts::sTimeElapsed},
+    {"sTotalWords", &UnitazTexts::sTotalWords},
+    {"sUniqueWords", &UnitazTexts::sUniqueWords},
+    {"sUniqueToTotal", &UnitazTexts::sUniqueToTotal},
+    {"sAverageLenOfTotalWords", &UnitazTexts::sAverageLenOfTotalWords},
+    {"sFrequenceStatistics", &UnitazTexts::sFrequenceStatistics},
+    {"sNoOneFileOpened", &UnitazTexts::sNoOneFileOpened},
+    {"sEvalWait", &UnitazTexts::sEvalWait},
+    {"sThreadConstructorCall", &UnitazTexts::sThreadConstructorCall},
+    {"sThreadDestroyed", &UnitazTexts::sThreadDestroyed},
+    {"sThreadConstructed", &UnitazTexts::sThreadConstructed},
+    {"sThreadStopped", &UnitazTexts::sThreadStopped},
+    {"sThreadPaused", &UnitazTexts::sThreadPaused},
+    {"sThreadResumed", &UnitazTexts::sThreadResumed},
+};
 
 } // namespace
 
 UnitazTexts UnitazTexts::builtIn()
 {
-    using codepages::utf8ToWin;
+    return from([](std::string_view key) { return untTexts().builtIn(key); });
+}
+
+UnitazTexts UnitazTexts::from(const std::function<std::string(std::string_view key)>& text)
+{
     UnitazTexts t;
-    t.sStartSorting = utf8ToWin("Начинаю сортировку");
-    t.sSortingDone = utf8ToWin("Сортировка завершена");
-    t.sOutputResults = utf8ToWin("Вывод результатов");
-    t.sTimeElapsed = utf8ToWin("Время вычисления: ");
-    t.sTotalWords = utf8ToWin("Общее кол-во слов: ");
-    t.sUniqueWords = utf8ToWin("Кол-во уникальных слов: ");
-    t.sUniqueToTotal = utf8ToWin("Отношение уникальных к общему: ");
-    t.sAverageLenOfTotalWords = utf8ToWin("Средняя длина слова (общ) ");
-    t.sFrequenceStatistics = utf8ToWin("Вывод результатов частотной статистики: ");
-    t.sNoOneFileOpened = utf8ToWin("Нефиг обрабатывать - еще ни один файл не открыт!");
-    t.sEvalWait = utf8ToWin("Я думаю. Ждите...");
+    for (const TextField& f : kTextFields)
+        t.*f.field = codepages::utf8ToWin(text(f.key));
     return t;
 }
 
 void UnitazTexts::load(const std::function<std::string(const std::string& key)>& lookup)
 {
-    auto take = [&lookup](std::string& text, const char* key) {
-        std::string value = lookup(key);
+    for (const TextField& f : kTextFields) {
+        std::string value = lookup(f.key);
         if (!value.empty())
-            text = std::move(value);
-    };
-    take(sStartSorting, "sStartSorting");
-    take(sSortingDone, "sSortingDone");
-    take(sOutputResults, "sOutputResults");
-    take(sTimeElapsed, "sTimeElapsed");
-    take(sTotalWords, "sTotalWords");
-    take(sUniqueWords, "sUniqueWords");
-    take(sUniqueToTotal, "sUniqueToTotal");
-    take(sAverageLenOfTotalWords, "sAverageLenOfTotalWords");
-    take(sFrequenceStatistics, "sFrequenceStatistics");
-    take(sNoOneFileOpened, "sNoOneFileOpened");
-    take(sEvalWait, "sEvalWait");
+            this->*f.field = std::move(value);
+    }
 }
 
 std::string formatElapsed(std::int64_t milliseconds)
@@ -82,7 +93,10 @@ void CASimpleStat::LoadMessages(const std::function<std::string(const std::strin
 bool CASimpleStat::Report(ReportSink& lines)
 {
     const std::int64_t started = m_clock();
-    if (!m_words->ParseText(m_text, m_control, m_progress))
+    const bool parsed = m_words->ParseText(m_text, m_control, m_progress);
+    // The words are counted: the copy of the text is not needed any more.
+    std::string().swap(m_text);
+    if (!parsed)
         return false;
     lines.append(m_texts.sStartSorting);
     m_words->SortByFrequency();
@@ -106,12 +120,18 @@ bool CASimpleStat::Report(ReportSink& lines)
     lines.append(m_texts.sFrequenceStatistics);
     bool finished = true;
     size_t n = 0;
+    // The frequency list holds while the sink has not taken what it was
+    // given, so stop and pause act within a few thousand lines however long
+    // the list is.
+    const auto backlogged = [&lines] { return lines.backlog() >= kMaxBacklog; };
+    std::string line;
     for (const WordEntry& e : m_words->Words()) {
-        if (++n % kLinesPerCheck == 0 && m_control && !m_control->checkpoint()) {
+        if (++n % kLinesPerCheck == 0 && m_control && !m_control->checkpoint(backlogged)) {
             finished = false;
             break;
         }
-        lines.append(e.Word + "    " + std::to_string(e.Count));
+        line.assign(e.Word).append("    ").append(std::to_string(e.Count));
+        lines.append(line);
     }
     lines.endUpdate();
     return finished;

@@ -3,15 +3,18 @@
 #include "analyzer/astat.h"
 #include "analyzer/wordsmass.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace zuk::analyzer {
 
 // The analyzer's texts, as Windows-1251 bytes (the form of the language
-// files and of the report lines). builtIn() gives the Russian ones.
+// files and of the report lines); the rows of untTexts() in section "unt".
+// builtIn() gives the Russian ones.
 struct UnitazTexts {
     std::string sStartSorting;
     std::string sSortingDone;
@@ -24,11 +27,20 @@ struct UnitazTexts {
     std::string sFrequenceStatistics;
     std::string sNoOneFileOpened;
     std::string sEvalWait;
+    // The lines of the job controls.
+    std::string sThreadConstructorCall;
+    std::string sThreadDestroyed;
+    std::string sThreadConstructed;
+    std::string sThreadStopped;
+    std::string sThreadPaused;
+    std::string sThreadResumed;
 
     static UnitazTexts builtIn();
-    // Replaces every text whose key lookup gives a non-empty value. The caller
-    // decides when this applies (an interface language other than Russian
-    // with its file loaded) and looks the keys up in section "unt".
+    // Every text from `text`, which answers a key of section "unt" with its
+    // UTF-8 text in the interface language (the text service's text()).
+    static UnitazTexts from(const std::function<std::string(std::string_view key)>& text);
+    // Replaces every text whose key lookup gives a non-empty value
+    // (Windows-1251). The caller decides when this applies.
     void load(const std::function<std::string(const std::string& key)>& lookup);
 };
 
@@ -43,6 +55,13 @@ std::string formatElapsed(std::int64_t milliseconds);
 // and the frequency list. Owns its word container and a copy of the text.
 class CASimpleStat final : public CAStat {
 public:
+    // Output lines between two looks at the job and at the sink's backlog.
+    static constexpr std::size_t kLinesPerCheck = 1024;
+    // The sink's backlog at which the output of a controlled job holds until
+    // the lines are taken: enough for the pane to take one slice while the
+    // next is written.
+    static constexpr std::size_t kMaxBacklog = 32768;
+
     explicit CASimpleStat(std::string text);
 
     void LoadMessages(const std::function<std::string(const std::string& key)>& lookup);
@@ -56,6 +75,8 @@ public:
     void setJobControl(JobControl* control) { m_control = control; }
     void setProgress(ProgressFn progress) { m_progress = std::move(progress); }
 
+    // Runs once: the copy of the text is let go as soon as its words are
+    // counted, so that it does not stay beside the report.
     bool Report(ReportSink& lines) override;
 
     const CWordsUnCaseMass& words() const { return *m_words; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,11 @@ public:
     // Brackets a run of lines the pane should repaint once for.
     virtual void beginUpdate() {}
     virtual void endUpdate() {}
+    // Lines written but not yet taken by whoever shows them. A statistic on a
+    // worker holds while this is large, so that a report of millions of lines
+    // is never queued whole beside the pane that shows it. Called from the
+    // writing thread; a sink that takes its lines at once has none.
+    virtual std::size_t backlog() const { return 0; }
 };
 
 class LinesSink final : public ReportSink {

@@ -26,6 +26,17 @@ void JobControl::resume()
     m_wake.notify_all();
 }
 
+void JobControl::wake()
+{
+    // Taking the lock orders this wake after a worker's last look at its
+    // condition: either it looks again after the change, or it is waiting
+    // and gets the notification.
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+    }
+    m_wake.notify_all();
+}
+
 bool JobControl::stopRequested() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -38,10 +49,21 @@ bool JobControl::isPaused() const
     return m_paused;
 }
 
-bool JobControl::checkpoint()
+bool JobControl::isHeld() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_held;
+}
+
+bool JobControl::checkpoint(const std::function<bool()>& holdWhile)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
-    m_wake.wait(lock, [this] { return m_stop || !m_paused; });
+    const auto mayGo = [&] { return m_stop || (!m_paused && !(holdWhile && holdWhile())); };
+    if (!mayGo()) {
+        m_held = true;
+        m_wake.wait(lock, mayGo);
+        m_held = false;
+    }
     return !m_stop;
 }
 

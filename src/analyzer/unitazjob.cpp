@@ -17,16 +17,17 @@ UnitazJob::~UnitazJob()
 
 void UnitazJob::start(std::optional<std::string> text, const UnitazTexts& texts)
 {
-    m_output.append("Thread constructor call...");
+    m_texts = texts;
+    m_output.append(m_texts.sThreadConstructorCall);
     if (m_job) {
         m_job->control.requestStop();
         wait();
         m_job.reset();
-        m_output.append("Thread destroying done");
+        m_output.append(m_texts.sThreadDestroyed);
     }
     m_job = std::make_unique<Job>();
     m_job->priority = static_cast<int>(m_priority);
-    m_output.append("Thread constructor called OK");
+    m_output.append(m_texts.sThreadConstructed);
     Job& job = *m_job;
     job.thread = std::thread([this, &job, text = std::move(text), texts]() mutable {
         run(job, std::move(text), std::move(texts));
@@ -64,6 +65,8 @@ void UnitazJob::run(Job& job, std::optional<std::string> text, UnitazTexts texts
     } catch (...) {
         // A failing job just ends; the window shows nothing for it.
     }
+    if (m_settings.ended)
+        m_settings.ended();
     job.finished = true;
 }
 
@@ -72,7 +75,7 @@ void UnitazJob::stop()
     if (!m_job)
         return;
     m_job->control.requestStop();
-    m_output.append("Thread stopped OK");
+    m_output.append(m_texts.sThreadStopped);
 }
 
 void UnitazJob::pause()
@@ -80,7 +83,7 @@ void UnitazJob::pause()
     if (!m_job || m_job->control.isPaused())
         return;
     m_job->control.pause();
-    m_output.append("Thread paused OK");
+    m_output.append(m_texts.sThreadPaused);
 }
 
 void UnitazJob::resume()
@@ -88,7 +91,7 @@ void UnitazJob::resume()
     if (!m_job || !m_job->control.isPaused())
         return;
     m_job->control.resume();
-    m_output.append("Thread resumed OK");
+    m_output.append(m_texts.sThreadResumed);
 }
 
 void UnitazJob::setPriority(JobPriority priority)
@@ -106,6 +109,17 @@ bool UnitazJob::isPaused() const
 bool UnitazJob::isFinished() const
 {
     return !m_job || m_job->finished;
+}
+
+bool UnitazJob::isHeld() const
+{
+    return m_job && m_job->control.isHeld();
+}
+
+void UnitazJob::wakeWorker()
+{
+    if (m_job)
+        m_job->control.wake();
 }
 
 void UnitazJob::wait()

@@ -33,6 +33,7 @@ public:
         std::function<void()> noDocument;               // on the worker: show sNoOneFileOpened
         std::function<void(JobPriority)> applyPriority; // on the worker, at start and on change
         ProgressFn progress;                            // on the worker, between chunks
+        std::function<void()> ended; // on the worker, at its end, once its data are freed
     };
 
     UnitazJob(ReportSink& output, Settings settings);
@@ -42,9 +43,11 @@ public:
 
     // "Анализ": text is the working text of the current document, or nothing
     // when no document is open. A job from an earlier start is stopped and
-    // waited for first. texts are the analyzer's texts already loaded for the
-    // interface language.
+    // waited for first. texts are the analyzer's texts in the interface
+    // language; the control lines use them from here on.
     void start(std::optional<std::string> text, const UnitazTexts& texts);
+    // The texts of the control lines, until the next start.
+    void setTexts(const UnitazTexts& texts) { m_texts = texts; }
     void stop();   // "СТОП"
     void pause();  // "ПАУЗА"
     void resume(); // "ВОЗОБНОВИТЬ"
@@ -56,7 +59,14 @@ public:
     bool hasJob() const { return m_job != nullptr; }
     bool isPaused() const;
     bool isFinished() const;
-    // Waits until the current job has ended (tests, shut-down).
+    // Whether the worker is waiting now: paused, or holding until the output
+    // sink has taken the lines it was given.
+    bool isHeld() const;
+    // The output sink has taken lines: a worker holding for it goes on.
+    void wakeWorker();
+    // Waits until the current job has ended (tests, shut-down). A job whose
+    // output holds for the sink ends only if the sink is emptied meanwhile
+    // or the job was asked to stop.
     void wait();
 
 private:
@@ -70,6 +80,7 @@ private:
 
     ReportSink& m_output;
     Settings m_settings;
+    UnitazTexts m_texts = UnitazTexts::builtIn();
     JobPriority m_priority = JobPriority::Normal;
     std::unique_ptr<Job> m_job;
 };

@@ -88,8 +88,12 @@ void CWordsUnCaseMass::AddWord(std::string_view word)
 
 void CWordsMass::addExact(std::string_view word)
 {
-    if (m_slots.empty() || (m_words.size() + 1) * 2 > m_slots.size())
-        rebuildTable(m_slots.empty() ? 1024 : m_slots.size() * 2);
+    if ((m_words.size() + 1) * 2 > m_slots.size()) {
+        size_t capacity = 1024;
+        while ((m_words.size() + 1) * 2 > capacity)
+            capacity *= 2;
+        rebuildTable(std::max(capacity, m_slots.size() * 2));
+    }
     const std::uint64_t h = hashOf(word);
     const auto tag = static_cast<std::uint32_t>(h >> 32);
     const size_t mask = m_slots.size() - 1;
@@ -155,8 +159,10 @@ void CWordsMass::SortByFrequency()
 {
     std::stable_sort(m_words.begin(), m_words.end(),
                      [](const WordEntry& a, const WordEntry& b) { return a.Count > b.Count; });
-    if (!m_slots.empty())
-        rebuildTable(m_slots.size());
+    // The lookup table points at the old order. It is let go rather than
+    // rebuilt: a report only reads the sorted list, and on millions of words
+    // the table is a large share of the memory. A later AddWord builds it anew.
+    std::vector<Slot>().swap(m_slots);
 }
 
 long double CWordsMass::averageLengthValue() const

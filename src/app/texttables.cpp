@@ -1,6 +1,8 @@
 #include "app/texttables.h"
 
+#include "analyzer/analyzertexts.h"
 #include "app/mainformtexts.h"
+#include "calc/calctexts.h"
 #include "codepages/codepagetexts.h"
 #include "highlight/highlighttexts.h"
 #include "textfunc/textfunctexts.h"
@@ -18,6 +20,11 @@ const std::vector<const TextTable*>& subsystemTextTables()
         &highlight::highlightMessages(),
         &highlight::highlightSettingsMessages(),
         &highlight::fmSyntaxTexts(),
+        &calc::calcMessages(),
+        &analyzer::untTexts(),
+        &calc::supacalcTexts(),
+        &calc::fmBaseConvTexts(),
+        &calc::valconvTexts(),
     };
     return tables;
 }

@@ -1,6 +1,7 @@
 #include "calc/baseconverter.h"
 
 #include "base/zukerror.h"
+#include "calc/calctexts.h"
 #include "calc/numformat.h"
 
 #include <algorithm>
@@ -15,7 +16,23 @@ constexpr char kDigits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 void checkBase(int base)
 {
     if (base < 2 || base > 36)
-        throw FormatError("Invalid base");
+        throw FormatError(fmBaseConvTexts(), "sBaseConvInvalidBase");
+}
+
+[[noreturn]] void fail(std::string_view key, const std::string& text)
+{
+    throw FormatError(fmBaseConvTexts(), key, {quoteForMessage(text)});
+}
+
+// The whole character that starts at text[i]: a UTF-8 sequence is named as
+// one character, not by its first byte.
+std::string characterAt(const std::string& text, size_t i)
+{
+    size_t end = i + 1;
+    if (static_cast<unsigned char>(text[i]) >= 0xC0)
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            ++end;
+    return text.substr(i, end - i);
 }
 
 std::int32_t readInt32(const std::string& text)
@@ -26,19 +43,19 @@ std::int32_t readInt32(const std::string& text)
     if (i < s.size() && (s[i] == '-' || s[i] == '+'))
         negative = s[i++] == '-';
     if (i == s.size())
-        throw FormatError(quoteForMessage(text) + " не является целым числом");
+        fail("sBaseConvNotAnInteger", text);
     long long value = 0;
     for (; i < s.size(); ++i) {
         if (s[i] < '0' || s[i] > '9')
-            throw FormatError(quoteForMessage(text) + " не является целым числом");
+            fail("sBaseConvNotAnInteger", text);
         value = value * 10 + (s[i] - '0');
         if (value > 2147483648LL)
-            throw FormatError(quoteForMessage(text) + " вне диапазона целых чисел");
+            fail("sBaseConvOutOfRange", text);
     }
     if (negative)
         value = -value;
     if (value > 2147483647LL)
-        throw FormatError(quoteForMessage(text) + " вне диапазона целых чисел");
+        fail("sBaseConvOutOfRange", text);
     return static_cast<std::int32_t>(value);
 }
 
@@ -62,11 +79,13 @@ std::int64_t parseInBase(const std::string& digits, int base)
     checkBase(base);
     std::uint64_t result = 0;
     const auto b = static_cast<std::uint64_t>(base);
-    for (char c : digits) {
+    for (size_t i = 0; i < digits.size(); ++i) {
+        const char c = digits[i];
         char u = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
         const char* at = std::find(kDigits, kDigits + 36, u);
         if (at == kDigits + 36 || at - kDigits >= base)
-            throw FormatError(std::string("Invalid character '") + c + "'");
+            throw FormatError(fmBaseConvTexts(), "sBaseConvInvalidCharacter",
+                              {characterAt(digits, i)});
         result = result * b + static_cast<std::uint64_t>(at - kDigits);
     }
     return static_cast<std::int64_t>(result);
@@ -84,7 +103,7 @@ std::string decimalToBase(const std::string& numberText, const std::string& base
     const std::int32_t number = readInt32(numberText);
     checkBase(base);
     if (number < 0)
-        throw FormatError("Отрицательное число нельзя перевести в другую базу");
+        throw FormatError(fmBaseConvTexts(), "sBaseConvNegative");
     return formatInBase(static_cast<std::uint64_t>(number), base);
 }
 
@@ -94,7 +113,7 @@ std::string baseToDecimal(const std::string& numberText, const std::string& base
     std::string_view digits = trimmed(numberText);
     checkBase(base);
     if (digits.empty())
-        throw FormatError("Не указано число");
+        throw FormatError(fmBaseConvTexts(), "sBaseConvNoNumber");
     return std::to_string(parseInBase(std::string(digits), base));
 }
 

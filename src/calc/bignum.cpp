@@ -1,6 +1,7 @@
 #include "calc/bignum.h"
 
 #include "base/zukerror.h"
+#include "calc/calctexts.h"
 #include "calc/numformat.h"
 
 #include <gmpxx.h>
@@ -28,11 +29,9 @@ mpz_class parse(const std::string& text, int base)
     bool valid = !digits.empty();
     for (char c : digits)
         valid = valid && isDigitIn(c, base);
-    if (!valid) {
-        const char* what = base == 16 ? " не является шестнадцатеричным целым числом"
-                                      : " не является целым числом";
-        throw FormatError(quoteForMessage(s) + what);
-    }
+    if (!valid)
+        throw FormatError(supacalcTexts(), base == 16 ? "sBigNotAHexInteger" : "sBigNotAnInteger",
+                          {quoteForMessage(s)});
     mpz_class value(std::string(digits), base);
     if (negative)
         value = -value;
@@ -104,39 +103,36 @@ std::string BigHexToDec(const std::string& hex)
     return toText(parse(hex, 16));
 }
 
-std::string bigCompareVerdict(int comparison, bool russian)
+std::string_view bigCompareVerdictKey(int comparison)
 {
     if (comparison == 0)
-        return russian ? "Операнды равныыыы!" : "OPERANDS ARE EQUAAAAL!";
-    if (comparison > 0)
-        return russian ? "Первый операнд больше второгоооо!" : "1-ST OPERAND > 2-ND!";
-    return russian ? "Второй операнд больше первогоооооо!" : "2-ND OPERAND > 1-ST!";
+        return "sOperandsEqual";
+    return comparison > 0 ? "sFirstOperandGreater" : "sSecondOperandGreater";
 }
 
-std::string bigButtonTitle(BigButton button, bool russian)
+std::string_view bigButtonTitleKey(BigButton button)
 {
     switch (button) {
     case BigButton::Add:
-        return russian ? "АХЫ, Я СЧИТАТЬ, ТЫ РАДОВАТЬСЯ, КЫ!!" : "OOh!! I CAN EVALUATE KOOL";
+        return "sTitleAdd";
     case BigButton::Subtract:
-        return russian ? "ЦИФИРЬ СИЛА ДА... ДЫН! КУ!" : "NUMBAS ARE GOOD... LO LO LO LO...";
+        return "sTitleSubtract";
     case BigButton::Multiply:
-        return russian ? "ГЫЫЫЫЫЫ!!" : "BOOO-BOOO-BOOO!! ME - GENIUS!";
+        return "sTitleMultiply";
     case BigButton::Divide:
-        return russian ? "Я СЧИТАТЬ! КУ!" : "GIVE ME MOOOORE NUMBAS!!!";
+        return "sTitleDivide";
     case BigButton::Compare:
-        return russian ? "УХ, Я СЧИТАТЬ! ДЫН!" : "POWERMIND! YUUUUUUUUU HA HA HA HA!!!";
+        return "sTitleCompare";
     case BigButton::ToHex:
-        return russian ? "АХЫ, Я СЧИТАТЬ, ТЫ РАДОВАТЬСЯ, КЫ!!" : "FORGET IT";
+        return "sTitleToHex";
     case BigButton::ToDec:
-        return russian ? "ЭХ!!!" : "YEAH, YOU GOT IT";
+        return "sTitleToDec";
     case BigButton::CopyToClipboard:
-        return russian ? "КОПИ ТО КЛИПБОРД КОМПЛИТЫД ВЭЛЛ. КУУУУУУУЛ!!! ЙООООО!"
-                       : "COPYING TO CLIPBOARD IS VERY COOL";
+        return "sTitleCopy";
     case BigButton::ClearFields:
-        return russian ? "АААААА! РУССКА ВОДКА!!!" : "RUSSKA VODKA!!!";
+        return "sTitleClearFields";
     case BigButton::ClearHistory:
-        return russian ? "АХЫЧ!" : "NO NO NO";
+        return "sTitleClearHistory";
     }
     return {};
 }

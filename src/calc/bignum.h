@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace zuk::calc {
 
@@ -31,12 +32,11 @@ std::string BigToHex(const std::string& a);
 // The reverse: an optional '-' and hexadecimal digits of either case.
 std::string BigHexToDec(const std::string& hex);
 
-// The calculator window's verdict on BigCompare, in Russian or for any other
-// interface language (UTF-8).
-std::string bigCompareVerdict(int comparison, bool russian);
+// The row of supacalcTexts() with the calculator window's verdict on BigCompare.
+std::string_view bigCompareVerdictKey(int comparison);
 
-// The calculator window's buttons and the joke line each sets as the window
-// title, in Russian or for any other interface language (UTF-8).
+// The calculator window's buttons and the row of supacalcTexts() with the
+// joke line each sets as the window title.
 enum class BigButton {
     Add,
     Subtract,
@@ -49,6 +49,6 @@ enum class BigButton {
     ClearFields,
     ClearHistory
 };
-std::string bigButtonTitle(BigButton button, bool russian);
+std::string_view bigButtonTitleKey(BigButton button);
 
 } // namespace zuk::calc

@@ -1,5 +1,6 @@
 #include "calc/exprevaluator.h"
 
+#include "calc/calctexts.h"
 #include "calc/numformat.h"
 
 #include <cmath>
@@ -27,13 +28,13 @@ char upper(char c)
 {
     switch (kind) {
     case EMathError::Kind::DivideByZero:
-        throw EMathError(kind, "Деление на ноль");
+        throw EMathError(kind, calcMessages(), "sCalcDivisionByZero");
     case EMathError::Kind::InvalidOperation:
-        throw EMathError(kind, "Недопустимая операция");
+        throw EMathError(kind, calcMessages(), "sCalcInvalidOperation");
     case EMathError::Kind::Overflow:
         break;
     }
-    throw EMathError(EMathError::Kind::Overflow, "Переполнение");
+    throw EMathError(EMathError::Kind::Overflow, calcMessages(), "sCalcOverflow");
 }
 
 // Every computed value passes through here: a NaN is an invalid operation, an
@@ -117,20 +118,20 @@ void CExprEvaluator::setVariable(char letter, long double value)
 
 void CExprEvaluator::syntaxError() const
 {
-    throw ESyntaxErr("Синтаксическая ошибка в позиции " + positionText());
+    throw ESyntaxErr(calcMessages(), "sCalcSyntaxError", {positionText()});
 }
 
 void CExprEvaluator::expect(char c)
 {
     if (current() != c)
-        throw EBracket(std::string("Ожидается '") + c + "' в позиции " + positionText());
+        throw EBracket(calcMessages(), "sCalcExpected", {std::string(1, c), positionText()});
     ++m_pos;
 }
 
 void CExprEvaluator::expectComma()
 {
     if (current() != ',')
-        throw EComma("Ожидается ',' в позиции " + positionText());
+        throw EComma(calcMessages(), "sCalcExpected", {",", positionText()});
     ++m_pos;
 }
 
@@ -164,7 +165,7 @@ long double CExprEvaluator::ParseFactor()
 {
     DepthGuard guard(m_depth);
     if (m_depth > kMaxDepth)
-        throw ESyntaxErr("Слишком глубокая вложенность в позиции " + positionText());
+        throw ESyntaxErr(calcMessages(), "sCalcTooDeep", {positionText()});
 
     char c = current();
     if (c == '(') {
@@ -197,7 +198,7 @@ long double CExprEvaluator::ParseFactor()
             return m_vars[static_cast<size_t>(name[0] - 'A')];
         if (name == "PI")
             return 3.141592653589793238462643383279502884L;
-        throw ELongVar(name + " не является допустимым именем");
+        throw ELongVar(calcMessages(), "sCalcBadName", {name});
     }
     syntaxError();
 }
@@ -271,7 +272,7 @@ long double CExprEvaluator::ParseFunction(const std::string& name)
     const bool known = found || name == "LOG" || name == "POWER" || name == "SUM" ||
                        name == "MAX" || name == "MIN" || name == "IF";
     if (!known)
-        throw EUnknownFunc("Неизвестная функция " + name);
+        throw EUnknownFunc(calcMessages(), "sCalcUnknownFunction", {name});
 
     ++m_pos; // the opening bracket
     long double value = 0;
@@ -312,10 +313,9 @@ long double CExprEvaluator::parseSum()
     const long double hi = std::trunc(ParseExpression());
     expectComma();
     if (hi < lo)
-        throw EMathError(EMathError::Kind::InvalidOperation,
-                         "Верхняя граница должна быть больше нижней");
+        throw EMathError(EMathError::Kind::InvalidOperation, calcMessages(), "sCalcSumBounds");
     if (hi - lo + 1 > kMaxSumTerms || std::fabs(lo) > 1e18L || std::fabs(hi) > 1e18L)
-        throw EMathError(EMathError::Kind::InvalidOperation, "Слишком много слагаемых в сумме");
+        throw EMathError(EMathError::Kind::InvalidOperation, calcMessages(), "sCalcSumTooLong");
 
     long double& counter = m_vars['I' - 'A'];
     VariableRestorer restore(counter);
@@ -346,7 +346,7 @@ bool CExprEvaluator::ParseComparison()
 {
     const long double x = ParseExpression();
     if (atFinalBlank())
-        throw EUnexpectedEnd("Неожиданный конец выражения");
+        throw EUnexpectedEnd(calcMessages(), "sCalcUnexpectedEnd");
 
     auto readOperator = [this](bool chainOnly) -> std::string {
         // Two-character operators first; a chain continues only with < or <=.

@@ -4,11 +4,14 @@
 
 #include <array>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace zuk::calc {
 
-// Failures of the expression evaluator. Messages are UTF-8 and carry the
-// 1-based position of the parse where the grammar names one.
+// Failures of the expression evaluator, raised from the rows of
+// calcMessages(). Messages are UTF-8 and carry the 1-based position of the
+// parse where the grammar names one.
 class ECalcError : public ZukError {
 public:
     using ZukError::ZukError;
@@ -43,7 +46,11 @@ public:
 class EMathError final : public ECalcError {
 public:
     enum class Kind { DivideByZero, InvalidOperation, Overflow };
-    EMathError(Kind kind, const std::string& message) : ECalcError(message), m_kind(kind) {}
+    EMathError(Kind kind, const TextTable& table, std::string_view key,
+               std::vector<std::string> args = {})
+        : ECalcError(table, key, std::move(args)), m_kind(kind)
+    {
+    }
     Kind kind() const { return m_kind; }
 
 private:

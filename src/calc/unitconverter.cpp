@@ -1,70 +1,87 @@
 #include "calc/unitconverter.h"
 
 #include "base/zukerror.h"
+#include "calc/calctexts.h"
 #include "calc/numformat.h"
 
 #include <cmath>
+#include <string_view>
 
 namespace zuk::calc {
 
 namespace {
 
+// A conversion is named by its row of valconvTexts(): the built-in text of
+// the row is its name.
 struct Conversion {
-    const char* name;
+    std::string_view key;
     long double (*apply)(long double);
 };
 
 // Temperatures are linear maps; every other entry is one factor.
 const Conversion kConversions[] = {
-    {"Фаренгейт в Цельсий", [](long double x) { return (x + 40) * 5 / 9 - 40; }},
-    {"Цельсий в Фаренгейт", [](long double x) { return (x + 40) * 1.8L - 40; }},
-    {"Кельвин в Цельсий", [](long double x) { return x - 273.16L; }},
-    {"Цельсий в Кельвин", [](long double x) { return x + 273.16L; }},
-    {"Дюймы в ярды", [](long double x) { return x / 36; }},
-    {"Ярды в дюймы", [](long double x) { return x * 36; }},
-    {"Дюймы в мили", [](long double x) { return x / 63360; }},
-    {"Мили в дюймы", [](long double x) { return x * 63360; }},
-    {"Дюймы в морские мили", [](long double x) { return x / 72960; }},
-    {"Морские мили в дюймы", [](long double x) { return x * 72960; }},
-    {"Дюймы в метры", [](long double x) { return x * 0.0254L; }},
-    {"Метры в дюймы", [](long double x) { return x / 0.0254L; }},
-    {"Квадратные дюймы в квадратвые футы", [](long double x) { return x / 144; }},
-    {"Квадратные футы в квадратные дюймы", [](long double x) { return x * 144; }},
-    {"Квадратные дюймы в квадртные ярды", [](long double x) { return x / 1296; }},
+    {"ComboBox2.FahrenheitToCelsius", [](long double x) { return (x + 40) * 5 / 9 - 40; }},
+    {"ComboBox2.CelsiusToFahrenheit", [](long double x) { return (x + 40) * 1.8L - 40; }},
+    {"ComboBox2.KelvinToCelsius", [](long double x) { return x - 273.16L; }},
+    {"ComboBox2.CelsiusToKelvin", [](long double x) { return x + 273.16L; }},
+    {"ComboBox2.InchesToYards", [](long double x) { return x / 36; }},
+    {"ComboBox2.YardsToInches", [](long double x) { return x * 36; }},
+    {"ComboBox2.InchesToMiles", [](long double x) { return x / 63360; }},
+    {"ComboBox2.MilesToInches", [](long double x) { return x * 63360; }},
+    {"ComboBox2.InchesToNauticalMiles", [](long double x) { return x / 72960; }},
+    {"ComboBox2.NauticalMilesToInches", [](long double x) { return x * 72960; }},
+    {"ComboBox2.InchesToMetres", [](long double x) { return x * 0.0254L; }},
+    {"ComboBox2.MetresToInches", [](long double x) { return x / 0.0254L; }},
+    {"ComboBox2.SqInchesToSqFeet", [](long double x) { return x / 144; }},
+    {"ComboBox2.SqFeetToSqInches", [](long double x) { return x * 144; }},
+    {"ComboBox2.SqInchesToSqYards", [](long double x) { return x / 1296; }},
     // 1760 yards to the mile: 3097600 square yards to the square mile.
-    {"Квадратные ярды в квадратные мили", [](long double x) { return x / 3097600; }},
-    {"Квадратные дюймы в квадратные мили", [](long double x) { return x / 4014489600.0L; }},
-    {"Квадратные мили в квадратные дюймы", [](long double x) { return x * 4014489600.0L; }},
-    {"Квадратные дюймы в акры", [](long double x) { return x / 6272640; }},
-    {"Акры в квадратные дюймы", [](long double x) { return x * 6272640; }},
-    {"Квадратные дюймы в квадратные метры", [](long double x) { return x / 1550.016L; }},
-    {"Квадратные метры в квадратные дюймы", [](long double x) { return x * 1550.016L; }},
-    {"Кубические дюймы в кубические футы", [](long double x) { return x / 1728; }},
-    {"Кубические футы в кубические дюймы", [](long double x) { return x * 1728; }},
-    {"Кубические дюймы в кубические ярды", [](long double x) { return x / 46656; }},
-    {"Кубические дюймы в кубические метры", [](long double x) { return x / 61022.592L; }},
-    {"Кубические ярды в кубические дюймы", [](long double x) { return x * 46656; }},
-    {"Кубические метры в кубические дюймы", [](long double x) { return x * 61022.592L; }},
-    {"Унции в тонны", [](long double x) { return x / 32000; }},
-    {"Тонны в унции", [](long double x) { return x * 32000; }},
-    {"Унции в граммы", [](long double x) { return x * 28.35L; }},
-    {"Караты в килограммы", [](long double x) { return x * 0.0002L; }},
+    {"ComboBox2.SqYardsToSqMiles", [](long double x) { return x / 3097600; }},
+    {"ComboBox2.SqInchesToSqMiles", [](long double x) { return x / 4014489600.0L; }},
+    {"ComboBox2.SqMilesToSqInches", [](long double x) { return x * 4014489600.0L; }},
+    {"ComboBox2.SqInchesToAcres", [](long double x) { return x / 6272640; }},
+    {"ComboBox2.AcresToSqInches", [](long double x) { return x * 6272640; }},
+    {"ComboBox2.SqInchesToSqMetres", [](long double x) { return x / 1550.016L; }},
+    {"ComboBox2.SqMetresToSqInches", [](long double x) { return x * 1550.016L; }},
+    {"ComboBox2.CuInchesToCuFeet", [](long double x) { return x / 1728; }},
+    {"ComboBox2.CuFeetToCuInches", [](long double x) { return x * 1728; }},
+    {"ComboBox2.CuInchesToCuYards", [](long double x) { return x / 46656; }},
+    {"ComboBox2.CuInchesToCuMetres", [](long double x) { return x / 61022.592L; }},
+    {"ComboBox2.CuYardsToCuInches", [](long double x) { return x * 46656; }},
+    {"ComboBox2.CuMetresToCuInches", [](long double x) { return x * 61022.592L; }},
+    {"ComboBox2.OuncesToTons", [](long double x) { return x / 32000; }},
+    {"ComboBox2.TonsToOunces", [](long double x) { return x * 32000; }},
+    {"ComboBox2.OuncesToGrams", [](long double x) { return x * 28.35L; }},
+    {"ComboBox2.CaratsToKilograms", [](long double x) { return x * 0.0002L; }},
 };
 
 // Recognised when typed, not listed.
 const Conversion kUnlisted[] = {
-    {"Граммы в унции", [](long double x) { return x / 28.35L; }},
+    {"ComboBox2.GramsToOunces", [](long double x) { return x / 28.35L; }},
 };
+
+std::string nameOf(const Conversion& c)
+{
+    return valconvTexts().builtIn(c.key);
+}
 
 const Conversion* find(const std::string& name)
 {
     for (const auto& c : kConversions)
-        if (name == c.name)
+        if (name == nameOf(c))
             return &c;
     for (const auto& c : kUnlisted)
-        if (name == c.name)
+        if (name == nameOf(c))
             return &c;
     return nullptr;
+}
+
+const Conversion& named(const std::string& name)
+{
+    const Conversion* c = find(name);
+    if (!c)
+        throw FormatError(valconvTexts(), "sUnitsUnknownConversion", {quoteForMessage(name)});
+    return *c;
 }
 
 } // namespace
@@ -74,7 +91,7 @@ const std::vector<std::string>& unitConversionNames()
     static const std::vector<std::string> names = [] {
         std::vector<std::string> list;
         for (const auto& c : kConversions)
-            list.emplace_back(c.name);
+            list.push_back(nameOf(c));
         return list;
     }();
     return names;
@@ -87,20 +104,17 @@ bool isUnitConversion(const std::string& name)
 
 long double convertUnits(const std::string& name, long double x)
 {
-    const Conversion* c = find(name);
-    return c ? c->apply(x) : 0;
+    return named(name).apply(x);
 }
 
 std::string convertUnitsText(const std::string& numberText, const std::string& name,
                              char decimalSeparator)
 {
-    const Conversion* c = find(name);
-    if (!c)
-        throw FormatError("Неизвестный способ конвертирования: " + name);
+    const Conversion& c = named(name);
     long double x = 0;
     if (!parseReal(numberText, decimalSeparator, x) || std::isinf(x))
-        throw FormatError(quoteForMessage(numberText) + " не является числом");
-    return formatGeneral(c->apply(x), decimalSeparator);
+        throw FormatError(valconvTexts(), "sUnitsNotANumber", {quoteForMessage(numberText)});
+    return formatGeneral(c.apply(x), decimalSeparator);
 }
 
 } // namespace zuk::calc

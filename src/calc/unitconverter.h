@@ -13,8 +13,8 @@ const std::vector<std::string>& unitConversionNames();
 // True when name (listed or not) names a conversion.
 bool isUnitConversion(const std::string& name);
 
-// x converted by the named conversion; 0 when the name names none, as the
-// converter window shows it.
+// x converted by the named conversion. Throws zuk::FormatError for a name
+// that names none: a typing slip must not pass for a result of 0.
 long double convertUnits(const std::string& name, long double x);
 
 // The converter's whole action on texts: reads numberText with the given

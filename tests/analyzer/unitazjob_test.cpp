@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -33,6 +33,18 @@ private:
     mutable std::mutex m_mutex;
     std::vector<std::string> m_lines;
 };
+
+// Waits, without a fixed sleep, until `done` holds or a generous time passes.
+bool waitUntil(const std::function<bool()>& done)
+{
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > until)
+            return false;
+        std::this_thread::yield();
+    }
+    return true;
+}
 
 const std::vector<std::string> kStartLines = {"Thread constructor call...",
                                               "Thread constructor called OK"};
@@ -115,35 +127,28 @@ TEST(UnitazJob, SecondStartStopsAPausedJobAndPriorityReachesTheWorker)
     job.setPriority(JobPriority::Lower);
     job.start(text, UnitazTexts::builtIn());
     job.pause();
-    auto appliedCount = [&] {
+    auto appliedSoFar = [&] {
         std::lock_guard<std::mutex> lock(mutex);
-        return applied.size();
+        return applied;
     };
-    for (int i = 0; i < 1000 && appliedCount() == 0; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    // The worker stops at its first look at the job and waits there.
+    ASSERT_TRUE(waitUntil([&] { return job.isHeld(); }));
     job.setPriority(JobPriority::Highest); // a paused job stays paused
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
-    EXPECT_TRUE(job.isPaused());
+    EXPECT_TRUE(job.isHeld());
     EXPECT_FALSE(job.isFinished());
+    // Held, the worker has not taken the new level yet: it had only its start.
+    EXPECT_EQ(appliedSoFar(), std::vector<JobPriority>{JobPriority::Lower});
     job.resume();
     job.wait();
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        ASSERT_FALSE(applied.empty());
-        EXPECT_EQ(applied.front(), JobPriority::Lower);
-        EXPECT_EQ(applied.back(), JobPriority::Highest);
-    }
+    EXPECT_TRUE(job.isFinished());
+    EXPECT_FALSE(job.isHeld());
+    EXPECT_EQ(appliedSoFar(), (std::vector<JobPriority>{JobPriority::Lower, JobPriority::Highest}));
 
     // Paused in the middle, then started again: the old job is stopped and
     // waited for before the new one is made.
     job.start(text, UnitazTexts::builtIn());
     job.pause();
-    auto waits = [&sink] {
-        const auto lines = sink.lines();
-        return std::count(lines.begin(), lines.end(), "Я думаю. Ждите...");
-    };
-    for (int i = 0; i < 1000 && waits() < 2; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    ASSERT_TRUE(waitUntil([&] { return job.isHeld(); }));
     const size_t mark = sink.lines().size();
     job.start(std::string("z"), UnitazTexts::builtIn());
     job.wait();

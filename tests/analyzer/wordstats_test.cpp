@@ -9,6 +9,7 @@
 #include <atomic>
 #include <chrono>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <random>
 #include <string>
@@ -143,6 +144,14 @@ TEST(WordStats, SameEntriesAndOrderAsThePlainAlgorithm)
         mass.ParseText(text);
         mass.SortByFrequency();
         EXPECT_EQ(entriesOf(mass), referenceCount(text)) << "seed " << seed;
+        // Words added after the sort still find their entries.
+        const Entries sorted = entriesOf(mass);
+        mass.AddWord(utf8ToWin(sorted.back().first));
+        mass.AddWord("unseen");
+        const Entries after = entriesOf(mass);
+        ASSERT_EQ(after.size(), sorted.size() + 1);
+        EXPECT_EQ(after[sorted.size() - 1].second, sorted.back().second + 1);
+        EXPECT_EQ(after.back(), (std::pair<std::string, long long>{"unseen", 1}));
     }
     // Real Russian text: the shipped proverbs (Windows-1251).
     std::ifstream in(std::string(ZUK_SOURCE_DIR) + "/data/Engine/Parts/quotes/русские пословицы",
@@ -234,12 +243,24 @@ public:
     std::atomic<bool> inUpdate{false};
 };
 
+// Waits, without a fixed sleep, until `done` holds or a generous time passes.
+bool waitUntil(const std::function<bool()>& done)
+{
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > until)
+            return false;
+        std::this_thread::yield();
+    }
+    return true;
+}
+
 TEST(WordStats, JobPausesResumesAndStopsBetweenChunks)
 {
     const std::string text = generatedRussianText(1500000, 9); // several chunks of work
     ASSERT_GT(text.size(), 4u << 20);
 
-    { // Paused before it starts: it makes no progress, then a stop ends it.
+    { // Paused before it starts: it holds after its first chunk, then a stop ends it.
         JobControl control;
         control.pause();
         CASimpleStat stat(text);
@@ -249,34 +270,125 @@ TEST(WordStats, JobPausesResumesAndStopsBetweenChunks)
         RecordingSink sink;
         bool finished = true;
         std::thread worker([&] { finished = stat.Report(sink); });
-        // The first chunk is done before the first look at the job.
-        for (int i = 0; i < 1000 && done == 0; ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        const std::uint64_t heldAt = done;
-        EXPECT_GT(heldAt, 0u);
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        EXPECT_EQ(done, heldAt);
-        EXPECT_LT(heldAt, text.size());
+        ASSERT_TRUE(waitUntil([&] { return control.isHeld(); }));
+        // Held at the first look at the job: one chunk counted, no line written.
+        EXPECT_GT(done, 0u);
+        EXPECT_LT(done, text.size());
+        EXPECT_EQ(sink.lines, 0);
         control.requestStop();
         worker.join();
         EXPECT_FALSE(finished);
+        EXPECT_FALSE(control.isHeld());
         EXPECT_EQ(sink.lines, 0);
+        EXPECT_LT(done, text.size()); // no chunk after the stop
     }
-    { // Paused and resumed: the report is complete.
+    { // Paused and resumed: it holds where it was, then the report is complete.
         JobControl control;
         CASimpleStat stat(text);
         stat.setJobControl(&control);
+        std::atomic<std::uint64_t> done{0};
+        stat.setProgress([&done](std::uint64_t d, std::uint64_t) { done = d; });
         RecordingSink sink;
         bool finished = false;
         control.pause();
         std::thread worker([&] { finished = stat.Report(sink); });
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        EXPECT_TRUE(control.isPaused());
+        ASSERT_TRUE(waitUntil([&] { return control.isHeld(); }));
+        const std::uint64_t heldAt = done;
+        EXPECT_LT(heldAt, text.size());
+        EXPECT_EQ(sink.lines, 0);
         control.resume();
         worker.join();
         EXPECT_TRUE(finished);
+        EXPECT_EQ(done, text.size());
         EXPECT_FALSE(sink.inUpdate);
         EXPECT_EQ(sink.lines, 10 + stat.words().UniqueCount());
+    }
+}
+
+// A sink whose lines are taken only when the test says so, as a pane is
+// filled only when the GUI thread gets to it.
+class SlowSink final : public ReportSink {
+public:
+    void append(const std::string&) override
+    {
+        ++written;
+        ++m_backlog;
+    }
+    std::size_t backlog() const override { return m_backlog; }
+    void take() { m_backlog = 0; }
+    std::atomic<std::size_t> written{0};
+
+private:
+    std::atomic<std::size_t> m_backlog{0};
+};
+
+// Many distinct words: a frequency list several times the sink's backlog.
+std::string distinctWords(int count)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += "w" + std::to_string(i) + (i % 10 == 9 ? "\r\n" : " ");
+    return text;
+}
+
+TEST(WordStats, TheFrequencyListHoldsForTheSinkAndStopsAndPausesThere)
+{
+    constexpr int kWords = 200000;
+    static_assert(kWords > 4 * CASimpleStat::kMaxBacklog);
+    const std::string text = distinctWords(kWords);
+
+    { // Held while its lines are not taken; taken, it goes on; stopped, it ends.
+        JobControl control;
+        CASimpleStat stat(text);
+        stat.setJobControl(&control);
+        SlowSink sink;
+        bool finished = true;
+        std::thread worker([&] { finished = stat.Report(sink); });
+        ASSERT_TRUE(waitUntil([&] { return control.isHeld(); }));
+        const std::size_t first = sink.written;
+        EXPECT_GE(first, CASimpleStat::kMaxBacklog);
+        EXPECT_LT(first, CASimpleStat::kMaxBacklog + CASimpleStat::kLinesPerCheck + 10);
+
+        sink.take();
+        control.wake();
+        ASSERT_TRUE(waitUntil([&] { return sink.written > first + 1000 && control.isHeld(); }));
+        const std::size_t second = sink.written;
+        EXPECT_LT(second, 2 * first + CASimpleStat::kLinesPerCheck);
+
+        control.requestStop();
+        worker.join();
+        EXPECT_FALSE(finished);
+        EXPECT_EQ(sink.written, second); // the stop ended it where it held
+    }
+    { // Paused in the middle of the list: it holds there even with its lines taken.
+        JobControl control;
+        CASimpleStat stat(text);
+        stat.setJobControl(&control);
+        SlowSink sink;
+        bool finished = false;
+        std::atomic<bool> over{false};
+        std::thread worker([&] {
+            finished = stat.Report(sink);
+            over = true;
+        });
+        ASSERT_TRUE(waitUntil([&] { return control.isHeld(); }));
+        control.pause();
+        sink.take();
+        control.wake();
+        // It looks again, is still held (by the pause now) and writes nothing more.
+        const std::size_t heldAt = sink.written;
+        ASSERT_TRUE(waitUntil([&] { return control.isHeld(); }));
+        EXPECT_EQ(sink.written, heldAt);
+        control.resume();
+        // Taken as fast as it writes: the rest of the list goes through.
+        EXPECT_TRUE(waitUntil([&] {
+            sink.take();
+            control.wake();
+            return over.load();
+        }));
+        worker.join();
+        EXPECT_TRUE(finished);
+        EXPECT_EQ(sink.written, 10u + kWords);
     }
 }
 

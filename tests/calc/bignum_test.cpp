@@ -1,4 +1,5 @@
 #include "calc/bignum.h"
+#include "calc/calctexts.h"
 
 #include "base/zukerror.h"
 
@@ -55,9 +56,15 @@ TEST(BigNum, ArithmeticForms)
     EXPECT_EQ(BigCompare("-5", "-3"), -1);
     EXPECT_EQ(BigCompare("10", "9"), 1);
     EXPECT_EQ(BigCompare("007", "7"), 0);
-    EXPECT_EQ(bigCompareVerdict(BigCompare("-5", "-3"), true),
-              "Второй операнд больше первогоооооо!");
-    EXPECT_EQ(bigCompareVerdict(0, false), "OPERANDS ARE EQUAAAAL!");
+    const auto verdict = [](int comparison) {
+        const zuk::TextRow* row = supacalcTexts().find(bigCompareVerdictKey(comparison));
+        return row ? std::string(row->builtIn) + " / " + std::string(row->english) : "";
+    };
+    EXPECT_EQ(verdict(BigCompare("-5", "-3")),
+              "Второй операнд больше первогоооооо! / 2-ND OPERAND > 1-ST!");
+    EXPECT_EQ(verdict(BigCompare("2", "1")),
+              "Первый операнд больше второгоооо! / 1-ST OPERAND > 2-ND!");
+    EXPECT_EQ(verdict(0), "Операнды равныыыы! / OPERANDS ARE EQUAAAAL!");
 }
 
 TEST(BigNum, HexadecimalForms)

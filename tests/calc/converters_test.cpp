@@ -1,4 +1,5 @@
 #include "calc/baseconverter.h"
+#include "calc/calctexts.h"
 #include "calc/unitconverter.h"
 
 #include "base/zukerror.h"
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 using namespace zuk::calc;
 
@@ -55,10 +57,28 @@ TEST(UnitConverter, ListAndUnknownNames)
         EXPECT_NE(convertUnits(name, 1), 0) << name;
     }
     EXPECT_FALSE(isUnitConversion("Граммы в унции ")); // the text must match exactly
-    EXPECT_EQ(convertUnits("Попугаи в удавы", 38), 0);
+    // A name that names no conversion is an error, never a silent 0.
+    try {
+        convertUnits("Попугаи в удавы", 38);
+        ADD_FAILURE() << "no error";
+    } catch (const zuk::FormatError& e) {
+        EXPECT_STREQ(e.what(), "Неизвестный способ конвертирования: «Попугаи в удавы»");
+        EXPECT_EQ(e.text().key, "sUnitsUnknownConversion");
+    }
     EXPECT_THROW(convertUnitsText("1", "Попугаи в удавы", ','), zuk::FormatError);
     EXPECT_THROW(convertUnitsText("1.5", "Дюймы в ярды", ','), zuk::FormatError);
     EXPECT_THROW(convertUnitsText("", "Дюймы в ярды", ','), zuk::FormatError);
+}
+
+TEST(UnitConverter, EveryConversionHasItsTextRowAndEveryRowAConversion)
+{
+    const std::vector<const zuk::TextRow*> rows = unitConversionRows();
+    ASSERT_EQ(rows.size(), unitConversionNames().size() + 1); // and "Граммы в унции"
+    for (size_t i = 0; i < unitConversionNames().size(); ++i)
+        EXPECT_EQ(rows[i]->builtIn, unitConversionNames()[i]); // in the list's order
+    for (const zuk::TextRow* row : rows)
+        EXPECT_TRUE(isUnitConversion(std::string(row->builtIn))) << row->key;
+    EXPECT_EQ(rows.back()->builtIn, "Граммы в унции");
 }
 
 TEST(BaseConverter, BothDirections)
@@ -97,6 +117,7 @@ TEST(BaseConverter, GuardedInputs)
     } rows[] = {
         {false, "19", "8", "Invalid character '9'"},
         {false, "1 0", "2", "Invalid character ' '"},
+        {false, "1я", "16", "Invalid character 'я'"}, // the whole character, not a byte of it
         {false, "10", "37", "Invalid base"},
         {false, "10", "1", "Invalid base"},
         {false, "10", "-1", "Invalid base"}, // 255 after the byte cut

@@ -22,32 +22,27 @@ class QProgressBar;
 class QPushButton;
 class QSlider;
 
+namespace zuk::app::ui {
+class ToolHost;
+}
+
 namespace zuk::analyzer::ui {
 
 // The text analyzer's tool window: an output pane, the job buttons and the
 // priority slider. The counting runs on a worker thread (UnitazJob); every
 // line the job or a button writes reaches the pane through one queue drained
-// on the GUI thread, so the lines keep the order they were written in.
+// on the GUI thread, so the lines keep the order they were written in. The
+// queue is short: the job holds while the pane has not taken its lines, so
+// the pane holds the only copy of a report and stop and pause act at once.
+// Its texts (section unt) come from the host's text service and follow a
+// change of the interface language.
 class Tunt final : public QWidget {
     Q_OBJECT
 
 public:
-    struct Host {
-        // The working text of the current document (selection or whole
-        // text) as Windows-1251 bytes, or nothing when no document is open.
-        std::function<std::optional<std::string>()> workText;
-        // The analyzer's texts in the interface language.
-        std::function<UnitazTexts()> texts;
-        // The window captions by control name in the interface language;
-        // an empty result keeps the built-in caption. May be empty.
-        std::function<QString(const QString& key)> caption;
-    };
-
-    Tunt(Host host, QWidget* parent);
+    // The working text comes from the host's current document.
+    Tunt(app::ui::ToolHost& host, QWidget* parent);
     ~Tunt() override;
-
-    // Takes the captions and texts of the interface language again.
-    void applyLanguage();
 
     // "Анализ", "СТОП", "ПАУЗА", "ВОЗОБНОВИТЬ", "Очистить".
     void startAnalysis();
@@ -77,6 +72,7 @@ private:
         void append(const std::string& line) override;
         void beginUpdate() override;
         void endUpdate() override;
+        std::size_t backlog() const override;
 
     private:
         friend class Tunt;
@@ -87,22 +83,27 @@ private:
         };
         void push(Entry entry);
         Tunt& m_window;
-        std::mutex m_mutex;
+        mutable std::mutex m_mutex;
         std::deque<Entry> m_pending;
     };
 
     void buildWindow();
+    // The built-in texts (at creation) or those of the language file.
+    void localise(bool builtIn);
+    // The working text of the current document in Windows-1251, or nothing
+    // when no document is open.
+    std::optional<std::string> workText() const;
     // Moves queued lines into the pane, at most `limit` of them; a drain that
     // leaves lines behind posts the next one, so a huge report reaches the
     // pane in slices and the window keeps answering in between.
-    static constexpr size_t kLinesPerDrain = 20000;
+    static constexpr size_t kLinesPerDrain = 16384;
     void drainPending(size_t limit = kLinesPerDrain);
     void drainAll() { drainPending(static_cast<size_t>(-1)); }
     void showNoDocument();
     void showProgress(int percent);
-    void writeLine(const QString& line);
+    void writeLines(const QStringList& lines);
 
-    Host m_host;
+    app::ui::ToolHost& m_host;
     UnitazTexts m_texts = UnitazTexts::builtIn();
     QPlainTextEdit* m_output = nullptr;
     QPushButton* m_btAnalysis = nullptr;

@@ -1,7 +1,10 @@
 #include "calc/ui/tfmbaseconv.h"
 
+#include "app/ui/localiser.h"
+#include "app/ui/toolhost.h"
 #include "base/zukerror.h"
 #include "calc/baseconverter.h"
+#include "calc/calctexts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,7 +17,7 @@
 
 namespace zuk::calc::ui {
 
-TfmBaseConv::TfmBaseConv(QWidget* parent) : QDialog(parent)
+TfmBaseConv::TfmBaseConv(app::ui::ToolHost& host, QWidget* parent) : QDialog(parent), m_host(host)
 {
     setObjectName(QStringLiteral("fmBaseConv"));
     auto edit = [this](const char* name) {
@@ -25,9 +28,14 @@ TfmBaseConv::TfmBaseConv(QWidget* parent) : QDialog(parent)
     m_number = edit("EdNumber");
     m_base = edit("edBase");
     m_result = edit("edResult");
-    m_lNumber = new QLabel(this);
-    m_lBase = new QLabel(this);
-    m_lResult = new QLabel(this);
+    auto label = [this](const char* name) {
+        auto* l = new QLabel(this);
+        l->setObjectName(QString::fromLatin1(name));
+        return l;
+    };
+    QLabel* lNumber = label("lNumber");
+    QLabel* lBase = label("lBase");
+    QLabel* lResult = label("lResult");
     m_decode = new QRadioButton(this);
     m_decode->setObjectName(QStringLiteral("rbDecode"));
     m_decode->setChecked(true);
@@ -42,11 +50,11 @@ TfmBaseConv::TfmBaseConv(QWidget* parent) : QDialog(parent)
     m_cancel->setObjectName(QStringLiteral("btCancel"));
 
     auto* grid = new QGridLayout;
-    grid->addWidget(m_lNumber, 0, 0);
+    grid->addWidget(lNumber, 0, 0);
     grid->addWidget(m_number, 0, 1);
-    grid->addWidget(m_lBase, 1, 0);
+    grid->addWidget(lBase, 1, 0);
     grid->addWidget(m_base, 1, 1);
-    grid->addWidget(m_lResult, 2, 0);
+    grid->addWidget(lResult, 2, 0);
     grid->addWidget(m_result, 2, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_do);
@@ -62,24 +70,9 @@ TfmBaseConv::TfmBaseConv(QWidget* parent) : QDialog(parent)
     connect(m_do, &QPushButton::clicked, this, [this] { convert(); });
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    applyLanguage({});
-}
-
-void TfmBaseConv::applyLanguage(const std::function<QString(const QString& key)>& caption)
-{
-    auto text = [&](const char* key, const char* builtIn) {
-        QString value = caption ? caption(QString::fromLatin1(key)) : QString();
-        return value.isEmpty() ? QString::fromUtf8(builtIn) : value;
-    };
-    setWindowTitle(text("caption", "Конвертация базы"));
-    m_ok->setText(text("btOk", "Окэй-окэээй!"));
-    m_cancel->setText(text("btCancel", "Отмена"));
-    m_do->setText(text("btDo", "Конвертировать"));
-    m_lNumber->setText(text("lNumber", "Число"));
-    m_lBase->setText(text("lBase", "База"));
-    m_lResult->setText(text("lResult", "Результат"));
-    m_decode->setText(text("rbDecode", "Из десятичного в  по такой-то базе"));
-    m_encode->setText(text("rbEncode", "Из такой-то базы в десятичное"));
+    app::ui::localiseWindow(this, fmBaseConvTexts(), host.texts(), true);
+    host.addLocaliser(this,
+                      [this] { app::ui::localiseWindow(this, fmBaseConvTexts(), m_host.texts()); });
 }
 
 void TfmBaseConv::convert()
@@ -91,7 +84,7 @@ void TfmBaseConv::convert()
             m_decode->isChecked() ? decimalToBase(number, base) : baseToDecimal(number, base);
         m_result->setText(QString::fromStdString(result));
     } catch (const ZukError& e) {
-        const QString message = QString::fromUtf8(e.what());
+        const QString message = m_host.message(e);
         if (messageHook)
             messageHook(message);
         else

@@ -4,24 +4,24 @@
 
 #include <functional>
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+
+namespace zuk::app::ui {
+class ToolHost;
+}
 
 namespace zuk::calc::ui {
 
 // The base converter dialog: a number, a base and the direction; "Конвертировать"
 // writes the result field, OK closes the dialog for the result to be used.
+// Its texts (section fmBaseConv) come from the host's text service.
 class TfmBaseConv final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TfmBaseConv(QWidget* parent);
-
-    // Captions by control name in the interface language; an empty result
-    // keeps the built-in caption.
-    void applyLanguage(const std::function<QString(const QString& key)>& caption);
+    TfmBaseConv(app::ui::ToolHost& host, QWidget* parent);
 
     // "Конвертировать". A field that does not read, a base outside 2..36 or
     // a digit outside the base leaves the result as it was and shows why.
@@ -37,12 +37,10 @@ public:
     std::function<void(const QString& message)> messageHook;
 
 private:
+    app::ui::ToolHost& m_host;
     QLineEdit* m_number = nullptr;
     QLineEdit* m_base = nullptr;
     QLineEdit* m_result = nullptr;
-    QLabel* m_lNumber = nullptr;
-    QLabel* m_lBase = nullptr;
-    QLabel* m_lResult = nullptr;
     QRadioButton* m_decode = nullptr;
     QRadioButton* m_encode = nullptr;
     QPushButton* m_do = nullptr;

@@ -1,6 +1,10 @@
 #include "calc/ui/tsupacalc.h"
 
+#include "app/textservice.h"
+#include "app/ui/localiser.h"
+#include "app/ui/toolhost.h"
 #include "base/zukerror.h"
+#include "calc/calctexts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,21 +22,27 @@ namespace {
 struct ButtonRow {
     BigButton button;
     const char* name;
-    const char* caption;
 };
 
 const ButtonRow kButtons[] = {
-    {BigButton::Add, "btAdd", "Сложить"},
-    {BigButton::Subtract, "btSubtract", "Вычесть"},
-    {BigButton::Multiply, "btMultiply", "Умножить, гыыы"},
-    {BigButton::Divide, "btDivide", "Разделить"},
-    {BigButton::Compare, "btCompare", "Сравнить"},
-    {BigButton::ToHex, "btToHEX", "To HEX"},
-    {BigButton::ToDec, "btToDEC", "To DEC"},
-    {BigButton::CopyToClipboard, "btCopyToCLipboard", "Копировать в буфер"},
-    {BigButton::ClearFields, "btClearFields", "Очистить поля"},
-    {BigButton::ClearHistory, "btClearHistory", "Очистить историю"},
+    {BigButton::Add, "btAdd"},
+    {BigButton::Subtract, "btSubtract"},
+    {BigButton::Multiply, "btMultiply"},
+    {BigButton::Divide, "btDivide"},
+    {BigButton::Compare, "btCompare"},
+    {BigButton::ToHex, "btToHEX"},
+    {BigButton::ToDec, "btToDEC"},
+    {BigButton::CopyToClipboard, "btCopyToCLipboard"},
+    {BigButton::ClearFields, "btClearFields"},
+    {BigButton::ClearHistory, "btClearHistory"},
 };
+
+QLabel* label(QWidget* parent, const char* name)
+{
+    auto* l = new QLabel(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
 
 QComboBox* operandBox(QWidget* parent, const char* name)
 {
@@ -48,17 +58,17 @@ QComboBox* operandBox(QWidget* parent, const char* name)
 
 } // namespace
 
-Tsupacalc::Tsupacalc(bool russian, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), m_russian(russian)
+Tsupacalc::Tsupacalc(app::ui::ToolHost& host, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), m_host(host)
 {
     setObjectName(QStringLiteral("supacalc"));
     m_first = operandBox(this, "cbFirst");
     m_second = operandBox(this, "cbSecond");
     m_result = new QLineEdit(this);
     m_result->setObjectName(QStringLiteral("edResult"));
-    m_lFirst = new QLabel(this);
-    m_lSecond = new QLabel(this);
-    m_lResult = new QLabel(this);
+    QLabel* lFirst = label(this, "lFirstVeryBigNumber");
+    QLabel* lSecond = label(this, "lSecondVeryBigNumber");
+    QLabel* lResult = label(this, "lResult");
 
     auto* grid = new QGridLayout;
     int i = 0;
@@ -73,29 +83,30 @@ Tsupacalc::Tsupacalc(bool russian, QWidget* parent)
         ++i;
     }
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_lFirst);
+    layout->addWidget(lFirst);
     layout->addWidget(m_first);
-    layout->addWidget(m_lSecond);
+    layout->addWidget(lSecond);
     layout->addWidget(m_second);
-    layout->addWidget(m_lResult);
+    layout->addWidget(lResult);
     layout->addWidget(m_result);
     layout->addLayout(grid);
-    applyLanguage({});
+
+    app::ui::localiseWindow(this, supacalcTexts(), host.texts(), true);
+    host.addLocaliser(this,
+                      [this] { app::ui::localiseWindow(this, supacalcTexts(), m_host.texts()); });
 }
 
-void Tsupacalc::applyLanguage(const std::function<QString(const QString& key)>& caption)
+QString Tsupacalc::languageText(std::string_view key) const
 {
-    auto text = [&](const char* key, const char* builtIn) {
-        QString value = caption ? caption(QString::fromLatin1(key)) : QString();
-        return value.isEmpty() ? QString::fromUtf8(builtIn) : value;
-    };
-    setWindowTitle(text("caption", "Калькулятор мега-больших величин"));
-    m_lFirst->setText(text("lFirstVeryBigNumber", "Первое очень большое целое число"));
-    m_lSecond->setText(text("lSecondVeryBigNumber", "Второе очень большое целое число"));
-    m_lResult->setText(text("lResult", "Результат"));
-    int i = 0;
-    for (const ButtonRow& row : kButtons)
-        m_buttons[i++]->setText(text(row.name, row.caption));
+    const app::TextService& texts = m_host.texts();
+    const TextRow* row = supacalcTexts().find(key);
+    if (!row)
+        return {};
+    if (texts.russian())
+        return QString::fromUtf8(row->builtIn.data(), static_cast<int>(row->builtIn.size()));
+    if (const auto value = texts.lookup(supacalcTexts().section, key))
+        return QString::fromStdString(*value);
+    return QString::fromUtf8(row->english.data(), static_cast<int>(row->english.size()));
 }
 
 QPushButton* Tsupacalc::button(BigButton which) const
@@ -132,7 +143,7 @@ QString Tsupacalc::compute(BigButton which)
         case BigButton::Divide:
             return QString::fromStdString(BigDivModText(a, b));
         case BigButton::Compare:
-            return QString::fromStdString(bigCompareVerdict(BigCompare(a, b), m_russian));
+            return languageText(bigCompareVerdictKey(BigCompare(a, b)));
         case BigButton::ToHex:
             return QString::fromStdString(BigToHex(a));
         case BigButton::ToDec:
@@ -141,7 +152,7 @@ QString Tsupacalc::compute(BigButton which)
             return m_result->text();
         }
     } catch (const ZukError& e) {
-        return QString::fromUtf8(e.what());
+        return m_host.message(e);
     }
 }
 
@@ -186,7 +197,7 @@ void Tsupacalc::press(BigButton which)
         break;
     }
     }
-    setWindowTitle(QString::fromStdString(bigButtonTitle(which, m_russian)));
+    setWindowTitle(languageText(bigButtonTitleKey(which)));
 }
 
 } // namespace zuk::calc::ui

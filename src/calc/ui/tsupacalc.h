@@ -4,28 +4,28 @@
 
 #include <QWidget>
 
-#include <functional>
+#include <string_view>
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace zuk::app::ui {
+class ToolHost;
+}
 
 namespace zuk::calc::ui {
 
 // The big-number calculator window: two operands with their histories, the
 // result field and the operation buttons. Every button sets a joke line as
-// the window title, Russian or not by the interface language.
+// the window title: the Russian one while the interface language is
+// Russian, else the language file's or the English one. Its texts (section
+// supacalc) come from the host's text service.
 class Tsupacalc final : public QWidget {
     Q_OBJECT
 
 public:
-    Tsupacalc(bool russian, QWidget* parent);
-
-    // Captions by control name in the interface language; an empty result
-    // keeps the built-in caption.
-    void applyLanguage(const std::function<QString(const QString& key)>& caption);
-    void setRussian(bool russian) { m_russian = russian; }
+    Tsupacalc(app::ui::ToolHost& host, QWidget* parent);
 
     void press(BigButton button);
 
@@ -38,14 +38,14 @@ private:
     // The two-operand buttons keep both texts in the histories, second first.
     void rememberOperands();
     QString compute(BigButton button);
+    // A text that is Russian in Russian and English in every other language
+    // the language file does not word itself.
+    QString languageText(std::string_view key) const;
 
-    bool m_russian = true;
+    app::ui::ToolHost& m_host;
     QComboBox* m_first = nullptr;
     QComboBox* m_second = nullptr;
     QLineEdit* m_result = nullptr;
-    QLabel* m_lFirst = nullptr;
-    QLabel* m_lSecond = nullptr;
-    QLabel* m_lResult = nullptr;
     QPushButton* m_buttons[10] = {};
 };
 

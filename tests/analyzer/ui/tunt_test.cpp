@@ -1,21 +1,30 @@
 // The analyzer window on the real main window: its buttons, the job's lines
 // in the pane, and the thread controls.
 
+#include "analyzer/asimplestat.h"
 #include "analyzer/ui/tunt.h"
 #include "codepages/charsets.h"
 #include "editor/ui/cdreameditor.h"
+#include "support/ui/fakehost.h"
 #include "support/ui/mainformfixture.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSlider>
+#include <QTextDocument>
+
+#include <functional>
+#include <thread>
 
 #include <gtest/gtest.h>
 
+using zuk::analyzer::CASimpleStat;
 using zuk::analyzer::JobPriority;
 using zuk::analyzer::ui::Tunt;
 using zuk::test::MainFormFixture;
@@ -35,13 +44,27 @@ void click(Tunt& w, const char* name)
     b->click();
 }
 
-// Lets the job end and its lines reach the pane.
+// Lets the job end and its lines reach the pane. The events are handled
+// meanwhile: a long report holds until the pane has taken its lines.
 bool settle(Tunt& w)
 {
-    w.job().wait();
-    const bool drained = waitFor([&] { return !w.linesPending(); });
+    const bool drained = waitFor([&] { return w.job().isFinished() && !w.linesPending(); }, 20000);
     QCoreApplication::processEvents(); // the no-document message, the progress
     return drained;
+}
+
+// Waits for a condition the worker brings about, handling no events, so
+// that nothing reaches the pane meanwhile.
+bool waitWithoutEvents(const std::function<bool()>& done)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > 20000)
+            return false;
+        std::this_thread::yield();
+    }
+    return true;
 }
 
 Tunt& openAnalyzer(zuk::app::ui::TMainForm& form)
@@ -168,8 +191,8 @@ TEST(AnalyzerWindow, ControlButtonsWriteTheirLinesOnlyWhenTheyApply)
     click(w, "btPause");
     click(w, "btPause"); // already paused: nothing
     ASSERT_TRUE(w.job().isPaused());
-    // A paused job makes no progress to its end: given time, it is still there.
-    waitFor([&] { return w.job().isFinished(); }, 100);
+    // A paused job stops at its next look at the job and waits there.
+    ASSERT_TRUE(waitFor([&] { return w.job().isHeld(); }));
     EXPECT_FALSE(w.job().isFinished());
     w.prioritySlider()->setValue(2);
     EXPECT_EQ(w.job().priority(), JobPriority::Lowest);
@@ -229,4 +252,73 @@ TEST(AnalyzerWindow, ClosingTheMainWindowEndsARunningJob)
     click(w, "btPause");
     f.reset(); // must not hang on the paused worker nor touch the freed pane
     SUCCEED();
+}
+
+// A report of hundreds of thousands of lines is the case where the pane takes
+// its lines slower than the job writes them.
+TEST(AnalyzerWindow, TheOutputHoldsForThePaneSoStopPauseAndClearActAtOnce)
+{
+    constexpr int kWords = 200000;
+    static_assert(kWords > 4 * CASimpleStat::kMaxBacklog);
+    std::string text;
+    for (int i = 0; i < kWords; ++i)
+        text += "w" + std::to_string(i) + (i % 10 == 9 ? "\r\n" : " ");
+    const QString listHead = qs("Вывод результатов частотной статистики: ");
+
+    zuk::test::FakeHost host;
+    host.ved.text = text;
+    auto* w = new Tunt(host, host.window());
+
+    { // Stopped in the middle of the list: it ends at once, not after the list.
+        w->startAnalysis();
+        // The pane takes nothing while no event is handled, so the job holds.
+        ASSERT_TRUE(waitWithoutEvents([&] { return w->job().isHeld() || w->job().isFinished(); }));
+        EXPECT_FALSE(w->job().isFinished());
+        w->stopJob();
+        ASSERT_TRUE(settle(*w));
+        const QStringList lines = w->outputLines();
+        ASSERT_TRUE(lines.contains(listHead));
+        EXPECT_TRUE(lines.contains("Thread stopped OK"));
+        EXPECT_LT(lines.size() - lines.indexOf(listHead),
+                  static_cast<int>(CASimpleStat::kMaxBacklog + 2 * CASimpleStat::kLinesPerCheck));
+    }
+    { // Paused in the middle of the list: the pane stops growing until Resume.
+        w->clearOutput();
+        w->startAnalysis();
+        ASSERT_TRUE(waitWithoutEvents([&] { return w->job().isHeld(); }));
+        w->pauseJob();
+        ASSERT_TRUE(waitFor([&] { return !w->linesPending(); }));
+        // The pane has taken everything written; the job, woken, is held by the pause.
+        ASSERT_TRUE(waitFor([&] { return w->job().isHeld(); }));
+        const int shown = w->output()->document()->lineCount();
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(w->linesPending());
+        EXPECT_EQ(w->output()->document()->lineCount(), shown);
+        EXPECT_FALSE(w->job().isFinished());
+        w->resumeJob();
+        ASSERT_TRUE(settle(*w));
+        const QStringList lines = w->outputLines();
+        const int head = lines.indexOf(listHead);
+        ASSERT_GE(head, 0);
+        // Every word once, then the control lines written after it.
+        EXPECT_EQ(lines.count(QStringLiteral("w199999    1")), 1);
+        EXPECT_EQ(lines.mid(head + 1).filter(QRegularExpression("^w\\d+    1$")).size(), kWords);
+    }
+    { // Cleared: the pane, its queue and its undo history hold nothing of the report.
+        EXPECT_FALSE(w->output()->document()->isUndoAvailable());
+        w->clearOutput();
+        EXPECT_FALSE(w->linesPending());
+        EXPECT_TRUE(w->output()->document()->isEmpty());
+        EXPECT_EQ(w->output()->document()->blockCount(), 1);
+        EXPECT_FALSE(w->output()->document()->isUndoAvailable());
+    }
+    { // Cleared while the list is being written: the queued lines go, the job goes on.
+        w->startAnalysis();
+        ASSERT_TRUE(waitWithoutEvents([&] { return w->job().isHeld(); }));
+        w->clearOutput();
+        ASSERT_TRUE(settle(*w));
+        const QStringList lines = w->outputLines();
+        EXPECT_FALSE(lines.contains(listHead)); // it went with the clearing
+        EXPECT_TRUE(lines.contains(QStringLiteral("w199999    1")));
+    }
 }

@@ -45,7 +45,7 @@ TEST(UnitConverterWindow, ConvertsTheListedAndTypedConversionsAndKeepsHistory)
         {"13", "Фаренгейт в Цельсий", "-10.5555555555556"},
         {"5", "Караты в килограммы", "0.001"},
         {"283.5", "Граммы в унции", "10"},
-        {"5", "Нет такого способа", "0"},
+        {"2", "Tons to ounces", "64000"}, // the English names are understood too
     };
     QPushButton* go = w->findChild<QPushButton*>(QStringLiteral("btTranslate"));
     for (const Case& c : cases) {
@@ -58,12 +58,20 @@ TEST(UnitConverterWindow, ConvertsTheListedAndTypedConversionsAndKeepsHistory)
     ASSERT_EQ(w->numberBox()->count(), 4);
     EXPECT_EQ(w->numberBox()->itemText(1), "5");
 
+    // A number that does not read and a conversion that does not exist are
+    // told, and the fields stay as they were.
     QString shown;
     w->messageHook = [&](const QString& m) { shown = m; };
     w->numberBox()->setEditText("abc");
     go->click();
     EXPECT_EQ(w->numberBox()->currentText(), "abc");
-    EXPECT_FALSE(shown.isEmpty());
+    EXPECT_EQ(shown, qs("«abc» не является числом"));
+    w->numberBox()->setEditText("5");
+    w->conversionBox()->setEditText(qs("Нет такого способа"));
+    go->click();
+    EXPECT_EQ(w->numberBox()->currentText(), "5");
+    EXPECT_EQ(w->conversionBox()->currentText(), qs("Нет такого способа"));
+    EXPECT_EQ(shown, qs("Неизвестный способ конвертирования: «Нет такого способа»"));
 
     form.runCommand("mniConvertUnits");
     EXPECT_EQ(form.findChildren<Tfm_valconv*>().size(), 1);

@@ -1,6 +1,7 @@
 // The base converter dialog driven through its fields and buttons.
 
 #include "calc/ui/tfmbaseconv.h"
+#include "support/ui/fakehost.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,8 +14,8 @@ using namespace zuk::calc::ui;
 
 TEST(BaseConverterDialog, ConvertsBothWaysAndGuardsItsFields)
 {
-    QWidget parent;
-    TfmBaseConv dialog(&parent);
+    zuk::test::FakeHost host;
+    TfmBaseConv dialog(host, host.window());
     QString shown;
     dialog.messageHook = [&](const QString& m) { shown = m; };
     struct Case {
@@ -49,4 +50,9 @@ TEST(BaseConverterDialog, ConvertsBothWaysAndGuardsItsFields)
     dialog.baseEdit()->setText("8");
     dialog.convert();
     EXPECT_EQ(shown, QStringLiteral("Invalid character '9'"));
+    dialog.decodeButton()->setChecked(true);
+    dialog.numberEdit()->setText("-5");
+    dialog.baseEdit()->setText("2");
+    dialog.convert();
+    EXPECT_EQ(shown, QString::fromUtf8("Отрицательное число нельзя перевести в другую базу"));
 }

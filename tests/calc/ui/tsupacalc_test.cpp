@@ -1,6 +1,7 @@
 // The big-number calculator window: its buttons, fields, histories and titles.
 
 #include "calc/ui/tsupacalc.h"
+#include "support/ui/fakehost.h"
 #include "support/ui/mainformfixture.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -93,8 +95,14 @@ TEST(BigCalculatorWindow, ButtonsComputeAndSetTheirTitles)
 
 TEST(BigCalculatorWindow, OtherInterfaceLanguagesGetTheEnglishLines)
 {
-    QWidget parent;
-    Tsupacalc w(false, &parent);
+    // A language without its file: the joke lines are the English ones,
+    // the captions stay built in.
+    QTemporaryDir parts;
+    zuk::test::FakeHost host;
+    host.textService.open(parts.path().toStdString() + "/", "Deutsch");
+    ASSERT_FALSE(host.textService.russian());
+    Tsupacalc w(host, host.window());
+    EXPECT_EQ(w.button(BigButton::Add)->text(), qs("Сложить"));
     w.firstBox()->setEditText("3");
     w.secondBox()->setEditText("2");
     w.button(BigButton::Compare)->click();
