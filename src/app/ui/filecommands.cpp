@@ -17,6 +17,8 @@
 #include "io/rtfreader.h"
 #include "io/rtftohtml.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -63,6 +65,13 @@ QStringList fileFilters(const TMainForm& form, bool forSaving)
     if (forSaving)
         std::swap(filters[0], filters[3]); // a new name is not held to a type
     return filters;
+}
+
+void hideCompleterPopups(QWidget& dialog)
+{
+    for (QCompleter* completer : dialog.findChildren<QCompleter*>())
+        if (QAbstractItemView* popup = completer->popup(); popup && popup->isVisible())
+            popup->hide();
 }
 
 QString folderOf(const QString& path)
@@ -350,7 +359,12 @@ void FileCommands::openDialog()
         }
         m_openDialog->setNameFilters(fileFilters(m_form, false));
         m_openDialog->setDirectory(m_openFolder);
-        if (m_openDialog->exec() == QDialog::Accepted)
+        const bool accepted = m_openDialog->exec() == QDialog::Accepted;
+        // The file-name box's completer list is a window of its own: Enter
+        // accepts the dialog but leaves the list over the document, where it
+        // would take the next click. The dialog is kept (it keeps its size).
+        hideCompleterPopups(*m_openDialog);
+        if (accepted)
             files = m_openDialog->selectedFiles();
     }
     if (files.isEmpty())
@@ -446,7 +460,9 @@ QString FileCommands::chooseSaveName()
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(fileFilters(m_form, true));
     dialog.setSizeGripEnabled(true);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    hideCompleterPopups(dialog);
+    if (!accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first();
 }

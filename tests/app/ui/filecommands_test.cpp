@@ -10,14 +10,20 @@
 #include "editor/ui/tedcontrol.h"
 #include "support/ui/mainformfixture.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCompleter>
 #include <QDir>
+#include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -685,4 +691,45 @@ TEST(FileCommandsExit, TermAndHupWriteEmergencyCopiesThenShutDownWithoutQuestion
         EXPECT_NE(s.fixture.read("zuk.ini").find("[Main]"), std::string::npos);
         EXPECT_NE(s.fixture.read("Engine/Parts/lastfiles.txt").find("b.txt"), std::string::npos);
     }
+}
+
+TEST(FileCommandsOpen, TheOpenDialogListsEveryTypeAndLeavesNoCompleterListBehind)
+{
+    Started s;
+    s.fixture.seed("prog.c", "int x;\r\n");
+    s.fixture.seed("prog.py", "x = 1\r\n");
+    QStringList filters;
+    bool popupShown = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        filters = dialog->nameFilters();
+        dialog->setDirectory(s.fixture.home());
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        name->setText("prog.");
+        QCompleter* completer = name->completer();
+        ASSERT_NE(completer, nullptr);
+        // The folder's names arrive from a file-system watcher thread.
+        waitFor([&] {
+            completer->setCompletionPrefix(s.fixture.home() + "prog.");
+            return completer->completionCount() >= 2;
+        });
+        completer->complete();
+        popupShown = completer->popup()->isVisible();
+        name->setText("prog.c");
+        QTest::keyClick(name, Qt::Key_Return); // the list is still up, as after typing
+    });
+    s.files->openDialog();
+    ASSERT_GE(filters.size(), 4);
+    EXPECT_TRUE(filters[0].contains("*.c ") && filters[0].contains("*.py "))
+        << filters[0].toStdString();
+    for (const QString& f : filters)
+        EXPECT_EQ(f.count('('), 1) << f.toStdString(); // no caption repeats its pattern
+    EXPECT_TRUE(filters.last().endsWith("(*)"));
+    EXPECT_TRUE(popupShown);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<QAbstractItemView*>(w))
+            EXPECT_FALSE(w->isVisible()) << "a completer list stays over the document";
+    EXPECT_EQ(s.form->editor().GetFileName(), s.path8("prog.c"));
 }
