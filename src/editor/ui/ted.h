@@ -70,7 +70,7 @@ public:
     void setSyntaxName(const std::string& name) { m_syntaxName = name; }
     bool hasFile() const { return m_hasFile; }
     void setHasFile(bool on) { m_hasFile = on; }
-    uint8_t quoteToggle() const { return m_mapper.quoteToggle(); }
+    char32_t quoteToggle() const { return m_mapper.quoteToggle(); }
     const std::string& templatesType() const { return m_templatesType; }
     void setTemplatesType(const std::string& name) { m_templatesType = name; }
     void setModifiedQuestion(const QString& text) { m_modifiedQuestion = text; }

@@ -85,10 +85,9 @@ void Ted::typeText(QKeyEvent* e)
     for (const char32_t c : e->text().toUcs4()) {
         if (c < 0x20 || c == 0x7F)
             continue;
-        const uint8_t win = TypedCharMapper::winByteOf(c);
         if (m_editor.callbacks().keySound)
-            m_editor.callbacks().keySound(static_cast<char>(win));
-        const uint8_t stored = m_mapper.map(win, cp, changeQuotes);
+            m_editor.callbacks().keySound(static_cast<char>(TypedCharMapper::winByteOf(c)));
+        const uint8_t stored = m_mapper.map(c, cp, changeQuotes);
         shown += QChar(glyphs[stored]);
     }
     if (shown.isEmpty())

@@ -17,9 +17,23 @@ TEST_F(EditorFixture, TypedLettersAreStoredInTheWorkingCodePage)
         std::string stored;
     };
     const Case cases[] = {
-        {"koi", "я", "\xD1"}, {"koi", "ё", "\xA3"}, {"koi", "Ё", "\xB3"}, {"koi", "7", "7"},
-        {"dos", "Р", "\x90"}, {"dos", "р", "\xE0"}, {"win", "я", "\xFF"}, {"win", "€", "\x88"},
-        {"win", "中", "?"},   {"koi", "Ab", "Ab"},
+        {"koi", "я", "\xD1"},
+        {"koi", "ё", "\xA3"},
+        {"koi", "Ё", "\xB3"},
+        {"koi", "7", "7"},
+        {"dos", "Р", "\x90"},
+        {"dos", "р", "\xE0"},
+        {"win", "я", "\xFF"},
+        {"win", "€", "\x88"},
+        {"win", "中", "?"},
+        {"koi", "Ab", "Ab"},
+        // Symbols go through the working code page's table as pasted ones do.
+        {"dos", "№", "\xFC"},
+        {"koi", "№", "?"},
+        {"dos", "—", "?"},
+        {"koi", "«»", "??"},
+        {"dos", "€", "?"},
+        {"win", "№—", "\xB9\x97"},
     };
     for (const Case& c : cases) {
         newDocument();
@@ -30,8 +44,11 @@ TEST_F(EditorFixture, TypedLettersAreStoredInTheWorkingCodePage)
         EXPECT_EQ(m_editor->GetAllText(), c.stored + "\r\n") << c.charset << " " << c.typed;
         EXPECT_EQ(m_sounds.size(), QString::fromUtf8(c.typed).size()) << c.typed;
     }
-    // The sound hears the Windows-1251 byte of the key, before the code page mapping.
-    EXPECT_EQ(m_sounds.back(), 'b');
+    // The sound hears the Windows-1251 byte of the key, not the stored one.
+    m_editor->SetCharset("dos");
+    m_sounds.clear();
+    type(QString::fromUtf8("№"));
+    EXPECT_EQ(m_sounds, std::vector<unsigned char>{0xB9});
 }
 
 TEST_F(EditorFixture, StraightQuotesBecomeAlternatingGuillemets)
@@ -42,6 +59,13 @@ TEST_F(EditorFixture, StraightQuotesBecomeAlternatingGuillemets)
     type(QStringLiteral("\"\"\""));
     EXPECT_EQ(m_editor->GetAllText(), "\xAB\xBB\xAB\r\n");
     EXPECT_EQ(t->quoteToggle(), 0xAB);
+
+    // KOI8-R has no guillemets: the quote stays straight rather than becoming '?'.
+    m_editor->SetAllText("");
+    m_editor->SetCharset("koi");
+    type(QStringLiteral("\""));
+    EXPECT_EQ(m_editor->GetAllText(), "\"\r\n");
+    m_editor->SetCharset("win");
 
     m_settings.ChangeQuotes = false;
     m_editor->SetAllText("");
