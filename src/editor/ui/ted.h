@@ -149,6 +149,8 @@ private:
     bool handleCtrlKey(QKeyEvent* e);
     bool handleAltKey(QKeyEvent* e);
     void typeText(QKeyEvent* e);
+    void deleteDocumentLine();
+    void indentSelectedLines(int step);
     void startExternal(const std::string& programSetting, const std::string& path);
 
     CdreamEditor& m_editor;

@@ -221,6 +221,33 @@ bool isContinuationByte(char c)
 
 } // namespace
 
+bool TedControl::continuesLine(long line) const
+{
+    if (!m_softBreaks || line <= 0 || line >= lines())
+        return false;
+    const long start = SendScintilla(SCI_POSITIONFROMLINE, line);
+    if (start < 1)
+        return false;
+    const auto at = [this](long pos) {
+        return static_cast<char>(SendScintilla(SCI_GETCHARAT, static_cast<unsigned long>(pos)));
+    };
+    return at(start - 1) == '\n' && (start < 2 || at(start - 2) != '\r');
+}
+
+long TedControl::firstPart(long line) const
+{
+    while (continuesLine(line))
+        --line;
+    return line;
+}
+
+long TedControl::lastPart(long line) const
+{
+    while (continuesLine(line + 1))
+        ++line;
+    return line;
+}
+
 long TedControl::documentOffset(long position) const
 {
     const long length = SendScintilla(SCI_GETLENGTH);

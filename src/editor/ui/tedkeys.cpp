@@ -16,6 +16,18 @@ using codepages::CodePage;
 
 namespace {
 
+// Everything done while it lives is one undo step of the control.
+class UndoStep {
+public:
+    explicit UndoStep(TedControl* c) : m_c(c) { m_c->beginUndoAction(); }
+    ~UndoStep() { m_c->endUndoAction(); }
+    UndoStep(const UndoStep&) = delete;
+    UndoStep& operator=(const UndoStep&) = delete;
+
+private:
+    TedControl* m_c;
+};
+
 bool isArrow(int key)
 {
     return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
@@ -46,6 +58,8 @@ void Ted::keyPress(QKeyEvent* e)
         return;
     }
     if (key == Qt::Key_Tab && !ctrl && !alt) {
+        // Blanks typed over a selection replace it in one undo step.
+        const UndoStep step(m_control);
         for (int i = 0; i < s.SpacesPerTab; ++i) {
             QKeyEvent blank(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
             typeText(&blank);
@@ -115,11 +129,22 @@ bool Ted::handleCtrlKey(QKeyEvent* e)
         return true;
     }
     if ((key == Qt::Key_Up || key == Qt::Key_Down) && !shift && !selEmpty()) {
+        // The cased text stays selected, so the other case key can follow.
+        const long anchor = m_control->SendScintilla(QsciScintilla::SCI_GETANCHOR);
+        const long caret = m_control->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS);
+        const long start = std::min(anchor, caret);
         replaceSel(caseInCodePage(selText(), m_control->codePage(), key == Qt::Key_Up));
+        const long end = m_control->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS);
+        if (anchor <= caret)
+            m_control->SendScintilla(QsciScintilla::SCI_SETSEL, static_cast<unsigned long>(start),
+                                     end);
+        else
+            m_control->SendScintilla(QsciScintilla::SCI_SETSEL, static_cast<unsigned long>(end),
+                                     start);
         return true;
     }
     if (key == Qt::Key_Y && !shift) {
-        m_control->SendScintilla(QsciScintilla::SCI_LINEDELETE);
+        deleteDocumentLine();
         return true;
     }
     return false;
@@ -130,15 +155,7 @@ bool Ted::handleAltKey(QKeyEvent* e)
     const int key = e->key();
     const bool keypad = e->modifiers() & Qt::KeypadModifier;
     if ((key == Qt::Key_Right || key == Qt::Key_Left) && !selEmpty()) {
-        const int step = m_control->indentationWidth() * (key == Qt::Key_Right ? 1 : -1);
-        int lineFrom = 0, indexFrom = 0, lineTo = 0, indexTo = 0;
-        m_control->getSelection(&lineFrom, &indexFrom, &lineTo, &indexTo);
-        if (lineTo > lineFrom && indexTo == 0)
-            --lineTo; // a selection ending at a line start leaves that line alone
-        m_control->beginUndoAction();
-        for (int line = lineFrom; line <= lineTo; ++line)
-            m_control->setIndentation(line, std::max(0, m_control->indentation(line) + step));
-        m_control->endUndoAction();
+        indentSelectedLines(m_control->indentationWidth() * (key == Qt::Key_Right ? 1 : -1));
         return true;
     }
     if (keypad && (key == Qt::Key_Plus || key == Qt::Key_Minus) && !selEmpty()) {
@@ -167,6 +184,41 @@ bool Ted::handleAltKey(QKeyEvent* e)
         return true;
     }
     return false;
+}
+
+// The document's line, not the shown part of a long one: every part goes.
+void Ted::deleteDocumentLine()
+{
+    TedControl* c = m_control;
+    const long caretLine = c->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION,
+                                            c->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS));
+    const long first = c->firstPart(caretLine);
+    const long next = c->lastPart(caretLine) + 1;
+    const long start = c->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, first);
+    // As Scintilla's own line deletion: up to the next line's start, so the
+    // break before an emptied last line stays.
+    const long end = next < c->lines() ? c->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, next)
+                                       : c->SendScintilla(QsciScintilla::SCI_GETLENGTH);
+    c->SendScintilla(QsciScintilla::SCI_DELETERANGE, static_cast<unsigned long>(start),
+                     end - start);
+}
+
+// Blanks go in and out at the start of each document line the selection
+// touches; the parts of a long line after a cut are no line starts.
+void Ted::indentSelectedLines(int step)
+{
+    TedControl* c = m_control;
+    int lineFrom = 0, indexFrom = 0, lineTo = 0, indexTo = 0;
+    c->getSelection(&lineFrom, &indexFrom, &lineTo, &indexTo);
+    if (lineTo > lineFrom && indexTo == 0)
+        --lineTo; // a selection ending at a line start leaves that line alone
+    const UndoStep undoStep(c);
+    for (long line = c->firstPart(lineFrom); line <= lineTo; ++line) {
+        if (c->continuesLine(line))
+            continue;
+        const int l = static_cast<int>(line);
+        c->setIndentation(l, std::max(0, c->indentation(l) + step));
+    }
 }
 
 void Ted::keyRelease(QKeyEvent* e)

@@ -84,6 +84,16 @@ TEST_F(EditorFixture, TabTypesBlanksAndIsAlwaysSwallowed)
                   spaces ? std::string(static_cast<size_t>(spaces), ' ') + "\r\n" : "")
             << spaces;
     }
+    // Over a selection the blanks replace it in one undo step.
+    Ted* t = newDocument();
+    m_editor->SetAllText("abc def");
+    t->control()->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
+    t->control()->setSelection(0, 0, 0, 3);
+    press(Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+    EXPECT_EQ(m_editor->GetAllText(), "   def\r\n");
+    m_editor->Undo();
+    EXPECT_EQ(m_editor->GetAllText(), "abc def\r\n");
+    EXPECT_FALSE(t->control()->isUndoAvailable());
 }
 
 TEST_F(EditorFixture, CtrlKeysWorkOnTheSelectionAndPassOtherwise)
@@ -107,6 +117,16 @@ TEST_F(EditorFixture, CtrlKeysWorkOnTheSelectionAndPassOtherwise)
     t->control()->setSelection(0, 0, 0, 5);
     press(Qt::Key_Up, Qt::ControlModifier);
     EXPECT_EQ(m_editor->GetAllText(), "\xE0\xE1 AB\r\nzz\r\n");
+    // The cased text stays selected, caret end included, for the next case key.
+    EXPECT_EQ(m_editor->GetSelText(), "\xE0\xE1 AB");
+    EXPECT_EQ(m_editor->GetCaretPos(), 5);
+    press(Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(m_editor->GetSelText(), "\xC0\xC1 ab");
+    t->control()->setSelection(0, 5, 0, 0); // a selection made backwards stays so
+    press(Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(m_editor->GetSelText(), "\xE0\xE1 AB");
+    EXPECT_EQ(m_editor->GetCaretPos(), 0);
+    EXPECT_EQ(m_editor->GetAnchorPos(), 5);
 
     t->control()->setCursorPosition(1, 0);
     press(Qt::Key_Return, Qt::ControlModifier);
@@ -114,6 +134,44 @@ TEST_F(EditorFixture, CtrlKeysWorkOnTheSelectionAndPassOtherwise)
     EXPECT_EQ(m_editor->GetAllText(), "\xE0\xE1 AB\r\n<br>&nbsp;zz\r\n");
     press(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(m_editor->GetAllText(), "\xE0\xE1 AB\r\n\r\n"); // the emptied last line stays
+}
+
+// A line longer than the control shows in one piece is cut into parts; the
+// keys that act on a line act on all of it.
+TEST_F(EditorFixture, LineKeysActOnTheWholeOfALongLine)
+{
+    Ted* t = newDocument();
+    std::string longLine;
+    while (longLine.size() < 3 * zuk::editor::kLongLine)
+        longLine += "word" + std::to_string(longLine.size()) + " ";
+    m_editor->SetAllText("first\r\n" + longLine + "\r\nlast");
+    TedControl* c = t->control();
+    ASSERT_TRUE(c->hasSoftBreaks());
+    const int parts = c->lines() - 2;
+    ASSERT_GT(parts, 2);
+
+    // Alt+Right with a selection inside a later part indents the line at its start only.
+    m_settings.autoindent = 2;
+    m_editor->ApplyBlockIndentToAll();
+    c->setSelection(3, 1, 4, 2);
+    press(Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(m_editor->GetAllText(), "first\r\n  " + longLine + "\r\nlast\r\n");
+    press(Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(m_editor->GetAllText(), "first\r\n" + longLine + "\r\nlast\r\n");
+
+    // Ctrl+Y in a middle part deletes the whole line, as one undo step.
+    c->setCursorPosition(3, 5);
+    press(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(m_editor->GetAllText(), "first\r\nlast\r\n");
+    EXPECT_EQ(c->lines(), 2);
+    m_editor->Undo();
+    EXPECT_EQ(m_editor->GetAllText(), "first\r\n" + longLine + "\r\nlast\r\n");
+
+    // The long line as the last one: its parts go, the break before it stays.
+    m_editor->SetAllText("first\r\n" + longLine);
+    c->setCursorPosition(c->lines() - 1, 0);
+    press(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(m_editor->GetAllText(), "first\r\n\r\n");
 }
 
 TEST_F(EditorFixture, DeleteKeysAndAltKeysActOnTheSelection)
