@@ -401,8 +401,9 @@ void Ted::restyle()
     const TextStyle* bp = findStyle(m_styles, TokenClass::BreakPoint);
     m_control->setMarkerBackgroundColor(bp ? toQColor(bp->back, Qt::red) : QColor(Qt::red),
                                         kBreakpointLine);
-    m_control->setMarkerForegroundColor(bp ? toQColor(bp->fore, Qt::white) : QColor(Qt::white),
-                                        kBreakpointLine);
+    // A background marker colours only the line's background; the text of a
+    // breakpoint line gets its colour from an indicator.
+    m_control->setBreakpointTextColour(bp ? toQColor(bp->fore, Qt::white) : QColor(Qt::white));
 }
 
 // --- look ------------------------------------------------------------------------

@@ -135,6 +135,7 @@ void Ted::toggleBreakpoint()
         m_control->markerAdd(line, kBreakpointLine);
         m_control->markerAdd(line, kBreakpointMark);
     }
+    m_control->markBreakpointLines();
 }
 
 void Ted::setLocalBookmark(int n)

@@ -89,6 +89,10 @@ public:
     bool lineSeparators() const { return m_separators; }
     void setUrlHighlight(bool on);
     void setUrlColour(const QColor& colour);
+    // The text colour of lines with the breakpoint marker, and bringing the
+    // visible lines up to date after their markers changed.
+    void setBreakpointTextColour(const QColor& colour);
+    void markBreakpointLines();
     bool urlHighlight() const { return m_urls; }
     int marginsWidth() const;
 

@@ -261,6 +261,7 @@ TEST_F(EditorFixture, BookmarksAndBreakpointsToggle)
     EXPECT_TRUE(t->control()->markersAtLine(1) & (1u << Ted::kBreakpointLine));
     t->toggleBreakpoint();
     EXPECT_EQ(t->control()->markersAtLine(1), 0u);
+    EXPECT_EQ(t->control()->SendScintilla(QsciScintilla::SCI_INDICATORVALUEAT, 9UL, 2L), 0);
 
     // The menu items carry the component names the language files use.
     for (const char* name : {"mniCopy",
@@ -294,6 +295,40 @@ TEST_F(EditorFixture, BookmarksAndBreakpointsToggle)
     EXPECT_EQ(m_settings.DefAutoIndent, t->control()->autoIndent());
     t->menuAction(QStringLiteral("mniSetLocalBookmark4"))->trigger();
     EXPECT_EQ(t->bookmarkLine(4), 1);
+}
+
+// The BreakPoint style is white text (16777215) on red: the pixels of a
+// breakpoint line are red, white or blends of the two, never dark.
+TEST_F(EditorFixture, BreakpointLinesShowWhiteTextOnRed)
+{
+    Ted* t = newDocument();
+    m_editor->SetAllText("plain\r\nMMMMMMMM WWWWWWWW\r\nplain");
+    m_editor->ResetTextStyles();
+    TedControl* c = t->control();
+    c->setCursorPosition(1, 0);
+    t->toggleBreakpoint();
+    c->setCursorPosition(2, 0); // no caret on the probed line
+    const QImage shot = c->viewport()->grab().toImage();
+    const long pos = c->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, 1UL);
+    const int top =
+        static_cast<int>(c->SendScintilla(QsciScintilla::SCI_POINTYFROMPOSITION, 0UL, pos));
+    const int height = static_cast<int>(c->SendScintilla(QsciScintilla::SCI_TEXTHEIGHT, 1UL));
+    const int left = c->marginsWidth() + 2;
+    const int right = static_cast<int>(
+        c->SendScintilla(QsciScintilla::SCI_POINTXFROMPOSITION, 0UL,
+                         c->SendScintilla(QsciScintilla::SCI_GETLINEENDPOSITION, 1UL)));
+    ASSERT_GT(right, left);
+    int notRed = 0, light = 0;
+    for (int y = top; y < top + height; ++y)
+        for (int x = left; x < right; ++x) {
+            const QColor p(shot.pixel(x, y));
+            if (p.red() < 200) // red stays in every blend of red and white
+                ++notRed;
+            if (p.green() > 200 && p.blue() > 200)
+                ++light;
+        }
+    EXPECT_EQ(notRed, 0);
+    EXPECT_GT(light, 10); // the letters themselves
 }
 
 TEST_F(EditorFixture, SelectedFileNamesResolveAgainstTheDocumentFolder)
