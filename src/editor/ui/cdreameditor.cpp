@@ -445,6 +445,10 @@ void CdreamEditor::SetCharset(const std::string& name)
 {
     active()->setCharset(name);
 }
+void CdreamEditor::SetCharsetUndoable(const std::string& name)
+{
+    active()->setCharsetUndoable(name);
+}
 std::string CdreamEditor::GetCharset()
 {
     return active()->charset();

@@ -136,6 +136,7 @@ public:
     bool FindNext() override;
     void ReplaceDialog() override;
     void SetCharset(const std::string& name) override;
+    void SetCharsetUndoable(const std::string& name) override;
     int GetFontSize() override;
     std::string GetCharset() override;
     void SetFileName(const std::string& fileName) override;

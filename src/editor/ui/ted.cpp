@@ -104,6 +104,11 @@ Ted::Ted(CdreamEditor& editor, QWidget* parent) : QWidget(parent), m_editor(edit
     restyle();
     updateGutterLayout();
     connect(c, &QsciScintilla::linesChanged, this, &Ted::updateGutterLayout);
+    connect(c, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int, int type, const char*, int, int, int, int, int, int token, int) {
+                if (type & QsciScintillaBase::SC_MOD_CONTAINER)
+                    charsetStepReplayed(token, type & QsciScintillaBase::SC_PERFORMED_UNDO);
+            });
 }
 
 Ted::~Ted() = default;
@@ -259,30 +264,75 @@ void Ted::setFileName(const std::string& fileName)
     setWindowTitle(QString::fromStdString(fileName));
 }
 
+// Same bytes, other glyphs. Positions are kept as (line, column).
+void Ted::redecode(CodePage cp)
+{
+    TedControl* c = m_control;
+    if (cp == c->codePage())
+        return;
+    const long pos = c->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS);
+    const long line = c->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, pos);
+    const long column = c->SendScintilla(QsciScintilla::SCI_GETCOLUMN, pos);
+    const long top = c->SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE);
+    const std::string bytes = c->contentBytes();
+    c->setCodePage(cp);
+    c->setContentBytes(bytes);
+    c->SendScintilla(QsciScintilla::SCI_GOTOPOS,
+                     c->SendScintilla(QsciScintilla::SCI_FINDCOLUMN, line, column));
+    c->SendScintilla(QsciScintilla::SCI_SETFIRSTVISIBLELINE, top);
+}
+
 void Ted::setCharset(const std::string& name)
 {
-    m_charset = name;
     const CodePage old = m_control->codePage();
     const CodePage cp = codePageOf(name, old);
     if (cp != old) {
-        // Same bytes, other glyphs. Positions are kept as (line, column); the
-        // undo history is dropped because it holds the glyphs of the old code page.
-        TedControl* c = m_control;
-        const bool wasModified = c->isModified();
-        const long pos = c->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS);
-        const long line = c->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, pos);
-        const long column = c->SendScintilla(QsciScintilla::SCI_GETCOLUMN, pos);
-        const long top = c->SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE);
-        const std::string bytes = c->contentBytes();
-        c->setCodePage(cp);
-        c->setContentBytes(bytes);
-        c->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
-        c->SendScintilla(QsciScintilla::SCI_GOTOPOS,
-                         c->SendScintilla(QsciScintilla::SCI_FINDCOLUMN, line, column));
-        c->SendScintilla(QsciScintilla::SCI_SETFIRSTVISIBLELINE, top);
+        // The undo history is dropped: it holds the glyphs of the old code page.
+        const bool wasModified = m_control->isModified();
+        redecode(cp);
+        m_control->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
+        m_charsetSteps.clear();
         if (!wasModified)
-            c->setModified(false);
+            m_control->setModified(false);
     }
+    showCharset(name);
+}
+
+// The history keeps the glyphs of each code page it saw: the new glyphs go in
+// as an edit, and a container action marks where the code page changed, so
+// undoing past it restores the old code page before the old glyphs come back.
+void Ted::setCharsetUndoable(const std::string& name)
+{
+    const CodePage cp = codePageOf(name, m_control->codePage());
+    if (cp == m_control->codePage()) {
+        showCharset(name);
+        return;
+    }
+    const std::string old = m_charset;
+    m_control->beginUndoAction();
+    redecode(cp);
+    const int token = ++m_lastCharsetToken;
+    m_charsetSteps[token] = {old, name};
+    m_control->SendScintilla(QsciScintilla::SCI_ADDUNDOACTION, static_cast<unsigned long>(token),
+                             0L);
+    m_control->endUndoAction();
+    showCharset(name);
+}
+
+void Ted::charsetStepReplayed(int token, bool undone)
+{
+    const auto step = m_charsetSteps.find(token);
+    if (step == m_charsetSteps.end())
+        return;
+    const std::string& name = undone ? step->second.first : step->second.second;
+    m_control->setCodePage(codePageOf(name, m_control->codePage()));
+    showCharset(name);
+}
+
+// The working code page as a label: font, size and status text.
+void Ted::showCharset(const std::string& name)
+{
+    m_charset = name;
     const auto& s = settings();
     std::string status;
     if (name == "win") {

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,10 @@ public:
     void setFileName(const std::string& fileName); // also the caption
     const std::string& charset() const { return m_charset; }
     void setCharset(const std::string& name); // font, size, status text; never the bytes
+    // setCharset as an edit: one undo step (with whatever edit group is open)
+    // that undo and redo take back and replay with the code page together.
+    // The undo history before it stays.
+    void setCharsetUndoable(const std::string& name);
     const std::string& syntaxName() const { return m_syntaxName; }
     void setSyntaxName(const std::string& name) { m_syntaxName = name; }
     bool hasFile() const { return m_hasFile; }
@@ -143,6 +148,9 @@ protected:
 
 private:
     settings::RConnectionTable& settings() const;
+    void redecode(codepages::CodePage cp);
+    void showCharset(const std::string& name);
+    void charsetStepReplayed(int token, bool undone);
     void restyle();
     void updateGutterLayout();
     void buildContextMenu();
@@ -161,6 +169,10 @@ private:
     bool m_hasFile = false;
     TypedCharMapper m_mapper;
     QPointer<QsciLexer> m_schemeLexer;
+    // The code-page changes in the undo history, by their container-action
+    // token: the code page before and after.
+    std::map<int, std::pair<std::string, std::string>> m_charsetSteps;
+    int m_lastCharsetToken = 0;
     QString m_modifiedQuestion;
     bool m_shiftSelect = false;
     bool m_forcedModified = false;
