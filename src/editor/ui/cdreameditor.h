@@ -175,6 +175,10 @@ public:
     // Called by a window that is closing, after the host's bookkeeping.
     void forgetDocument(Ted* ted);
 
+    // Puts the context menu of every open document into the current language
+    // (EditorHost::texts); windows made later take it when they are made.
+    void localiseDocuments();
+
 private:
     Ted* active() const { return activeDocument(); }
     std::vector<TextStyle> documentStyles() const;

@@ -3,14 +3,17 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <Qsci/qscilexer.h>
 
 #include "editor/doctext.h"
+#include "editor/editortexts.h"
 #include "editor/ui/builtinlexers.h"
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/colours.h"
+#include "editor/ui/editorlocalise.h"
 #include "settings/connectiontable.h"
 
 namespace zuk::editor {
@@ -58,8 +61,6 @@ std::string_view crlfFormBody(std::string_view text)
 
 Ted::Ted(CdreamEditor& editor, QWidget* parent) : QWidget(parent), m_editor(editor)
 {
-    m_modifiedQuestion =
-        QString::fromUtf8("Файл был изменен после сохранения. Вы хотите закрыть его?");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_control = new TedControl(this, this);
@@ -101,6 +102,7 @@ Ted::Ted(CdreamEditor& editor, QWidget* parent) : QWidget(parent), m_editor(edit
 
     m_styles = defaultTextStyles();
     buildContextMenu();
+    localise(true);
     restyle();
     updateGutterLayout();
     connect(c, &QsciScintilla::linesChanged, this, &Ted::updateGutterLayout);
@@ -635,10 +637,14 @@ void Ted::refreshCaretText()
 void Ted::closeEvent(QCloseEvent* e)
 {
     if (!settings().Closing && modified()) {
-        const auto answer =
-            QMessageBox::question(this, windowTitle(), m_modifiedQuestion,
-                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (answer != QMessageBox::Yes) {
+        const app::TextService* texts = m_editor.host().texts;
+        const TextTable& table = editorTexts();
+        QMessageBox box(QMessageBox::Question, windowTitle(), uiText(texts, table, "sFileModified"),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        box.button(QMessageBox::Yes)->setText(uiText(texts, table, "sButtonYes"));
+        box.button(QMessageBox::No)->setText(uiText(texts, table, "sButtonNo"));
+        box.setDefaultButton(QMessageBox::No);
+        if (box.exec() != QMessageBox::Yes) {
             e->ignore();
             return;
         }

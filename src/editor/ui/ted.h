@@ -78,7 +78,6 @@ public:
     char32_t quoteToggle() const { return m_mapper.quoteToggle(); }
     const std::string& templatesType() const { return m_templatesType; }
     void setTemplatesType(const std::string& name) { m_templatesType = name; }
-    void setModifiedQuestion(const QString& text) { m_modifiedQuestion = text; }
 
     // --- highlighting --------------------------------------------------------
     // A built-in highlighter (None: no highlighter, the stored name stays).
@@ -124,6 +123,9 @@ public:
 
     QMenu* contextMenu() const { return m_menu; }
     QAction* menuAction(const QString& objectName) const;
+    // The context menu in the current language (the texts of section editor);
+    // with `builtIn` every item first gets its built-in text.
+    void localise(bool builtIn = false);
 
     // --- events from the control --------------------------------------------
     void keyPress(QKeyEvent* e);
@@ -173,7 +175,6 @@ private:
     // token: the code page before and after.
     std::map<int, std::pair<std::string, std::string>> m_charsetSteps;
     int m_lastCharsetToken = 0;
-    QString m_modifiedQuestion;
     bool m_shiftSelect = false;
     bool m_forcedModified = false;
 

@@ -11,8 +11,10 @@
 #include <QProcess>
 #include <QUrl>
 
+#include "editor/editortexts.h"
 #include "editor/selectedfile.h"
 #include "editor/ui/cdreameditor.h"
+#include "editor/ui/editorlocalise.h"
 #include "settings/connectiontable.h"
 
 namespace zuk::editor {
@@ -25,35 +27,35 @@ QAction* Ted::menuAction(const QString& objectName) const
 void Ted::buildContextMenu()
 {
     m_menu = new QMenu(this);
-    auto add = [this](QMenu* menu, const char* name, const char* caption, auto slot) {
-        QAction* a = menu->addAction(QString::fromUtf8(caption));
+    // The captions come from the text table (localise).
+    auto add = [this](QMenu* menu, const char* name, auto slot) {
+        QAction* a = menu->addAction(QString());
         a->setObjectName(QString::fromLatin1(name));
         a->setParent(m_menu);
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    add(m_menu, "mniCopy", "Копировать", [this] { m_control->copy(); });
-    add(m_menu, "mniPaste", "Вставить", [this] { m_control->paste(); });
-    add(m_menu, "mniCut", "Вырезать", [this] { m_control->cut(); });
+    add(m_menu, "mniCopy", [this] { m_control->copy(); });
+    add(m_menu, "mniPaste", [this] { m_control->paste(); });
+    add(m_menu, "mniCut", [this] { m_control->cut(); });
     m_menu->addSeparator();
-    add(m_menu, "mniWindowsCharset", "Windows", [this] { setCharset("win"); });
-    add(m_menu, "mniKOI8RCharset", "KOI8-R", [this] { setCharset("koi"); });
-    add(m_menu, "mniDOSCharset", "DOS", [this] { setCharset("dos"); });
+    add(m_menu, "mniWindowsCharset", [this] { setCharset("win"); });
+    add(m_menu, "mniKOI8RCharset", [this] { setCharset("koi"); });
+    add(m_menu, "mniDOSCharset", [this] { setCharset("dos"); });
     m_menu->addSeparator();
-    add(m_menu, "mniTogglebreakpoint", "Toggle breakpoint", [this] { toggleBreakpoint(); });
+    add(m_menu, "mniTogglebreakpoint", [this] { toggleBreakpoint(); });
 
     struct BookmarkMenu {
         const char* name;
-        const char* caption;
         void (Ted::*op)(int);
     };
     const BookmarkMenu bookmarkMenus[] = {
-        {"mniSetLocalBookmark", "Установить локальную закладку", &Ted::setLocalBookmark},
-        {"mniGotoLocalBookmark", "Перейти на локальную закладку", &Ted::gotoLocalBookmark},
-        {"mniDelLocalBookmark", "Удалить локальную закладку", &Ted::deleteLocalBookmark},
+        {"mniSetLocalBookmark", &Ted::setLocalBookmark},
+        {"mniGotoLocalBookmark", &Ted::gotoLocalBookmark},
+        {"mniDelLocalBookmark", &Ted::deleteLocalBookmark},
     };
     for (const BookmarkMenu& bm : bookmarkMenus) {
-        QMenu* sub = m_menu->addMenu(QString::fromUtf8(bm.caption));
+        QMenu* sub = m_menu->addMenu(QString());
         sub->menuAction()->setObjectName(QString::fromLatin1(bm.name));
         for (int n = 1; n <= 9; ++n) {
             QAction* a = sub->addAction(QString::number(n));
@@ -66,19 +68,19 @@ void Ted::buildContextMenu()
         }
     }
     m_menu->addSeparator();
-    QAction* autoIndent = add(m_menu, "mniAutoIdent", "Автоотступ", [this](bool on) {
+    QAction* autoIndent = add(m_menu, "mniAutoIdent", [this](bool on) {
         setAutoIndent(on);
         settings().DefAutoIndent = on;
     });
     autoIndent->setCheckable(true);
 
-    QMenu* selMode = m_menu->addMenu(QString::fromUtf8("Режим выделения"));
+    QMenu* selMode = m_menu->addMenu(QString());
     selMode->menuAction()->setObjectName(QStringLiteral("mniSelMode"));
     auto* selGroup = new QActionGroup(m_menu);
-    QAction* stream = add(selMode, "mniSelModeStream", "Поточный", [this] {
+    QAction* stream = add(selMode, "mniSelModeStream", [this] {
         m_control->SendScintilla(QsciScintilla::SCI_SETSELECTIONMODE, QsciScintilla::SC_SEL_STREAM);
     });
-    QAction* block = add(selMode, "mniSelModeBlock", "Блочный", [this] {
+    QAction* block = add(selMode, "mniSelModeBlock", [this] {
         m_control->SendScintilla(QsciScintilla::SCI_SETSELECTIONMODE,
                                  QsciScintilla::SC_SEL_RECTANGLE);
     });
@@ -88,31 +90,32 @@ void Ted::buildContextMenu()
     }
     stream->setChecked(true);
 
-    QMenu* eolMode = m_menu->addMenu(QString::fromUtf8("Режим конца строки"));
+    QMenu* eolMode = m_menu->addMenu(QString());
     eolMode->menuAction()->setObjectName(QStringLiteral("mniEOLMode"));
     auto* eolGroup = new QActionGroup(m_menu);
     const struct {
         const char* name;
-        const char* caption;
         QsciScintilla::EolMode mode;
-    } eols[] = {{"mniEOLWindows", "Windows", QsciScintilla::EolWindows},
-                {"mniEOLUNIX", "UNIX", QsciScintilla::EolUnix},
-                {"mniEOLMAC", "MAC", QsciScintilla::EolMac}};
+    } eols[] = {{"mniEOLWindows", QsciScintilla::EolWindows},
+                {"mniEOLUNIX", QsciScintilla::EolUnix},
+                {"mniEOLMAC", QsciScintilla::EolMac}};
     for (const auto& e : eols) {
         const auto mode = e.mode;
-        QAction* a = add(eolMode, e.name, e.caption, [this, mode] { m_control->setEolMode(mode); });
+        QAction* a = add(eolMode, e.name, [this, mode] { m_control->setEolMode(mode); });
         a->setCheckable(true);
         a->setChecked(mode == QsciScintilla::EolWindows);
         eolGroup->addAction(a);
     }
     m_menu->addSeparator();
-    add(m_menu, "mniOpenSelectedFile", "Открыть выделенный файл", [this] { openSelectedFile(); });
-    add(m_menu, "mniViewSelectedFile", "Посмотреть выделенный файл",
-        [this] { viewSelectedFile(); });
-    add(m_menu, "mniInternalViewer", "Смотреть картинку встроенным вьювером",
-        [this] { viewSelectedInternally(); });
-    add(m_menu, "mniShellOpenAs", "Выбрать приложение и открыть выделенный файл",
-        [this] { openSelectedWith(); });
+    add(m_menu, "mniOpenSelectedFile", [this] { openSelectedFile(); });
+    add(m_menu, "mniViewSelectedFile", [this] { viewSelectedFile(); });
+    add(m_menu, "mniInternalViewer", [this] { viewSelectedInternally(); });
+    add(m_menu, "mniShellOpenAs", [this] { openSelectedWith(); });
+}
+
+void Ted::localise(bool builtIn)
+{
+    localiseEditorWindow(this, editorTexts(), m_editor.host().texts, builtIn);
 }
 
 void Ted::showContextMenu(const QPoint& globalPos)
