@@ -1,4 +1,4 @@
-// The texts of the document window and its dialogs:
+// The texts of the document window, its dialogs and the document-list window:
 // built-in Russian ones from the tables, English ones from the shipped file.
 
 #include "editorfixture.h"
@@ -15,6 +15,7 @@
 #include <functional>
 
 #include "editor/editortexts.h"
+#include "editor/ui/doxwindow.h"
 
 using namespace zuk::editor;
 
@@ -86,6 +87,18 @@ TEST_F(EditorFixture, TheContextMenuTakesItsBuiltInTextsFromTheTable)
         EXPECT_EQ(a->text(), qs(row.builtIn)) << row.key;
     }
     EXPECT_EQ(t->menuAction(QStringLiteral("mniSetLocalBookmark7"))->text(), QStringLiteral("7"));
+    for (const zuk::TextRow& row : doxTexts().rows) {
+        const std::string key(row.key);
+        if (key.front() == 's' || key == "caption")
+            continue;
+        TfmDox dox;
+        const auto dot = key.find('.');
+        QWidget* w = dox.findChild<QWidget*>(QString::fromStdString(key.substr(0, dot)));
+        ASSERT_NE(w, nullptr) << key;
+        if (dot != std::string::npos) {
+            EXPECT_EQ(w->toolTip(), qs(row.builtIn)) << key;
+        }
+    }
 }
 
 TEST_F(EditorFixture, WithTheEnglishFileNothingRussianIsLeftInTheEditorWindows)
@@ -136,4 +149,8 @@ TEST_F(EditorFixture, WithTheEnglishFileNothingRussianIsLeftInTheEditorWindows)
         EXPECT_FALSE(title.isEmpty());
     }
 
+    TfmDox dox;
+    dox.connectEditor(m_editor.get());
+    EXPECT_EQ(dox.windowTitle(), QStringLiteral("Window manager"));
+    EXPECT_EQ(russianTexts(&dox), QStringList());
 }
