@@ -4,6 +4,7 @@
 #include "app/mainformtexts.h"
 #include "calc/calctexts.h"
 #include "codepages/codepagetexts.h"
+#include "editor/editortexts.h"
 #include "highlight/highlighttexts.h"
 #include "textfunc/textfunctexts.h"
 
@@ -25,6 +26,11 @@ const std::vector<const TextTable*>& subsystemTextTables()
         &calc::supacalcTexts(),
         &calc::fmBaseConvTexts(),
         &calc::valconvTexts(),
+        &editor::editorMessages(),   // the editor's failures, shown by the main window
+        &editor::editorTexts(),      // the document window
+        &editor::doxTexts(),         // the document-list window
+        &editor::findReplaceTexts(), // the find and replace dialog
+        &editor::gotoLineTexts(),    // the go-to-line prompt
     };
     return tables;
 }

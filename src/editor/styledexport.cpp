@@ -6,6 +6,7 @@
 
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
+#include "editor/editortexts.h"
 
 namespace zuk::editor {
 
@@ -194,11 +195,12 @@ void writeFileBytes(const std::string& path, const std::string& bytes)
 {
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f)
-        throw IoError(path + ": " + std::strerror(errno));
+        throw IoError(editorMessages(), "sEditorCannotWriteFile", {path, std::strerror(errno)});
     const size_t written = std::fwrite(bytes.data(), 1, bytes.size(), f);
     const int err = written == bytes.size() ? 0 : errno;
     if (std::fclose(f) != 0 || err != 0)
-        throw IoError(path + ": " + std::strerror(err ? err : errno));
+        throw IoError(editorMessages(), "sEditorCannotWriteFile",
+                      {path, std::strerror(err ? err : errno)});
 }
 
 } // namespace zuk::editor

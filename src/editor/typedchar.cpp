@@ -12,43 +12,18 @@ uint8_t TypedCharMapper::winByteOf(char32_t c)
     return b < 0 ? uint8_t('?') : static_cast<uint8_t>(b);
 }
 
-uint8_t TypedCharMapper::winLetterToKoi(uint8_t b)
+uint8_t TypedCharMapper::map(char32_t typed, CodePage working, bool changeQuotes)
 {
-    if (b == 0xB8)
-        return 0xA3;
-    if (b == 0xA8)
-        return 0xB3;
-    if (b < 0xC0)
-        return b;
-    const int koi = codepages::encodeChar(codepages::unicodeTable(CodePage::Win)[b], CodePage::Koi);
-    return koi < 0 ? b : static_cast<uint8_t>(koi);
-}
-
-uint8_t TypedCharMapper::winLetterToDos(uint8_t b)
-{
-    if (b == 0xB8)
-        return 0xF1;
-    if (b == 0xA8)
-        return 0xF0;
-    if (b >= 0xC0 && b <= 0xEF)
-        return static_cast<uint8_t>(b - 0x40);
-    if (b >= 0xF0)
-        return static_cast<uint8_t>(b - 0x10);
-    return b;
-}
-
-uint8_t TypedCharMapper::map(uint8_t winByte, CodePage working, bool changeQuotes)
-{
-    uint8_t b = winByte;
-    if (changeQuotes && b == '"') {
-        b = m_quoteToggle == kRightQuote ? kLeftQuote : kRightQuote;
-        m_quoteToggle = b;
+    char32_t c = typed;
+    if (changeQuotes && c == U'"') {
+        const char32_t quote = m_quoteToggle == kRightQuote ? kLeftQuote : kRightQuote;
+        if (codepages::encodeChar(quote, working) >= 0) {
+            c = quote;
+            m_quoteToggle = quote;
+        }
     }
-    if (working == CodePage::Koi)
-        return winLetterToKoi(b);
-    if (working == CodePage::Dos)
-        return winLetterToDos(b);
-    return b;
+    const int b = codepages::encodeChar(c, working);
+    return b < 0 ? uint8_t('?') : static_cast<uint8_t>(b);
 }
 
 std::string caseInCodePage(std::string_view text, CodePage cp, bool upper)

@@ -8,32 +8,31 @@
 
 namespace zuk::editor {
 
-// How a typed character becomes a byte of the document. The keyboard gives a
-// Unicode character; it is taken as its Windows-1251 byte ('?' when that code
-// page lacks it) and then goes through the window's character handling: the
-// quote replacement and the letter mapping of the working code page.
+// How a typed character becomes a byte of the document: the keyboard gives a
+// Unicode character, the quote replacement may turn a straight double quote
+// into a guillemet, and the result is stored through the working code page's
+// table, exactly as pasted text is ('?' for a character the code page cannot
+// hold).
 class TypedCharMapper final {
 public:
-    static constexpr uint8_t kLeftQuote = 0xAB;  // «
-    static constexpr uint8_t kRightQuote = 0xBB; // »
+    static constexpr char32_t kLeftQuote = U'\u00AB';  // «
+    static constexpr char32_t kRightQuote = U'\u00BB'; // »
 
-    // The Windows-1251 byte a typed character stands for.
+    // The Windows-1251 byte a typed character stands for ('?' when that code
+    // page lacks it); the key click hears this byte.
     static uint8_t winByteOf(char32_t c);
 
-    // The byte stored for a typed Windows-1251 byte in a window of the given
-    // working code page. The quote toggle (0xBB at first) is updated when a
-    // straight double quote is replaced.
-    uint8_t map(uint8_t winByte, codepages::CodePage working, bool changeQuotes);
+    // The byte stored for a typed character in a window of the given working
+    // code page. With `changeQuotes` a straight double quote becomes the
+    // guillemet the toggle does not hold (« first), and the toggle takes it;
+    // a code page without guillemets keeps the straight quote and the toggle.
+    uint8_t map(char32_t typed, codepages::CodePage working, bool changeQuotes);
 
-    // Windows-1251 letters to the same letters in KOI8-R or CP866; other bytes stay.
-    static uint8_t winLetterToKoi(uint8_t b);
-    static uint8_t winLetterToDos(uint8_t b);
-
-    uint8_t quoteToggle() const { return m_quoteToggle; }
-    void setQuoteToggle(uint8_t q) { m_quoteToggle = q; }
+    // The guillemet typed last by the quote replacement (» at first).
+    char32_t quoteToggle() const { return m_quoteToggle; }
 
 private:
-    uint8_t m_quoteToggle = kRightQuote;
+    char32_t m_quoteToggle = kRightQuote;
 };
 
 // Upper or lower case of text in any working code page: each byte is looked up

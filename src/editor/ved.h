@@ -113,6 +113,13 @@ public:
     virtual bool FindNext() = 0;
     virtual void ReplaceDialog() = 0;
     virtual void SetCharset(const std::string& name) = 0;
+    // SetCharset as an edit of the active document: undo and redo take the
+    // working code page back and forth together with the edits of the same
+    // step. Converting a document is then one undo step:
+    //     EditGroup group(ved); ved.SetAllText(converted); ved.SetCharsetUndoable("koi");
+    // (SetCharset drops the undo history instead.) An implementation without
+    // undo may leave this as it is.
+    virtual void SetCharsetUndoable(const std::string& name) { SetCharset(name); }
     virtual int GetFontSize() = 0;
     virtual std::string GetCharset() = 0;
     virtual void SetFileName(const std::string& fileName) = 0;

@@ -6,55 +6,83 @@ using zuk::codepages::CodePage;
 using zuk::editor::caseInCodePage;
 using zuk::editor::TypedCharMapper;
 
-TEST(TypedChar, LettersAreStoredInTheWorkingCodePage)
+TEST(TypedChar, CharactersAreStoredThroughTheWorkingCodePage)
 {
     struct Case {
         CodePage cp;
-        uint8_t typed;
+        char32_t typed;
         uint8_t stored;
     };
     const Case cases[] = {
-        {CodePage::Koi, 0xFF, 0xD1},                              // я
-        {CodePage::Koi, 0xB8, 0xA3},                              // ё
-        {CodePage::Koi, 0xA8, 0xB3},                              // Ё
-        {CodePage::Koi, 0xC0, 0xE1},                              // А
-        {CodePage::Koi, 0xE0, 0xC1},                              // а
-        {CodePage::Koi, '7', '7'},   {CodePage::Koi, 0xAB, 0xAB}, // « is no letter: stays
-        {CodePage::Dos, 0xD0, 0x90},                              // Р
-        {CodePage::Dos, 0xF0, 0xE0},                              // р
-        {CodePage::Dos, 0xC0, 0x80},                              // А
-        {CodePage::Dos, 0xEF, 0xAF},                              // п
-        {CodePage::Dos, 0xFF, 0xEF},                              // я
-        {CodePage::Dos, 0xB8, 0xF1},                              // ё
-        {CodePage::Dos, 0xA8, 0xF0},                              // Ё
-        {CodePage::Dos, 'x', 'x'},   {CodePage::Win, 0xFF, 0xFF},
+        {CodePage::Koi, U'я', 0xD1},
+        {CodePage::Koi, U'ё', 0xA3},
+        {CodePage::Koi, U'Ё', 0xB3},
+        {CodePage::Koi, U'А', 0xE1},
+        {CodePage::Koi, U'а', 0xC1},
+        {CodePage::Koi, U'7', '7'},
+        {CodePage::Dos, U'Р', 0x90},
+        {CodePage::Dos, U'р', 0xE0},
+        {CodePage::Dos, U'А', 0x80},
+        {CodePage::Dos, U'п', 0xAF},
+        {CodePage::Dos, U'я', 0xEF},
+        {CodePage::Dos, U'ё', 0xF1},
+        {CodePage::Dos, U'Ё', 0xF0},
+        {CodePage::Dos, U'x', 'x'},
+        {CodePage::Win, U'я', 0xFF},
+        {CodePage::Win, U'€', 0x88},
+        {CodePage::Win, U'№', 0xB9},
+        {CodePage::Win, U'—', 0x97},
+        // Symbols take their own code page's byte, not their Windows-1251 one,
+        // and become '?' where the code page has none, as pasted ones do.
+        {CodePage::Dos, U'№', 0xFC},
+        {CodePage::Dos, U'°', 0xF8},
+        {CodePage::Dos, U'√', 0xFB},
+        {CodePage::Dos, U'€', '?'},
+        {CodePage::Dos, U'—', '?'},
+        {CodePage::Dos, U'«', '?'},
+        {CodePage::Koi, U'№', '?'},
+        {CodePage::Koi, U'€', '?'},
+        {CodePage::Koi, U'»', '?'},
+        {CodePage::Koi, U'©', 0xBF},
+        {CodePage::Koi, U'═', 0xA0},
+        {CodePage::Win, U'中', '?'},
     };
     for (const Case& c : cases) {
         TypedCharMapper m;
-        EXPECT_EQ(m.map(c.typed, c.cp, false), c.stored) << int(c.typed) << " in " << int(c.cp);
+        EXPECT_EQ(m.map(c.typed, c.cp, false), c.stored)
+            << "U+" << std::hex << uint32_t(c.typed) << " in "
+            << zuk::codepages::codePageName(c.cp);
     }
 }
 
-TEST(TypedChar, AllKoiLettersMatchTheCodePageTable)
-{
-    for (int b = 0xC0; b <= 0xFF; ++b) {
-        const uint8_t koi = TypedCharMapper::winLetterToKoi(static_cast<uint8_t>(b));
-        EXPECT_EQ(zuk::codepages::unicodeTable(CodePage::Koi)[koi],
-                  zuk::codepages::unicodeTable(CodePage::Win)[b]);
-    }
-}
-
-TEST(TypedChar, QuotesAlternateStartingWithTheLeftOneAndFollowTheCodePage)
+TEST(TypedChar, EveryRussianLetterGetsItsLetterOfTheCodePage)
 {
     TypedCharMapper m;
-    EXPECT_EQ(m.map('"', CodePage::Win, true), 0xAB);
-    EXPECT_EQ(m.map('"', CodePage::Win, true), 0xBB);
-    EXPECT_EQ(m.map('a', CodePage::Win, true), 'a');
-    EXPECT_EQ(m.map('"', CodePage::Win, true), 0xAB);
-    EXPECT_EQ(m.map('"', CodePage::Win, false), '"'); // option off: untouched, toggle kept
-    EXPECT_EQ(m.quoteToggle(), 0xAB);
-    // In KOI8-R the guillemets are not letters, their bytes pass unchanged.
-    EXPECT_EQ(m.map('"', CodePage::Koi, true), 0xBB);
+    for (int i = 0; i < 64; ++i) {
+        const auto upper = static_cast<char32_t>(U'А' + i); // А..я in order
+        // CP866: А..п at 0x80..0xAF, р..я at 0xE0..0xEF.
+        const int dos = i < 48 ? 0x80 + i : 0xE0 + (i - 48);
+        EXPECT_EQ(m.map(upper, CodePage::Dos, false), dos) << i;
+        const uint8_t koi = m.map(upper, CodePage::Koi, false);
+        EXPECT_EQ(zuk::codepages::unicodeTable(CodePage::Koi)[koi], upper) << i;
+        EXPECT_GE(koi, 0xC0) << i;
+    }
+}
+
+TEST(TypedChar, QuotesAlternateStartingWithTheLeftOneWhereTheCodePageHasThem)
+{
+    TypedCharMapper m;
+    EXPECT_EQ(m.map(U'"', CodePage::Win, true), 0xAB);
+    EXPECT_EQ(m.map(U'"', CodePage::Win, true), 0xBB);
+    EXPECT_EQ(m.map(U'a', CodePage::Win, true), 'a');
+    EXPECT_EQ(m.map(U'"', CodePage::Win, true), 0xAB);
+    EXPECT_EQ(m.map(U'"', CodePage::Win, false), '"'); // option off: untouched, toggle kept
+    EXPECT_EQ(m.quoteToggle(), TypedCharMapper::kLeftQuote);
+    // KOI8-R and CP866 have no guillemets: the straight quote stays, not a '?'.
+    EXPECT_EQ(m.map(U'"', CodePage::Koi, true), '"');
+    EXPECT_EQ(m.map(U'"', CodePage::Dos, true), '"');
+    EXPECT_EQ(m.quoteToggle(), TypedCharMapper::kLeftQuote);
+    EXPECT_EQ(m.map(U'"', CodePage::Win, true), 0xBB);
 }
 
 TEST(TypedChar, UnicodeCharactersBecomeWindows1251BytesOrQuestionMark)

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace zuk::test {
@@ -116,8 +118,8 @@ public:
     {
         if (m_undo.empty())
             return;
-        m_redo.push_back(text);
-        text = m_undo.back();
+        m_redo.push_back({text, charset});
+        std::tie(text, charset) = m_undo.back();
         m_undo.pop_back();
         anchor = caret = 0;
     }
@@ -125,8 +127,8 @@ public:
     {
         if (m_redo.empty())
             return;
-        m_undo.push_back(text);
-        text = m_redo.back();
+        m_undo.push_back({text, charset});
+        std::tie(text, charset) = m_redo.back();
         m_redo.pop_back();
     }
     bool CanUndo() override { return !m_undo.empty(); }
@@ -134,6 +136,11 @@ public:
 
     // --- what the document carries -----------------------------------------------------
     void SetCharset(const std::string& name) override { charset = name; }
+    void SetCharsetUndoable(const std::string& name) override
+    {
+        change();
+        charset = name;
+    }
     std::string GetCharset() override { return charset; }
     std::string GetFileName() override { return fileName; }
     void SetFileName(const std::string& name) override { fileName = name; }
@@ -219,12 +226,13 @@ private:
         m_redo.clear();
         if (m_depth > 0 && m_groupOpen)
             return;
-        m_undo.push_back(text);
+        m_undo.push_back({text, charset});
         if (m_depth > 0)
             m_groupOpen = true;
     }
 
-    std::vector<std::string> m_undo, m_redo;
+    // What undo and redo go back to: the text and the code page of each step.
+    std::vector<std::pair<std::string, std::string>> m_undo, m_redo;
     int m_depth = 0;
     bool m_groupOpen = false;
 };

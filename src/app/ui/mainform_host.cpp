@@ -12,6 +12,7 @@
 #include "app/ui/mainmenu.h"
 #include "base/zukassert.h"
 #include "codepages/charsets.h"
+#include "editor/ui/cdreameditor.h"
 #include "io/inifile.h"
 #include "platform/programfolder.h"
 
@@ -218,6 +219,8 @@ void TMainForm::LocaliseMainWindow()
 void TMainForm::LocaliseAll()
 {
     LocaliseMainWindow();
+    if (m_editor)
+        m_editor->localiseDocuments();
     for (auto it = m_localisers.begin(); it != m_localisers.end();) {
         if (!it->window) {
             it = m_localisers.erase(it);

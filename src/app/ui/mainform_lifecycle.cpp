@@ -148,6 +148,7 @@ void TMainForm::runStartup()
     // The editor interface object. It makes no editing control until the
     // first document exists, which keeps start-up short.
     editor::EditorHost host;
+    host.texts = &m_texts;
     host.mainWindow = this;
     host.mdiArea = m_mdi;
     host.syntaxBox = m_toolRow->cbSyntax();
@@ -200,6 +201,7 @@ void TMainForm::createToolWindows()
         w->setPartsDir(partsFolder());
         w->connectEditor(m_editor.get());
         w->openFile = [this](const QString& path) { OpenFile(path, false); };
+        addLocaliser(w, [w] { w->localise(); });
         return w;
     };
     dox.restoreGeometry = [](QWidget* w, const QRect& r) {

@@ -108,8 +108,10 @@ void TCodePageCommands::convertTo(CodePage target)
     editor::CVed& doc = m_host.document();
     const CodePage from = workingCodePage(doc);
     const std::string result = convertDocument(doc.GetAllText(), from, target);
-    doc.SetCharset(codePageName(target));
+    // One undo step takes the bytes and the code page back together.
+    editor::CVed::EditGroup group(doc);
     doc.SetAllText(result);
+    doc.SetCharsetUndoable(codePageName(target));
 }
 
 void TCodePageCommands::exportTo(ExchangeFormat format)

@@ -20,9 +20,11 @@
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
 #include "editor/doctext.h"
+#include "editor/editortexts.h"
 #include "editor/styledexport.h"
 #include "editor/syntaxtable.h"
 #include "editor/ui/colours.h"
+#include "editor/ui/editorlocalise.h"
 #include "editor/ui/findreplacedialog.h"
 #include "editor/ui/ted.h"
 #include "highlight/cmytextstyles.h"
@@ -172,6 +174,12 @@ void CdreamEditor::forgetDocument(Ted* ted)
 {
     m_history.removeAll(QPointer<Ted>(ted));
     m_history.removeAll(QPointer<Ted>());
+}
+
+void CdreamEditor::localiseDocuments()
+{
+    for (Ted* t : documents())
+        t->localise();
 }
 
 void CdreamEditor::BeginEditGroup()
@@ -381,7 +389,7 @@ void CdreamEditor::LoadFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        throw IoError(path + ": " + std::strerror(errno));
+        throw IoError(editorMessages(), "sEditorCannotReadFile", {path, std::strerror(errno)});
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (const size_t nul = text.find('\0'); nul != std::string::npos)
         text.resize(nul);
@@ -444,6 +452,10 @@ std::string CdreamEditor::GetAllTextOf(int index)
 void CdreamEditor::SetCharset(const std::string& name)
 {
     active()->setCharset(name);
+}
+void CdreamEditor::SetCharsetUndoable(const std::string& name)
+{
+    active()->setCharsetUndoable(name);
 }
 std::string CdreamEditor::GetCharset()
 {
@@ -801,13 +813,19 @@ void CdreamEditor::GotoLineDialog()
         return;
     int line = 0, index = 0;
     t->control()->getCursorPosition(&line, &index);
-    bool ok = false;
-    const int target = QInputDialog::getInt(m_host.mainWindow, QStringLiteral("Go to line Number"),
-                                            QStringLiteral("&Enter new line number:"), line + 1, 1,
-                                            std::max(1, t->control()->lines()), 1, &ok);
-    if (!ok)
+    const TextTable& table = gotoLineTexts();
+    QInputDialog dialog(m_host.mainWindow);
+    dialog.setObjectName(QStringLiteral("GotoLineDialog"));
+    dialog.setInputMode(QInputDialog::IntInput);
+    dialog.setWindowTitle(uiText(m_host.texts, table, "caption"));
+    dialog.setLabelText(uiText(m_host.texts, table, "lLineNumber"));
+    dialog.setOkButtonText(uiText(m_host.texts, table, "btOK"));
+    dialog.setCancelButtonText(uiText(m_host.texts, table, "btCancel"));
+    dialog.setIntRange(1, std::max(1, t->control()->lines()));
+    dialog.setIntValue(line + 1);
+    if (dialog.exec() != QDialog::Accepted)
         return;
-    setCaret(t, target - 1, 0);
+    setCaret(t, dialog.intValue() - 1, 0);
     t->control()->ensureCursorVisible();
 }
 
@@ -833,7 +851,7 @@ void CdreamEditor::FindDialog()
     Ted* t = active();
     if (!t)
         return;
-    FindReplaceDialog dialog(false, m_search, m_host.mainWindow);
+    FindReplaceDialog dialog(false, m_search, m_host.texts, m_host.mainWindow);
     if (dialog.exec() != QDialog::Accepted)
         return;
     dialog.store(m_search);
@@ -850,7 +868,7 @@ void CdreamEditor::ReplaceDialog()
     Ted* t = active();
     if (!t)
         return;
-    FindReplaceDialog dialog(true, m_search, m_host.mainWindow);
+    FindReplaceDialog dialog(true, m_search, m_host.texts, m_host.mainWindow);
     const int result = dialog.exec();
     if (result == QDialog::Rejected)
         return;

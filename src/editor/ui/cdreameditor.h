@@ -136,6 +136,7 @@ public:
     bool FindNext() override;
     void ReplaceDialog() override;
     void SetCharset(const std::string& name) override;
+    void SetCharsetUndoable(const std::string& name) override;
     int GetFontSize() override;
     std::string GetCharset() override;
     void SetFileName(const std::string& fileName) override;
@@ -173,6 +174,10 @@ public:
 
     // Called by a window that is closing, after the host's bookkeeping.
     void forgetDocument(Ted* ted);
+
+    // Puts the context menu of every open document into the current language
+    // (EditorHost::texts); windows made later take it when they are made.
+    void localiseDocuments();
 
 private:
     Ted* active() const { return activeDocument(); }

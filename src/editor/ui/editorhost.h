@@ -8,6 +8,10 @@ class QWidget;
 class QMdiArea;
 class QComboBox;
 
+namespace zuk::app {
+class TextService;
+}
+
 namespace zuk::editor {
 
 class Ted;
@@ -24,6 +28,9 @@ struct EditorHost {
     std::function<void(Ted*)> documentClosed;             // bookkeeping after a window closes
     std::function<void(const QString& path)> showPicture; // the built-in picture viewer
     std::function<void(const QString& path)> openWith;    // the choose-a-program dialog
+    // The texts of the editor's windows and dialogs; none: the built-in ones.
+    // It outlives the editor interface.
+    const app::TextService* texts = nullptr;
 };
 
 } // namespace zuk::editor

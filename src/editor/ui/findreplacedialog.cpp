@@ -3,43 +3,54 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editor/editortexts.h"
 #include "editor/ui/cdreameditor.h"
+#include "editor/ui/editorlocalise.h"
 
 namespace zuk::editor {
 
-FindReplaceDialog::FindReplaceDialog(bool replace, const SearchState& initial, QWidget* parent)
+FindReplaceDialog::FindReplaceDialog(bool replace, const SearchState& initial,
+                                     const app::TextService* texts, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(replace ? QStringLiteral("Replace Text") : QStringLiteral("Find Text"));
+    const TextTable& table = findReplaceTexts();
     setObjectName(replace ? QStringLiteral("ReplaceDialog") : QStringLiteral("FindDialog"));
+    setWindowTitle(uiText(texts, table, replace ? "sReplaceCaption" : "sFindCaption"));
+    auto named = [this](auto* widget, const char* name) {
+        widget->setObjectName(QString::fromLatin1(name));
+        return widget;
+    };
     auto* form = new QFormLayout;
-    m_find = new QLineEdit(initial.text, this);
-    m_find->setObjectName(QStringLiteral("edFind"));
-    form->addRow(QStringLiteral("&Search for:"), m_find);
+    m_find = named(new QLineEdit(initial.text, this), "edFind");
+    auto* searchFor = named(new QLabel(this), "lSearchFor");
+    searchFor->setBuddy(m_find);
+    form->addRow(searchFor, m_find);
     if (replace) {
-        m_replace = new QLineEdit(initial.replacement, this);
-        m_replace->setObjectName(QStringLiteral("edReplace"));
-        form->addRow(QStringLiteral("&Replace with:"), m_replace);
+        m_replace = named(new QLineEdit(initial.replacement, this), "edReplace");
+        auto* replaceWith = named(new QLabel(this), "lReplaceWith");
+        replaceWith->setBuddy(m_replace);
+        form->addRow(replaceWith, m_replace);
     }
-    m_case = new QCheckBox(QStringLiteral("C&ase sensitivity"), this);
-    m_words = new QCheckBox(QStringLiteral("&Whole words only"), this);
-    m_regex = new QCheckBox(QStringLiteral("Regular e&xpression"), this);
-    m_backwards = new QCheckBox(QStringLiteral("Search &backwards"), this);
+    m_case = named(new QCheckBox(this), "cbCaseSensitive");
+    m_words = named(new QCheckBox(this), "cbWholeWords");
+    m_regex = named(new QCheckBox(this), "cbRegex");
+    m_backwards = named(new QCheckBox(this), "cbBackwards");
     m_case->setChecked(initial.caseSensitive);
     m_words->setChecked(initial.wholeWords);
     m_regex->setChecked(initial.regex);
     m_backwards->setChecked(initial.backwards);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    named(buttons->button(QDialogButtonBox::Ok), replace ? "btReplace" : "btFind");
+    named(buttons->button(QDialogButtonBox::Cancel), "btCancel");
     if (replace) {
-        buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Replace"));
         QPushButton* all =
-            buttons->addButton(QStringLiteral("Replace &All"), QDialogButtonBox::ActionRole);
-        all->setObjectName(QStringLiteral("btReplaceAll"));
+            named(buttons->addButton(QString(), QDialogButtonBox::ActionRole), "btReplaceAll");
         connect(all, &QPushButton::clicked, this, [this] { done(kReplaceAll); });
     }
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -50,6 +61,7 @@ FindReplaceDialog::FindReplaceDialog(bool replace, const SearchState& initial, Q
     for (QCheckBox* box : {m_case, m_words, m_regex, m_backwards})
         layout->addWidget(box);
     layout->addWidget(buttons);
+    localiseEditorWindow(this, table, texts, true);
     m_find->selectAll();
 }
 

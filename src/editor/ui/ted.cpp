@@ -1,26 +1,19 @@
 #include "editor/ui/ted.h"
 
-#include <QActionGroup>
-#include <QApplication>
-#include <QClipboard>
+#include <QAction>
 #include <QCloseEvent>
-#include <QDesktopServices>
-#include <QFileInfo>
-#include <QKeyEvent>
-#include <QMdiSubWindow>
-#include <QMenu>
 #include <QMessageBox>
-#include <QProcess>
-#include <QUrl>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <Qsci/qscilexer.h>
 
 #include "editor/doctext.h"
-#include "editor/selectedfile.h"
+#include "editor/editortexts.h"
 #include "editor/ui/builtinlexers.h"
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/colours.h"
+#include "editor/ui/editorlocalise.h"
 #include "settings/connectiontable.h"
 
 namespace zuk::editor {
@@ -64,17 +57,10 @@ std::string_view crlfFormBody(std::string_view text)
     return text.empty() ? std::string_view("", 0) : text;
 }
 
-bool isArrow(int key)
-{
-    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
-}
-
 } // namespace
 
 Ted::Ted(CdreamEditor& editor, QWidget* parent) : QWidget(parent), m_editor(editor)
 {
-    m_modifiedQuestion =
-        QString::fromUtf8("Файл был изменен после сохранения. Вы хотите закрыть его?");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_control = new TedControl(this, this);
@@ -116,9 +102,15 @@ Ted::Ted(CdreamEditor& editor, QWidget* parent) : QWidget(parent), m_editor(edit
 
     m_styles = defaultTextStyles();
     buildContextMenu();
+    localise(true);
     restyle();
     updateGutterLayout();
     connect(c, &QsciScintilla::linesChanged, this, &Ted::updateGutterLayout);
+    connect(c, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int, int type, const char*, int, int, int, int, int, int token, int) {
+                if (type & QsciScintillaBase::SC_MOD_CONTAINER)
+                    charsetStepReplayed(token, type & QsciScintillaBase::SC_PERFORMED_UNDO);
+            });
 }
 
 Ted::~Ted() = default;
@@ -274,30 +266,75 @@ void Ted::setFileName(const std::string& fileName)
     setWindowTitle(QString::fromStdString(fileName));
 }
 
+// Same bytes, other glyphs. Positions are kept as (line, column).
+void Ted::redecode(CodePage cp)
+{
+    TedControl* c = m_control;
+    if (cp == c->codePage())
+        return;
+    const long pos = c->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS);
+    const long line = c->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, pos);
+    const long column = c->SendScintilla(QsciScintilla::SCI_GETCOLUMN, pos);
+    const long top = c->SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE);
+    const std::string bytes = c->contentBytes();
+    c->setCodePage(cp);
+    c->setContentBytes(bytes);
+    c->SendScintilla(QsciScintilla::SCI_GOTOPOS,
+                     c->SendScintilla(QsciScintilla::SCI_FINDCOLUMN, line, column));
+    c->SendScintilla(QsciScintilla::SCI_SETFIRSTVISIBLELINE, top);
+}
+
 void Ted::setCharset(const std::string& name)
 {
-    m_charset = name;
     const CodePage old = m_control->codePage();
     const CodePage cp = codePageOf(name, old);
     if (cp != old) {
-        // Same bytes, other glyphs. Positions are kept as (line, column); the
-        // undo history is dropped because it holds the glyphs of the old code page.
-        TedControl* c = m_control;
-        const bool wasModified = c->isModified();
-        const long pos = c->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS);
-        const long line = c->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, pos);
-        const long column = c->SendScintilla(QsciScintilla::SCI_GETCOLUMN, pos);
-        const long top = c->SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE);
-        const std::string bytes = c->contentBytes();
-        c->setCodePage(cp);
-        c->setContentBytes(bytes);
-        c->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
-        c->SendScintilla(QsciScintilla::SCI_GOTOPOS,
-                         c->SendScintilla(QsciScintilla::SCI_FINDCOLUMN, line, column));
-        c->SendScintilla(QsciScintilla::SCI_SETFIRSTVISIBLELINE, top);
+        // The undo history is dropped: it holds the glyphs of the old code page.
+        const bool wasModified = m_control->isModified();
+        redecode(cp);
+        m_control->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
+        m_charsetSteps.clear();
         if (!wasModified)
-            c->setModified(false);
+            m_control->setModified(false);
     }
+    showCharset(name);
+}
+
+// The history keeps the glyphs of each code page it saw: the new glyphs go in
+// as an edit, and a container action marks where the code page changed, so
+// undoing past it restores the old code page before the old glyphs come back.
+void Ted::setCharsetUndoable(const std::string& name)
+{
+    const CodePage cp = codePageOf(name, m_control->codePage());
+    if (cp == m_control->codePage()) {
+        showCharset(name);
+        return;
+    }
+    const std::string old = m_charset;
+    m_control->beginUndoAction();
+    redecode(cp);
+    const int token = ++m_lastCharsetToken;
+    m_charsetSteps[token] = {old, name};
+    m_control->SendScintilla(QsciScintilla::SCI_ADDUNDOACTION, static_cast<unsigned long>(token),
+                             0L);
+    m_control->endUndoAction();
+    showCharset(name);
+}
+
+void Ted::charsetStepReplayed(int token, bool undone)
+{
+    const auto step = m_charsetSteps.find(token);
+    if (step == m_charsetSteps.end())
+        return;
+    const std::string& name = undone ? step->second.first : step->second.second;
+    m_control->setCodePage(codePageOf(name, m_control->codePage()));
+    showCharset(name);
+}
+
+// The working code page as a label: font, size and status text.
+void Ted::showCharset(const std::string& name)
+{
+    m_charset = name;
     const auto& s = settings();
     std::string status;
     if (name == "win") {
@@ -416,8 +453,9 @@ void Ted::restyle()
     const TextStyle* bp = findStyle(m_styles, TokenClass::BreakPoint);
     m_control->setMarkerBackgroundColor(bp ? toQColor(bp->back, Qt::red) : QColor(Qt::red),
                                         kBreakpointLine);
-    m_control->setMarkerForegroundColor(bp ? toQColor(bp->fore, Qt::white) : QColor(Qt::white),
-                                        kBreakpointLine);
+    // A background marker colours only the line's background; the text of a
+    // breakpoint line gets its colour from an indicator.
+    m_control->setBreakpointTextColour(bp ? toQColor(bp->fore, Qt::white) : QColor(Qt::white));
 }
 
 // --- look ------------------------------------------------------------------------
@@ -594,401 +632,19 @@ void Ted::refreshCaretText()
     m_editor.ShowStatus(15, caretPositionText(static_cast<int>(line), static_cast<int>(column)));
 }
 
-// --- context menu ------------------------------------------------------------
-
-QAction* Ted::menuAction(const QString& objectName) const
-{
-    return m_menu ? m_menu->findChild<QAction*>(objectName) : nullptr;
-}
-
-void Ted::buildContextMenu()
-{
-    m_menu = new QMenu(this);
-    auto add = [this](QMenu* menu, const char* name, const char* caption, auto slot) {
-        QAction* a = menu->addAction(QString::fromUtf8(caption));
-        a->setObjectName(QString::fromLatin1(name));
-        a->setParent(m_menu);
-        connect(a, &QAction::triggered, this, slot);
-        return a;
-    };
-    add(m_menu, "mniCopy", "Копировать", [this] { m_control->copy(); });
-    add(m_menu, "mniPaste", "Вставить", [this] { m_control->paste(); });
-    add(m_menu, "mniCut", "Вырезать", [this] { m_control->cut(); });
-    m_menu->addSeparator();
-    add(m_menu, "mniWindowsCharset", "Windows", [this] { setCharset("win"); });
-    add(m_menu, "mniKOI8RCharset", "KOI8-R", [this] { setCharset("koi"); });
-    add(m_menu, "mniDOSCharset", "DOS", [this] { setCharset("dos"); });
-    m_menu->addSeparator();
-    add(m_menu, "mniTogglebreakpoint", "Toggle breakpoint", [this] { toggleBreakpoint(); });
-
-    struct BookmarkMenu {
-        const char* name;
-        const char* caption;
-        void (Ted::*op)(int);
-    };
-    const BookmarkMenu bookmarkMenus[] = {
-        {"mniSetLocalBookmark", "Установить локальную закладку", &Ted::setLocalBookmark},
-        {"mniGotoLocalBookmark", "Перейти на локальную закладку", &Ted::gotoLocalBookmark},
-        {"mniDelLocalBookmark", "Удалить локальную закладку", &Ted::deleteLocalBookmark},
-    };
-    for (const BookmarkMenu& bm : bookmarkMenus) {
-        QMenu* sub = m_menu->addMenu(QString::fromUtf8(bm.caption));
-        sub->menuAction()->setObjectName(QString::fromLatin1(bm.name));
-        for (int n = 1; n <= 9; ++n) {
-            QAction* a = sub->addAction(QString::number(n));
-            a->setObjectName(QString::fromLatin1(bm.name) + QString::number(n));
-            a->setParent(m_menu);
-            const auto op = bm.op;
-            // The number is the caption of the chosen item.
-            connect(a, &QAction::triggered, this,
-                    [this, a, op] { (this->*op)(a->text().toInt()); });
-        }
-    }
-    m_menu->addSeparator();
-    QAction* autoIndent = add(m_menu, "mniAutoIdent", "Автоотступ", [this](bool on) {
-        setAutoIndent(on);
-        settings().DefAutoIndent = on;
-    });
-    autoIndent->setCheckable(true);
-
-    QMenu* selMode = m_menu->addMenu(QString::fromUtf8("Режим выделения"));
-    selMode->menuAction()->setObjectName(QStringLiteral("mniSelMode"));
-    auto* selGroup = new QActionGroup(m_menu);
-    QAction* stream = add(selMode, "mniSelModeStream", "Поточный", [this] {
-        m_control->SendScintilla(QsciScintilla::SCI_SETSELECTIONMODE, QsciScintilla::SC_SEL_STREAM);
-    });
-    QAction* block = add(selMode, "mniSelModeBlock", "Блочный", [this] {
-        m_control->SendScintilla(QsciScintilla::SCI_SETSELECTIONMODE,
-                                 QsciScintilla::SC_SEL_RECTANGLE);
-    });
-    for (QAction* a : {stream, block}) {
-        a->setCheckable(true);
-        selGroup->addAction(a);
-    }
-    stream->setChecked(true);
-
-    QMenu* eolMode = m_menu->addMenu(QString::fromUtf8("Режим конца строки"));
-    eolMode->menuAction()->setObjectName(QStringLiteral("mniEOLMode"));
-    auto* eolGroup = new QActionGroup(m_menu);
-    const struct {
-        const char* name;
-        const char* caption;
-        QsciScintilla::EolMode mode;
-    } eols[] = {{"mniEOLWindows", "Windows", QsciScintilla::EolWindows},
-                {"mniEOLUNIX", "UNIX", QsciScintilla::EolUnix},
-                {"mniEOLMAC", "MAC", QsciScintilla::EolMac}};
-    for (const auto& e : eols) {
-        const auto mode = e.mode;
-        QAction* a = add(eolMode, e.name, e.caption, [this, mode] { m_control->setEolMode(mode); });
-        a->setCheckable(true);
-        a->setChecked(mode == QsciScintilla::EolWindows);
-        eolGroup->addAction(a);
-    }
-    m_menu->addSeparator();
-    add(m_menu, "mniOpenSelectedFile", "Открыть выделенный файл", [this] { openSelectedFile(); });
-    add(m_menu, "mniViewSelectedFile", "Посмотреть выделенный файл",
-        [this] { viewSelectedFile(); });
-    add(m_menu, "mniInternalViewer", "Смотреть картинку встроенным вьювером",
-        [this] { viewSelectedInternally(); });
-    add(m_menu, "mniShellOpenAs", "Выбрать приложение и открыть выделенный файл",
-        [this] { openSelectedWith(); });
-}
-
-void Ted::showContextMenu(const QPoint& globalPos)
-{
-    const bool sel = !selEmpty();
-    menuAction(QStringLiteral("mniCopy"))->setEnabled(sel);
-    menuAction(QStringLiteral("mniCut"))->setEnabled(sel);
-    menuAction(QStringLiteral("mniPaste"))->setEnabled(m_editor.CanPaste());
-    m_menu->popup(globalPos);
-}
-
-void Ted::toggleBreakpoint()
-{
-    int line = 0, index = 0;
-    m_control->getCursorPosition(&line, &index);
-    if (m_control->markersAtLine(line) & (1u << kBreakpointLine)) {
-        m_control->markerDelete(line, kBreakpointLine);
-        m_control->markerDelete(line, kBreakpointMark);
-    } else {
-        m_control->markerAdd(line, kBreakpointLine);
-        m_control->markerAdd(line, kBreakpointMark);
-    }
-}
-
-void Ted::setLocalBookmark(int n)
-{
-    if (n < 1 || n > 9)
-        return;
-    const int marker = kFirstBookmark + n - 1;
-    int line = 0, index = 0;
-    m_control->getCursorPosition(&line, &index);
-    if (m_control->markersAtLine(line) & (1u << marker)) {
-        m_control->markerDelete(line, marker);
-        return;
-    }
-    m_control->markerDeleteAll(marker);
-    m_control->markerAdd(line, marker);
-}
-
-int Ted::bookmarkLine(int n) const
-{
-    if (n < 1 || n > 9)
-        return -1;
-    return m_control->markerFindNext(0, 1u << (kFirstBookmark + n - 1));
-}
-
-void Ted::gotoLocalBookmark(int n)
-{
-    const int line = bookmarkLine(n);
-    if (line < 0)
-        return;
-    m_control->setCursorPosition(line, 0);
-    m_control->ensureLineVisible(line);
-    refreshCaretText();
-}
-
-void Ted::deleteLocalBookmark(int n)
-{
-    if (n >= 1 && n <= 9)
-        m_control->markerDeleteAll(kFirstBookmark + n - 1);
-}
-
-// --- selected file -------------------------------------------------------------
-
-std::string Ted::selectedFilePath() const
-{
-    const std::string text = workText();
-    if (text.empty())
-        return {};
-    const std::string name = codepages::decodeToUtf8(text, m_control->codePage());
-    return resolveSelectedPath(name, m_fileName, [](const std::string& p) {
-        return QFileInfo::exists(QString::fromStdString(p));
-    });
-}
-
-void Ted::startExternal(const std::string& programSetting, const std::string& path)
-{
-    const QString program = fromWin(programSetting);
-    if (program.isEmpty())
-        return;
-    QProcess::startDetached(program, {QString::fromStdString(path)});
-}
-
-void Ted::openSelectedFile()
-{
-    const std::string path = selectedFilePath();
-    if (path.empty())
-        return;
-    if (isPictureName(path)) {
-        if (QFileInfo(QString::fromStdString(path)).isFile())
-            startExternal(settings().imageeditor, path);
-        return;
-    }
-    m_editor.OpenFileByName(path);
-}
-
-void Ted::viewSelectedFile()
-{
-    const std::string path = selectedFilePath();
-    if (!path.empty() && isPictureName(path) && QFileInfo(QString::fromStdString(path)).isFile())
-        startExternal(settings().imageviewer, path);
-}
-
-void Ted::viewSelectedInternally()
-{
-    const std::string path = selectedFilePath();
-    if (path.empty() || !isPictureName(path) || QFileInfo(QString::fromStdString(path)).isDir())
-        return;
-    if (m_editor.host().showPicture)
-        m_editor.host().showPicture(QString::fromStdString(path));
-}
-
-void Ted::openSelectedWith()
-{
-    const std::string path = selectedFilePath();
-    if (path.empty())
-        return;
-    const QString p = QString::fromStdString(path);
-    if (m_editor.host().openWith)
-        m_editor.host().openWith(p);
-    else
-        QDesktopServices::openUrl(QUrl::fromLocalFile(p));
-}
-
-// --- keys ----------------------------------------------------------------------
-
-void Ted::keyPress(QKeyEvent* e)
-{
-    auto& s = settings();
-    const int key = e->key();
-    const Qt::KeyboardModifiers mods = e->modifiers();
-    const bool ctrl = mods & Qt::ControlModifier;
-    const bool alt = mods & Qt::AltModifier;
-    const bool shift = mods & Qt::ShiftModifier;
-
-    if (key == Qt::Key_Escape && s.exit_on_esc) {
-        if (m_editor.host().closeMainWindow)
-            m_editor.host().closeMainWindow();
-        return;
-    }
-    if (key == Qt::Key_Delete && !selEmpty() && !ctrl && !alt) {
-        if (shift)
-            m_control->cut();
-        else
-            m_control->removeSelectedText();
-        refreshCaretText();
-        return;
-    }
-    if (key == Qt::Key_Tab && !ctrl && !alt) {
-        for (int i = 0; i < s.SpacesPerTab; ++i) {
-            QKeyEvent blank(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-            typeText(&blank);
-        }
-        refreshCaretText();
-        return;
-    }
-    if (ctrl && !alt && handleCtrlKey(e)) {
-        refreshCaretText();
-        return;
-    }
-    if (alt && !ctrl && handleAltKey(e)) {
-        refreshCaretText();
-        return;
-    }
-    if (s.CopyOnSelect && shift)
-        m_shiftSelect = isArrow(key);
-
-    const QString text = e->text();
-    const bool typed = !text.isEmpty() && text.at(0).isPrint() && (ctrl == alt); // AltGr gives both
-    if (typed) {
-        typeText(e);
-    } else {
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_editor.callbacks().keySound)
-            m_editor.callbacks().keySound('\r');
-        m_control->passKey(e);
-    }
-    refreshCaretText();
-}
-
-void Ted::typeText(QKeyEvent* e)
-{
-    const CodePage cp = m_control->codePage();
-    const char16_t* glyphs = codepages::unicodeTable(cp);
-    const bool changeQuotes = settings().ChangeQuotes;
-    QString shown;
-    for (const char32_t c : e->text().toUcs4()) {
-        if (c < 0x20 || c == 0x7F)
-            continue;
-        const uint8_t win = TypedCharMapper::winByteOf(c);
-        if (m_editor.callbacks().keySound)
-            m_editor.callbacks().keySound(static_cast<char>(win));
-        const uint8_t stored = m_mapper.map(win, cp, changeQuotes);
-        shown += QChar(glyphs[stored]);
-    }
-    if (shown.isEmpty())
-        return;
-    if (!shown.at(0).isPrint()) {
-        // A control character of the code page: Scintilla would not insert it as typing.
-        m_control->replaceSelectionBytes(codepages::encodeFromUtf8(shown.toStdString(), cp));
-        return;
-    }
-    QKeyEvent mapped(QEvent::KeyPress, e->key(), e->modifiers(), shown, e->isAutoRepeat(),
-                     static_cast<quint16>(e->count()));
-    m_control->passKey(&mapped);
-}
-
-bool Ted::handleCtrlKey(QKeyEvent* e)
-{
-    const int key = e->key();
-    const bool shift = e->modifiers() & Qt::ShiftModifier;
-    if (key == Qt::Key_Space && shift) {
-        insertAtCaret("&nbsp;");
-        return true;
-    }
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !shift) {
-        insertAtCaret("<br>");
-        return true;
-    }
-    if ((key == Qt::Key_Up || key == Qt::Key_Down) && !shift && !selEmpty()) {
-        replaceSel(caseInCodePage(selText(), m_control->codePage(), key == Qt::Key_Up));
-        return true;
-    }
-    if (key == Qt::Key_Y && !shift) {
-        m_control->SendScintilla(QsciScintilla::SCI_LINEDELETE);
-        return true;
-    }
-    return false;
-}
-
-bool Ted::handleAltKey(QKeyEvent* e)
-{
-    const int key = e->key();
-    const bool keypad = e->modifiers() & Qt::KeypadModifier;
-    if ((key == Qt::Key_Right || key == Qt::Key_Left) && !selEmpty()) {
-        const int step = m_control->indentationWidth() * (key == Qt::Key_Right ? 1 : -1);
-        int lineFrom = 0, indexFrom = 0, lineTo = 0, indexTo = 0;
-        m_control->getSelection(&lineFrom, &indexFrom, &lineTo, &indexTo);
-        if (lineTo > lineFrom && indexTo == 0)
-            --lineTo; // a selection ending at a line start leaves that line alone
-        m_control->beginUndoAction();
-        for (int line = lineFrom; line <= lineTo; ++line)
-            m_control->setIndentation(line, std::max(0, m_control->indentation(line) + step));
-        m_control->endUndoAction();
-        return true;
-    }
-    if (keypad && (key == Qt::Key_Plus || key == Qt::Key_Minus) && !selEmpty()) {
-        const std::string open = key == Qt::Key_Plus ? "<font size=\"+1\">" : "<font size=\"-1\">";
-        replaceSel(open + selText() + "</font>");
-        return true;
-    }
-    if (key == Qt::Key_F) {
-        SearchState& search = m_editor.search();
-        search = SearchState{};
-        search.text = QApplication::clipboard()->text();
-        if (!search.text.isEmpty())
-            m_editor.runSearch(this);
-        return true;
-    }
-    if (key == Qt::Key_G) {
-        const QString clip = QApplication::clipboard()->text();
-        bool digits = !clip.isEmpty();
-        for (const QChar ch : clip)
-            digits = digits && ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
-        if (!digits)
-            return false;
-        const int line = std::min(clip.toInt(), std::max(0, m_control->lines() - 1));
-        m_control->setCursorPosition(line, 1);
-        m_control->ensureCursorVisible();
-        return true;
-    }
-    return false;
-}
-
-void Ted::keyRelease(QKeyEvent* e)
-{
-    if (!settings().CopyOnSelect || !(e->modifiers() & Qt::ShiftModifier) || !m_shiftSelect)
-        return;
-    if (!selEmpty())
-        m_control->copy();
-}
-
-void Ted::mouseReleased()
-{
-    if (settings().CopyOnSelect && !selEmpty())
-        m_control->copy();
-    refreshCaretText();
-}
-
 // --- closing ---------------------------------------------------------------------
 
 void Ted::closeEvent(QCloseEvent* e)
 {
     if (!settings().Closing && modified()) {
-        const auto answer =
-            QMessageBox::question(this, windowTitle(), m_modifiedQuestion,
-                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (answer != QMessageBox::Yes) {
+        const app::TextService* texts = m_editor.host().texts;
+        const TextTable& table = editorTexts();
+        QMessageBox box(QMessageBox::Question, windowTitle(), uiText(texts, table, "sFileModified"),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        box.button(QMessageBox::Yes)->setText(uiText(texts, table, "sButtonYes"));
+        box.button(QMessageBox::No)->setText(uiText(texts, table, "sButtonNo"));
+        box.setDefaultButton(QMessageBox::No);
+        if (box.exec() != QMessageBox::Yes) {
             e->ignore();
             return;
         }

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -66,14 +67,17 @@ public:
     void setFileName(const std::string& fileName); // also the caption
     const std::string& charset() const { return m_charset; }
     void setCharset(const std::string& name); // font, size, status text; never the bytes
+    // setCharset as an edit: one undo step (with whatever edit group is open)
+    // that undo and redo take back and replay with the code page together.
+    // The undo history before it stays.
+    void setCharsetUndoable(const std::string& name);
     const std::string& syntaxName() const { return m_syntaxName; }
     void setSyntaxName(const std::string& name) { m_syntaxName = name; }
     bool hasFile() const { return m_hasFile; }
     void setHasFile(bool on) { m_hasFile = on; }
-    uint8_t quoteToggle() const { return m_mapper.quoteToggle(); }
+    char32_t quoteToggle() const { return m_mapper.quoteToggle(); }
     const std::string& templatesType() const { return m_templatesType; }
     void setTemplatesType(const std::string& name) { m_templatesType = name; }
-    void setModifiedQuestion(const QString& text) { m_modifiedQuestion = text; }
 
     // --- highlighting --------------------------------------------------------
     // A built-in highlighter (None: no highlighter, the stored name stays).
@@ -119,6 +123,9 @@ public:
 
     QMenu* contextMenu() const { return m_menu; }
     QAction* menuAction(const QString& objectName) const;
+    // The context menu in the current language (the texts of section editor);
+    // with `builtIn` every item first gets its built-in text.
+    void localise(bool builtIn = false);
 
     // --- events from the control --------------------------------------------
     void keyPress(QKeyEvent* e);
@@ -143,12 +150,17 @@ protected:
 
 private:
     settings::RConnectionTable& settings() const;
+    void redecode(codepages::CodePage cp);
+    void showCharset(const std::string& name);
+    void charsetStepReplayed(int token, bool undone);
     void restyle();
     void updateGutterLayout();
     void buildContextMenu();
     bool handleCtrlKey(QKeyEvent* e);
     bool handleAltKey(QKeyEvent* e);
     void typeText(QKeyEvent* e);
+    void deleteDocumentLine();
+    void indentSelectedLines(int step);
     void startExternal(const std::string& programSetting, const std::string& path);
 
     CdreamEditor& m_editor;
@@ -159,7 +171,10 @@ private:
     bool m_hasFile = false;
     TypedCharMapper m_mapper;
     QPointer<QsciLexer> m_schemeLexer;
-    QString m_modifiedQuestion;
+    // The code-page changes in the undo history, by their container-action
+    // token: the code page before and after.
+    std::map<int, std::pair<std::string, std::string>> m_charsetSteps;
+    int m_lastCharsetToken = 0;
     bool m_shiftSelect = false;
     bool m_forcedModified = false;
 

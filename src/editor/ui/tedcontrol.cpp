@@ -18,6 +18,7 @@ namespace zuk::editor {
 namespace {
 
 constexpr int kUrlIndicator = 8;
+constexpr int kBreakpointTextIndicator = 9;
 // Lines longer than this are scanned for links only around what is on screen.
 constexpr long kUrlScanLine = 8192;
 
@@ -106,6 +107,8 @@ TedControl::TedControl(Ted* ted, QWidget* parent) : QsciScintilla(parent), m_ted
     (void)factoryInstalled;
     SendScintilla(SCI_INDICSETSTYLE, kUrlIndicator, INDIC_PLAIN);
     SendScintilla(SCI_INDICSETFORE, kUrlIndicator, QColor(Qt::blue));
+    SendScintilla(SCI_INDICSETSTYLE, kBreakpointTextIndicator, INDIC_TEXTFORE);
+    SendScintilla(SCI_INDICSETFORE, kBreakpointTextIndicator, QColor(Qt::white));
     // Layouts of the visible lines are kept between paints: a long line is laid
     // out once, not on every paint and caret move.
     SendScintilla(SCI_SETLAYOUTCACHE, static_cast<unsigned long>(SC_CACHE_PAGE));
@@ -119,6 +122,7 @@ TedControl::TedControl(Ted* ted, QWidget* parent) : QsciScintilla(parent), m_ted
                 updateTextNotifications();
         }
         markUrls();
+        markBreakpointLines();
     });
 }
 
@@ -220,6 +224,33 @@ bool isContinuationByte(char c)
 }
 
 } // namespace
+
+bool TedControl::continuesLine(long line) const
+{
+    if (!m_softBreaks || line <= 0 || line >= lines())
+        return false;
+    const long start = SendScintilla(SCI_POSITIONFROMLINE, line);
+    if (start < 1)
+        return false;
+    const auto at = [this](long pos) {
+        return static_cast<char>(SendScintilla(SCI_GETCHARAT, static_cast<unsigned long>(pos)));
+    };
+    return at(start - 1) == '\n' && (start < 2 || at(start - 2) != '\r');
+}
+
+long TedControl::firstPart(long line) const
+{
+    while (continuesLine(line))
+        --line;
+    return line;
+}
+
+long TedControl::lastPart(long line) const
+{
+    while (continuesLine(line + 1))
+        ++line;
+    return line;
+}
 
 long TedControl::documentOffset(long position) const
 {
@@ -389,6 +420,37 @@ void TedControl::setUrlHighlight(bool on)
 void TedControl::setUrlColour(const QColor& colour)
 {
     SendScintilla(SCI_INDICSETFORE, kUrlIndicator, colour);
+}
+
+void TedControl::setBreakpointTextColour(const QColor& colour)
+{
+    SendScintilla(SCI_INDICSETFORE, kBreakpointTextIndicator, colour);
+}
+
+// Markers move with their lines, indicators with their text: the visible
+// lines are brought in line with their markers on every update, so an edit
+// that joins, splits or extends a line leaves no stray colour.
+void TedControl::markBreakpointLines()
+{
+    const long firstVisible = SendScintilla(SCI_GETFIRSTVISIBLELINE);
+    const long first = SendScintilla(SCI_DOCLINEFROMVISIBLE, firstVisible);
+    const long last = std::min<long>(lines() - 1, first + SendScintilla(SCI_LINESONSCREEN) + 1);
+    SendScintilla(SCI_SETINDICATORCURRENT, kBreakpointTextIndicator);
+    for (long line = first; line <= last; ++line) {
+        const long start = SendScintilla(SCI_POSITIONFROMLINE, line);
+        const long end = SendScintilla(SCI_GETLINEENDPOSITION, line);
+        if (end <= start)
+            continue;
+        const bool wanted = markersAtLine(static_cast<int>(line)) & (1u << Ted::kBreakpointLine);
+        const bool whole = SendScintilla(SCI_INDICATOREND, kBreakpointTextIndicator, start) >= end;
+        const bool marked =
+            SendScintilla(SCI_INDICATORVALUEAT, kBreakpointTextIndicator, start) != 0;
+        if (whole && marked == wanted)
+            continue;
+        SendScintilla(SCI_INDICATORCLEARRANGE, start, end - start);
+        if (wanted)
+            SendScintilla(SCI_INDICATORFILLRANGE, start, end - start);
+    }
 }
 
 int TedControl::marginsWidth() const

@@ -66,6 +66,12 @@ public:
     void setContentBytes(std::string_view controlFormBytes);
     // True when long lines of the content are shown in parts.
     bool hasSoftBreaks() const { return m_softBreaks; }
+    // The control lines that show one document line: a control line continues
+    // the one before it when that ends with a cut. firstPart and lastPart give
+    // the first and the last control line of the document line `line` shows.
+    bool continuesLine(long line) const;
+    long firstPart(long line) const;
+    long lastPart(long line) const;
     // True when the content is too big for its changes to be announced one by
     // one (see updateTextNotifications).
     bool quietText() const { return m_quietText; }
@@ -83,6 +89,10 @@ public:
     bool lineSeparators() const { return m_separators; }
     void setUrlHighlight(bool on);
     void setUrlColour(const QColor& colour);
+    // The text colour of lines with the breakpoint marker, and bringing the
+    // visible lines up to date after their markers changed.
+    void setBreakpointTextColour(const QColor& colour);
+    void markBreakpointLines();
     bool urlHighlight() const { return m_urls; }
     int marginsWidth() const;
 

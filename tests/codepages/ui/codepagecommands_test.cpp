@@ -105,6 +105,31 @@ TEST_F(CodePageCommandsTest, ConvertingChangesTheLettersAndSetsTheWorkingCodePag
     }
 }
 
+TEST_F(CodePageCommandsTest, OneUndoTakesTheBytesAndTheCodePageBackTogether)
+{
+    const std::string source = "\xA8\xE6\r\n"; // "Ёж" in Windows-1251
+    start(source);
+    ASSERT_TRUE(form().runCommand("ConvertToEncodingKOI8R"));
+    ASSERT_TRUE(form().runCommand("ConvertToEncodingDOS866"));
+    const std::string dos = doc().GetAllText();
+    doc().Undo();
+    EXPECT_EQ(doc().GetCharset(), "koi");
+    EXPECT_EQ(doc().GetAllText(), "\xB3\xD6\r\n");
+    doc().Undo();
+    EXPECT_EQ(doc().GetCharset(), "win");
+    EXPECT_EQ(doc().GetAllText(), source);
+    doc().Redo();
+    doc().Redo();
+    EXPECT_EQ(doc().GetCharset(), "dos");
+    EXPECT_EQ(doc().GetAllText(), dos);
+    // Typing after the undo stores the letters of the page the bytes are in.
+    doc().Undo();
+    doc().Undo();
+    doc().SetSelection(0, 0);
+    doc().InsertAtCaret(zuk::codepages::utf8ToWin("Я"));
+    EXPECT_EQ(doc().GetAllText(), "\xDF" + source);
+}
+
 TEST_F(CodePageCommandsTest, ConvertingADosDocumentToDosOnlyRedrawsTheDashPairs)
 {
     // In CP866 97h is Ч: Ч followed by a space becomes the line character, Ч elsewhere stays.

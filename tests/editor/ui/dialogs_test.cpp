@@ -41,8 +41,8 @@ TEST_F(EditorFixture, GoToLineMovesTheCaretToTheEnteredLine)
         dialog->accept();
     });
     m_editor->GotoLineDialog();
-    EXPECT_EQ(title, QStringLiteral("Go to line Number"));
-    EXPECT_EQ(label, QStringLiteral("&Enter new line number:"));
+    EXPECT_EQ(title, QString::fromUtf8("Перейти к строке"));
+    EXPECT_EQ(label, QString::fromUtf8("&Введите номер строки:"));
     int line = -1, index = -1;
     t->control()->getCursorPosition(&line, &index);
     EXPECT_EQ(line, 2);
@@ -55,7 +55,7 @@ TEST_F(EditorFixture, FindAndReplaceDialogsSearchTheDocument)
     m_editor->SetAllText("one Two two\r\ntwo");
     onModal([](QWidget* w) {
         w->findChild<QLineEdit*>(QStringLiteral("edFind"))->setText(QStringLiteral("two"));
-        w->findChild<QCheckBox*>()->setChecked(true); // case sensitivity
+        w->findChild<QCheckBox*>(QStringLiteral("cbCaseSensitive"))->setChecked(true);
         static_cast<QDialog*>(w)->accept();
     });
     m_editor->FindDialog();
@@ -80,9 +80,7 @@ TEST_F(EditorFixture, FindAndReplaceDialogsSearchTheDocument)
     onModal([](QWidget* w) {
         w->findChild<QLineEdit*>(QStringLiteral("edFind"))->setText(QStringLiteral("x*"));
         w->findChild<QLineEdit*>(QStringLiteral("edReplace"))->setText(QString());
-        for (QCheckBox* box : w->findChildren<QCheckBox*>())
-            if (box->text().contains(QStringLiteral("xpression")))
-                box->setChecked(true);
+        w->findChild<QCheckBox*>(QStringLiteral("cbRegex"))->setChecked(true);
         w->findChild<QPushButton*>(QStringLiteral("btReplaceAll"))->click();
     });
     m_editor->ReplaceDialog();

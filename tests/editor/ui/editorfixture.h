@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMdiArea>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "app/languagefile.h"
+#include "app/textservice.h"
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/ted.h"
 #include "settings/connectiontable.h"
@@ -33,6 +38,7 @@ protected:
         host.setStatusPanel = [this](int panel, const QString& text) { m_panels[panel] = text; };
         host.documentClosed = [this](zuk::editor::Ted*) { ++m_closed; };
         host.closeMainWindow = [this] { ++m_exitRequests; };
+        host.texts = &m_texts;
         zuk::editor::HostCallbacks callbacks;
         callbacks.activateTab = [this](const std::string& name) { m_tabs.push_back(name); };
         callbacks.openFile = [this](const std::string& name) { m_opened.push_back(name); };
@@ -54,6 +60,18 @@ protected:
         return m_editor->activeDocument();
     }
 
+    // The shipped English language file becomes the current language.
+    void useEnglish()
+    {
+        QFile file(m_langDir.filePath(QStringLiteral("lang/English")));
+        QDir().mkpath(m_langDir.filePath(QStringLiteral("lang")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        const std::string bytes = zuk::app::englishLanguageFile();
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        file.close();
+        ASSERT_TRUE(m_texts.open(m_langDir.path().toStdString(), "English"));
+    }
+
     // A typed key as the keyboard delivers it.
     void press(int key, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = {})
     {
@@ -70,6 +88,8 @@ protected:
     }
 
     zuk::settings::RConnectionTable m_settings;
+    zuk::app::TextService m_texts;
+    QTemporaryDir m_langDir;
     std::unique_ptr<QMdiArea> m_area;
     std::unique_ptr<QComboBox> m_box;
     std::unique_ptr<zuk::editor::CdreamEditor> m_editor;

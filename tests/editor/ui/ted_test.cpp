@@ -17,9 +17,23 @@ TEST_F(EditorFixture, TypedLettersAreStoredInTheWorkingCodePage)
         std::string stored;
     };
     const Case cases[] = {
-        {"koi", "я", "\xD1"}, {"koi", "ё", "\xA3"}, {"koi", "Ё", "\xB3"}, {"koi", "7", "7"},
-        {"dos", "Р", "\x90"}, {"dos", "р", "\xE0"}, {"win", "я", "\xFF"}, {"win", "€", "\x88"},
-        {"win", "中", "?"},   {"koi", "Ab", "Ab"},
+        {"koi", "я", "\xD1"},
+        {"koi", "ё", "\xA3"},
+        {"koi", "Ё", "\xB3"},
+        {"koi", "7", "7"},
+        {"dos", "Р", "\x90"},
+        {"dos", "р", "\xE0"},
+        {"win", "я", "\xFF"},
+        {"win", "€", "\x88"},
+        {"win", "中", "?"},
+        {"koi", "Ab", "Ab"},
+        // Symbols go through the working code page's table as pasted ones do.
+        {"dos", "№", "\xFC"},
+        {"koi", "№", "?"},
+        {"dos", "—", "?"},
+        {"koi", "«»", "??"},
+        {"dos", "€", "?"},
+        {"win", "№—", "\xB9\x97"},
     };
     for (const Case& c : cases) {
         newDocument();
@@ -30,8 +44,11 @@ TEST_F(EditorFixture, TypedLettersAreStoredInTheWorkingCodePage)
         EXPECT_EQ(m_editor->GetAllText(), c.stored + "\r\n") << c.charset << " " << c.typed;
         EXPECT_EQ(m_sounds.size(), QString::fromUtf8(c.typed).size()) << c.typed;
     }
-    // The sound hears the Windows-1251 byte of the key, before the code page mapping.
-    EXPECT_EQ(m_sounds.back(), 'b');
+    // The sound hears the Windows-1251 byte of the key, not the stored one.
+    m_editor->SetCharset("dos");
+    m_sounds.clear();
+    type(QString::fromUtf8("№"));
+    EXPECT_EQ(m_sounds, std::vector<unsigned char>{0xB9});
 }
 
 TEST_F(EditorFixture, StraightQuotesBecomeAlternatingGuillemets)
@@ -42,6 +59,13 @@ TEST_F(EditorFixture, StraightQuotesBecomeAlternatingGuillemets)
     type(QStringLiteral("\"\"\""));
     EXPECT_EQ(m_editor->GetAllText(), "\xAB\xBB\xAB\r\n");
     EXPECT_EQ(t->quoteToggle(), 0xAB);
+
+    // KOI8-R has no guillemets: the quote stays straight rather than becoming '?'.
+    m_editor->SetAllText("");
+    m_editor->SetCharset("koi");
+    type(QStringLiteral("\""));
+    EXPECT_EQ(m_editor->GetAllText(), "\"\r\n");
+    m_editor->SetCharset("win");
 
     m_settings.ChangeQuotes = false;
     m_editor->SetAllText("");
@@ -60,6 +84,16 @@ TEST_F(EditorFixture, TabTypesBlanksAndIsAlwaysSwallowed)
                   spaces ? std::string(static_cast<size_t>(spaces), ' ') + "\r\n" : "")
             << spaces;
     }
+    // Over a selection the blanks replace it in one undo step.
+    Ted* t = newDocument();
+    m_editor->SetAllText("abc def");
+    t->control()->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
+    t->control()->setSelection(0, 0, 0, 3);
+    press(Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+    EXPECT_EQ(m_editor->GetAllText(), "   def\r\n");
+    m_editor->Undo();
+    EXPECT_EQ(m_editor->GetAllText(), "abc def\r\n");
+    EXPECT_FALSE(t->control()->isUndoAvailable());
 }
 
 TEST_F(EditorFixture, CtrlKeysWorkOnTheSelectionAndPassOtherwise)
@@ -83,6 +117,16 @@ TEST_F(EditorFixture, CtrlKeysWorkOnTheSelectionAndPassOtherwise)
     t->control()->setSelection(0, 0, 0, 5);
     press(Qt::Key_Up, Qt::ControlModifier);
     EXPECT_EQ(m_editor->GetAllText(), "\xE0\xE1 AB\r\nzz\r\n");
+    // The cased text stays selected, caret end included, for the next case key.
+    EXPECT_EQ(m_editor->GetSelText(), "\xE0\xE1 AB");
+    EXPECT_EQ(m_editor->GetCaretPos(), 5);
+    press(Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(m_editor->GetSelText(), "\xC0\xC1 ab");
+    t->control()->setSelection(0, 5, 0, 0); // a selection made backwards stays so
+    press(Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(m_editor->GetSelText(), "\xE0\xE1 AB");
+    EXPECT_EQ(m_editor->GetCaretPos(), 0);
+    EXPECT_EQ(m_editor->GetAnchorPos(), 5);
 
     t->control()->setCursorPosition(1, 0);
     press(Qt::Key_Return, Qt::ControlModifier);
@@ -90,6 +134,44 @@ TEST_F(EditorFixture, CtrlKeysWorkOnTheSelectionAndPassOtherwise)
     EXPECT_EQ(m_editor->GetAllText(), "\xE0\xE1 AB\r\n<br>&nbsp;zz\r\n");
     press(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(m_editor->GetAllText(), "\xE0\xE1 AB\r\n\r\n"); // the emptied last line stays
+}
+
+// A line longer than the control shows in one piece is cut into parts; the
+// keys that act on a line act on all of it.
+TEST_F(EditorFixture, LineKeysActOnTheWholeOfALongLine)
+{
+    Ted* t = newDocument();
+    std::string longLine;
+    while (longLine.size() < 3 * zuk::editor::kLongLine)
+        longLine += "word" + std::to_string(longLine.size()) + " ";
+    m_editor->SetAllText("first\r\n" + longLine + "\r\nlast");
+    TedControl* c = t->control();
+    ASSERT_TRUE(c->hasSoftBreaks());
+    const int parts = c->lines() - 2;
+    ASSERT_GT(parts, 2);
+
+    // Alt+Right with a selection inside a later part indents the line at its start only.
+    m_settings.autoindent = 2;
+    m_editor->ApplyBlockIndentToAll();
+    c->setSelection(3, 1, 4, 2);
+    press(Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(m_editor->GetAllText(), "first\r\n  " + longLine + "\r\nlast\r\n");
+    press(Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(m_editor->GetAllText(), "first\r\n" + longLine + "\r\nlast\r\n");
+
+    // Ctrl+Y in a middle part deletes the whole line, as one undo step.
+    c->setCursorPosition(3, 5);
+    press(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(m_editor->GetAllText(), "first\r\nlast\r\n");
+    EXPECT_EQ(c->lines(), 2);
+    m_editor->Undo();
+    EXPECT_EQ(m_editor->GetAllText(), "first\r\n" + longLine + "\r\nlast\r\n");
+
+    // The long line as the last one: its parts go, the break before it stays.
+    m_editor->SetAllText("first\r\n" + longLine);
+    c->setCursorPosition(c->lines() - 1, 0);
+    press(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(m_editor->GetAllText(), "first\r\n\r\n");
 }
 
 TEST_F(EditorFixture, DeleteKeysAndAltKeysActOnTheSelection)
@@ -179,6 +261,7 @@ TEST_F(EditorFixture, BookmarksAndBreakpointsToggle)
     EXPECT_TRUE(t->control()->markersAtLine(1) & (1u << Ted::kBreakpointLine));
     t->toggleBreakpoint();
     EXPECT_EQ(t->control()->markersAtLine(1), 0u);
+    EXPECT_EQ(t->control()->SendScintilla(QsciScintilla::SCI_INDICATORVALUEAT, 9UL, 2L), 0);
 
     // The menu items carry the component names the language files use.
     for (const char* name : {"mniCopy",
@@ -212,6 +295,40 @@ TEST_F(EditorFixture, BookmarksAndBreakpointsToggle)
     EXPECT_EQ(m_settings.DefAutoIndent, t->control()->autoIndent());
     t->menuAction(QStringLiteral("mniSetLocalBookmark4"))->trigger();
     EXPECT_EQ(t->bookmarkLine(4), 1);
+}
+
+// The BreakPoint style is white text (16777215) on red: the pixels of a
+// breakpoint line are red, white or blends of the two, never dark.
+TEST_F(EditorFixture, BreakpointLinesShowWhiteTextOnRed)
+{
+    Ted* t = newDocument();
+    m_editor->SetAllText("plain\r\nMMMMMMMM WWWWWWWW\r\nplain");
+    m_editor->ResetTextStyles();
+    TedControl* c = t->control();
+    c->setCursorPosition(1, 0);
+    t->toggleBreakpoint();
+    c->setCursorPosition(2, 0); // no caret on the probed line
+    const QImage shot = c->viewport()->grab().toImage();
+    const long pos = c->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, 1UL);
+    const int top =
+        static_cast<int>(c->SendScintilla(QsciScintilla::SCI_POINTYFROMPOSITION, 0UL, pos));
+    const int height = static_cast<int>(c->SendScintilla(QsciScintilla::SCI_TEXTHEIGHT, 1UL));
+    const int left = c->marginsWidth() + 2;
+    const int right = static_cast<int>(
+        c->SendScintilla(QsciScintilla::SCI_POINTXFROMPOSITION, 0UL,
+                         c->SendScintilla(QsciScintilla::SCI_GETLINEENDPOSITION, 1UL)));
+    ASSERT_GT(right, left);
+    int notRed = 0, light = 0;
+    for (int y = top; y < top + height; ++y)
+        for (int x = left; x < right; ++x) {
+            const QColor p(shot.pixel(x, y));
+            if (p.red() < 200) // red stays in every blend of red and white
+                ++notRed;
+            if (p.green() > 200 && p.blue() > 200)
+                ++light;
+        }
+    EXPECT_EQ(notRed, 0);
+    EXPECT_GT(light, 10); // the letters themselves
 }
 
 TEST_F(EditorFixture, SelectedFileNamesResolveAgainstTheDocumentFolder)
