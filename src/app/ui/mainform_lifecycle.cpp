@@ -160,6 +160,17 @@ void TMainForm::runStartup()
     // A document of a file goes into the history, also during shut-down.
     host.documentClosed = [this](editor::Ted* ted) {
         FileCommands::of(*this)->documentClosed(ted);
+        // The last window going leaves nothing for the caret panel, the code
+        // page panel and the highlighting list to show.
+        QTimer::singleShot(0, this, [this] {
+            if (documentCount() > 0)
+                return;
+            m_status->setPanel(0, QString());
+            m_status->setPanel(1, QString());
+            m_settings.HighlightListUpdating = true;
+            m_toolRow->cbSyntax()->setCurrentText(QStringLiteral("No"));
+            m_settings.HighlightListUpdating = false;
+        });
     };
     editor::HostCallbacks callbacks;
     callbacks.activateTab = [this](const std::string& name) { selectTabByName(name); };

@@ -5,6 +5,8 @@
 #include "app/ui/generalcommands.h"
 #include "app/ui/infoconsole.h"
 #include "app/ui/mainmenu.h"
+#include "app/ui/mainstatusbar.h"
+#include "app/ui/toolrow.h"
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
 #include "editor/ui/cdreameditor.h"
@@ -12,6 +14,7 @@
 #include "support/ui/mainformfixture.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -157,9 +160,16 @@ TEST(MainFormCommands, NewFileNamesUntitledZeroThenOne)
     form.command("mniCloseCurrent")->trigger();
     EXPECT_TRUE(zuk::test::waitFor([&] { return form.editor().DocumentCount() == 1; }));
     EXPECT_TRUE(zuk::test::waitFor([&] { return tabTexts(form) == QStringList{"untitled0"}; }));
+    // The last window's caret, code page and highlighter go with it.
+    form.editor().SetCharset("koi");
+    form.toolRow().cbSyntax()->setCurrentText("HTML");
+    ASSERT_FALSE(form.mainStatusBar().panel(0).isEmpty());
     form.command("mniCloseAll")->trigger();
     EXPECT_TRUE(zuk::test::waitFor([&] { return form.editor().DocumentCount() == 0; }));
     EXPECT_TRUE(zuk::test::waitFor([&] { return form.documentTabs().count() == 0; }));
+    EXPECT_TRUE(zuk::test::waitFor([&] { return form.mainStatusBar().panel(1).isEmpty(); }));
+    EXPECT_TRUE(form.mainStatusBar().panel(0).isEmpty());
+    EXPECT_EQ(form.toolRow().cbSyntax()->currentText(), "No");
 }
 
 TEST(MainFormCommands, WordWrapNeedsADocumentAndFollowsTheCheckMark)
