@@ -38,6 +38,23 @@ std::string formatText(std::string_view pattern, const std::vector<std::string>&
     return out;
 }
 
+std::string shortForMessage(std::string_view utf8, std::size_t max)
+{
+    std::size_t cut = utf8.size();
+    if (cut > max) {
+        cut = max;
+        while (cut > 0 && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80)
+            --cut;
+    }
+    std::string out(utf8.substr(0, cut));
+    for (char& c : out)
+        if (c == '\r' || c == '\n' || c == '\t')
+            c = ' ';
+    if (cut < utf8.size())
+        out += "...";
+    return out;
+}
+
 int placeholderCount(std::string_view pattern)
 {
     int n = 0;

@@ -44,6 +44,11 @@ struct TextRef {
 // handed to printf, so a language file cannot make it read anything.
 std::string formatText(std::string_view pattern, const std::vector<std::string>& args);
 
+// A piece of user text for a message: line breaks as blanks, and cut after
+// `max` bytes (at a character boundary, "..." added), so a message that quotes
+// a whole selection stays one short line.
+std::string shortForMessage(std::string_view utf8, std::size_t max = 40);
+
 // How many "%s" placeholders a pattern has.
 int placeholderCount(std::string_view pattern);
 

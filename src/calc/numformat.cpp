@@ -1,5 +1,7 @@
 #include "calc/numformat.h"
 
+#include "base/texts.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -170,13 +172,7 @@ bool parseReal(std::string_view text, char decimalSeparator, long double& value)
 
 std::string quoteForMessage(std::string_view text)
 {
-    constexpr size_t kMax = 40;
-    if (text.size() <= kMax)
-        return "«" + std::string(text) + "»";
-    size_t cut = kMax;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut;
-    return "«" + std::string(text.substr(0, cut)) + "...»";
+    return "«" + shortForMessage(text) + "»";
 }
 
 std::string_view trimmed(std::string_view s)

@@ -26,7 +26,8 @@ std::string_view trimBlanks(std::string_view s)
 
 [[noreturn]] void notAnInteger(std::string_view text)
 {
-    throw FormatError(textFunctionMessages(), "sNotAnInteger", {codepages::winToUtf8(text)});
+    throw FormatError(textFunctionMessages(), "sNotAnInteger",
+                      {shortForMessage(codepages::winToUtf8(text))});
 }
 
 int romanValue(char c)
@@ -141,7 +142,8 @@ double parseReal(std::string_view text, char decimalSeparator)
         valid = ec == std::errc() && end == s.data() + s.size();
     }
     if (!valid)
-        throw FormatError(textFunctionMessages(), "sNotANumber", {codepages::winToUtf8(text)});
+        throw FormatError(textFunctionMessages(), "sNotANumber",
+                          {shortForMessage(codepages::winToUtf8(text))});
     return value;
 }
 
