@@ -33,9 +33,9 @@ long peakKb()
 // written in pieces so that making the file leaves no mark on the peak.
 void writeText(const std::string& path, size_t bytes, bool oneLine)
 {
-    const std::string words[] = {"\xcf\xf0\xe8\xe2\xe5\xf2", "\xec\xe8\xf0", "text",
-                                 "\xf1\xf2\xf0\xee\xea\xe0", "\xf0\xe5\xe4\xe0\xea\xf2\xee\xf0",
-                                 "1251"};
+    const std::string words[] = {
+        "\xcf\xf0\xe8\xe2\xe5\xf2",         "\xec\xe8\xf0", "text", "\xf1\xf2\xf0\xee\xea\xe0",
+        "\xf0\xe5\xe4\xe0\xea\xf2\xee\xf0", "1251"};
     std::ofstream out(path, std::ios::binary);
     std::string piece;
     size_t written = 0, lineLength = 0;
@@ -112,7 +112,8 @@ int main(int argc, char** argv)
     const bool saved = zuk::app::ui::FileCommands::of(form)->save();
     const double saveSeconds = t.nsecsElapsed() / 1e9;
 
-    std::printf("%s %.0f MB: open %.3f s, first edit %.3f s, to the end %.3f s (wrap %s), edit there %.3f s, save %.3f s%s, peak %ld MB (%.2fx "
+    std::printf("%s %.0f MB: open %.3f s, first edit %.3f s, to the end %.3f s (wrap %s), edit "
+                "there %.3f s, save %.3f s%s, peak %ld MB (%.2fx "
                 "the file; %ld MB before opening)\n",
                 oneLine ? "one line" : "lines", mb, openSeconds, editSeconds, jumpSeconds,
                 form.editor().GetWordWrap() ? "on" : "off", endEditSeconds, saveSeconds,

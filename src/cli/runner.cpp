@@ -7,8 +7,8 @@
 #include "textfunc/textlines.h"
 
 #include <cerrno>
-#include <fcntl.h>
 #include <cstring>
+#include <fcntl.h>
 #include <new>
 #include <string>
 #include <string_view>
@@ -276,8 +276,8 @@ void reportUsageError(const std::string& message, const FunctionSpec* function)
 {
     std::string text = "zuk-text: " + message + "\n";
     if (function)
-        text +=
-            functionUsage(*function) + "Run \"zuk-text " + function->name + " --help\" for its options.\n";
+        text += functionUsage(*function) + "Run \"zuk-text " + function->name +
+                " --help\" for its options.\n";
     else
         text += "Usage: zuk-text FUNCTION [OPTIONS] [FILE]\n"
                 "Run \"zuk-text --help\" for usage, \"zuk-text list\" for the functions.\n";

@@ -35,7 +35,13 @@ int encodeChar(char32_t c, CodePage cp);
 
 // Shorthands for the most common pair: Russian literals of the sources (UTF-8)
 // become Windows-1251 data, and Windows-1251 data is shown through UTF-8.
-inline std::string utf8ToWin(std::string_view utf8) { return encodeFromUtf8(utf8, CodePage::Win); }
-inline std::string winToUtf8(std::string_view bytes) { return decodeToUtf8(bytes, CodePage::Win); }
+inline std::string utf8ToWin(std::string_view utf8)
+{
+    return encodeFromUtf8(utf8, CodePage::Win);
+}
+inline std::string winToUtf8(std::string_view bytes)
+{
+    return decodeToUtf8(bytes, CodePage::Win);
+}
 
 } // namespace zuk::codepages

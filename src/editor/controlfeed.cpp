@@ -10,7 +10,10 @@ namespace {
 // How far back from a cut a blank is looked for.
 constexpr std::size_t kBlankSearch = 256;
 
-bool isBreak(char c) { return c == '\r' || c == '\n'; }
+bool isBreak(char c)
+{
+    return c == '\r' || c == '\n';
+}
 
 } // namespace
 

@@ -18,8 +18,8 @@ inline constexpr std::size_t kLongLine = 10000;
 inline constexpr std::size_t kPartLength = 1000;
 
 struct FeedOptions {
-    bool stopAtNul = false;      // a NUL ends the text (a file being read)
-    bool dropFinalBreak = true;  // the break after the last line is not shown
+    bool stopAtNul = false;           // a NUL ends the text (a file being read)
+    bool dropFinalBreak = true;       // the break after the last line is not shown
     std::size_t longLine = kLongLine; // 0: no line is cut
     std::size_t partLength = kPartLength;
     std::size_t chunk = 1 << 20; // UTF-8 bytes handed to the sink at a time

@@ -30,8 +30,7 @@ struct X11Api {
     bool ok = false;
 };
 
-template <typename F>
-bool bind(void* lib, const char* name, F& out)
+template <typename F> bool bind(void* lib, const char* name, F& out)
 {
     out = reinterpret_cast<F>(dlsym(lib, name));
     return out != nullptr;
@@ -50,8 +49,7 @@ const X11Api& x11()
                  bind(lib, "XkbGetMap", api.getMap) && bind(lib, "XkbGetNames", api.getNames) &&
                  bind(lib, "XkbGetControls", api.getControls) &&
                  bind(lib, "XSetErrorHandler", api.setErrorHandler) &&
-                 bind(lib, "XSync", api.sync) &&
-                 bind(lib, "XkbFreeKeyboard", api.freeKeyboard) &&
+                 bind(lib, "XSync", api.sync) && bind(lib, "XkbFreeKeyboard", api.freeKeyboard) &&
                  bind(lib, "XGetAtomName", api.getAtomName) && bind(lib, "XFree", api.free) &&
                  bind(lib, "XkbLockGroup", api.lockGroup);
     });

@@ -10,8 +10,8 @@ namespace zuk::platform {
 // e.g. "English (US)", "Russian", "Russian (phonetic)": the language, then
 // the layout's own name in parentheses where it is not the language's
 // default). libX11 is loaded on first use, so a machine without it or
-// without an X server simply has no layouts: the list is then empty. Never called during start-up: only when a layout
-// item is chosen or a settings page lists the layouts.
+// without an X server simply has no layouts: the list is then empty. Never called during start-up:
+// only when a layout item is chosen or a settings page lists the layouts.
 std::vector<std::string> keyboardLayoutNames();
 
 // Makes group `index` of keyboardLayoutNames() the active layout; false when

@@ -9,24 +9,34 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-int clampPercent(int v) { return std::clamp(v, 0, 100); }
+int clampPercent(int v)
+{
+    return std::clamp(v, 0, 100);
+}
 
 double waveAt(int waveform, double phase, uint32_t& noise)
 {
     switch (waveform) {
-    case 1: return phase < 0.5 ? 1.0 : -1.0;
-    case 2: return phase < 0.5 ? 4.0 * phase - 1.0 : 3.0 - 4.0 * phase;
-    case 3: return 2.0 * phase - 1.0;
+    case 1:
+        return phase < 0.5 ? 1.0 : -1.0;
+    case 2:
+        return phase < 0.5 ? 4.0 * phase - 1.0 : 3.0 - 4.0 * phase;
+    case 3:
+        return 2.0 * phase - 1.0;
     case 4:
         noise = noise * 1664525u + 1013904223u;
         return static_cast<double>(noise >> 8) / static_cast<double>(1u << 23) - 1.0;
-    default: return std::sin(2.0 * kPi * phase);
+    default:
+        return std::sin(2.0 * kPi * phase);
     }
 }
 
 } // namespace
 
-int sampleRateFor(int quality) { return quality == 0 ? 11025 : 22050; }
+int sampleRateFor(int quality)
+{
+    return quality == 0 ? 11025 : 22050;
+}
 
 double envelopeAt(const ToneParams& p, long i, long count)
 {

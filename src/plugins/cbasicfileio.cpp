@@ -78,8 +78,8 @@ public:
         if (m_ended || block.empty())
             return;
         if (const void* nul = std::memchr(block.data(), '\0', block.size())) {
-            block = block.substr(0, static_cast<std::size_t>(static_cast<const char*>(nul) -
-                                                              block.data()));
+            block = block.substr(
+                0, static_cast<std::size_t>(static_cast<const char*>(nul) - block.data()));
             m_ended = true;
         }
         if (block.empty())

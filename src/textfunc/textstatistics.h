@@ -20,12 +20,12 @@ constexpr bool isWordSeparator(unsigned char c)
 constexpr double CharsPerAuthorSheet = 40000.0;
 
 struct TextStatistics {
-    std::size_t length = 0;     // every byte
-    std::size_t blanks = 0;     // bytes 20
-    std::size_t lineFeeds = 0;  // bytes 0A
-    std::size_t returns = 0;    // bytes 0D
-    std::size_t charsOnly = 0;  // length less blanks, LF and CR
-    std::size_t words = 0;      // maximal runs of bytes that are not separators
+    std::size_t length = 0;    // every byte
+    std::size_t blanks = 0;    // bytes 20
+    std::size_t lineFeeds = 0; // bytes 0A
+    std::size_t returns = 0;   // bytes 0D
+    std::size_t charsOnly = 0; // length less blanks, LF and CR
+    std::size_t words = 0;     // maximal runs of bytes that are not separators
 
     std::size_t charsAndSpaces() const { return blanks + charsOnly; }
     double authorSheets() const { return static_cast<double>(charsOnly) / CharsPerAuthorSheet; }

@@ -8,10 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <initializer_list>
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <spawn.h>
 #include <string>

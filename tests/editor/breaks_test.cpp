@@ -21,7 +21,8 @@ TEST(DocText, EveryKindOfBreakBecomesCrLf)
          std::string(100000, 'x') + "\r\n" + std::string(3, 'y')},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(normalizeBreaks(c.text), c.normalized) << testing::PrintToString(c.text.substr(0, 20));
+        EXPECT_EQ(normalizeBreaks(c.text), c.normalized)
+            << testing::PrintToString(c.text.substr(0, 20));
     // Many lone breaks: the result grows past its first reservation.
     EXPECT_EQ(normalizeBreaks(std::string(1000, '\n')).size(), 2000u);
 }

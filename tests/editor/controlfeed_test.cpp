@@ -76,7 +76,8 @@ TEST(ControlFeed, GivesTheControlFormWhateverTheBlocks)
     for (int round = 0; round < 300; ++round) {
         const std::string text = randomText(rng, rng() % 200);
         const std::vector<size_t> blocks{1 + rng() % 7, 1 + rng() % 40};
-        const std::string expected = zuk::codepages::decodeToUtf8(toControlForm(text), CodePage::Koi);
+        const std::string expected =
+            zuk::codepages::decodeToUtf8(toControlForm(text), CodePage::Koi);
         ASSERT_EQ(feed(text, plain, blocks, CodePage::Koi), expected) << round;
         // A file: its first NUL ends the text.
         FeedOptions file = plain;
@@ -117,7 +118,8 @@ TEST(ControlFeed, CutsLongLinesIntoPartsThatReadBackUnchanged)
     std::mt19937 rng(11);
     for (int round = 0; round < 200; ++round) {
         std::string text = randomText(rng, rng() % 50);
-        text += std::string(rng() % 300, 'q') + (rng() % 2 ? " w " : "") + std::string(rng() % 90, 'e');
+        text +=
+            std::string(rng() % 300, 'q') + (rng() % 2 ? " w " : "") + std::string(rng() % 90, 'e');
         text += randomText(rng, rng() % 50);
         const std::string out = feed(text, cutting, {1 + rng() % 64}, CodePage::Win, &soft);
         std::string back = zuk::codepages::encodeFromUtf8(out, CodePage::Win);

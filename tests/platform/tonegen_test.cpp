@@ -19,7 +19,7 @@ TEST(ToneGenerator, LengthFollowsDurationAndQualityAndNothingClips)
         p.waveform = wave;
         const auto s = synthesizeTone(p);
         const auto [lo, hi] = std::minmax_element(s.begin(), s.end());
-        EXPECT_GT(*hi, 1000) << wave;   // audible
+        EXPECT_GT(*hi, 1000) << wave; // audible
         EXPECT_LT(*lo, -1000) << wave;
     }
 }

@@ -134,9 +134,9 @@ TEST(FileIoEngine, BlocksReadAndWriteLikeTheWholeText)
     });
     EXPECT_EQ(read, stored + "\n");
     EXPECT_EQ(blocks, 4u);
-    EXPECT_THROW(zuk::plugins::readDocumentBlocks(engine, dir.file("missing.txt"),
-                                                  [](std::string_view) {}),
-                 zuk::IoError);
+    EXPECT_THROW(
+        zuk::plugins::readDocumentBlocks(engine, dir.file("missing.txt"), [](std::string_view) {}),
+        zuk::IoError);
 }
 
 TEST(FileIoEngine, FailuresKeepTheOldFileAndSayWhy)

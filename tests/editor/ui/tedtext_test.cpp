@@ -9,9 +9,8 @@ using namespace zuk::editor;
 // replacement stays one undo step.
 TEST_F(EditorFixture, WholeTextsOfEveryBreakFormComeBackInCrLfForm)
 {
-    const char* const texts[] = {"",        "\r\n",      "a",         "a\r\n",     "a\r\n\r\n",
-                                 "a\n",     "a\r",       "\r\n\r",    "a\r\nb\nc", "\n\r",
-                                 "\xE0\r\n\xFF", "x\r\r\n"};
+    const char* const texts[] = {"",    "\r\n",   "a",         "a\r\n", "a\r\n\r\n",    "a\n",
+                                 "a\r", "\r\n\r", "a\r\nb\nc", "\n\r",  "\xE0\r\n\xFF", "x\r\r\n"};
     Ted* t = newDocument();
     for (const char* text : texts) {
         m_editor->SetAllText(text);
