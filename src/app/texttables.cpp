@@ -3,6 +3,8 @@
 #include "app/mainformtexts.h"
 #include "codepages/codepagetexts.h"
 #include "highlight/highlighttexts.h"
+#include "io/iotexts.h"
+#include "platform/platformtexts.h"
 #include "textfunc/textfunctexts.h"
 
 namespace zuk::app {
@@ -18,6 +20,8 @@ const std::vector<const TextTable*>& subsystemTextTables()
         &highlight::highlightMessages(),
         &highlight::highlightSettingsMessages(),
         &highlight::fmSyntaxTexts(),
+        &io::ioMessages(),
+        &platform::platformMessages(),
     };
     return tables;
 }

@@ -3,10 +3,12 @@
 #include "base/zukerror.h"
 #include "io/nocase.h"
 #include "io/safefile.h"
+#include "platform/platformtexts.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -82,7 +84,8 @@ void makeFolders(const std::string& path)
         if (current.empty() || isDirectory(current))
             continue;
         if (::mkdir(current.c_str(), 0777) != 0 && errno != EEXIST)
-            throw IoError(io::ioErrorMessage("Не удалось создать папку", current, errno));
+            throw IoError(platformMessages(), "sCannotCreateFolder",
+                          {current, std::strerror(errno)});
     }
 }
 

@@ -1,0 +1,17 @@
+#include "platform/platformtexts.h"
+
+namespace zuk::platform {
+
+const TextTable& platformMessages()
+{
+    static const TextTable table{
+        "MainForm",
+        {
+            {"sCannotCreateFolder", "Не удалось создать папку «%s»: %s",
+             "Could not create the folder \"%s\": %s"},
+        },
+    };
+    return table;
+}
+
+} // namespace zuk::platform

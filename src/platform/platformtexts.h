@@ -1,0 +1,11 @@
+#pragma once
+
+#include "base/texts.h"
+
+namespace zuk::platform {
+
+// The messages of the program folder that the main window shows (section
+// MainForm): a folder that cannot be made, with the system's reason.
+const TextTable& platformMessages();
+
+} // namespace zuk::platform
