@@ -50,11 +50,6 @@ namespace zuk::app::ui {
 
 namespace {
 
-std::string toWin(const QString& s)
-{
-    return codepages::utf8ToWin(s.toStdString());
-}
-
 QString fromWin(const std::string& s)
 {
     return QString::fromStdString(codepages::winToUtf8(s));
@@ -356,7 +351,7 @@ void TMainForm::writeShutdownState()
     m_props.H = g.height();
     std::optional<std::string> folder;
     if (documentCount() > 0)
-        folder = toWin(QFileInfo(QString::fromStdString(m_editor->GetFileName())).absolutePath() +
+        folder = local(QFileInfo(QString::fromStdString(m_editor->GetFileName())).absolutePath() +
                        QLatin1Char('/'));
     settings::SaveShutdownKeys(*m_ini, m_settings, m_props, folder);
     batch.commit();
