@@ -9,6 +9,8 @@ const TextTable& platformMessages()
         {
             {"sCannotCreateFolder", "Не удалось создать папку «%s»: %s",
              "Could not create the folder \"%s\": %s"},
+            {"sCannotCopyDataFile", "Не удалось скопировать в папку программы «%s»: %s",
+             "Could not copy into the program folder \"%s\": %s"},
         },
     };
     return table;

@@ -5,7 +5,8 @@
 namespace zuk::platform {
 
 // The messages of the program folder that the main window shows (section
-// MainForm): a folder that cannot be made, with the system's reason.
+// MainForm): a folder that cannot be made and a shipped data file that
+// cannot be copied into the program folder, each with the system's reason.
 const TextTable& platformMessages();
 
 } // namespace zuk::platform

@@ -91,6 +91,20 @@ void TMainForm::runStartup()
         request.home = local(m_options.home);
     request.executableFolder = local(exeDir);
     const std::string program = platform::resolveProgramFolder(request);
+    // Whichever folder it is, it gets what it lacks of the shipped data; what
+    // is there is the user's and stays. A file that cannot be copied costs
+    // only that file: the console tells which, once it and the language exist.
+    if (const std::string tree = platform::defaultDataTree(request.executableFolder);
+        !tree.empty()) {
+        platform::SeedReport seeded = platform::seedProgramFolder(program, tree);
+        if (!seeded.failures.empty()) {
+            QTimer::singleShot(0, this, [this, failures = std::move(seeded.failures)] {
+                for (const IoError& failure : failures)
+                    consoleAppend(message(failure));
+                showConsole();
+            });
+        }
+    }
     const platform::WorkingFolders folders = platform::workingFolders(program);
     m_programFolder = QString::fromStdString(program);
     m_partsFolder = QString::fromStdString(folders.parts);
