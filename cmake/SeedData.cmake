@@ -1,4 +1,9 @@
-# Copies every file of SRC into DST that DST does not hold yet.
+# Makes the build tree a program folder and gives it the layout of an install.
+#
+# DST/Engine and DST/dox get every file of SRC they do not hold yet (what the
+# program wrote there survives a rebuild). DST/share/zuk is kept an exact copy
+# of SRC/Engine and SRC/dox, as "cmake --install" puts them under share/zuk:
+# the program completes any other program folder (--home) from it.
 file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/Engine/* ${SRC}/dox/*)
 foreach(f IN LISTS files)
   if(NOT EXISTS ${DST}/${f})
@@ -6,4 +11,13 @@ foreach(f IN LISTS files)
     file(MAKE_DIRECTORY ${dir})
     file(COPY ${SRC}/${f} DESTINATION ${dir})
   endif()
+endforeach()
+
+# Unchanged files keep their time stamps and are not copied again.
+set(tree ${DST}/share/zuk)
+file(COPY ${SRC}/Engine ${SRC}/dox DESTINATION ${tree})
+file(GLOB_RECURSE stale RELATIVE ${tree} ${tree}/*)
+list(REMOVE_ITEM stale ${files})
+foreach(f IN LISTS stale)
+  file(REMOVE ${tree}/${f})
 endforeach()

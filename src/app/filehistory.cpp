@@ -1,6 +1,5 @@
 #include "app/filehistory.h"
 
-#include "codepages/charsets.h"
 #include "io/inifile.h"
 
 #include <algorithm>
@@ -72,10 +71,10 @@ std::vector<RRecentFile> readRecentFiles(const io::IniFile& ini, int capacity)
     std::vector<RRecentFile> files;
     for (int n = 0; n < capacity; ++n) {
         std::string index = std::to_string(n);
-        std::string name = ini.readString("Recent", "Item_" + index, "");
+        std::string name = ini.readPath("Recent", "Item_" + index, "");
         if (name.empty())
             break;
-        files.push_back({codepages::winToUtf8(name), ini.readInt("Recent", "User_" + index, 0)});
+        files.push_back({std::move(name), ini.readInt("Recent", "User_" + index, 0)});
     }
     return files;
 }
@@ -90,7 +89,7 @@ void writeRecentFiles(io::IniFile& ini, const std::vector<RRecentFile>& files)
         if (file.fileName.empty())
             continue;
         std::string index = std::to_string(n++);
-        ini.writeString("Recent", "Item_" + index, codepages::utf8ToWin(file.fileName));
+        ini.writePath("Recent", "Item_" + index, file.fileName);
         if (file.firstLine != 0)
             ini.writeInt("Recent", "User_" + index, file.firstLine);
     }

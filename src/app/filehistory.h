@@ -16,8 +16,9 @@ struct RRecentFile {
     int firstLine = 0;
 };
 
-// Section Recent of zuk.ini: Item_n (file name) and User_n (first visible
-// line, left out when 0), n from 0. Reading stops at the first missing or
+// Section Recent of zuk.ini: Item_n (file name, stored losslessly as
+// io/pathvalue.h says) and User_n (first visible line, left out when 0), n
+// from 0. Reading stops at the first missing or
 // empty Item_n and after `capacity` entries.
 std::vector<RRecentFile> readRecentFiles(const io::IniFile& ini, int capacity);
 // Erases the whole section and writes the entries in order, in one rewrite.

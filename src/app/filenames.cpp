@@ -123,7 +123,7 @@ std::vector<std::string> versionTargets(std::string_view name, const std::tm& wh
     if (options.SaveInSameFolder)
         targets.push_back(version);
     if (options.DoCopyVer && !options.CopyVerPath.empty()) {
-        std::string folder = codepages::winToUtf8(options.CopyVerPath);
+        std::string folder = options.CopyVerPath;
         if (folderExists(folder)) {
             if (folder.back() != '/')
                 folder.push_back('/');

@@ -52,7 +52,7 @@ std::string versionName(std::string_view name, std::string_view stamp);
 std::string versionText(const std::string& text, const settings::RSaveOptions& options);
 
 // Where a version of `name` goes at time `when`: the version name when
-// SaveInSameFolder is set, and CopyVerPath (a settings string) with the
+// SaveInSameFolder is set, and CopyVerPath (a UTF-8 folder) with the
 // version's file-name part when DoCopyVer is set and `folderExists` says that
 // folder exists.
 std::vector<std::string>

@@ -6,6 +6,8 @@
 #include "codepages/codepagetexts.h"
 #include "editor/editortexts.h"
 #include "highlight/highlighttexts.h"
+#include "io/iotexts.h"
+#include "platform/platformtexts.h"
 #include "textfunc/textfunctexts.h"
 
 namespace zuk::app {
@@ -31,6 +33,8 @@ const std::vector<const TextTable*>& subsystemTextTables()
         &editor::doxTexts(),         // the document-list window
         &editor::findReplaceTexts(), // the find and replace dialog
         &editor::gotoLineTexts(),    // the go-to-line prompt
+        &io::ioMessages(),
+        &platform::platformMessages(),
     };
     return tables;
 }

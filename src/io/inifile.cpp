@@ -2,6 +2,7 @@
 
 #include "base/zukassert.h"
 #include "io/nocase.h"
+#include "io/pathvalue.h"
 #include "io/safefile.h"
 
 #include <cerrno>
@@ -266,6 +267,15 @@ bool IniFile::readBool(std::string_view section, std::string_view key, bool defa
     return readInt(section, key, defaultValue ? 1 : 0) != 0;
 }
 
+std::string IniFile::readPath(std::string_view section, std::string_view key,
+                              std::string_view defaultValue) const
+{
+    std::size_t line = findKey(section, key);
+    if (line == std::string::npos)
+        return std::string(defaultValue);
+    return decodePathValue(valueOf(m_lines[line]));
+}
+
 bool IniFile::hasSection(std::string_view section) const
 {
     return sectionHeaders(section) != nullptr;
@@ -465,6 +475,11 @@ void IniFile::writeInt(std::string_view section, std::string_view key, int value
 void IniFile::writeBool(std::string_view section, std::string_view key, bool value)
 {
     writeString(section, key, value ? "1" : "0");
+}
+
+void IniFile::writePath(std::string_view section, std::string_view key, std::string_view utf8Path)
+{
+    writeString(section, key, encodePathValue(utf8Path));
 }
 
 void IniFile::deleteKey(std::string_view section, std::string_view key)

@@ -43,6 +43,10 @@ public:
     int readInt(std::string_view section, std::string_view key, int defaultValue) const;
     // Any non-zero integer is true; a value that is not a number gives the default.
     bool readBool(std::string_view section, std::string_view key, bool defaultValue) const;
+    // A path or file name, in UTF-8, stored in either form of pathvalue.h;
+    // `defaultValue` is UTF-8 too.
+    std::string readPath(std::string_view section, std::string_view key,
+                         std::string_view defaultValue) const;
 
     bool hasSection(std::string_view section) const;
     bool hasKey(std::string_view section, std::string_view key) const;
@@ -62,6 +66,8 @@ public:
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     void writeInt(std::string_view section, std::string_view key, int value);
     void writeBool(std::string_view section, std::string_view key, bool value);
+    // A UTF-8 path, stored so that readPath gives it back exactly.
+    void writePath(std::string_view section, std::string_view key, std::string_view utf8Path);
     void deleteKey(std::string_view section, std::string_view key);
     void eraseSection(std::string_view section);
 

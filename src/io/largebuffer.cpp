@@ -50,18 +50,16 @@ private:
     int m_fd;
 };
 
-constexpr const char* kCannotRead = "Не удалось прочитать файл";
-
 // The file opened for reading, its status in `st`; a folder is refused.
 Fd openForReading(const std::string& path, struct stat& st)
 {
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0)
-        throw IoError(ioErrorMessage(kCannotRead, path, errno));
+        throw readError(path, errno);
     if (::fstat(fd.get(), &st) != 0)
-        throw IoError(ioErrorMessage(kCannotRead, path, errno));
+        throw readError(path, errno);
     if (S_ISDIR(st.st_mode))
-        throw IoError(ioErrorMessage(kCannotRead, path, EISDIR));
+        throw readError(path, EISDIR);
     return fd;
 }
 
@@ -74,7 +72,7 @@ std::size_t readFully(const Fd& fd, char* buffer, std::size_t size, const std::s
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            throw IoError(ioErrorMessage(kCannotRead, path, errno));
+            throw readError(path, errno);
         }
         if (n == 0)
             break;

@@ -2,6 +2,7 @@
 
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
+#include "io/iotexts.h"
 #include "io/safefile.h"
 
 #include <algorithm>
@@ -308,7 +309,7 @@ RtfDocument RtfParser::run()
                                    m_in[start] == '\r' || m_in[start] == '\n'))
         ++start;
     if (m_in.substr(start, 5) != "{\\rtf")
-        throw FormatError("Файл не в формате RTF");
+        throw FormatError(ioMessages(), "sNotAnRtfFile");
     m_pos = start;
 
     while (m_pos < m_in.size()) {
@@ -369,7 +370,7 @@ RtfDocument RtfParser::run()
 void RtfParser::openGroup()
 {
     if (static_cast<int>(m_stack.size()) >= kRtfMaxDepth)
-        throw FormatError("RTF: слишком глубокая вложенность групп");
+        throw FormatError(ioMessages(), "sRtfNestedTooDeeply");
     m_skip = 0;
     m_star = false;
     if (m_stack.empty()) {

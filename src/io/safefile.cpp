@@ -1,6 +1,6 @@
 #include "io/safefile.h"
 
-#include "base/zukerror.h"
+#include "io/iotexts.h"
 
 #include <atomic>
 #include <cerrno>
@@ -94,14 +94,14 @@ std::string resolveTarget(const std::string& path)
 
 } // namespace
 
-std::string ioErrorMessage(std::string_view action, const std::string& path, int errnoValue)
+IoError readError(const std::string& path, int errnoValue)
 {
-    std::string message(action);
-    message += " \xC2\xAB"; // «
-    message += path;
-    message += "\xC2\xBB: "; // »
-    message += std::strerror(errnoValue);
-    return message;
+    return IoError(ioMessages(), "sCannotReadFile", {path, std::strerror(errnoValue)});
+}
+
+IoError writeError(const std::string& path, int errnoValue)
+{
+    return IoError(ioMessages(), "sCannotWriteFile", {path, std::strerror(errnoValue)});
 }
 
 bool readFileBytesIfExists(const std::string& path, std::string& out)
@@ -111,12 +111,12 @@ bool readFileBytesIfExists(const std::string& path, std::string& out)
     if (fd < 0) {
         if (errno == ENOENT)
             return false;
-        throw IoError(ioErrorMessage("Не удалось прочитать файл", path, errno));
+        throw readError(path, errno);
     }
     FdGuard guard(fd);
     int err = 0;
     if (!readAll(fd, out, err))
-        throw IoError(ioErrorMessage("Не удалось прочитать файл", path, err));
+        throw readError(path, err);
     return true;
 }
 
@@ -124,7 +124,7 @@ std::string readFileBytes(const std::string& path)
 {
     std::string out;
     if (!readFileBytesIfExists(path, out))
-        throw IoError(ioErrorMessage("Не удалось прочитать файл", path, ENOENT));
+        throw readError(path, ENOENT);
     return out;
 }
 
@@ -148,13 +148,13 @@ AtomicFileWriter::AtomicFileWriter(const std::string& path)
             int err = errno;
             m_tempPath.clear();
             m_done = true;
-            throw IoError(ioErrorMessage("Не удалось записать файл", m_shownPath, err));
+            throw writeError(m_shownPath, err);
         }
     }
     if (m_fd < 0) {
         m_tempPath.clear();
         m_done = true;
-        throw IoError(ioErrorMessage("Не удалось записать файл", m_shownPath, EEXIST));
+        throw writeError(m_shownPath, EEXIST);
     }
 
     struct stat st {};
@@ -179,7 +179,7 @@ void AtomicFileWriter::fail(int errnoValue)
     if (!m_tempPath.empty())
         ::unlink(m_tempPath.c_str());
     m_done = true;
-    throw IoError(ioErrorMessage("Не удалось записать файл", m_shownPath, errnoValue));
+    throw writeError(m_shownPath, errnoValue);
 }
 
 void AtomicFileWriter::flushBuffer()
@@ -202,7 +202,7 @@ void AtomicFileWriter::flushBuffer()
 void AtomicFileWriter::append(std::string_view bytes)
 {
     if (m_done)
-        throw IoError(ioErrorMessage("Не удалось записать файл", m_shownPath, EBADF));
+        throw writeError(m_shownPath, EBADF);
     if (m_buffer.size() + bytes.size() > kWriteChunk) {
         flushBuffer();
         if (bytes.size() > kWriteChunk) {
@@ -217,7 +217,7 @@ void AtomicFileWriter::append(std::string_view bytes)
 void AtomicFileWriter::commit()
 {
     if (m_done)
-        throw IoError(ioErrorMessage("Не удалось записать файл", m_shownPath, EBADF));
+        throw writeError(m_shownPath, EBADF);
     flushBuffer();
     if (::fsync(m_fd) != 0)
         fail(errno);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/zukerror.h"
+
 #include <string>
 #include <string_view>
 
@@ -45,7 +47,10 @@ private:
 // One-shot form of AtomicFileWriter.
 void writeFileAtomically(const std::string& path, std::string_view bytes);
 
-// The user-visible message of a failed file operation (UTF-8).
-std::string ioErrorMessage(std::string_view action, const std::string& path, int errnoValue);
+// The failures of reading and of writing `path` (rows sCannotReadFile and
+// sCannotWriteFile of ioMessages()), with the system's reason for `errnoValue`
+// as the last argument.
+IoError readError(const std::string& path, int errnoValue);
+IoError writeError(const std::string& path, int errnoValue);
 
 } // namespace zuk::io

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/zukerror.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,24 +31,39 @@ std::optional<std::string> takeHomeOption(std::vector<std::string>& args);
 struct ProgramFolderRequest {
     std::optional<std::string> home; // from --home; else the ZUK_HOME variable is used
     std::string executableFolder;    // usually executableFolder()
-    // The installed default data tree; empty means <executable>/../share/zuk.
-    std::string defaultTree;
 };
 
 // The program folder P, absolute, with a trailing '/', in this order:
-//  1. --home DIR or $ZUK_HOME (created, empty, when missing: every setting and
-//     data list then starts from its default);
+//  1. --home DIR or $ZUK_HOME (created, empty, when missing);
 //  2. the executable's folder when it holds Engine/ (any letter case): a
 //     portable install or the build tree;
-//  3. $XDG_DATA_HOME/zuk (default ~/.local/share/zuk); when it has no Engine/
-//     yet, it is made from the default tree (see seedProgramFolder).
-// Throws zuk::IoError when the folder cannot be created.
+//  3. $XDG_DATA_HOME/zuk (default ~/.local/share/zuk), created when missing.
+// Whichever it is, start-up then completes it from defaultDataTree() with
+// seedProgramFolder(). Throws zuk::IoError when the folder cannot be created.
 std::string resolveProgramFolder(const ProgramFolderRequest& request);
 
-// Copies every file of `defaultTree` that `target` does not have yet, making
-// folders as needed; existing files are never overwritten. Returns the number
-// of files copied. Throws zuk::IoError when a copy fails.
-int seedProgramFolder(const std::string& target, const std::string& defaultTree);
+// The shipped data tree (Engine/ and dox/) for a program in `executableFolder`:
+// <exe>/../share/zuk of an installed program, or <exe>/share/zuk of the build
+// tree (cmake/SeedData.cmake keeps it a copy of data/); the first of them
+// that holds Engine/. Empty when there is none.
+std::string defaultDataTree(const std::string& executableFolder);
+
+// What completing a program folder did.
+struct SeedReport {
+    int copied = 0;                // files copied
+    std::vector<IoError> failures; // what could not be copied or made, with the system's reason
+};
+
+// Completes `target` from `defaultTree`: every regular file of the tree that
+// `target` does not have (names matched without regard to letter case) is
+// copied, with the folders it needs. Nothing that exists is ever overwritten
+// or changed, even when it appears while the copy is made. Symlinked folders
+// are not entered on either side, and a symlinked file is copied only when it
+// names a file inside the tree; nothing else is read. A file or folder that
+// cannot be copied goes into the report and the rest is copied all the same.
+// When nothing is missing this costs two folder listings per folder of the
+// tree and opens no file. A `target` inside the tree is left alone.
+SeedReport seedProgramFolder(const std::string& target, const std::string& defaultTree);
 
 // `relative` ('/' or '\' separated) under `root`, each name matched without
 // regard to letter case against what is on disk: "Lang/x" finds "lang/X". From

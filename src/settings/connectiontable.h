@@ -9,7 +9,8 @@ namespace zuk::settings {
 // negative values name system colours.
 using Colour = int32_t;
 
-// Executable paths of the two preview browsers; the other three are kept unused.
+// Executable paths (UTF-8) of the two preview browsers; the other three are
+// kept unused.
 struct RBrowserPaths {
     std::string ie = "/usr/bin/firefox";
     std::string opera = "/usr/bin/opera";
@@ -25,7 +26,7 @@ struct RSaveOptions {
     bool AddVersionNamePrefix = false;
     bool DoCopyVer = false;
     bool SaveInSameFolder = true;
-    std::string CopyVerPath;
+    std::string CopyVerPath; // UTF-8 folder
     int SaveTime = 5;
     bool SaveTimeEnable = false;
 };
@@ -35,7 +36,7 @@ struct RSaveOptions {
 // width (its width in pixels) and SimpleColor.
 struct RFR {
     uint8_t FillOption = 0;    // 0 none, 1 picture, 2 gradient
-    std::string Wallpaper;     // picture file
+    std::string Wallpaper;     // picture file, UTF-8
     uint8_t WallpaperMode = 1; // 1 tile, 2 centre, 3 stretch
     Colour GradientColor1 = 0xC0C0C0;
     Colour GradientColor2 = 0xFF0000;
@@ -47,9 +48,15 @@ struct RFR {
 // The one settings record of the run. The main window owns it and hands it to
 // the tools through the host; everything reads it by field name. It holds
 // values only: the objects of a run (scheme registry, text styles) belong to
-// their subsystems. Strings are Windows-1251 bytes; the defaults here are
-// the built-in ones (LoadSettings fills the ones that depend on the screen or
-// on the program folder).
+// their subsystems. Fields that hold a path or a file name are UTF-8, as the
+// file system has them: BrowserPaths, imageeditor, imageviewer, tidy_path,
+// current_quotefile, soutput_processed_files_to_dir, SaveOptions.CopyVerPath,
+// EditorFill.Wallpaper and GutterFill.Wallpaper, and the working folders
+// (TablesDir ... CStylesDir, with a trailing '/'). zuk.ini keeps them in the
+// lossless form of io/pathvalue.h, so no name outside Windows-1251 is lost.
+// Every other string is Windows-1251 bytes. The defaults here are the built-in
+// ones (LoadSettings fills the ones that depend on the screen or on the
+// program folder).
 struct RConnectionTable {
     bool SyntaxHighlight = true;
     bool CPUStatus_enable = true;
@@ -100,8 +107,7 @@ struct RConnectionTable {
     bool Closing = false;
     bool HighlightListUpdating = false;
     uint8_t EditLineSepStyle = 2; // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot
-    std::string current_quotefile =
-        "\xF0\xF3\xF1\xF1\xEA\xE8\xE5 \xEF\xEE\xF1\xEB\xEE\xE2\xE8\xF6\xFB"; // "русские пословицы"
+    std::string current_quotefile = "русские пословицы"; // a file of quotes/, UTF-8
     std::string FontKOI8 = "Courier New", FontDOS = "Terminal", FontWIN = "Courier New";
     uint8_t KOI8Size = 10, DOSSize = 10, WINSize = 10;
     std::string TablesDir, TemplatesDir, PluginsDir, PartsDir, CStylesDir;

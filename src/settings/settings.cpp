@@ -1,6 +1,5 @@
 #include "settings/settings.h"
 
-#include "codepages/charsets.h"
 #include "io/inifile.h"
 #include "platform/programfolder.h"
 
@@ -22,14 +21,16 @@ enum class Store {
 // Every key of zuk.ini that maps onto a field of the record, in the order the
 // file is written. The visitor is called with the section, the key, the field
 // (as one or two member pointers) and how the key is stored; the loader, the
-// saver and the shut-down saver all walk this one list.
+// saver and the shut-down saver all walk this one list. Keys that hold a path
+// or a file name go through path(): their fields are UTF-8 and the file keeps
+// them in the lossless form of io/pathvalue.h.
 template <class Visitor> void visitConnectionTable(Visitor& v)
 {
     v.field("Main", "EditLineSepStyle", &R::EditLineSepStyle);
     v.field("Main", "chfileext", &R::chfileext);
     v.field("Main", "defext", &R::defext);
-    v.field("Main", "ct.Browserz.ie", &R::BrowserPaths, &settings::RBrowserPaths::ie);
-    v.field("Main", "ct.Browserz.opera", &R::BrowserPaths, &settings::RBrowserPaths::opera);
+    v.path("Main", "ct.Browserz.ie", &R::BrowserPaths, &settings::RBrowserPaths::ie);
+    v.path("Main", "ct.Browserz.opera", &R::BrowserPaths, &settings::RBrowserPaths::opera);
     v.field("Main", "SaveToolbarsOnExit", &R::SaveToolbarsOnExit);
     v.field("Main", "do_crash_copy", &R::do_crash_copy);
     v.field("Main", "rtf_import_as_text", &R::rtf_import_as_text);
@@ -39,7 +40,7 @@ template <class Visitor> void visitConnectionTable(Visitor& v)
     v.field("Main", "find_opt_CaseInsensitive", &R::find_opt_CaseInsensitive);
     v.field("Main", "exit_on_esc", &R::exit_on_esc);
     v.field("Main", "tidyconfstr", &R::tidyconfstr);
-    v.field("Main", "tidy_path", &R::tidy_path);
+    v.path("Main", "tidy_path", &R::tidy_path);
     v.field("Main", "Persistent_blocks", &R::Persistent_blocks);
     v.field("Main", "SpacesPerTab", &R::SpacesPerTab);
     v.field("Main", "bkonopen", &R::bkonopen);
@@ -49,9 +50,9 @@ template <class Visitor> void visitConnectionTable(Visitor& v)
     v.field("Main", "DefAutoIndent", &R::DefAutoIndent);
     v.field("Main", "RMargin", &R::RMargin);
     v.field("Main", "boutput_processed_files_to_dir", &R::boutput_processed_files_to_dir);
-    v.field("Main", "soutput_processed_files_to_dir", &R::soutput_processed_files_to_dir);
-    v.field("Main", "imageeditor", &R::imageeditor);
-    v.field("Main", "imageviewer", &R::imageviewer);
+    v.path("Main", "soutput_processed_files_to_dir", &R::soutput_processed_files_to_dir);
+    v.path("Main", "imageeditor", &R::imageeditor);
+    v.path("Main", "imageviewer", &R::imageviewer);
     v.field("Main", "ChildW", &R::ChildW, Store::ShutdownOnly);
     v.field("Main", "ChildH", &R::ChildH, Store::ShutdownOnly);
     v.field("Main", "BHU", &R::BHU);
@@ -76,7 +77,7 @@ template <class Visitor> void visitConnectionTable(Visitor& v)
     v.field("CPUStatus", "CPUStatus_enable", &R::CPUStatus_enable);
     v.field("CPUStatus", "CPUStatus_update", &R::CPUStatus_update);
     v.field("DoOnExit", "confirm_on_exit", &R::confirm_on_exit);
-    v.field("Quotes", "current_quotefile", &R::current_quotefile);
+    v.path("Quotes", "current_quotefile", &R::current_quotefile);
 
     v.field("Gutter", "Gutter_Visible", &R::Gutter_Visible);
     v.field("Gutter", "GutFillOption", &R::GutterFill, &settings::RFR::FillOption);
@@ -121,7 +122,7 @@ template <class Visitor> void visitConnectionTable(Visitor& v)
     v.field("SaveOptions", "DoCopyVer", &R::SaveOptions, &settings::RSaveOptions::DoCopyVer);
     v.field("SaveOptions", "SaveInSameFolder", &R::SaveOptions,
             &settings::RSaveOptions::SaveInSameFolder);
-    v.field("SaveOptions", "CopyVerPath", &R::SaveOptions, &settings::RSaveOptions::CopyVerPath);
+    v.path("SaveOptions", "CopyVerPath", &R::SaveOptions, &settings::RSaveOptions::CopyVerPath);
     v.field("SaveOptions", "SaveTime", &R::SaveOptions, &settings::RSaveOptions::SaveTime);
     v.field("SaveOptions", "SaveTimeEnable", &R::SaveOptions,
             &settings::RSaveOptions::SaveTimeEnable);
@@ -145,7 +146,7 @@ template <class Visitor> void visitConnectionTable(Visitor& v)
     v.field("Sounds", "CRET", &R::SoundCRET);
 
     v.field("Editor", "FillOption", &R::EditorFill, &settings::RFR::FillOption);
-    v.field("Editor", "Wallpaper", &R::EditorFill, &settings::RFR::Wallpaper);
+    v.path("Editor", "Wallpaper", &R::EditorFill, &settings::RFR::Wallpaper);
     v.field("Editor", "GradientColor1", &R::EditorFill, &settings::RFR::GradientColor1);
     v.field("Editor", "GradientColor2", &R::EditorFill, &settings::RFR::GradientColor2);
     v.field("Editor", "GradientMode", &R::EditorFill, &settings::RFR::GradientMode);
@@ -210,6 +211,16 @@ template <class Record> struct Loader {
     Record& target;
     const Record& defaults;
 
+    void path(const char* s, const char* k, std::string Record::*m)
+    {
+        target.*m = ini.readPath(s, k, defaults.*m);
+    }
+    template <class Sub>
+    void path(const char* s, const char* k, Sub Record::*outer, std::string Sub::*inner)
+    {
+        (target.*outer).*inner = ini.readPath(s, k, (defaults.*outer).*inner);
+    }
+
     template <class T> void field(const char* s, const char* k, T Record::*m, Store = Store::Always)
     {
         readValue(ini, s, k, target.*m, defaults.*m);
@@ -222,11 +233,24 @@ template <class Record> struct Loader {
     }
 };
 
-// Writes the keys whose storage class is `which`.
+// Writes the keys whose storage class is `which`. Every path key is one that
+// SaveSettings writes.
 template <class Record> struct Saver {
     io::IniFile& ini;
     const Record& source;
     Store which;
+
+    void path(const char* s, const char* k, std::string Record::*m)
+    {
+        if (which == Store::Always)
+            ini.writePath(s, k, source.*m);
+    }
+    template <class Sub>
+    void path(const char* s, const char* k, Sub Record::*outer, std::string Sub::*inner)
+    {
+        if (which == Store::Always)
+            ini.writePath(s, k, (source.*outer).*inner);
+    }
 
     template <class T>
     void field(const char* s, const char* k, T Record::*m, Store store = Store::Always)
@@ -269,7 +293,7 @@ settings::RMainWindowProps defaultMainWindowProps(int screenW, int screenH,
     props.H = percentRoundedHalfEven(screenH, 90);
     props.dlgFileOpenSizeX = percentRoundedHalfEven(screenW, 75);
     props.dlgFileOpenSizeY = percentRoundedHalfEven(screenH, 75);
-    props.LastOpenDir = codepages::utf8ToWin(programFolder);
+    props.LastOpenDir = programFolder;
     props.LastSaveDir = props.LastOpenDir;
     return props;
 }
@@ -297,8 +321,8 @@ void LoadSettings(const io::IniFile& ini, RConnectionTable& ct, settings::RSound
     props.H = ini.readInt("Main", "H", d.H);
     props.dlgFileOpenSizeX = ini.readInt("Main", "dlgFileOpenSizeX", d.dlgFileOpenSizeX);
     props.dlgFileOpenSizeY = ini.readInt("Main", "dlgFileOpenSizeY", d.dlgFileOpenSizeY);
-    props.LastOpenDir = ini.readString("Main", "LastOpenDir", d.LastOpenDir);
-    props.LastSaveDir = ini.readString("Main", "LastSaveDir", d.LastSaveDir);
+    props.LastOpenDir = ini.readPath("Main", "LastOpenDir", d.LastOpenDir);
+    props.LastSaveDir = ini.readPath("Main", "LastSaveDir", d.LastSaveDir);
     props.Lastab = ini.readString("Main", "Lastab", d.Lastab);
 }
 
@@ -333,19 +357,19 @@ void SaveShutdownKeys(io::IniFile& ini, const RConnectionTable& ct,
     ini.writeInt("Main", "W", props.W);
     ini.writeInt("Main", "H", props.H);
     if (activeDocumentFolder) {
-        ini.writeString("Main", "LastOpenDir", *activeDocumentFolder);
-        ini.writeString("Main", "LastSaveDir", *activeDocumentFolder);
+        ini.writePath("Main", "LastOpenDir", *activeDocumentFolder);
+        ini.writePath("Main", "LastSaveDir", *activeDocumentFolder);
     }
     batch.commit();
 }
 
 void setWorkingFolders(RConnectionTable& ct, const platform::WorkingFolders& folders)
 {
-    ct.PartsDir = codepages::utf8ToWin(folders.parts);
-    ct.TablesDir = codepages::utf8ToWin(folders.tables);
-    ct.TemplatesDir = codepages::utf8ToWin(folders.templates);
-    ct.PluginsDir = codepages::utf8ToWin(folders.plugins);
-    ct.CStylesDir = codepages::utf8ToWin(folders.cstyles);
+    ct.PartsDir = folders.parts;
+    ct.TablesDir = folders.tables;
+    ct.TemplatesDir = folders.templates;
+    ct.PluginsDir = folders.plugins;
+    ct.CStylesDir = folders.cstyles;
 }
 
 WindowGeometryKeys doxGeometryKeys()

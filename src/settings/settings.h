@@ -15,8 +15,9 @@ struct WorkingFolders;
 
 namespace zuk::settings {
 
-// Main-window properties kept in section Main of zuk.ini. Strings are
-// Windows-1251 bytes like every settings string.
+// Main-window properties kept in section Main of zuk.ini. The two folders are
+// UTF-8 paths (stored losslessly, see io/pathvalue.h); Lastab is
+// Windows-1251.
 struct RMainWindowProps {
     int Top = 1, Left = 1;
     int W = 0, H = 0;                               // default: 90 % of the screen
@@ -38,7 +39,7 @@ int percentRoundedHalfEven(int value, int percent);
 
 // The main-window properties before zuk.ini is read: position (1, 1), window
 // 90 % and open dialog 75 % of the screen, dialog folders at the program folder
-// (`programFolder` is a UTF-8 path; it is stored as Windows-1251).
+// (`programFolder`, a UTF-8 path).
 settings::RMainWindowProps defaultMainWindowProps(int screenW, int screenH,
                                                   const std::string& programFolder);
 
@@ -62,7 +63,7 @@ void SaveSettings(io::IniFile& ini, const RConnectionTable& ct,
 
 // The keys written only at shut-down: DisplayMemStatus, Top, Left, W, H, ChildW,
 // ChildH, the file box's Cols, PelFont, PelFontSize and splitterx, and — only
-// when a document is open, i.e. `activeDocumentFolder` is given (Windows-1251)
+// when a document is open, i.e. `activeDocumentFolder` is given (a UTF-8 path)
 // — LastOpenDir and LastSaveDir, both set to that folder.
 void SaveShutdownKeys(io::IniFile& ini, const RConnectionTable& ct,
                       const settings::RMainWindowProps& props,

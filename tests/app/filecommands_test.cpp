@@ -7,6 +7,7 @@
 
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
+#include "io/inifile.h"
 #include "io/tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -65,6 +66,35 @@ TEST(FileHistory, MostRecentFirstWithinCapacity)
     EXPECT_EQ(loaded.entries()[1].firstLine, 0);
 
     EXPECT_EQ(FileHistory::menuCaption("/x/R&D/a&&b.txt"), "/x/R&&D/a&&&&b.txt");
+}
+
+TEST(FileHistory, NamesOutsideWindows1251SurviveZukIni)
+{
+    TempFolder dir;
+    FileHistory history(25);
+    history.add("/home/u/?n? ??.txt", 0); // as an older zuk.ini may hold it
+    history.add("/home/u/Письма/a.txt", 4);
+    history.add("/home/u/ünï 日本.txt", 12);
+    {
+        zuk::io::IniFile ini(dir.file("zuk.ini"));
+        writeRecentFiles(ini, history.entries());
+    }
+    const std::string file = dir.read("zuk.ini");
+    EXPECT_NE(file.find("Item_0=utf8:/home/u/%C3%BCn%C3%AF %E6%97%A5%E6%9C%AC.txt\r\n"),
+              std::string::npos)
+        << file;
+    EXPECT_NE(file.find("Item_1=" + zuk::codepages::utf8ToWin("/home/u/Письма/a.txt") + "\r\n"),
+              std::string::npos)
+        << file;
+
+    FileHistory loaded(25);
+    loaded.assign(readRecentFiles(zuk::io::IniFile(dir.file("zuk.ini")), 25));
+    ASSERT_EQ(loaded.entries().size(), 3u);
+    EXPECT_EQ(loaded.entries()[0].fileName, "/home/u/ünï 日本.txt");
+    EXPECT_EQ(loaded.entries()[0].firstLine, 12);
+    EXPECT_EQ(loaded.entries()[1].fileName, "/home/u/Письма/a.txt");
+    EXPECT_EQ(loaded.entries()[2].fileName, "/home/u/?n? ??.txt");
+    EXPECT_NE(loaded.find("/home/u/ünï 日本.txt"), nullptr);
 }
 
 TEST(OpenFileList, OpenChecksInOrder)
@@ -159,6 +189,10 @@ TEST(FileNames, VersionStampAndTargets)
     options.SaveInSameFolder = false;
     options.CopyVerPath = "/missing";
     EXPECT_TRUE(versionTargets("/d/n.txt", morning, options, exists).empty());
+    options.CopyVerPath = "/копии ünï"; // a UTF-8 folder, as the settings hold it
+    folders.insert(options.CopyVerPath);
+    EXPECT_EQ(versionTargets("/d/n.txt", morning, options, exists),
+              std::vector<std::string>{"/копии ünï/date-02-01-2025time-03-04-05n.txt"});
 }
 
 TEST(FileNames, VersionTextCharset)

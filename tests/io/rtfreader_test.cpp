@@ -198,6 +198,16 @@ TEST(RtfReader, RejectsWhatIsNotRtf)
     std::string deep = "{\\rtf1 ";
     deep += std::string(zuk::io::kRtfMaxDepth + 10, '{');
     EXPECT_THROW(readRtf(deep), zuk::FormatError);
+    // Both say why in a text-table row.
+    for (const auto& [input, key] :
+         {std::pair<std::string, std::string_view>{"plain", "sNotAnRtfFile"},
+          {deep, "sRtfNestedTooDeeply"}}) {
+        try {
+            readRtf(input);
+        } catch (const zuk::FormatError& e) {
+            EXPECT_EQ(e.text().key, key);
+        }
+    }
     std::string fine = "{\\rtf1 " + std::string(100, '{') + "x" + std::string(101, '}');
     EXPECT_EQ(plainUtf8(fine), std::vector<std::string>{"x"});
 }

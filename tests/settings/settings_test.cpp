@@ -360,11 +360,103 @@ TEST(Settings, WindowGeometryAndHistory)
 TEST(Settings, WorkingFoldersGoIntoTheRecord)
 {
     TempFolder dir;
-    dir.write("engine/PARTS/x", "");
+    dir.write("ünï 日本/engine/PARTS/x", "");
     RConnectionTable ct;
-    setWorkingFolders(ct, zuk::platform::workingFolders(dir.path()));
-    EXPECT_EQ(ct.PartsDir, dir.path() + "engine/PARTS/");
-    EXPECT_EQ(ct.TablesDir, dir.path() + "engine/Tables/");
+    setWorkingFolders(ct, zuk::platform::workingFolders(dir.file("ünï 日本")));
+    EXPECT_EQ(ct.PartsDir, dir.path() + "ünï 日本/engine/PARTS/");
+    EXPECT_EQ(ct.TablesDir, dir.path() + "ünï 日本/engine/Tables/");
+}
+
+// The path of every key that holds one, as a test sets it: the key's name in
+// a folder whose name Windows-1251 cannot hold.
+struct PathField {
+    const char* section;
+    const char* key;
+    std::string* field;
+};
+
+std::vector<PathField> pathFields(RConnectionTable& ct)
+{
+    return {
+        {"Main", "ct.Browserz.ie", &ct.BrowserPaths.ie},
+        {"Main", "ct.Browserz.opera", &ct.BrowserPaths.opera},
+        {"Main", "tidy_path", &ct.tidy_path},
+        {"Main", "soutput_processed_files_to_dir", &ct.soutput_processed_files_to_dir},
+        {"Main", "imageeditor", &ct.imageeditor},
+        {"Main", "imageviewer", &ct.imageviewer},
+        {"Quotes", "current_quotefile", &ct.current_quotefile},
+        {"SaveOptions", "CopyVerPath", &ct.SaveOptions.CopyVerPath},
+        {"Editor", "Wallpaper", &ct.EditorFill.Wallpaper},
+    };
+}
+
+TEST(Settings, PathKeysKeepNamesOutsideWindows1251)
+{
+    TempFolder dir;
+    RConnectionTable ct;
+    RSoundSettings sound;
+    RMainWindowProps props = defaultMainWindowProps(1024, 768, "/opt/ünï/");
+    EXPECT_EQ(props.LastOpenDir, "/opt/ünï/");
+    for (const PathField& p : pathFields(ct))
+        *p.field = std::string("/home/ünï 日本/Письма/") + p.key;
+    {
+        IniFile ini(dir.file("zuk.ini"));
+        SaveSettings(ini, ct, sound, props, RMenuChecks{});
+        SaveShutdownKeys(ini, ct, props, std::string("/home/ünï 日本/docs/"));
+    }
+    const IniFile written(dir.file("zuk.ini"));
+    for (const PathField& p : pathFields(ct))
+        EXPECT_EQ(written.readString(p.section, p.key, "").rfind("utf8:/home/%C3%BCn%C3%AF", 0), 0u)
+            << p.key << " holds " << written.readString(p.section, p.key, "");
+    EXPECT_EQ(written.readString("Main", "LastOpenDir", ""),
+              "utf8:/home/%C3%BCn%C3%AF %E6%97%A5%E6%9C%AC/docs/");
+
+    RConnectionTable ct2;
+    RSoundSettings sound2;
+    RMainWindowProps props2;
+    LoadSettings(written, ct2, sound2, props2, 1024, 768, "/p/");
+    for (const PathField& p : pathFields(ct2))
+        EXPECT_EQ(*p.field, std::string("/home/ünï 日本/Письма/") + p.key) << p.key;
+    EXPECT_EQ(props2.LastOpenDir, "/home/ünï 日本/docs/");
+    EXPECT_EQ(props2.LastSaveDir, "/home/ünï 日本/docs/");
+}
+
+TEST(Settings, PathKeysOfOldFilesReadAsBefore)
+{
+    TempFolder dir;
+    dir.write("zuk.ini",
+              std::string("[Main]\r\nct.Browserz.opera=C:\\Program Files\\Opera6\\opera.exe\r\n") +
+                  utf8ToWin("LastOpenDir=/home/u/Документы/\r\n") +
+                  "LastSaveDir=utf8:/%41\r\n"
+                  "imageviewer=utf8:/%c3%bc\r\n"
+                  "tidy_path=/usr/bin/tidy%20x\r\n"
+                  "[Quotes]\r\n" +
+                  utf8ToWin("current_quotefile=поговорки\r\n"));
+    RConnectionTable ct;
+    RSoundSettings sound;
+    RMainWindowProps props;
+    LoadSettings(IniFile(dir.file("zuk.ini")), ct, sound, props, 1024, 768, "/p/");
+    EXPECT_EQ(ct.BrowserPaths.opera, "C:\\Program Files\\Opera6\\opera.exe");
+    EXPECT_EQ(props.LastOpenDir, "/home/u/Документы/");
+    EXPECT_EQ(props.LastSaveDir, "utf8:/%41");
+    EXPECT_EQ(ct.imageviewer, "utf8:/%c3%bc");
+    EXPECT_EQ(ct.tidy_path, "/usr/bin/tidy%20x");
+    EXPECT_EQ(ct.current_quotefile, "поговорки");
+    EXPECT_EQ(ct.BrowserPaths.ie, "/usr/bin/firefox"); // missing: the default
+    EXPECT_EQ(RConnectionTable().current_quotefile, "русские пословицы");
+
+    // Written back, each of them stays byte for byte.
+    const IniFile before(dir.file("zuk.ini"));
+    {
+        IniFile ini(dir.file("zuk.ini"));
+        SaveSettings(ini, ct, sound, props, RMenuChecks{});
+        SaveShutdownKeys(ini, ct, props, std::nullopt);
+    }
+    const IniFile after(dir.file("zuk.ini"));
+    for (const char* key :
+         {"ct.Browserz.opera", "LastOpenDir", "LastSaveDir", "imageviewer", "tidy_path"})
+        EXPECT_EQ(after.readString("Main", key, "?"), before.readString("Main", key, "!")) << key;
+    EXPECT_EQ(after.readString("Quotes", "current_quotefile", ""), utf8ToWin("поговорки"));
 }
 
 } // namespace

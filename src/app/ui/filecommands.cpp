@@ -79,11 +79,6 @@ QString folderOf(const QString& path)
     return QFileInfo(path).absolutePath();
 }
 
-QString fromWin(const std::string& s)
-{
-    return QString::fromStdString(codepages::winToUtf8(s));
-}
-
 } // namespace
 
 void setCodePageDetector(CodePageDetector detector)
@@ -138,8 +133,8 @@ void FileCommands::watchDrops()
 void FileCommands::startup()
 {
     const settings::RMainWindowProps& props = m_form.windowProps();
-    m_openFolder = fromWin(props.LastOpenDir);
-    m_saveFolder = fromWin(props.LastSaveDir);
+    m_openFolder = QString::fromStdString(props.LastOpenDir);
+    m_saveFolder = QString::fromStdString(props.LastSaveDir);
     applyBackupTimer();
     if (m_form.settings().do_crash_copy) {
         m_emergency.install();

@@ -51,11 +51,6 @@ namespace zuk::app::ui {
 
 namespace {
 
-std::string toWin(const QString& s)
-{
-    return codepages::utf8ToWin(s.toStdString());
-}
-
 QString fromWin(const std::string& s)
 {
     return QString::fromStdString(codepages::winToUtf8(s));
@@ -97,6 +92,20 @@ void TMainForm::runStartup()
         request.home = local(m_options.home);
     request.executableFolder = local(exeDir);
     const std::string program = platform::resolveProgramFolder(request);
+    // Whichever folder it is, it gets what it lacks of the shipped data; what
+    // is there is the user's and stays. A file that cannot be copied costs
+    // only that file: the console tells which, once it and the language exist.
+    if (const std::string tree = platform::defaultDataTree(request.executableFolder);
+        !tree.empty()) {
+        platform::SeedReport seeded = platform::seedProgramFolder(program, tree);
+        if (!seeded.failures.empty()) {
+            QTimer::singleShot(0, this, [this, failures = std::move(seeded.failures)] {
+                for (const IoError& failure : failures)
+                    consoleAppend(message(failure));
+                showConsole();
+            });
+        }
+    }
     const platform::WorkingFolders folders = platform::workingFolders(program);
     m_programFolder = QString::fromStdString(program);
     m_partsFolder = QString::fromStdString(folders.parts);
@@ -302,7 +311,7 @@ void TMainForm::showQuotation()
     if (!m_settings.showmagik)
         return;
     const QString path =
-        dataPath(QStringLiteral("quotes/") + fromWin(m_settings.current_quotefile));
+        dataPath(QStringLiteral("quotes/") + QString::fromStdString(m_settings.current_quotefile));
     std::string text;
     try {
         if (!QFileInfo::exists(path))
@@ -370,7 +379,7 @@ void TMainForm::writeShutdownState()
     m_props.H = g.height();
     std::optional<std::string> folder;
     if (documentCount() > 0)
-        folder = toWin(QFileInfo(QString::fromStdString(m_editor->GetFileName())).absolutePath() +
+        folder = local(QFileInfo(QString::fromStdString(m_editor->GetFileName())).absolutePath() +
                        QLatin1Char('/'));
     settings::SaveShutdownKeys(*m_ini, m_settings, m_props, folder);
     batch.commit();

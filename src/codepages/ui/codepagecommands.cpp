@@ -66,7 +66,7 @@ std::string TCodePageCommands::tablesFolder() const
 {
     const std::string& dir = m_host.settings().TablesDir;
     if (!dir.empty())
-        return winToUtf8(dir);
+        return dir; // the working folders are UTF-8
     return m_host.programFolder().toStdString() + "Engine/Tables/";
 }
 

@@ -568,7 +568,7 @@ void CdreamEditor::applyTextFill(const QList<Ted*>& targets)
     settings::RFR& f = m_settings.EditorFill;
     AreaFill fill;
     if (f.FillOption == 1) {
-        QImage picture(QString::fromStdString(codepages::winToUtf8(f.Wallpaper)));
+        QImage picture(QString::fromStdString(f.Wallpaper)); // paths are UTF-8
         if (picture.isNull()) {
             f.FillOption = 0; // a missing picture turns the fill off until the settings change
         } else {

@@ -194,7 +194,7 @@ std::string Ted::selectedFilePath() const
 
 void Ted::startExternal(const std::string& programSetting, const std::string& path)
 {
-    const QString program = QString::fromStdString(codepages::winToUtf8(programSetting));
+    const QString program = QString::fromStdString(programSetting); // paths are UTF-8
     if (program.isEmpty())
         return;
     QProcess::startDetached(program, {QString::fromStdString(path)});

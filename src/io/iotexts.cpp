@@ -1,0 +1,22 @@
+#include "io/iotexts.h"
+
+namespace zuk::io {
+
+const TextTable& ioMessages()
+{
+    static const TextTable table{
+        "MainForm",
+        {
+            {"sCannotReadFile", "Не удалось прочитать файл «%s»: %s",
+             "Could not read the file \"%s\": %s"},
+            {"sCannotWriteFile", "Не удалось записать файл «%s»: %s",
+             "Could not write the file \"%s\": %s"},
+            {"sNotAnRtfFile", "Файл не в формате RTF", "The file is not in RTF format"},
+            {"sRtfNestedTooDeeply", "RTF: слишком глубокая вложенность групп",
+             "RTF: the groups are nested too deeply"},
+        },
+    };
+    return table;
+}
+
+} // namespace zuk::io

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "base/texts.h"
+
+namespace zuk::platform {
+
+// The messages of the program folder that the main window shows (section
+// MainForm): a folder that cannot be made and a shipped data file that
+// cannot be copied into the program folder, each with the system's reason.
+const TextTable& platformMessages();
+
+} // namespace zuk::platform
