@@ -7,6 +7,7 @@
 #include "calc/ui/calcsupport.h"
 #include "codepages/charsets.h"
 #include "editor/ved.h"
+#include "platform/runtime.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -24,13 +25,6 @@
 #include <iterator>
 #include <vector>
 
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
-
 namespace zuk::analyzer::ui {
 
 namespace {
@@ -40,25 +34,14 @@ QString fromWin(const std::string& bytes)
     return QString::fromStdString(codepages::winToUtf8(bytes));
 }
 
-// Slider levels as nice values of the worker thread. Raising a thread above
-// normal needs privileges the program usually lacks; then it stays where it is.
+// Slider levels as nice values of the worker thread.
 void applyThreadPriority(JobPriority priority)
 {
     static const int kNice[] = {19, 15, 5, 0, -5, -10, -15};
     const int level = static_cast<int>(priority);
     if (level < 1 || level > 7)
         return;
-    const auto tid = static_cast<id_t>(::syscall(SYS_gettid));
-    ::setpriority(PRIO_PROCESS, tid, kNice[level - 1]);
-}
-
-// A report of millions of lines leaves its memory in the allocator's free
-// lists when it goes; glibc keeps it from the system until asked.
-void giveBackFreedMemory()
-{
-#if defined(__GLIBC__)
-    ::malloc_trim(0);
-#endif
+    platform::setCurrentThreadNice(kNice[level - 1]);
 }
 
 // Report lines per paragraph of the pane. The lines of a run are joined by
@@ -117,7 +100,7 @@ Tunt::Tunt(app::ui::ToolHost& host, QWidget* parent) : QWidget(parent, Qt::Tool)
             this, [this] { showNoDocument(); }, Qt::QueuedConnection);
     };
     settings.applyPriority = applyThreadPriority;
-    settings.ended = giveBackFreedMemory;
+    settings.ended = platform::releaseFreedMemory;
     settings.progress = [this](std::uint64_t done, std::uint64_t total) {
         const int percent = total == 0 ? 100 : static_cast<int>(done * 100 / total);
         if (m_shownPercent.exchange(percent) != percent)
@@ -250,7 +233,7 @@ void Tunt::clearOutput()
     }
     m_job->wakeWorker();
     m_output->clear();
-    giveBackFreedMemory();
+    platform::releaseFreedMemory();
 }
 
 void Tunt::copyToClipboard()

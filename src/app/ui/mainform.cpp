@@ -82,6 +82,8 @@ void TMainForm::buildWindow()
     wireToolRow();
     addMenuProvider("mniHistory", [this](QMenu& menu) { fillHistoryMenu(menu); });
     addMenuProvider("mniWindow", [this](QMenu& menu) { fillWindowList(menu); });
+    // The date and time items show the moment the menu opens.
+    addMenuProvider("mniDateTime", [this](QMenu&) { setDateCaptions(); });
 }
 
 // Below its own items the Documents menu lists the open document windows,

@@ -202,6 +202,7 @@ private:
     void fillWindowList(QMenu& menu);
     void fillHistoryMenu(QMenu& menu);
     void applyWindowGeometry();
+    void applySettingsEverywhere();
     void applyShortcutFile();
     void updateLoadPanel();
     void loadLastFiles();

@@ -24,6 +24,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTimer>
 #include <QTranslator>
 
 namespace zuk::app::ui {
@@ -291,9 +292,13 @@ std::optional<QString> TMainForm::prompt(const QString& title, const QString& la
     box.setLabelText(label);
     box.setTextValue(initial);
     box.setInputMode(QInputDialog::TextInput);
-    // The title is the question's name: the box is wide enough to show it whole.
-    box.setMinimumWidth(
-        std::max(box.sizeHint().width(), box.fontMetrics().horizontalAdvance(title) + 120));
+    // The title is the question's name: the box is made wide enough to show it
+    // whole (its layout sets its size limits when it shows, so after that).
+    const int wide = box.fontMetrics().horizontalAdvance(title) + 120;
+    QTimer::singleShot(0, &box, [&box, wide] {
+        if (box.width() < wide)
+            box.resize(wide, box.height());
+    });
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
     return box.textValue();

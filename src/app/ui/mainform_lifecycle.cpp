@@ -8,6 +8,7 @@
 #include "app/ui/crashhandler.h"
 #include "app/ui/documenttabs.h"
 #include "app/ui/filecommands.h"
+#include "app/ui/generalcommands.h"
 #include "app/ui/infoconsole.h"
 #include "app/ui/localiser.h"
 #include "app/ui/mainmenu.h"
@@ -193,6 +194,7 @@ void TMainForm::runStartup()
             player->keySound(typed, m_sound);
     };
     m_editor = std::make_unique<editor::CdreamEditor>(host, m_settings, callbacks);
+    m_notifier.subscribe([this] { applySettingsEverywhere(); });
 
     // The language file and the texts it gives, then the shortcut file.
     OpenLanguageFile();
@@ -239,6 +241,30 @@ void TMainForm::createToolWindows()
 QPoint TMainForm::storedPosition(const QRect& normal, const QRect& inner, const QRect& frame)
 {
     return normal.topLeft() - (inner.topLeft() - frame.topLeft());
+}
+
+// What the main window shows of the settings record, after it changed: every
+// document's look, the bars, the status timer, the backup and scrolling timers.
+void TMainForm::applySettingsEverywhere()
+{
+    m_editor->ApplyColorsToAll();
+    m_editor->ApplyFontsToAll();
+    m_editor->ApplyFontSizesToAll();
+    m_editor->ApplyBackgroundToAll();
+    m_editor->ApplyGutterToAll();
+    m_editor->ApplyMarginToAll();
+    m_editor->ApplyLineNumbersToAll();
+    m_editor->ApplyBlockIndentToAll();
+    m_editor->ApplyTabWidthToAll();
+    m_editor->ApplyHighlightToAll();
+    m_editor->ApplyLineSeparatorsToAll();
+    m_toolRow->setVisible(m_settings.show_topbar);
+    m_status->setVisible(m_settings.show_statusbar);
+    m_statusTimer->setInterval(std::max(100, m_settings.CPUStatus_update));
+    if (FileCommands* files = FileCommands::of(*this))
+        files->applyBackupTimer();
+    if (GeneralCommands* general = GeneralCommands::of(*this))
+        general->applyAutoscrollPeriod();
 }
 
 void TMainForm::applyWindowGeometry()

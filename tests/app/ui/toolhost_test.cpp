@@ -3,10 +3,15 @@
 #include "app/commandtable.h"
 #include "app/ui/mainform.h"
 #include "app/ui/mainmenu.h"
+#include "editor/ui/cdreameditor.h"
+#include "editor/ui/ted.h"
 #include "support/ui/mainformfixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
+#include <QStatusBar>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -106,4 +111,42 @@ TEST(MainWindowPosition, TheFrameIsKeptSoARestartPutsTheWindowBackExactly)
         EXPECT_EQ(form.size(), QSize(700, 500)) << start;
         form.close();
     }
+}
+
+TEST(ToolHost, OneSettingsChangedNotificationReachesEveryDocumentAndTheBars)
+{
+    MainFormFixture f;
+    app::ui::TMainForm& form = f.start();
+    form.NewFile();
+    form.NewFile();
+    int heard = 0;
+    const int token = form.settingsNotifier().subscribe([&heard] { ++heard; });
+    form.settings().ShowLineNumbers = true;
+    form.settings().show_statusbar = false;
+    form.settingsNotifier().notify();
+    EXPECT_EQ(heard, 1);
+    for (zuk::editor::Ted* ted : form.editor().documents())
+        EXPECT_TRUE(ted->lineNumbers());
+    EXPECT_FALSE(form.statusBar()->isVisible());
+    form.settingsNotifier().unsubscribe(token);
+    form.settingsNotifier().notify();
+    EXPECT_EQ(heard, 1);
+}
+
+TEST(ToolHost, APromptIsWideEnoughForItsTitle)
+{
+    MainFormFixture f;
+    app::ui::TMainForm& form = f.start();
+    const QString title = QString::fromUtf8("Параметры Wrap, и ещё длинное продолжение заголовка");
+    int width = 0, needed = 0;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        zuk::test::waitFor([&] { return box->width() > 300; }, 1000);
+        width = box->width();
+        needed = box->fontMetrics().horizontalAdvance(title);
+        box->close();
+    });
+    form.prompt(title, "?");
+    EXPECT_GT(width, needed);
 }

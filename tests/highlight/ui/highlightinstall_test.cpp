@@ -431,7 +431,9 @@ TEST_F(HighlightWindow, ChangingTheHighlighterKeepsTheWrappedViewInPlace)
     for (const char* name : {"Lua", "SQL", "No", "Python"}) {
         SCOPED_TRACE(name);
         m_box->setCurrentText(QString::fromLatin1(name));
-        QTest::qWait(50); // lets the lazy rewrap run
+        // The control rewraps in idle steps (zero-time timers): they run here.
+        for (int step = 0; step < 50; ++step)
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
         EXPECT_EQ(topDocLine(), 1500);
         EXPECT_EQ(c->SendScintilla(QsciScintilla::SCI_GETWRAPMODE), QsciScintilla::SC_WRAP_WORD);
     }
