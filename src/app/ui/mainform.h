@@ -95,7 +95,7 @@ public:
     bool runCommand(const char* name) { return runCommand(std::string_view(name)); }
     bool isChecked(std::string_view name) const override;
     void setChecked(std::string_view name, bool on) override;
-    void addToolWindow(ToolWindowSpec spec) override;
+    void addToolWindow(ToolWindowSpec tool) override;
     QWidget* toolWindow(std::string_view id) override;
     QWidget* existingToolWindow(std::string_view id) const override;
     QWidget* showToolWindow(std::string_view id) override;
@@ -245,7 +245,7 @@ private:
     QHash<QString, std::function<void()>> m_handlers;
     QStringList m_unknownCommands;
     struct ToolWindowEntry {
-        ToolWindowSpec spec;
+        ToolWindowSpec tool;
         QPointer<QWidget> window;
     };
     std::vector<ToolWindowEntry> m_toolWindows;

@@ -53,7 +53,7 @@ QString TMainForm::dataPath(const QString& relative) const
 TMainForm::ToolWindowEntry* TMainForm::toolEntry(std::string_view id)
 {
     for (ToolWindowEntry& e : m_toolWindows)
-        if (e.spec.id == id)
+        if (e.tool.id == id)
             return &e;
     return nullptr;
 }
@@ -61,16 +61,16 @@ TMainForm::ToolWindowEntry* TMainForm::toolEntry(std::string_view id)
 const TMainForm::ToolWindowEntry* TMainForm::toolEntry(std::string_view id) const
 {
     for (const ToolWindowEntry& e : m_toolWindows)
-        if (e.spec.id == id)
+        if (e.tool.id == id)
             return &e;
     return nullptr;
 }
 
-void TMainForm::addToolWindow(ToolWindowSpec spec)
+void TMainForm::addToolWindow(ToolWindowSpec tool)
 {
-    if (!ZUK_ASSERT(!toolEntry(spec.id) && spec.make))
+    if (!ZUK_ASSERT(!toolEntry(tool.id) && tool.make))
         return;
-    m_toolWindows.push_back({std::move(spec), nullptr});
+    m_toolWindows.push_back({std::move(tool), nullptr});
 }
 
 QWidget* TMainForm::existingToolWindow(std::string_view id) const
@@ -86,15 +86,15 @@ QWidget* TMainForm::toolWindow(std::string_view id)
         return nullptr;
     if (e->window)
         return e->window;
-    QWidget* w = e->spec.make(this);
+    QWidget* w = e->tool.make(this);
     if (!w)
         return nullptr;
     e->window = w;
-    if (e->spec.geometry && m_ini) {
-        const settings::RWindowGeometry g = settings::readWindowGeometry(*m_ini, *e->spec.geometry);
+    if (e->tool.geometry && m_ini) {
+        const settings::RWindowGeometry g = settings::readWindowGeometry(*m_ini, *e->tool.geometry);
         const QRect r(g.Left, g.Top, g.Width, g.Height);
-        if (e->spec.restoreGeometry)
-            e->spec.restoreGeometry(w, r);
+        if (e->tool.restoreGeometry)
+            e->tool.restoreGeometry(w, r);
         else
             w->setGeometry(r);
     }
@@ -116,11 +116,11 @@ void TMainForm::writeToolWindowGeometry()
 {
     io::IniFile::Batch batch(*m_ini);
     for (const ToolWindowEntry& e : m_toolWindows) {
-        if (!e.window || !e.spec.geometry)
+        if (!e.window || !e.tool.geometry)
             continue;
         const QRect r =
-            e.spec.storedGeometry ? e.spec.storedGeometry(e.window) : e.window->geometry();
-        settings::writeWindowGeometry(*m_ini, *e.spec.geometry,
+            e.tool.storedGeometry ? e.tool.storedGeometry(e.window) : e.window->geometry();
+        settings::writeWindowGeometry(*m_ini, *e.tool.geometry,
                                       {r.top(), r.left(), r.width(), r.height()});
     }
     batch.commit();

@@ -72,7 +72,7 @@ public:
     virtual void setChecked(std::string_view name, bool on) = 0;
 
     // --- tool windows ---------------------------------------------------------
-    virtual void addToolWindow(ToolWindowSpec spec) = 0;
+    virtual void addToolWindow(ToolWindowSpec tool) = 0;
     // The window, made now when it does not exist yet; nullptr for an unknown id.
     virtual QWidget* toolWindow(std::string_view id) = 0;
     // The window when it has been made, else nullptr.

@@ -160,9 +160,11 @@ TEST(EnglishInterface, NoRussianIsLeftInMenusWindowsDialogsBoxesOrTheStatusBar)
             if (cyrillic(a->text()))
                 found.insert(("menu " + m->objectName() + " / " + a->text()).toStdString());
     }
-    for (QAction* a : form.mainMenu().menu("mniLanguage")->actions())
-        if (a->text() != QString::fromUtf8("Русский")) // a language is named in itself
+    for (QAction* a : form.mainMenu().menu("mniLanguage")->actions()) {
+        if (a->text() != QString::fromUtf8("Русский")) { // a language is named in itself
             EXPECT_FALSE(cyrillic(a->text()));
+        }
+    }
     if (form.isChecked("mniAscroll"))
         form.runCommand("mniAscroll");
     if (form.isChecked("mniClipHook"))

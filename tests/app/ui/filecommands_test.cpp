@@ -728,8 +728,10 @@ TEST(FileCommandsOpen, TheOpenDialogListsEveryTypeAndLeavesNoCompleterListBehind
         EXPECT_EQ(f.count('('), 1) << f.toStdString(); // no caption repeats its pattern
     EXPECT_TRUE(filters.last().endsWith("(*)"));
     EXPECT_TRUE(popupShown);
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<QAbstractItemView*>(w))
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QAbstractItemView*>(w)) {
             EXPECT_FALSE(w->isVisible()) << "a completer list stays over the document";
+        }
+    }
     EXPECT_EQ(s.form->editor().GetFileName(), s.path8("prog.c"));
 }

@@ -144,7 +144,8 @@ TEST(InterfaceLanguage, TheShippedEnglishFileLeavesNoRussianInTheMainWindow)
         EXPECT_FALSE(cyrillic(item->text())) << item->objectName().toStdString();
     for (QWidget* w : form.findChildren<QWidget*>()) {
         EXPECT_FALSE(cyrillic(w->toolTip())) << w->objectName().toStdString();
-        if (auto* b = qobject_cast<QAbstractButton*>(w))
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) {
             EXPECT_FALSE(cyrillic(b->text())) << w->objectName().toStdString();
+        }
     }
 }

@@ -49,16 +49,16 @@ TEST(ToolHost, AToolWindowIsMadeOnFirstUseAndKeepsItsGeometryUnderItsOwnKeys)
     {
         app::ui::TMainForm& form = f.start();
         int made = 0;
-        app::ui::ToolWindowSpec spec;
-        spec.id = "probe";
-        spec.geometry = zuk::settings::WindowGeometryKeys{"Probe", "y", "x", "w", "h", {}};
-        spec.make = [&made](QWidget* parent) {
+        app::ui::ToolWindowSpec tool;
+        tool.id = "probe";
+        tool.geometry = zuk::settings::WindowGeometryKeys{"Probe", "y", "x", "w", "h", {}};
+        tool.make = [&made](QWidget* parent) {
             ++made;
             auto* w = new QWidget(parent, Qt::Tool);
             w->setObjectName("probe");
             return w;
         };
-        form.addToolWindow(spec);
+        form.addToolWindow(tool);
         EXPECT_EQ(form.existingToolWindow("probe"), nullptr);
         QWidget* w = form.showToolWindow("probe");
         ASSERT_NE(w, nullptr);

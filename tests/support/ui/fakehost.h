@@ -82,10 +82,10 @@ public:
     }
     void setChecked(std::string_view name, bool on) override { checks[std::string(name)] = on; }
 
-    void addToolWindow(app::ui::ToolWindowSpec spec) override
+    void addToolWindow(app::ui::ToolWindowSpec tool) override
     {
-        const std::string id = spec.id; // read before the move: the right side goes first
-        m_tools[id] = {std::move(spec), nullptr};
+        const std::string id = tool.id; // read before the move: the right side goes first
+        m_tools[id] = {std::move(tool), nullptr};
     }
     QWidget* toolWindow(std::string_view id) override
     {
@@ -93,7 +93,7 @@ public:
         if (it == m_tools.end())
             return nullptr;
         if (!it->second.window)
-            it->second.window = it->second.spec.make(m_window.get());
+            it->second.window = it->second.tool.make(m_window.get());
         return it->second.window;
     }
     QWidget* existingToolWindow(std::string_view id) const override
@@ -160,8 +160,11 @@ public:
         questions << title + "|" + label + "|" + initial;
         if (promptAnswers.empty())
             return std::nullopt;
-        auto answer = promptAnswers.front();
+        const bool cancelled = !promptAnswers.front().has_value();
+        const QString answer = promptAnswers.front().value_or(QString());
         promptAnswers.pop_front();
+        if (cancelled)
+            return std::nullopt;
         return answer;
     }
 
@@ -192,7 +195,7 @@ public:
 
 private:
     struct Tool {
-        app::ui::ToolWindowSpec spec;
+        app::ui::ToolWindowSpec tool;
         QPointer<QWidget> window;
     };
     struct Localiser {
