@@ -2,6 +2,8 @@
 
 #include "codepages/charsets.h"
 
+#include "support/waituntil.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -11,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+using zuk::test::waitUntil;
 using namespace zuk::analyzer;
 using zuk::codepages::winToUtf8;
 
@@ -33,18 +36,6 @@ private:
     mutable std::mutex m_mutex;
     std::vector<std::string> m_lines;
 };
-
-// Waits, without a fixed sleep, until `done` holds or a generous time passes.
-bool waitUntil(const std::function<bool()>& done)
-{
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > until)
-            return false;
-        std::this_thread::yield();
-    }
-    return true;
-}
 
 const std::vector<std::string> kStartLines = {"Thread constructor call...",
                                               "Thread constructor called OK"};

@@ -4,6 +4,8 @@
 
 #include "codepages/charsets.h"
 
+#include "support/waituntil.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -17,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+using zuk::test::waitUntil;
 using namespace zuk::analyzer;
 using zuk::codepages::utf8ToWin;
 using zuk::codepages::winToUtf8;
@@ -242,18 +245,6 @@ public:
     std::atomic<int> lines{0};
     std::atomic<bool> inUpdate{false};
 };
-
-// Waits, without a fixed sleep, until `done` holds or a generous time passes.
-bool waitUntil(const std::function<bool()>& done)
-{
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > until)
-            return false;
-        std::this_thread::yield();
-    }
-    return true;
-}
 
 TEST(WordStats, JobPausesResumesAndStopsBetweenChunks)
 {

@@ -76,32 +76,20 @@ void installCalcCommands(ToolHost& host)
     auto tools = std::make_shared<CalcTools>();
     ToolHost* h = &host;
 
-    app::ui::ToolWindowSpec unt;
-    unt.id = "unt";
-    unt.make = [h](QWidget* parent) -> QWidget* {
-        auto* w = new analyzer::ui::Tunt(*h, parent);
-        placeFirst(w, parent);
-        return w;
+    // The tool windows, each made on first use and centred over the main window.
+    auto addTool = [h](const char* id, std::function<QWidget*(QWidget*)> make) {
+        app::ui::ToolWindowSpec tool;
+        tool.id = id;
+        tool.make = [make = std::move(make)](QWidget* parent) {
+            QWidget* w = make(parent);
+            placeFirst(w, parent);
+            return w;
+        };
+        h->addToolWindow(std::move(tool));
     };
-    host.addToolWindow(std::move(unt));
-
-    app::ui::ToolWindowSpec units;
-    units.id = "fm_valconv";
-    units.make = [h](QWidget* parent) -> QWidget* {
-        auto* w = new Tfm_valconv(*h, parent);
-        placeFirst(w, parent);
-        return w;
-    };
-    host.addToolWindow(std::move(units));
-
-    app::ui::ToolWindowSpec bigCalc;
-    bigCalc.id = "supacalc";
-    bigCalc.make = [h](QWidget* parent) -> QWidget* {
-        auto* w = new Tsupacalc(*h, parent);
-        placeFirst(w, parent);
-        return w;
-    };
-    host.addToolWindow(std::move(bigCalc));
+    addTool("unt", [h](QWidget* parent) { return new analyzer::ui::Tunt(*h, parent); });
+    addTool("fm_valconv", [h](QWidget* parent) { return new Tfm_valconv(*h, parent); });
+    addTool("supacalc", [h](QWidget* parent) { return new Tsupacalc(*h, parent); });
 
     host.addCommands({
         {"mniUNITAZ", [h] { h->showToolWindow("unt"); }},

@@ -79,10 +79,7 @@ void collect(QWidget* window, const QString& where, std::set<std::string>& found
 TEST(EnglishInterface, NoRussianIsLeftInMenusWindowsDialogsBoxesOrTheStatusBar)
 {
     MainFormFixture f;
-    f.seed("zuk.ini", "[LangOptions]\r\nLang=English\r\n");
-    QFile shipped(QStringLiteral(ZUK_SOURCE_DIR) + "/data/Engine/Parts/lang/English");
-    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
-    f.seed("Engine/Parts/lang/English", shipped.readAll().toStdString());
+    f.seedShippedEnglish();
     ui::TMainForm& form = f.start();
     form.confirmHook = [](const QString&) { return false; };
     ui::GeneralCommands::urlOpener() = [](const QUrl&) { return true; };

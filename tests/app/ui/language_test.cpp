@@ -129,10 +129,7 @@ TEST(InterfaceLanguage, TheLanguageMenuOffersFilesOnlyAndAFolderAsLanguageStarts
 TEST(InterfaceLanguage, TheShippedEnglishFileLeavesNoRussianInTheMainWindow)
 {
     MainFormFixture f;
-    f.seed("zuk.ini", "[LangOptions]\r\nLang=English\r\n");
-    QFile shipped(QStringLiteral(ZUK_SOURCE_DIR) + "/data/Engine/Parts/lang/English");
-    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
-    f.seed("Engine/Parts/lang/English", shipped.readAll().toStdString());
+    f.seedShippedEnglish();
     ui::TMainForm& form = f.start();
     auto cyrillic = [](const QString& s) {
         for (QChar c : s)

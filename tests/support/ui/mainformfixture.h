@@ -45,6 +45,14 @@ public:
         f.open(QIODevice::WriteOnly);
         f.write(bytes.data(), static_cast<qint64>(bytes.size()));
     }
+    // The shipped English language file, chosen in zuk.ini, before start().
+    void seedShippedEnglish() const
+    {
+        QFile shipped(QStringLiteral(ZUK_SOURCE_DIR) + "/data/Engine/Parts/lang/English");
+        shipped.open(QIODevice::ReadOnly);
+        seed("Engine/Parts/lang/English", shipped.readAll().toStdString());
+        seed("zuk.ini", "[LangOptions]\r\nLang=English\r\n");
+    }
     std::string read(const QString& relative) const
     {
         QFile f(home() + relative);
