@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -167,6 +168,21 @@ TEST_F(Commands, StatisticsGoToTheConsoleAndASecondRunClosesIt)
     run("mniStat");
     EXPECT_FALSE(console->isVisible());
     EXPECT_EQ(console->lines().size(), count);
+}
+
+TEST_F(Commands, TheConsoleOpensWhollyOnTheScreenOfTheMainWindow)
+{
+    // A main window as wide as the screen, at its right edge.
+    const QRect area = form().screen()->availableGeometry();
+    form().setGeometry(area.left() + 40, area.top() + 40, area.width() - 40, area.height() - 80);
+    newDocument("ab cd");
+    run("mniStat");
+    ui::TInfoConsole* console = form().infoConsole();
+    ASSERT_TRUE(console->isVisible());
+    EXPECT_TRUE(area.contains(console->frameGeometry()))
+        << console->frameGeometry().x() << "," << console->frameGeometry().y() << " "
+        << console->frameGeometry().width() << "x" << console->frameGeometry().height();
+    run("mniStat");
 }
 
 TEST_F(Commands, StatisticsOfAFileNameItsDate)
