@@ -5,10 +5,10 @@
 //   openfile_guibench SIZE_MB [line]   ("line": the whole file is one line)
 
 #include "app/ui/filecommands.h"
-#include "app/ui/mainform.h"
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/ted.h"
 #include "editor/ui/tedcontrol.h"
+#include "guibenchsupport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -74,14 +74,9 @@ int main(int argc, char** argv)
     writeText(file.toStdString(), static_cast<size_t>(mb * 1024 * 1024), oneLine);
     const long before = peakKb();
 
-    zuk::app::ui::StartupOptions options;
-    options.home = home.path() + QStringLiteral("/prog");
-    options.executableDir = home.path();
-    zuk::app::ui::TMainForm form(options);
-    form.createToolWindows();
-    form.show();
-    app.processEvents();
-    form.settings().FirstActivation = false;
+    const std::unique_ptr<zuk::app::ui::TMainForm> window =
+        zuk::bench::startMainWindow(app, home.path());
+    zuk::app::ui::TMainForm& form = *window;
 
     QElapsedTimer t;
     t.start();

@@ -10,7 +10,7 @@
 // two seconds after it begins; with it the whole report is written.
 
 #include "analyzer/ui/tunt.h"
-#include "app/ui/mainform.h"
+#include "guibenchsupport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -98,14 +98,9 @@ int main(int argc, char** argv)
     const QString file = home.path() + QStringLiteral("/words.txt");
     writeText(file.toStdString(), static_cast<size_t>(mb * 1024 * 1024));
 
-    zuk::app::ui::StartupOptions options;
-    options.home = home.path() + QStringLiteral("/prog");
-    options.executableDir = home.path();
-    zuk::app::ui::TMainForm form(options);
-    form.createToolWindows();
-    form.show();
-    app.processEvents();
-    form.settings().FirstActivation = false;
+    const std::unique_ptr<zuk::app::ui::TMainForm> window =
+        zuk::bench::startMainWindow(app, home.path());
+    zuk::app::ui::TMainForm& form = *window;
     if (!form.OpenFile(file)) {
         std::fprintf(stderr, "open failed\n");
         return 1;
