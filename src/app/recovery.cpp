@@ -411,8 +411,9 @@ void RecoveryClaim::releaseFolder(Folder& folder)
     folder.lockFd = -1;
 }
 
-void RecoveryClaim::remove(const RecoveryEntry& entry)
+void RecoveryClaim::remove(const RecoveryEntry& which)
 {
+    const RecoveryEntry entry = which; // `which` may be one of m_entries
     removeRecoveryEntry(entry.folder, entry.id);
     m_entries.erase(std::remove_if(m_entries.begin(), m_entries.end(),
                                    [&](const RecoveryEntry& e) {

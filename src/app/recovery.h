@@ -118,7 +118,7 @@ public:
     const std::vector<std::string>& broken() const { return m_broken; }
     // Removes one entry's files (after it was restored, or when it is
     // discarded); throws zuk::IoError.
-    void remove(const RecoveryEntry& entry);
+    void remove(const RecoveryEntry& which);
 
 private:
     struct Folder {
