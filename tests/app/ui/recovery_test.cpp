@@ -48,10 +48,11 @@ std::string koi(const char* utf8)
 struct Windows {
     MainFormFixture fixture;
 
-    std::unique_ptr<ui::TMainForm> start()
+    std::unique_ptr<ui::TMainForm> start(QStringList files = {})
     {
         ui::StartupOptions options;
         options.home = fixture.home().chopped(1);
+        options.files = std::move(files);
         options.executableDir = fixture.home() + QStringLiteral("bin");
         auto form = std::make_unique<ui::TMainForm>(options);
         form->createToolWindows();
@@ -336,6 +337,64 @@ TEST(RecoveryCopies, TheNextWindowRestoresThemBoundToTheirFilesInTheirCodePages)
     ASSERT_TRUE(next->runCommand("mniSave"));
     EXPECT_EQ(w.fixture.read("koi.txt"), fileText);
     EXPECT_TRUE(waitForCopies(*next, 1));
+}
+
+// SIGTERM ends the program without its questions: the copies are brought up
+// to date and kept for the next start, unlike at a normal exit.
+TEST(RecoveryCopies, TheTerminationShutdownKeepsTheCopies)
+{
+    Windows w;
+    auto form = w.start();
+    RecoveryWatch::of(*form)->idleDelayMs = 60000;
+    RecoveryWatch::of(*form)->longestDelayMs = 60000;
+    form->runCommand("mniFileNew");
+    type(*form->editor().activeDocument(), QStringLiteral("last words"));
+    EXPECT_EQ(copyCount(*form), 0u); // the timers have not run
+    form->terminate();
+    const RecoveryScan kept = copiesOf(*form);
+    ASSERT_EQ(kept.entries.size(), 1u);
+    EXPECT_EQ(readRecoveryText(kept.entries[0]), "last words \r\n");
+    Windows::drop(form);
+
+    auto next = w.start();
+    int offered = 0;
+    RecoveryWatch::of(*next)->choiceHook = [&](const QStringList& lines) {
+        offered = static_cast<int>(lines.size());
+        return RecoveryChoice::Later;
+    };
+    next->FormActivate();
+    EXPECT_EQ(offered, 1);
+}
+
+// The file was given on the command line again: it is open before the copy
+// is offered, so the copy comes back beside it as an untitled document.
+TEST(RecoveryCopies, ACopyOfAFileOpenAlreadyComesBackUntitled)
+{
+    Windows w;
+    w.fixture.seed("twice.txt", "on disk\r\n");
+    {
+        auto first = w.start();
+        ASSERT_TRUE(first->OpenFile(w.path("twice.txt")));
+        type(*first->editor().activeDocument(), QStringLiteral("edited "));
+        ASSERT_TRUE(waitForCopies(*first, 1));
+        Windows::drop(first);
+    }
+    auto form = w.start({w.path("twice.txt")});
+    RecoveryWatch::of(*form)->choiceHook = [](const QStringList&) {
+        return RecoveryChoice::Restore;
+    };
+    form->FormActivate();
+    ASSERT_EQ(form->documentCount(), 2);
+    Ted* file = documentEndingWith(*form, "/twice.txt");
+    ASSERT_NE(file, nullptr);
+    EXPECT_FALSE(file->modified());
+    EXPECT_EQ(file->allText(), "on disk\r\n");
+    Ted* copy = form->editor().activeDocument();
+    ASSERT_NE(copy, file);
+    EXPECT_FALSE(copy->hasFile());
+    EXPECT_TRUE(copy->modified());
+    EXPECT_EQ(copy->allText(), "edited on disk\r\n");
+    EXPECT_EQ(form->infoConsole()->lines().filter(QStringLiteral("twice.txt")).size(), 1);
 }
 
 TEST(RecoveryCopies, DiscardDeletesLaterKeepsAndBrokenOnesAreReported)
