@@ -10,6 +10,7 @@
 #include "editor/ui/tedcontrol.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -17,6 +18,8 @@
 #include <QTimer>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace zuk::app::ui {
 
@@ -311,26 +314,43 @@ void RecoveryWatch::offer()
     if (choice == RecoveryChoice::Later)
         return; // the claim lets them go, untouched
     const std::vector<RecoveryEntry> entries = claim.entries();
+    std::vector<std::pair<RecoveryEntry, editor::Ted*>> restored;
     for (const RecoveryEntry& e : entries) {
         const QString shown = QString::fromStdString(e.meta.path ? *e.meta.path : e.meta.title);
         try {
-            if (choice == RecoveryChoice::Restore) {
-                const std::string text = readRecoveryText(e);
-                FileCommands* files = FileCommands::of(m_form);
-                const QString path = e.meta.path ? QString::fromStdString(*e.meta.path) : QString();
-                if (!path.isEmpty() && files->openFiles().contains(path.toStdString()))
-                    m_form.consoleAppend(
-                        m_form.format("Recovery", "sRecoveryAlreadyOpen", {shown}));
-                editor::Ted* ted = files->openRecovered(path, e.meta.charset, e.meta.syntax, text);
-                // It is modified: a copy of this run replaces the old one.
-                attachDocuments();
-                changed(ted);
+            if (choice == RecoveryChoice::Discard) {
+                claim.remove(e);
+                continue;
             }
-            claim.remove(e);
+            const std::string text = readRecoveryText(e);
+            FileCommands* files = FileCommands::of(m_form);
+            const QString path = e.meta.path ? QString::fromStdString(*e.meta.path) : QString();
+            if (!path.isEmpty() && files->openFiles().contains(path.toStdString()))
+                m_form.consoleAppend(m_form.format("Recovery", "sRecoveryAlreadyOpen", {shown}));
+            editor::Ted* ted = files->openRecovered(path, e.meta.charset, e.meta.syntax, text);
+            attachDocuments();
+            changed(ted);
+            restored.emplace_back(e, ted);
         } catch (const ZukError& err) {
             // The copy stays for another try.
             m_form.consoleAppend(
                 m_form.format("Recovery", "sRecoveryNotRestored", {shown, m_form.message(err)}));
+        }
+    }
+    // The restored documents are modified: their copies of this run are on
+    // the disk before the old ones go, so a kill right now loses nothing.
+    writePending();
+    waitForWriter();
+    for (const auto& [entry, ted] : restored) {
+        const Tracked* t = track(ted);
+        const bool replaced =
+            !active() || (t && QFileInfo::exists(runFolder() + QString::fromStdString(t->id) +
+                                                 QStringLiteral(".meta")));
+        try {
+            if (replaced)
+                claim.remove(entry);
+        } catch (const ZukError& err) {
+            m_form.consoleAppend(m_form.message(err));
         }
     }
 }
