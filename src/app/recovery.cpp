@@ -98,16 +98,20 @@ void wipeFolder(const std::string& folder)
         throw io::writeError(folder, errno);
 }
 
-// Opens (making it when missing) and locks a run folder's lock file; -1 when
-// another run holds it or the folder is gone.
-int tryLock(const std::string& folder)
+// Opens (with `create`, making it when missing) and locks a run folder's
+// lock file; -1 with errno set when another run holds it or it is not there.
+// The descriptor is closed on exec: a program the editor starts must not
+// hold the lock after the editor is gone.
+int tryLock(const std::string& folder, bool create)
 {
     const std::string path = folder + std::string(kLockName);
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | (create ? O_CREAT : 0), 0600);
     if (fd < 0)
         return -1;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int err = errno;
         ::close(fd);
+        errno = err;
         return -1;
     }
     return fd;
@@ -311,15 +315,21 @@ RecoveryRun::RecoveryRun(const std::string& rootPath)
     const std::string root = withSlash(rootPath);
     makeFolders(root.substr(0, root.size() - 1));
     const std::string stamp = std::to_string(::getpid()) + "-" + std::to_string(nowMs());
-    // The folder is locked before it gets the name other runs look for.
-    const std::string fresh = root + std::string(kNewPrefix) + stamp + "/";
-    if (::mkdir(fresh.c_str(), 0700) != 0)
-        throw io::writeError(fresh, errno);
-    m_lockFd = tryLock(fresh);
-    if (m_lockFd < 0) {
-        const int err = errno;
-        ::rmdir(fresh.c_str());
-        throw io::writeError(fresh + std::string(kLockName), err);
+    // The folder is locked before it gets the name other runs look for. A
+    // program tidying up may take the lock of a half-made folder between its
+    // making and its locking (it cannot tell it from one left by a kill): that
+    // folder is left to it and another one made.
+    std::string fresh;
+    for (int attempt = 0; m_lockFd < 0; ++attempt) {
+        fresh = root + std::string(kNewPrefix) + stamp + "-" + std::to_string(attempt) + "/";
+        if (::mkdir(fresh.c_str(), 0700) != 0) {
+            if (errno == EEXIST && attempt < 10)
+                continue;
+            throw io::writeError(fresh, errno);
+        }
+        m_lockFd = tryLock(fresh, true);
+        if (m_lockFd < 0 && (errno != EWOULDBLOCK || attempt == 10))
+            throw io::writeError(fresh + std::string(kLockName), errno);
     }
     for (int attempt = 0;; ++attempt) {
         std::string name = root + std::string(kRunPrefix) + stamp;
@@ -368,7 +378,8 @@ RecoveryClaim::RecoveryClaim(const std::string& rootPath, const std::string& own
         struct stat st {};
         if (folder == own || ::lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
             continue;
-        const int fd = tryLock(folder);
+        // A half-made folder without its lock file yet is its maker's.
+        const int fd = tryLock(folder, run);
         if (fd < 0)
             continue; // a live run's, or gone
         Folder claimed{folder, fd, 0};

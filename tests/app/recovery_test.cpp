@@ -256,6 +256,8 @@ TEST(RecoveryRuns, FoldersWithNothingToOfferAreTidiedAndBrokenOnesKept)
         zuk::io::writeFileAtomically(broken + "doc1.meta", "ZukRecovery 1\n");
     }
     dir.write("recovery/.new-1-2/lock", ""); // a run killed while it made its folder
+    // One that has no lock file yet is being made right now.
+    std::filesystem::create_directories(dir.file("recovery/.new-3-4"));
     dir.write("recovery/unrelated.txt", "x");
     {
         RecoveryClaim claim(root, std::string());
@@ -264,6 +266,7 @@ TEST(RecoveryRuns, FoldersWithNothingToOfferAreTidiedAndBrokenOnesKept)
     }
     EXPECT_FALSE(std::filesystem::exists(empty));
     EXPECT_FALSE(std::filesystem::exists(dir.file("recovery/.new-1-2")));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.file("recovery/.new-3-4")));
     EXPECT_TRUE(std::filesystem::exists(broken + "doc1.meta")); // for the user to look at
     EXPECT_TRUE(std::filesystem::exists(dir.file("recovery/unrelated.txt")));
 }
@@ -286,6 +289,21 @@ TEST(RecoveryRuns, TheLockIsNotInheritedByChildPrograms)
     EXPECT_EQ(claim.entries().size(), 1u);
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
+}
+
+TEST(RecoveryRuns, RunsStartedAtOnceGetFoldersOfTheirOwn)
+{
+    TempFolder dir;
+    std::vector<std::unique_ptr<RecoveryRun>> runs;
+    std::set<std::string> folders;
+    for (int i = 0; i < 5; ++i) {
+        runs.push_back(std::make_unique<RecoveryRun>(dir.file("recovery")));
+        folders.insert(runs.back()->folder());
+    }
+    EXPECT_EQ(folders.size(), 5u);
+    EXPECT_EQ(namesIn(dir.file("recovery")).size(), 5u); // no half-made folder left
+    for (const std::string& f : folders)
+        EXPECT_EQ(namesIn(f), std::set<std::string>{"lock"});
 }
 
 TEST(RecoveryRuns, AFolderThatCannotBeMadeIsReported)
