@@ -63,6 +63,8 @@ std::vector<CommandRow> buildTable()
     add(cmd("mniLoadCopy", "Загрузить резервную копию", "Load the backup copy", "mniFile"));
     add(cmd("mniRevertToSaved", "Вернуться к сохраненному", "Revert to saved", "mniFile"));
     add(cmd("mniSaveVersion", "Сохранить версию", "Save version", "mniFile"));
+    add(check("mniRecovery", "Копии для восстановления после сбоя", "Recovery copies after a crash",
+              "mniFile", N0));
     add(sep("N4", "mniFile"));
     add(menu("mniImport", "Импортировать из", "Import from", "mniFile"));
     add(cmd("mniImportMac", "Mac", "Mac", "mniImport", N0));

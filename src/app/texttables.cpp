@@ -2,6 +2,7 @@
 
 #include "analyzer/analyzertexts.h"
 #include "app/mainformtexts.h"
+#include "app/recoverytexts.h"
 #include "calc/calctexts.h"
 #include "codepages/codepagetexts.h"
 #include "editor/editortexts.h"
@@ -17,6 +18,7 @@ const std::vector<const TextTable*>& subsystemTextTables()
     static const std::vector<const TextTable*> tables{
         &mainFormMessages(),
         &infoConsoleTexts(),
+        &recoveryTexts(),
         &textfunc::textFunctionMessages(),
         &codepages::codePageMessages(),
         &textfunc::encloseDialogTexts(),

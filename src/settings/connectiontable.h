@@ -85,6 +85,8 @@ struct RConnectionTable {
     bool chfileext = false;
     std::string defext = "txt";
     bool do_crash_copy = false;
+    // Recovery copies of unsaved documents in Engine/Parts/recovery/ (app/recovery.h).
+    bool Recovery = true;
     bool DisplayMemStatus = true;
     bool BHU = false;
     std::string Lang = "\xD0\xF3\xF1\xF1\xEA\xE8\xE9"; // "Русский": the built-in texts

@@ -33,6 +33,7 @@ template <class Visitor> void visitConnectionTable(Visitor& v)
     v.path("Main", "ct.Browserz.opera", &R::BrowserPaths, &settings::RBrowserPaths::opera);
     v.field("Main", "SaveToolbarsOnExit", &R::SaveToolbarsOnExit);
     v.field("Main", "do_crash_copy", &R::do_crash_copy);
+    v.field("Main", "Recovery", &R::Recovery);
     v.field("Main", "rtf_import_as_text", &R::rtf_import_as_text);
     v.field("Main", "WinFontCharSet", &R::WinFontCharSet);
     v.field("Main", "DisplayMemStatus", &R::DisplayMemStatus, Store::ShutdownOnly);

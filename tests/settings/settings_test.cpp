@@ -39,6 +39,7 @@ std::vector<Key> expectedDefaults()
         {"Main", "ct.Browserz.opera", "/usr/bin/opera"},
         {"Main", "SaveToolbarsOnExit", "0"},
         {"Main", "do_crash_copy", "0"},
+        {"Main", "Recovery", "1"},
         {"Main", "rtf_import_as_text", "1"},
         {"Main", "WinFontCharSet", "1"},
         {"Main", "ReplaceRecursive", "0"},

@@ -9,6 +9,7 @@
 #include "app/ui/mainstatusbar.h"
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
+#include "editor/syntaxtable.h"
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/doxwindow.h"
 #include "editor/ui/ted.h"
@@ -575,6 +576,42 @@ void FileCommands::saveVersionOf(const std::string& name, const std::string& tex
     } catch (const ZukError& e) {
         showMessage(m_form.message(e));
     }
+}
+
+editor::Ted* FileCommands::openRecovered(const QString& path, const std::string& charset,
+                                         const std::string& syntax, const std::string& text)
+{
+    editor::CdreamEditor& ed = m_form.editor();
+    const std::string name = path.toStdString();
+    const bool bound = !path.isEmpty() && !m_openFiles.contains(name);
+    if (bound) {
+        ed.NewDocument();
+        ed.ApplyTextStyles();
+        ed.ApplySettings();
+    } else {
+        m_form.NewFile();
+    }
+    editor::Ted& ted = *ed.activeDocument();
+    ted.setCharset(charset); // before the text goes in: it is decoded once
+    ted.setAllText(text);
+    ted.control()->SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
+    if (const editor::BuiltinSyntaxInfo* builtin = editor::builtinByInternalName(syntax))
+        ted.setBuiltinSyntax(builtin->id);
+    else if (!syntax.empty() && ed.applyScheme)
+        ed.applyScheme(&ted, syntax);
+    if (bound) {
+        ted.setHasFile(true);
+        ted.setFileName(name);
+        m_openFiles.add(name);
+        if (editor::TfmDox* dox = m_form.documentListWindow())
+            dox->addDocument(path);
+        m_form.documentTabs().sync();
+        ed.ApplyBackground();
+        watchDrops();
+    }
+    ted.setModified(true);
+    refreshEmergencyTable();
+    return &ted;
 }
 
 // --- imports and drops ------------------------------------------------------------

@@ -72,6 +72,13 @@ public:
     // SaveVersion of the active document.
     void saveVersion();
     void saveVersionOf(const std::string& name, const std::string& text);
+    // A document recovered after a crash: a new modified window holding
+    // `text` exactly, in code page `charset`, highlighted as `syntax` (an
+    // internal or a scheme name; empty: none). It is bound to `path` like an
+    // opened file, unless `path` is empty or open already: then it is an
+    // untitled document. Returns the window.
+    editor::Ted* openRecovered(const QString& path, const std::string& charset,
+                               const std::string& syntax, const std::string& text);
     // RTF import into a new untitled document.
     bool importRtf(const QString& path);
     // Files dropped on the main window, in drop order.

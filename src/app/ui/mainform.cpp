@@ -9,6 +9,7 @@
 #include "app/ui/infoconsole.h"
 #include "app/ui/mainmenu.h"
 #include "app/ui/mainstatusbar.h"
+#include "app/ui/recoverywatch.h"
 #include "app/ui/toolrow.h"
 #include "base/zukerror.h"
 #include "calc/ui/calccommands.h"
@@ -266,6 +267,7 @@ void TMainForm::wireCommands()
     calc::ui::installCalcCommands(*this);
     installSelectionCommands(*this);
     installFileCommands(*this);
+    installRecoveryWatch(*this);
     codepages::ui::installCodePageCommands(*this);
     setCodePageDetector([](const std::string& text) { return codepages::DetectCodePage(text); });
 }

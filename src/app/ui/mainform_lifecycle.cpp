@@ -13,6 +13,7 @@
 #include "app/ui/localiser.h"
 #include "app/ui/mainmenu.h"
 #include "app/ui/mainstatusbar.h"
+#include "app/ui/recoverywatch.h"
 #include "app/ui/startupsupport.h"
 #include "app/ui/terminationwatch.h"
 #include "app/ui/toolrow.h"
@@ -170,6 +171,7 @@ void TMainForm::runStartup()
     // A document of a file goes into the history, also during shut-down.
     host.documentClosed = [this](editor::Ted* ted) {
         FileCommands::of(*this)->documentClosed(ted);
+        RecoveryWatch::of(*this)->documentClosed(ted);
         // The last window going leaves nothing for the caret panel, the code
         // page panel and the highlighting list to show.
         QTimer::singleShot(0, this, [this] {
@@ -204,6 +206,7 @@ void TMainForm::runStartup()
     m_history = readRecentFiles(*m_ini, std::max(0, m_settings.MRUItemsCount));
     highlight::ui::installHighlighting(*this, *m_editor, m_toolRow->cbSyntax());
     FileCommands::of(*this)->startup();
+    RecoveryWatch::of(*this)->startup();
 
     // The transliterator's modes, then klayouts.txt and the keyboard-layout submenu.
     codepages::ui::codePageStartup(*this);
@@ -314,6 +317,7 @@ void TMainForm::FormActivate()
     if (!m_options.files.isEmpty())
         OpenFile(m_options.files.first(), true);
     loadLastFiles();
+    RecoveryWatch::of(*this)->offer();
     showQuotation();
 }
 
@@ -435,6 +439,8 @@ void TMainForm::terminate()
     }
     for (const QString& failure : FileCommands::of(*this)->writeEmergencyCopies())
         qWarning("zuk: %s", qPrintable(failure));
+    // The recovery copies stay for the next start, as after a kill.
+    RecoveryWatch::of(*this)->freeze();
     m_terminating = true;
     close();
 }
@@ -462,6 +468,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
             event->ignore();
             return;
         }
+        RecoveryWatch::of(*this)->finishRun();
     }
     m_statusTimer->stop();
     m_settings.Closing = true;
