@@ -204,6 +204,20 @@ TEST(SaveFaults, AFolderInPlaceOfTheFileIsReportedAndNothingIsLost)
     EXPECT_EQ(w.editor().GetFileName(), w.path("doc.txt"));
     EXPECT_EQ(zuk::testing::snapshot(w.folder()),
               (Files{{"doc.txt", "old\r\n"}, {"dir/", ""}, {"dir/inside", "kept"}}));
+
+    // The document's own file turned into a folder: Save All says why it failed.
+    std::filesystem::remove(w.path("doc.txt"));
+    zuk::testing::seedFile(w.path("doc.txt/inside"), "also kept");
+    w.messages.clear();
+    EXPECT_FALSE(w.files->saveAllDocuments());
+    ASSERT_EQ(w.messages.size(), 1);
+    EXPECT_TRUE(w.messages[0].contains(QString::fromLocal8Bit(std::strerror(EISDIR))))
+        << w.messages[0].toStdString();
+    EXPECT_TRUE(w.editor().GetModified());
+    EXPECT_EQ(zuk::testing::snapshot(w.folder()), (Files{{"dir/", ""},
+                                                         {"dir/inside", "kept"},
+                                                         {"doc.txt/", ""},
+                                                         {"doc.txt/inside", "also kept"}}));
     w.closeAll();
 }
 
