@@ -234,6 +234,14 @@ void AtomicFileWriter::commit()
     if (sys::rename(m_tempPath.c_str(), m_target.c_str()) != 0)
         fail(errno);
     m_done = true;
+    // The new name reaches the disk with the folder: without this a power
+    // cut soon after could bring back the old file after a reported save.
+    // The file is replaced by now, so a failure here is no failed write.
+    const int folder = ::open(folderOf(m_target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
 }
 
 void writeFileAtomically(const std::string& path, std::string_view bytes)
