@@ -10,6 +10,8 @@
 #include "io/faultloop.h"
 #include "support/ui/mainformfixture.h"
 
+#include <QStatusBar>
+
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -311,6 +313,8 @@ TEST(ChangedOnDisk, SaveAllAsksPerFileAndQuietSavesLeaveTheFile)
     // The log-off save has no one to ask: it leaves the file and says so.
     EXPECT_FALSE(w.files->saveAllDocuments(true));
     EXPECT_EQ(w.questions.size(), 1);
+    const QString status = w.form->statusBar()->currentMessage();
+    EXPECT_TRUE(status.contains(QString::fromStdString(w.path("a.txt")))) << status.toStdString();
     EXPECT_EQ(zuk::testing::snapshot(w.folder()).at("a.txt"), "theirs a\r\n");
 
     // Leaving with autosave: asked; No keeps the file and the exit question follows.
