@@ -64,6 +64,10 @@ const TextTable& mainFormMessages()
              "Сохранение поверх файла уничтожит остальные %s байт. Сохранить?",
              "The document shows only %s of the %s bytes of %s (a NUL byte follows). Saving "
              "over the file destroys the other %s bytes. Save?"},
+            {"sChangedOnDisk", "Файл %s изменён на диске после открытия. Записать поверх него?",
+             "The file %s has changed on disk since it was opened. Write over it?"},
+            {"sChangedOnDiskKept", "Файл %s изменён на диске после открытия и не записан поверх.",
+             "The file %s has changed on disk since it was opened and was not written over."},
             {"sFileNotSaved", "Файл не сохранён.", "The file was not saved."},
             {"sFileNotOpened", "Файл не открыт.", "The file was not opened."},
             {"sNotAllSaved", "Не все файлы сохранены.", "Not every file was saved."},

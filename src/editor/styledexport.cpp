@@ -1,12 +1,11 @@
 #include "editor/styledexport.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
 #include "editor/editortexts.h"
+#include "io/safefile.h"
 
 namespace zuk::editor {
 
@@ -193,14 +192,15 @@ std::string exportRtf(const StyledText& text)
 
 void writeFileBytes(const std::string& path, const std::string& bytes)
 {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f)
-        throw IoError(editorMessages(), "sEditorCannotWriteFile", {path, std::strerror(errno)});
-    const size_t written = std::fwrite(bytes.data(), 1, bytes.size(), f);
-    const int err = written == bytes.size() ? 0 : errno;
-    if (std::fclose(f) != 0 || err != 0)
+    // Through the safe writer: a failed export leaves the file it would have
+    // replaced as it was. The failure keeps the editor's own row.
+    try {
+        io::writeFileAtomically(path, bytes);
+    } catch (const IoError& e) {
+        const std::vector<std::string>& args = e.text().args;
         throw IoError(editorMessages(), "sEditorCannotWriteFile",
-                      {path, std::strerror(err ? err : errno)});
+                      {path, args.empty() ? std::string(e.what()) : args.back()});
+    }
 }
 
 } // namespace zuk::editor

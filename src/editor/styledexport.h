@@ -39,7 +39,9 @@ std::string exportHtml(const StyledText& text);
 // as \'xx, any other character as \uN with '?' for readers that lack Unicode.
 std::string exportRtf(const StyledText& text);
 
-// Writes bytes to a file, replacing it; throws IoError with the system's reason.
+// Replaces a file with bytes through a temporary file (io::AtomicFileWriter):
+// a failure leaves the old file whole. Throws IoError (row
+// sEditorCannotWriteFile) with the system's reason.
 void writeFileBytes(const std::string& path, const std::string& bytes);
 
 } // namespace zuk::editor

@@ -1,5 +1,6 @@
 #include "io/safefile.h"
 
+#include "io/faultinjection.h"
 #include "io/iotexts.h"
 
 #include <atomic>
@@ -132,6 +133,8 @@ AtomicFileWriter::AtomicFileWriter(const std::string& path)
     : m_target(resolveTarget(path)), m_shownPath(path)
 {
     static std::atomic<unsigned> counter{0};
+    struct stat old {};
+    const bool exists = ::stat(m_target.c_str(), &old) == 0;
     std::string folder = folderOf(m_target);
     std::size_t slash = m_target.rfind('/');
     std::string base = slash == std::string::npos ? m_target : m_target.substr(slash + 1);
@@ -141,7 +144,7 @@ AtomicFileWriter::AtomicFileWriter(const std::string& path)
     for (int attempt = 0; attempt < 100; ++attempt) {
         m_tempPath = folder + "/." + base + ".zuk-" + std::to_string(::getpid()) + "-" +
                      std::to_string(counter++) + ".tmp";
-        m_fd = ::open(m_tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        m_fd = sys::openTemp(m_tempPath.c_str(), 0666);
         if (m_fd >= 0)
             break;
         if (errno != EEXIST) {
@@ -157,9 +160,10 @@ AtomicFileWriter::AtomicFileWriter(const std::string& path)
         throw writeError(m_shownPath, EEXIST);
     }
 
-    struct stat st {};
-    if (::stat(m_target.c_str(), &st) == 0)
-        ::fchmod(m_fd, st.st_mode & 07777);
+    // A replaced file keeps its permission bits; when they cannot be set the
+    // new file would quietly differ, so the write fails instead.
+    if (exists && sys::fchmod(m_fd, old.st_mode & 07777) != 0)
+        fail(errno);
 }
 
 AtomicFileWriter::~AtomicFileWriter()
@@ -187,7 +191,7 @@ void AtomicFileWriter::flushBuffer()
     const char* p = m_buffer.data();
     std::size_t left = m_buffer.size();
     while (left > 0) {
-        ssize_t n = ::write(m_fd, p, left);
+        ssize_t n = sys::write(m_fd, p, left);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -219,15 +223,25 @@ void AtomicFileWriter::commit()
     if (m_done)
         throw writeError(m_shownPath, EBADF);
     flushBuffer();
-    if (::fsync(m_fd) != 0)
+    if (sys::fsync(m_fd) != 0)
         fail(errno);
+    // A failing close may still report a lost write (NFS, quotas): the
+    // descriptor is gone either way, the temporary file must go too.
     int fd = m_fd;
     m_fd = -1;
-    if (::close(fd) != 0)
+    if (sys::close(fd) != 0)
         fail(errno);
-    if (::rename(m_tempPath.c_str(), m_target.c_str()) != 0)
+    if (sys::rename(m_tempPath.c_str(), m_target.c_str()) != 0)
         fail(errno);
     m_done = true;
+    // The new name reaches the disk with the folder: without this a power
+    // cut soon after could bring back the old file after a reported save.
+    // The file is replaced by now, so a failure here is no failed write.
+    const int folder = ::open(folderOf(m_target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
 }
 
 void writeFileAtomically(const std::string& path, std::string_view bytes)

@@ -17,11 +17,13 @@ bool readFileBytesIfExists(const std::string& path, std::string& out);
 
 // Replaces the content of a file so that a failure never leaves it half
 // written: the bytes go to a temporary file in the same folder, which is
-// flushed to disk and renamed over the target by commit(). An existing target
+// flushed to disk and renamed over the target by commit() (the folder is then
+// flushed too, so that the new name lasts). An existing target
 // keeps its permission bits; a symbolic link is followed and the file it names
 // is replaced. Every failure throws zuk::IoError with the system's reason; the
 // old file is then intact and the temporary file is removed (also when the
-// writer is destroyed without commit()).
+// writer is destroyed without commit()). Its system calls pass the test seam
+// of faultinjection.h.
 class AtomicFileWriter final {
 public:
     explicit AtomicFileWriter(const std::string& path);

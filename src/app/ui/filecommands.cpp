@@ -228,6 +228,9 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
     // size the editor, then to fill it); what is not a regular file, such as
     // a pipe, can be read only once, so it is read whole here.
     constexpr std::size_t kSample = 256 * 1024;
+    // Taken before the first read: a change made while the file loads is
+    // noticed at the next save rather than missed.
+    const DiskStamp stamp = diskStampOf(name);
     const bool regular = QFileInfo(full).isFile();
     std::string head, whole;
     try {
@@ -314,6 +317,7 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
     m_openFiles.add(name);
     ed.SetModified(false);
     ed.SetHasFile(true);
+    rememberStamp(*ed.activeDocument(), stamp);
     if (firstNul) {
         markCut(*ed.activeDocument(), *firstNul, fileBytes);
         showMessage(m_form.format("MainForm", "sFileHasNul",
@@ -422,6 +426,46 @@ bool FileCommands::askYesNo(const QString& question)
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
+// --- files changed on disk behind the document -----------------------------------
+
+namespace {
+constexpr const char* kStampSize = "zukStampSize";   // bytes of the file, last seen
+constexpr const char* kStampTime = "zukStampTimeNs"; // its modification time, last seen
+} // namespace
+
+void FileCommands::rememberStamp(editor::Ted& ted, const DiskStamp& stamp)
+{
+    if (!stamp.exists) {
+        ted.setProperty(kStampSize, QVariant());
+        ted.setProperty(kStampTime, QVariant());
+        return;
+    }
+    ted.setProperty(kStampSize, QVariant::fromValue<qulonglong>(stamp.size));
+    ted.setProperty(kStampTime, QVariant::fromValue<qlonglong>(stamp.modifiedNs));
+}
+
+DiskStamp FileCommands::rememberedStamp(const editor::Ted& ted)
+{
+    DiskStamp stamp;
+    const QVariant size = ted.property(kStampSize);
+    if (!size.isValid())
+        return stamp;
+    stamp.exists = true;
+    stamp.size = size.toULongLong();
+    stamp.modifiedNs = ted.property(kStampTime).toLongLong();
+    return stamp;
+}
+
+bool FileCommands::mayOverwriteChanged(editor::Ted& ted, bool quiet)
+{
+    const std::string name = ted.fileName();
+    if (!isFilePath(name) || !changedOnDisk(rememberedStamp(ted), name))
+        return true;
+    if (quiet)
+        return false;
+    return askYesNo(m_form.format("MainForm", "sChangedOnDisk", {QString::fromStdString(name)}));
+}
+
 // --- saving -----------------------------------------------------------------------
 
 bool FileCommands::save()
@@ -435,10 +479,11 @@ bool FileCommands::save()
         return saveAs();
     ed.SetHasFile(true);
     editor::Ted& ted = *ed.activeDocument();
-    if (!mayWriteOver(ted, name, false))
+    if (!mayWriteOver(ted, name, false) || !mayOverwriteChanged(ted, false))
         return false;
     if (!writeDocument(name, ted))
         return false;
+    rememberStamp(ted, diskStampOf(name));
     clearCut(ted);
     m_openFolder = m_saveFolder = folderOf(qname);
     ed.SetModified(false);
@@ -489,6 +534,7 @@ bool FileCommands::saveAs()
     // The bookkeeping changes only once the text is on the disk.
     if (!writeDocument(target, *ted))
         return false;
+    rememberStamp(*ted, diskStampOf(target));
     clearCut(*ted); // the file written holds everything the document has
     m_openFolder = m_saveFolder = folderOf(newName);
     ed.activateDocument(ted);
@@ -514,8 +560,16 @@ bool FileCommands::saveAllDocuments(bool quiet)
         editor::Ted* ted = *it;
         if (!ted->hasFile() || !mayWriteOver(*ted, ted->fileName(), quiet))
             continue;
+        if (!mayOverwriteChanged(*ted, quiet)) {
+            // Asked and refused: the user's choice. Unasked: left for the user to see.
+            if (quiet)
+                failures << m_form.format("MainForm", "sChangedOnDiskKept",
+                                          {QString::fromStdString(ted->fileName())});
+            continue;
+        }
         try {
             writeTed(m_engine, ted->fileName(), *ted);
+            rememberStamp(*ted, diskStampOf(ted->fileName()));
             clearCut(*ted);
         } catch (const ZukError& e) {
             failures << m_form.message(e);
@@ -524,6 +578,8 @@ bool FileCommands::saveAllDocuments(bool quiet)
     if (!failures.isEmpty() && !quiet)
         showMessage(m_form.text("MainForm", "sNotAllSaved") + QStringLiteral("\n\n") +
                     failures.join(QLatin1Char('\n')));
+    else if (!failures.isEmpty())
+        m_form.showStatus(failures.join(QLatin1Char(' ')));
     return failures.isEmpty();
 }
 
@@ -555,10 +611,12 @@ void FileCommands::revert()
     if (ed.DocumentCount() == 0 || !isFilePath(ed.GetFileName()))
         return;
     // Read first: a file that cannot be read changes nothing.
+    const DiskStamp stamp = diskStampOf(ed.GetFileName());
     const std::string text = plugins::readDocumentFile(m_engine, ed.GetFileName());
     const bool modified = ed.GetModified();
     ed.SetAllText(text);
     ed.SetModified(modified);
+    rememberStamp(*ed.activeDocument(), stamp);
 }
 
 void FileCommands::saveVersion()
@@ -700,9 +758,16 @@ bool FileCommands::prepareExit()
     QList<editor::Ted*> unsaved;
     QStringList failures;
     for (editor::Ted* ted : ed.documents()) {
-        if (autosave && ted->hasFile() && mayWriteOver(*ted, ted->fileName(), false)) {
+        // An unchanged document whose file someone else changed has nothing
+        // to keep: that change stays, unasked.
+        if (autosave && ted->hasFile() && !ted->modified() &&
+            changedOnDisk(rememberedStamp(*ted), ted->fileName()))
+            continue;
+        if (autosave && ted->hasFile() && mayWriteOver(*ted, ted->fileName(), false) &&
+            mayOverwriteChanged(*ted, false)) {
             try {
                 writeTed(m_engine, ted->fileName(), *ted);
+                rememberStamp(*ted, diskStampOf(ted->fileName()));
                 clearCut(*ted);
                 continue;
             } catch (const ZukError& e) {

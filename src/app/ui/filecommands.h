@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/diskstamp.h"
 #include "app/filenames.h"
 #include "app/openfilelist.h"
 #include "app/ui/emergencycopies.h"
@@ -110,6 +111,14 @@ public:
     // `quiet`), and a write of everything it holds clears the mark.
     static bool isCut(const editor::Ted& ted);
     bool mayWriteOver(editor::Ted& ted, const std::string& target, bool quiet);
+
+    // A document remembers its file's stamp from the last open, save or
+    // revert. When the file changed on disk since, writing over it needs the
+    // user's yes; a quiet save (none to ask) keeps its hands off. A file that
+    // is gone, or a document without a stamp, needs nothing.
+    static void rememberStamp(editor::Ted& ted, const DiskStamp& stamp);
+    static DiskStamp rememberedStamp(const editor::Ted& ted);
+    bool mayOverwriteChanged(editor::Ted& ted, bool quiet);
 
     // True while a file goes into a document window: events are handled
     // meanwhile (for the progress dialog), but the program must not close.

@@ -1,0 +1,28 @@
+#include "app/diskstamp.h"
+
+#include <sys/stat.h>
+
+namespace zuk::app {
+
+DiskStamp diskStampOf(const std::string& path)
+{
+    DiskStamp stamp;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return stamp;
+    stamp.exists = true;
+    stamp.size = static_cast<std::uint64_t>(st.st_size);
+    stamp.modifiedNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 +
+                       static_cast<std::int64_t>(st.st_mtim.tv_nsec);
+    return stamp;
+}
+
+bool changedOnDisk(const DiskStamp& remembered, const std::string& path)
+{
+    if (!remembered.exists)
+        return false;
+    const DiskStamp now = diskStampOf(path);
+    return now.exists && now != remembered;
+}
+
+} // namespace zuk::app

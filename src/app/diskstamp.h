@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace zuk::app {
+
+// What a document remembers of its file to notice that someone else changed
+// it: the size and the modification time to the nanosecond, as stat() gives
+// them at the moment the document last read or wrote the file.
+struct DiskStamp {
+    bool exists = false;
+    std::uint64_t size = 0;
+    std::int64_t modifiedNs = 0;
+
+    bool operator==(const DiskStamp& o) const
+    {
+        return exists == o.exists && size == o.size && modifiedNs == o.modifiedNs;
+    }
+    bool operator!=(const DiskStamp& o) const { return !(*this == o); }
+};
+
+// The stamp of `path` now (links followed); exists is false when there is
+// nothing to stat.
+DiskStamp diskStampOf(const std::string& path);
+
+// True when writing `path` would overwrite a change someone else made since
+// `remembered` was taken. A file that is gone is not changed in this sense
+// (the save writes it anew), nor is one of which nothing is remembered.
+bool changedOnDisk(const DiskStamp& remembered, const std::string& path);
+
+} // namespace zuk::app
