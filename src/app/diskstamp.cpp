@@ -1,6 +1,7 @@
 #include "app/diskstamp.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace zuk::app {
 
@@ -23,6 +24,14 @@ bool changedOnDisk(const DiskStamp& remembered, const std::string& path)
         return false;
     const DiskStamp now = diskStampOf(path);
     return now.exists && now != remembered;
+}
+
+bool isReadOnlyFile(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    return (st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
 }
 
 } // namespace zuk::app

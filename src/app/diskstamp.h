@@ -29,4 +29,10 @@ DiskStamp diskStampOf(const std::string& path);
 // (the save writes it anew), nor is one of which nothing is remembered.
 bool changedOnDisk(const DiskStamp& remembered, const std::string& path);
 
+// True when `path` is an existing file that is read-only: no write permission
+// bit is set, or this process may not write it. Saving replaces a file by
+// renaming over it, which needs only the folder to be writable, so this is
+// asked before a read-only file is written over.
+bool isReadOnlyFile(const std::string& path);
+
 } // namespace zuk::app

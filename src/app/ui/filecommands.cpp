@@ -459,11 +459,17 @@ DiskStamp FileCommands::rememberedStamp(const editor::Ted& ted)
 bool FileCommands::mayOverwriteChanged(editor::Ted& ted, bool quiet)
 {
     const std::string name = ted.fileName();
-    if (!isFilePath(name) || !changedOnDisk(rememberedStamp(ted), name))
+    if (!isFilePath(name))
         return true;
-    if (quiet)
+    const QString shown = QString::fromStdString(name);
+    if (changedOnDisk(rememberedStamp(ted), name) &&
+        (quiet || !askYesNo(m_form.format("MainForm", "sChangedOnDisk", {shown}))))
         return false;
-    return askYesNo(m_form.format("MainForm", "sChangedOnDisk", {QString::fromStdString(name)}));
+    // The rename of the safe writer would replace a read-only file unasked.
+    if (isReadOnlyFile(name) &&
+        (quiet || !askYesNo(m_form.format("MainForm", "sOverwriteReadOnly", {shown}))))
+        return false;
+    return true;
 }
 
 // --- saving -----------------------------------------------------------------------
@@ -563,7 +569,9 @@ bool FileCommands::saveAllDocuments(bool quiet)
         if (!mayOverwriteChanged(*ted, quiet)) {
             // Asked and refused: the user's choice. Unasked: left for the user to see.
             if (quiet)
-                failures << m_form.format("MainForm", "sChangedOnDiskKept",
+                failures << m_form.format("MainForm",
+                                          isReadOnlyFile(ted->fileName()) ? "sReadOnlyKept"
+                                                                          : "sChangedOnDiskKept",
                                           {QString::fromStdString(ted->fileName())});
             continue;
         }

@@ -115,7 +115,8 @@ public:
     // A document remembers its file's stamp from the last open, save or
     // revert. When the file changed on disk since, writing over it needs the
     // user's yes; a quiet save (none to ask) keeps its hands off. A file that
-    // is gone, or a document without a stamp, needs nothing.
+    // is gone, or a document without a stamp, needs nothing. Writing over a
+    // read-only file needs a yes too.
     static void rememberStamp(editor::Ted& ted, const DiskStamp& stamp);
     static DiskStamp rememberedStamp(const editor::Ted& ted);
     bool mayOverwriteChanged(editor::Ted& ted, bool quiet);

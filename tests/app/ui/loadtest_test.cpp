@@ -60,11 +60,24 @@ long settledKilobytes()
 std::string randomText(std::mt19937& random)
 {
     static const std::vector<std::string> pieces = {
-        "\xcf\xf0\xe8\xe2\xe5\xf2",                 // Привет
-        "\xec\xe8\xf0",                             // мир
+        "\xcf\xf0\xe8\xe2\xe5\xf2",                  // Привет
+        "\xec\xe8\xf0",                              // мир
         "\xc0\xc1\xc2\xc3\xc4 \xe0\xe1\xe2\xe3\xe4", // АБВГД абвгд
-        "hello", "World", "12345", "3.14", "-7", "<p>", "</p>", "<a href=\"x.html\">",
-        "&amp;", "\t", "  ", "\"quoted\"", "(2+3)*4", "e-mail@example.org", "http://example.org/",
+        "hello",
+        "World",
+        "12345",
+        "3.14",
+        "-7",
+        "<p>",
+        "</p>",
+        "<a href=\"x.html\">",
+        "&amp;",
+        "\t",
+        "  ",
+        "\"quoted\"",
+        "(2+3)*4",
+        "e-mail@example.org",
+        "http://example.org/",
         "\xb8\xa8", // ёЁ
     };
     std::string text;
@@ -74,7 +87,8 @@ std::string randomText(std::mt19937& random)
         for (int w = 0; w < words; ++w) {
             if (w)
                 text += ' ';
-            text += pieces[std::uniform_int_distribution<std::size_t>(0, pieces.size() - 1)(random)];
+            text +=
+                pieces[std::uniform_int_distribution<std::size_t>(0, pieces.size() - 1)(random)];
         }
         text += "\r\n";
     }

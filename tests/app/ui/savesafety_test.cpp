@@ -347,6 +347,40 @@ TEST(ChangedOnDisk, SaveAllAsksPerFileAndQuietSavesLeaveTheFile)
     w.closeAll();
 }
 
+TEST(ChangedOnDisk, AReadOnlyFileIsWrittenOverOnlyWhenTheUserSaysSo)
+{
+    Window w;
+    seed(w.folder(), {{"ro.txt", "theirs\r\n"}});
+    w.openChanged("ro.txt", "mine\r\n");
+    ASSERT_EQ(::chmod(w.path("ro.txt").c_str(), 0444), 0);
+
+    w.answer = false;
+    EXPECT_FALSE(w.files->save());
+    ASSERT_EQ(w.questions.size(), 1);
+    EXPECT_EQ(w.questions[0],
+              QString::fromUtf8("Файл %1 доступен только для чтения. Записать поверх него?")
+                  .arg(QString::fromStdString(w.path("ro.txt"))));
+    EXPECT_EQ(zuk::testing::snapshot(w.folder()).at("ro.txt"), "theirs\r\n");
+    EXPECT_TRUE(w.editor().GetModified());
+
+    // The log-off save leaves it and names it.
+    EXPECT_FALSE(w.files->saveAllDocuments(true));
+    EXPECT_EQ(w.questions.size(), 1);
+    EXPECT_TRUE(
+        w.form->statusBar()->currentMessage().contains(QString::fromUtf8("только для чтения")));
+    EXPECT_EQ(zuk::testing::snapshot(w.folder()).at("ro.txt"), "theirs\r\n");
+
+    // Yes writes it and it stays read-only.
+    w.answer = true;
+    EXPECT_TRUE(w.files->save());
+    EXPECT_EQ(zuk::testing::snapshot(w.folder()).at("ro.txt"), "mine\r\n");
+    struct stat st {};
+    ASSERT_EQ(::stat(w.path("ro.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0444u);
+    EXPECT_FALSE(w.editor().GetModified());
+    w.closeAll();
+}
+
 TEST(ChangedOnDisk, RevertTakesTheNewStampAndAGoneFileIsWrittenAnew)
 {
     Window w;
