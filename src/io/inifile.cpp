@@ -333,9 +333,11 @@ std::vector<std::string> IniFile::keys(std::string_view section) const
 
 void IniFile::perform(const Op& op)
 {
+    // apply() drops the index when lines come or go; a new value in a line
+    // that stays keeps it, so a batch of writes to existing keys costs no
+    // rebuild per write.
     if (!apply(op))
         return;
-    m_indexValid = false;
     m_pending.push_back(op);
     if (m_batchDepth > 0)
         return;
