@@ -3,8 +3,8 @@
 // and applied to the text styles, where every token colour the scheme leaves
 // out must then read on its background.
 
-#include "fuzz/fuzztarget.h"
 #include "fuzz/fuzzscratch.h"
+#include "fuzz/fuzztarget.h"
 
 #include "highlight/cfontcolors.h"
 #include "highlight/contrast.h"

@@ -2,8 +2,8 @@
 // written again and read to the same paths, through the file as the window
 // does it.
 
-#include "fuzz/fuzztarget.h"
 #include "fuzz/fuzzscratch.h"
+#include "fuzz/fuzztarget.h"
 
 #include "editor/doxstates.h"
 

@@ -2,8 +2,8 @@
 // read again to the same list, then merged with a list of loaded layouts as
 // the settings dialog does.
 
-#include "fuzz/fuzztarget.h"
 #include "fuzz/fuzzscratch.h"
+#include "fuzz/fuzztarget.h"
 
 #include "codepages/tablecommands.h"
 #include "io/linesfile.h"

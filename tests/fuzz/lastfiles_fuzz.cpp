@@ -3,8 +3,8 @@
 // zuk.ini whose section Recent holds the file history; each list is written
 // and read again to the same list, and the history keeps its other sections.
 
-#include "fuzz/fuzztarget.h"
 #include "fuzz/fuzzscratch.h"
+#include "fuzz/fuzztarget.h"
 
 #include "app/filehistory.h"
 #include "io/inifile.h"

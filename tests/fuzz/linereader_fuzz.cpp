@@ -3,8 +3,8 @@
 // in blocks, cut into lines, and written back whole and in blocks of every
 // size. Every way must give the same text: each line followed by CR LF.
 
-#include "fuzz/fuzztarget.h"
 #include "fuzz/fuzzscratch.h"
+#include "fuzz/fuzztarget.h"
 
 #include "io/largebuffer.h"
 #include "io/linesfile.h"

@@ -4,8 +4,8 @@
 // file-type table of the file manager. Loaded schemes must be normalised;
 // registries must read back the same after they were saved.
 
-#include "fuzz/fuzztarget.h"
 #include "fuzz/fuzzscratch.h"
+#include "fuzz/fuzztarget.h"
 
 #include "highlight/cpelagos.h"
 #include "highlight/csynman.h"
@@ -70,13 +70,13 @@ void schemeFile(const std::string& name, std::string_view bytes)
     // The scanner stopped after a number of events the input picks.
     const std::size_t stopAfter = bytes.empty() ? 0 : static_cast<unsigned char>(bytes.back());
     std::size_t events = 0;
-    TIniScaner::ScanText(bytes, [&](std::string& section, std::string& key, std::string& value,
-                                    IniEvent, bool& go) {
-        section += "x";
-        key.clear();
-        value.swap(section);
-        go = ++events < stopAfter;
-    });
+    TIniScaner::ScanText(
+        bytes, [&](std::string& section, std::string& key, std::string& value, IniEvent, bool& go) {
+            section += "x";
+            key.clear();
+            value.swap(section);
+            go = ++events < stopAfter;
+        });
     (void)iniKeywordsFromText(bytes);
 }
 

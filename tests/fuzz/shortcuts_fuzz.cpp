@@ -2,8 +2,8 @@
 // of its first line, and the file written from those items must read back
 // the same table.
 
-#include "fuzz/fuzztarget.h"
 #include "fuzz/fuzzscratch.h"
+#include "fuzz/fuzztarget.h"
 
 #include "app/shortcutfile.h"
 #include "codepages/charsets.h"
@@ -54,8 +54,7 @@ ZUK_FUZZ_TARGET(shortcuts)
     for (const MenuShortcut& item : items) {
         const auto expected = written.find(zuk::io::lowerWin(utf8ToWin(item.key)));
         const std::optional<std::string> found = again.find(item.key);
-        if (expected == written.end() ? found.has_value()
-                                      : found != winToUtf8(expected->second))
+        if (expected == written.end() ? found.has_value() : found != winToUtf8(expected->second))
             std::abort();
     }
     zuk::fuzz::clearScratch();

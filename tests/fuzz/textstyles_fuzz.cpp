@@ -3,8 +3,8 @@
 // style, as long as no two styles share a name (a file may name a style after
 // a built-in one it does not list; the two then share one section).
 
-#include "fuzz/fuzztarget.h"
 #include "fuzz/fuzzscratch.h"
+#include "fuzz/fuzztarget.h"
 
 #include "editor/textstyles.h"
 #include "highlight/cmytextstyles.h"
