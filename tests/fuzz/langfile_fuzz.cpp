@@ -20,6 +20,10 @@ ZUK_FUZZ_TARGET(langfile)
     std::filesystem::create_directories(parts + "Lang");
     const std::string path = zuk::fuzz::putScratchFile("Lang/Fuzz", input);
 
+    const std::vector<std::string> languages = zuk::app::availableLanguages(parts);
+    if (languages.size() != 2 || languages[1] != "Fuzz")
+        std::abort();
+
     zuk::app::TextService texts;
     if (!texts.open(parts, "Fuzz"))
         std::abort(); // a regular file of the folder always opens
