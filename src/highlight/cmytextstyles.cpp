@@ -59,7 +59,12 @@ CMyTextStyles::CMyTextStyles(std::string stylesFile)
         return;
     try {
         const io::IniFile ini(StylesFile);
-        const std::vector<std::string> sections = ini.sectionNames();
+        // Styles are saved into the sections named after them: a section
+        // without a name ("[]") is no style.
+        std::vector<std::string> sections;
+        for (std::string& s : ini.sectionNames())
+            if (io::IniFile::isWritableSection(s))
+                sections.push_back(std::move(s));
         for (size_t i = 0; i < kTextStyleCount && i < sections.size(); ++i) {
             const std::string& s = sections[i];
             RtextStyle& st = Styles[i];

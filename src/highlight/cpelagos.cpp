@@ -18,9 +18,13 @@ CPelagos::CPelagos(std::string linksFile) : LinksFile(std::move(linksFile))
     try {
         const io::IniFile ini(LinksFile);
         std::vector<TRNHandler> handlers;
-        for (const std::string& s : ini.sectionNames())
+        for (const std::string& s : ini.sectionNames()) {
+            // A type without an extension ("[]") could not be saved again.
+            if (!io::IniFile::isWritableSection(s))
+                continue;
             handlers.push_back({s, ini.readString(s, "Viewer", ""), ini.readString(s, "Editor", ""),
                                 ini.readInt(s, "Color", 16777215)});
+        }
         Handlers = std::move(handlers);
     } catch (const ZukError&) {
         // An unreadable table is treated as absent: nothing is written over it.

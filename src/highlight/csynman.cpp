@@ -84,9 +84,14 @@ CSynMan::CSynMan(std::string registryFile, std::string programFolder)
         return;
     try {
         const io::IniFile ini(RegistryFile);
-        for (const std::string& section : ini.sectionNames())
+        for (const std::string& section : ini.sectionNames()) {
+            // A scheme is known by its name: a section without one ("[]")
+            // could neither be chosen nor saved.
+            if (!io::IniFile::isWritableSection(section))
+                continue;
             Items.push_back({ini.readString(section, "Ext", ""), section,
                              ini.readString(section, "FileName", "")});
+        }
     } catch (const ZukError&) {
         // Start without schemes, and keep the file as it is at shut-down.
         Items.clear();

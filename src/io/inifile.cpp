@@ -333,9 +333,11 @@ std::vector<std::string> IniFile::keys(std::string_view section) const
 
 void IniFile::perform(const Op& op)
 {
+    // apply() drops the index when lines come or go; a new value in a line
+    // that stays keeps it, so a batch of writes to existing keys costs no
+    // rebuild per write.
     if (!apply(op))
         return;
-    m_indexValid = false;
     m_pending.push_back(op);
     if (m_batchDepth > 0)
         return;
@@ -453,13 +455,18 @@ bool IniFile::applyWrite(const Op& op)
     return true;
 }
 
+bool IniFile::isWritableSection(std::string_view section)
+{
+    const std::string_view name = trimBlanks(section);
+    return !name.empty() && name.find_first_of("]\r\n") == std::string_view::npos;
+}
+
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value)
 {
     std::string_view sectionName = trimBlanks(section);
     std::string_view keyName = trimBlanks(key);
     // Names that the reader could never find again are programming errors.
-    if (!ZUK_ASSERT(!sectionName.empty() &&
-                    sectionName.find_first_of("]\r\n") == std::string_view::npos))
+    if (!ZUK_ASSERT(isWritableSection(sectionName)))
         return;
     if (!ZUK_ASSERT(!keyName.empty() && keyName.find_first_of("=\r\n") == std::string_view::npos &&
                     keyName.front() != '[' && keyName.front() != ';'))

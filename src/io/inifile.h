@@ -51,6 +51,7 @@ public:
     bool hasSection(std::string_view section) const;
     bool hasKey(std::string_view section, std::string_view key) const;
     // Section names in file order, each once, spelled as at its first occurrence.
+    // A file may hold sections no write can name ("[]"): see isWritableSection.
     std::vector<std::string> sectionNames() const;
     // Key names of a section in file order, each once.
     std::vector<std::string> keys(std::string_view section) const;
@@ -70,6 +71,12 @@ public:
     void writePath(std::string_view section, std::string_view key, std::string_view utf8Path);
     void deleteKey(std::string_view section, std::string_view key);
     void eraseSection(std::string_view section);
+
+    // Whether the writes accept `section`: a name that is not blank and holds
+    // no ']' or line break. Code that writes back what it read from a file
+    // leaves the other sections alone, since writing them is a programming
+    // error.
+    static bool isWritableSection(std::string_view section);
 
     // Holds back the disk writes of the profile while it lives: the writes
     // made meanwhile rewrite the file once, at commit() or at destruction

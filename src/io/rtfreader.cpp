@@ -272,6 +272,8 @@ private:
     void textByte(unsigned char b);
 
     void addChar(char32_t c);
+    // A character of the document's text (not one the reader makes itself).
+    void addTextChar(char32_t c);
     void addUnicode(long value);
     ByteCode currentCode() const;
     void endParagraph();
@@ -412,10 +414,25 @@ void RtfParser::addChar(char32_t c)
     m_para.runs.back().text.push_back(c);
 }
 
+void RtfParser::addTextChar(char32_t c)
+{
+    // Control characters are no text: in the editor a CR or LF would break
+    // the line and a NUL would end the document. The tab is the one kept.
+    if (c < 0x20 && c != U'\t')
+        return;
+    addChar(c);
+}
+
 void RtfParser::addUnicode(long value)
 {
     if (value < 0)
         value += 65536;
+    if (value < 0 || value > 0x10FFFF) {
+        // Beyond the signed 16 bits of \uN and beyond Unicode: no character.
+        m_highSurrogate = 0;
+        addChar(U'?');
+        return;
+    }
     const auto c = static_cast<char32_t>(value);
     if (c >= 0xD800 && c <= 0xDBFF) {
         m_highSurrogate = c;
@@ -430,8 +447,7 @@ void RtfParser::addUnicode(long value)
         return;
     }
     m_highSurrogate = 0;
-    if (c != 0)
-        addChar(c);
+    addTextChar(c);
 }
 
 void RtfParser::textByte(unsigned char b)
@@ -487,7 +503,7 @@ void RtfParser::hexByte()
     }
     if (digits == 0 || state().dest != Dest::Text)
         return;
-    addChar(decodeByte(static_cast<unsigned char>(value), currentCode()));
+    addTextChar(decodeByte(static_cast<unsigned char>(value), currentCode()));
 }
 
 void RtfParser::controlSymbol(char c)

@@ -60,7 +60,9 @@ struct RtfDocument {
 // anything marked \*) are skipped, the font table for its character sets and
 // the colour table for its colours. \'xx bytes are decoded in the code page of
 // the current font (\fcharset, \cpg) or of the document (\ansicpg); \uN
-// characters honour the \ucN skip counts. Throws zuk::FormatError when the
+// characters honour the \ucN skip counts. Control characters the text holds
+// (\'00, \'0d, \u10, ...) are dropped but for the tab, and a \uN that names
+// no character reads as '?'. Throws zuk::FormatError when the
 // bytes are not RTF at all or nest groups beyond any sane depth; any other
 // damage (unbalanced braces, truncated words, stray bytes) is read past.
 // Linear in the input; never reads outside it.

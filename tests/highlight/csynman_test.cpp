@@ -136,6 +136,42 @@ TEST(SchemeRegistry, SavedAndLoadedWithEitherSpellingOfTheFileKey)
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("Syntax/syntax.ini")));
 }
 
+TEST(SchemeRegistry, SectionsWithoutANameAreNoSchemesOrFileTypes)
+{
+    // Such a section could never be saved again: the registries leave it out
+    // instead of losing it with a failed write.
+    zuk::testing::TempFolder dir;
+    dir.write("syntax.ini", "[]\r\nExt=x\r\n[Lua]\r\nExt=lua\r\n[ ]\r\nExt=y\r\n");
+    CSynMan man(dir.file("syntax.ini"), dir.path());
+    ASSERT_EQ(man.Items.size(), 1u);
+    EXPECT_EQ(man.Items[0].Name, "Lua");
+    man.save();
+    CSynMan again(dir.file("syntax.ini"), dir.path());
+    ASSERT_EQ(again.Items.size(), 1u);
+    EXPECT_EQ(again.Items[0].Ext, "lua");
+
+    dir.write("filelinx", "[]\nColor=1\n[txt]\nColor=2\nViewer=less\n");
+    CPelagos types(dir.file("filelinx"));
+    ASSERT_TRUE(types.Handlers);
+    ASSERT_EQ(types.Handlers->size(), 1u);
+    types.save();
+    CPelagos reread(dir.file("filelinx"));
+    ASSERT_TRUE(reread.Handlers);
+    ASSERT_EQ(reread.Handlers->size(), 1u);
+    EXPECT_EQ((*reread.Handlers)[0].Ext, "txt");
+    EXPECT_EQ((*reread.Handlers)[0].Color, 2);
+    EXPECT_EQ((*reread.Handlers)[0].Viewer, "less");
+
+    // A text style is a position: the nameless section takes none.
+    dir.write("styles.txt", "[]\r\nFColor=1\r\n[Mine]\r\nFColor=2\r\n");
+    CMyTextStyles styles(dir.file("styles.txt"));
+    EXPECT_EQ(styles.Styles[0].Name, "Mine");
+    EXPECT_EQ(styles.Styles[0].FColor, 2);
+    EXPECT_EQ(styles.Styles[1].Name, builtInTextStyles()[1].Name);
+    styles.save();
+    EXPECT_EQ(CMyTextStyles(dir.file("styles.txt")).Styles[0].FColor, 2);
+}
+
 TEST(ShippedData, EveryRegisteredSchemeLoadsAndTheStylesParse)
 {
     const std::string program = std::string(ZUK_SOURCE_DIR) + "/data/";

@@ -312,3 +312,28 @@ TEST(IniFileParse, JunkNeverCrashesAndSurvivesRewrite)
 }
 
 } // namespace
+
+TEST(IniFileWrite, SectionsWithoutANameCanBeReadButNotWritten)
+{
+    TempFolder dir;
+    dir.write("n.ini", "[]\r\nk=1\r\n[ ]\r\nj=2\r\n[A]\r\nx=3\r\n");
+    IniFile ini(dir.file("n.ini"));
+    // "[]" and "[ ]" are one section, and sectionNames lists it.
+    const std::vector<std::string> sections = ini.sectionNames();
+    ASSERT_EQ(sections.size(), 2u);
+    EXPECT_EQ(sections[0], "");
+    EXPECT_EQ(ini.readString("", "j", ""), "2");
+
+    struct Case {
+        const char* name;
+        bool writable;
+    } cases[] = {{"", false},     {" \t", false},    {"a]b", false},   {"a\nb", false},
+                 {"a\rb", false}, {"A", true},       {" Main ", true}, {"[x", true},
+                 {"a=b;c", true}, {"\xCF\xF0", true}};
+    for (const Case& c : cases)
+        EXPECT_EQ(IniFile::isWritableSection(c.name), c.writable) << c.name;
+    for (const std::string& section : sections)
+        if (IniFile::isWritableSection(section))
+            ini.writeString(section, "added", "v");
+    EXPECT_EQ(IniFile(dir.file("n.ini")).readString("A", "added", ""), "v");
+}

@@ -190,6 +190,32 @@ TEST(RtfReader, DamagedInputIsReadPast)
     EXPECT_EQ(plainUtf8("{\\rtf1 {{{{ x"), std::vector<std::string>{" x"});
 }
 
+// A control character in the text would break a line of the imported
+// document or, a NUL, cut it short; a \uN beyond Unicode is no character.
+TEST(RtfReader, ControlCharactersAreNoText)
+{
+    struct Case {
+        const char* name;
+        std::string rtf;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"nul byte", R"({\rtf1\ansi a\'00b})", {"ab"}},
+        {"one hex digit", R"({\rtf1\ansi a\'e})", {"a"}},
+        {"cr and lf bytes", R"({\rtf1\ansi a\'0d\'0ab\par c})", {"ab", "c"}},
+        {"unicode controls", R"({\rtf1\ansi\uc0 a\u0\u13\u10\u27 b})", {"ab"}},
+        {"tab byte kept", R"({\rtf1\ansi a\'09b})", {"a\tb"}},
+        {"beyond unicode", R"({\rtf1\ansi\uc0 a\u-99999 b\u1114112 c})", {"a?b?c"}},
+        {"the largest one", R"({\rtf1\ansi\uc0 \u1114111 })", {"?"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(plainUtf8(c.rtf), c.lines);
+    }
+    const std::string html = rtfToHtml(readRtf(R"({\rtf1\ansi\uc0 \'00\u-99999 \u1114111 })"));
+    EXPECT_EQ(html.find('\0'), std::string::npos);
+    EXPECT_NE(html.find("?&#1114111;"), std::string::npos) << html;
+}
+
 TEST(RtfReader, RejectsWhatIsNotRtf)
 {
     for (const std::string input : {"", "plain text", "{\\rt", "{rtf1}", "\\rtf1"})

@@ -21,6 +21,8 @@
 #include <QWindow>
 
 #include "base/texts.h"
+#include "base/zukerror.h"
+#include "editor/doxstates.h"
 #include "editor/editortexts.h"
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/editorlocalise.h"
@@ -178,15 +180,16 @@ void TfmDox::saveStateDialog()
 bool TfmDox::writeState(const QString& path)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
     const QStringList captions = windowCaptions ? windowCaptions() : QStringList();
-    QByteArray bytes;
+    std::vector<std::string> paths;
     for (auto it = captions.crbegin(); it != captions.crend(); ++it)
-        bytes += it->toUtf8() + "\r\n";
-    const bool ok = file.write(bytes) == bytes.size();
-    file.close();
+        paths.push_back(it->toStdString());
+    bool ok = true;
+    try {
+        writeDoxState(QFile::encodeName(path).toStdString(), paths);
+    } catch (const IoError&) {
+        ok = false; // the caller tells the user; the old set is intact
+    }
     refreshStates();
     return ok;
 }
@@ -218,14 +221,14 @@ QString TfmDox::openCaptionOf(const QString& path) const
 
 void TfmDox::openState(const QString& name)
 {
-    QFile file(QDir(statesDir()).filePath(name));
-    if (!file.open(QIODevice::ReadOnly))
+    std::vector<std::string> paths;
+    try {
+        paths = readDoxState(QFile::encodeName(QDir(statesDir()).filePath(name)).toStdString());
+    } catch (const IoError&) {
         return;
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    for (QByteArray line : lines) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        const QString path = QString::fromUtf8(line);
+    }
+    for (const std::string& line : paths) {
+        const QString path = QString::fromStdString(line);
         if (path.isEmpty() || !QFileInfo(path).isFile())
             continue;
         if (const QString caption = openCaptionOf(path); !caption.isEmpty()) {
