@@ -57,8 +57,8 @@ ZUK_FUZZ_TARGET(utf16import)
         if (hasBreak(line))
             std::abort();
 
-    const bool marked =
-        input.size() >= 2 && (input.compare(0, 2, "\xFF\xFE") == 0 || input.compare(0, 2, "\xFE\xFF") == 0);
+    const bool marked = input.size() >= 2 && (input.compare(0, 2, "\xFF\xFE") == 0 ||
+                                              input.compare(0, 2, "\xFE\xFF") == 0);
     if (marked) {
         // The other byte order of the same units reads the same.
         std::string swapped(input);
