@@ -29,4 +29,8 @@ std::string RlePack(std::string_view bytes);
 // end, or a result beyond MaxRleUnpackedSize. Never reads past the input.
 std::string RleUnpack(std::string_view packed);
 
+// The length of RleUnpack's result without making it; throws what RleUnpack
+// throws. For callers that weigh a big result before asking for it.
+std::size_t RleUnpackedSize(std::string_view packed);
+
 } // namespace zuk::textfunc

@@ -149,7 +149,9 @@ TEST(Rle, MalformedInputIsRefused)
     for (const std::string& packed : rows) {
         SCOPED_TRACE(testing::PrintToString(packed));
         EXPECT_THROW(RleUnpack(packed), zuk::FormatError);
+        EXPECT_THROW(RleUnpackedSize(packed), zuk::FormatError);
     }
+    EXPECT_EQ(RleUnpackedSize(bytes({0x7F, 'a', 0x80, 0x80, 0x80, 0x40})), MaxRleUnpackedSize);
     // Many runs that together pass the bound are refused before anything is
     // allocated; so is a single run a few packed bytes long.
     static_assert(MaxRleUnpackedSize == std::size_t(1) << 27);
