@@ -22,6 +22,7 @@ const TextTable& calcMessages()
             {"sCalcSumBounds", "Верхняя граница должна быть больше нижней",
              "The upper bound must be greater than the lower one"},
             {"sCalcSumTooLong", "Слишком много слагаемых в сумме", "Too many terms in the sum"},
+            {"sCalcTooLong", "Вычисление слишком долгое", "The calculation takes too long"},
             {"sCalcNotANumber", "Результат не является числом", "The result is not a number"},
             {"sCalcInfinite", "Результат бесконечен", "The result is infinite"},
         },

@@ -56,7 +56,8 @@ long double divide(long double a, long double b)
     return checked(a / b);
 }
 
-long double power(long double base, long double exponent)
+// `steps` counts the multiplications, the evaluator's measure of the work.
+long double power(long double base, long double exponent, long long& steps)
 {
     if (exponent == 0)
         return 1;
@@ -68,6 +69,7 @@ long double power(long double base, long double exponent)
         long double magnitude = std::fabs(exponent);
         long double result = 1, factor = base;
         while (magnitude >= 1) {
+            ++steps;
             long double half = std::floor(magnitude / 2);
             if (magnitude - 2 * half == 1)
                 result = checked(result * factor);
@@ -100,6 +102,7 @@ long double CExprEvaluator::Evaluate(const std::string& text)
     m_text = text + ' ';
     m_pos = 1;
     m_depth = 0;
+    m_work = 0;
     return checked(ParseExpression());
 }
 
@@ -119,6 +122,13 @@ void CExprEvaluator::setVariable(char letter, long double value)
 void CExprEvaluator::syntaxError() const
 {
     throw ESyntaxErr(calcMessages(), "sCalcSyntaxError", {positionText()});
+}
+
+void CExprEvaluator::spend(long long units)
+{
+    m_work += units;
+    if (m_work > kMaxWork)
+        throw EMathError(EMathError::Kind::InvalidOperation, calcMessages(), "sCalcTooLong");
 }
 
 void CExprEvaluator::expect(char c)
@@ -166,6 +176,7 @@ long double CExprEvaluator::ParseFactor()
     DepthGuard guard(m_depth);
     if (m_depth > kMaxDepth)
         throw ESyntaxErr(calcMessages(), "sCalcTooDeep", {positionText()});
+    spend(1);
 
     char c = current();
     if (c == '(') {
@@ -192,6 +203,7 @@ long double CExprEvaluator::ParseFactor()
             name += upper(current());
             ++m_pos;
         }
+        spend(static_cast<long long>(name.size()));
         if (current() == '(')
             return ParseFunction(name);
         if (name.size() == 1)
@@ -223,6 +235,7 @@ long double CExprEvaluator::parseNumber()
             end = exp;
         }
     }
+    spend(static_cast<long long>(end - (m_pos - 1)));
     long double value = 0;
     std::string number = m_text.substr(m_pos - 1, end - (m_pos - 1));
     if (number.back() == '.')
@@ -265,6 +278,9 @@ long double CExprEvaluator::ParseFunction(const std::string& name)
                                                    : 0.0L; }, false},
     };
 
+    // Finding the function among the names by their texts costs about as
+    // much as twenty-five plain factors.
+    spend(25);
     const UnaryFunction* found = nullptr;
     for (const auto& f : unary)
         if (name == f.name)
@@ -289,7 +305,9 @@ long double CExprEvaluator::ParseFunction(const std::string& name)
         long double base = ParseExpression();
         expectComma();
         long double exponent = ParseExpression();
-        value = power(base, exponent);
+        long long steps = 0;
+        value = power(base, exponent, steps);
+        spend(2 * steps);
     } else if (name == "SUM") {
         value = parseSum();
     } else if (name == "MAX" || name == "MIN") {

@@ -75,7 +75,14 @@ public:
     // the stack.
     static constexpr int kMaxDepth = 2000;
     // SUM refuses more terms than this rather than hang the program.
-    static constexpr long long kMaxSumTerms = 10000000;
+    static constexpr long long kMaxSumTerms = 1000000;
+    // SUM parses its body once per term and POWER multiplies once per bit of
+    // its exponent, so neither the length of the text nor the terms of one
+    // SUM bound the time (nested sums multiply). Every factor read and every
+    // character of a number or name counts one unit, a function call and a
+    // step of POWER the units of their cost; past this many an evaluation
+    // fails with EMathError "sCalcTooLong" instead of hanging the window.
+    static constexpr long long kMaxWork = 1000000;
 
 private:
     long double ParseExpression();
@@ -90,6 +97,7 @@ private:
     void expect(char c);
     void expectComma();
     [[noreturn]] void syntaxError() const;
+    void spend(long long units);
     char current() const { return m_text[m_pos - 1]; }
     bool atFinalBlank() const { return m_pos == m_text.size(); }
     std::string positionText() const { return std::to_string(m_pos); }
@@ -98,6 +106,7 @@ private:
     std::string m_text; // the expression with one blank appended
     size_t m_pos = 1;   // 1-based cursor into m_text
     int m_depth = 0;
+    long long m_work = 0; // units spent by the current evaluation
 };
 
 // What "Вычислить выражение" writes over the selection: the selected text,

@@ -125,8 +125,12 @@ bool parseReal(std::string_view text, char decimalSeparator, long double& value)
     while (e > b && isBlank(text[e - 1]))
         --e;
     std::string s(text.substr(b, e - b));
-    if (!s.empty() && s[0] == '+')
+    // One sign at most: "+-5" is no number.
+    if (!s.empty() && s[0] == '+') {
         s.erase(0, 1);
+        if (!s.empty() && s[0] == '-')
+            return false;
+    }
     // Check the shape ourselves so that nothing but the documented form passes
     // (from_chars would also take "inf", "nan" and hexadecimal floats).
     size_t i = 0;

@@ -341,15 +341,19 @@ std::string encodeFromUtf8(std::string_view utf8, CodePage cp)
         }
         int len = 0;
         char32_t c = 0;
+        char32_t least = 0; // the smallest character that needs len bytes
         if ((b & 0xE0) == 0xC0) {
             len = 2;
             c = b & 0x1F;
+            least = 0x80;
         } else if ((b & 0xF0) == 0xE0) {
             len = 3;
             c = b & 0x0F;
+            least = 0x800;
         } else if ((b & 0xF8) == 0xF0) {
             len = 4;
             c = b & 0x07;
+            least = 0x10000;
         }
         bool ok = len > 0 && i + len <= n;
         for (int k = 1; ok && k < len; ++k) {
@@ -359,6 +363,10 @@ std::string encodeFromUtf8(std::string_view utf8, CodePage cp)
             else
                 c = (c << 6) | (cont & 0x3F);
         }
+        // An overlong form ("\xC0\xAF" for '/') would let a character slip
+        // past a check on its usual bytes; it, a surrogate and anything past
+        // U+10FFFF are malformed like a broken sequence, every byte a '?'.
+        ok = ok && c >= least && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
         if (!ok) {
             *dst++ = '?';
             ++i;

@@ -20,7 +20,8 @@ const char* codePageName(CodePage cp);
 const char16_t* unicodeTable(CodePage cp);
 
 // Bytes in a code page to UTF-8 and back. Characters the code page cannot hold
-// become '?'; malformed UTF-8 sequences become '?' as well.
+// become '?'. A malformed UTF-8 sequence (cut short, overlong, a surrogate,
+// beyond U+10FFFF) is no character: each of its bytes becomes a '?'.
 std::string decodeToUtf8(std::string_view bytes, CodePage cp);
 std::string encodeFromUtf8(std::string_view utf8, CodePage cp);
 

@@ -132,7 +132,7 @@ std::string RlePack(std::string_view bytes)
     return out;
 }
 
-std::string RleUnpack(std::string_view packed)
+std::size_t RleUnpackedSize(std::string_view packed)
 {
     std::size_t length = 0;
     for (std::size_t pos = 0; pos < packed.size();) {
@@ -140,8 +140,13 @@ std::string RleUnpack(std::string_view packed)
         if (length > MaxRleUnpackedSize)
             malformed("sRleTooLarge");
     }
+    return length;
+}
+
+std::string RleUnpack(std::string_view packed)
+{
     std::string out;
-    out.reserve(length);
+    out.reserve(RleUnpackedSize(packed));
     for (std::size_t pos = 0; pos < packed.size();) {
         const Item item = readItem(packed, pos);
         out.append(item.count, static_cast<char>(item.value));

@@ -18,13 +18,19 @@ constexpr bool inRleMarkerSet(unsigned char c)
 }
 
 // The most bytes RleUnpack produces; a longer result is refused as malformed
-// rather than exhausting memory.
-constexpr std::size_t MaxRleUnpackedSize = std::size_t(1) << 30;
+// rather than exhausting memory. A few packed bytes can ask for any count, so
+// the bound sits just above the biggest documents the program is made for
+// (100 MB): the editor holds several copies of a text it inserts.
+constexpr std::size_t MaxRleUnpackedSize = std::size_t(1) << 27;
 
 std::string RlePack(std::string_view bytes);
 
 // Throws FormatError for a marker without its byte, a count that does not
 // end, or a result beyond MaxRleUnpackedSize. Never reads past the input.
 std::string RleUnpack(std::string_view packed);
+
+// The length of RleUnpack's result without making it; throws what RleUnpack
+// throws. For callers that weigh a big result before asking for it.
+std::size_t RleUnpackedSize(std::string_view packed);
 
 } // namespace zuk::textfunc

@@ -176,6 +176,33 @@ TEST(ExprEvaluator, SumRestoresTheCounterAlsoAfterAnError)
     EXPECT_EQ(evaluator.Evaluate("x*2"), 5);
 }
 
+// Sums within one another and POWER inside a sum multiply the work beyond
+// what the length of the text or the terms of one sum show; the evaluator
+// refuses such work instead of keeping the window busy for minutes.
+TEST(ExprEvaluator, UnboundedWorkIsRefusedInsteadOfHanging)
+{
+    CExprEvaluator evaluator;
+    evaluator.setVariable('I', 7);
+    EXPECT_EQ(evaluator.Evaluate("SUM(1,100000,I)"), 5000050000.0L);
+    for (const char* heavy :
+         {"SUM(1,100000,SUM(1,100000,I))", "SUM(1,1000,SUM(1,1000,SUM(1,1000,I)))",
+          "SUM(1,100000,POWER(1,1E4000))", "SUM(1,100000,SGN(SGN(SGN(I))))", "SUM(1,900000,I*I)"}) {
+        SCOPED_TRACE(heavy);
+        try {
+            evaluator.Evaluate(heavy);
+            ADD_FAILURE() << "no error";
+        } catch (const EMathError& e) {
+            EXPECT_EQ(e.kind(), EMathError::Kind::InvalidOperation);
+            EXPECT_STREQ(e.what(), "Вычисление слишком долгое");
+        }
+        EXPECT_EQ(evaluator.variable('I'), 7);
+    }
+    // Each evaluation has the whole allowance again.
+    EXPECT_EQ(evaluator.Evaluate("SUM(1,100000,1)"), 100000);
+    // A sum longer than the allowance is still refused up front by its bounds.
+    EXPECT_THROW(evaluator.Evaluate("SUM(1,2000000,I)"), EMathError);
+}
+
 TEST(ExprEvaluator, DeepNestingFailsCleanlyInsteadOfExhaustingTheStack)
 {
     const int depth = CExprEvaluator::kMaxDepth;

@@ -61,8 +61,8 @@ TEST(NumberFormat, ParseRealAcceptsOnlyTheDecimalForm)
     EXPECT_EQ(v, 0);
     EXPECT_TRUE(parseReal("0.00000000000000000000000001e99999", '.', v));
     EXPECT_TRUE(std::isinf(v));
-    for (const char* bad :
-         {"", " ", "2,5", "1e", "abc", "inf", "nan", "0x1p3", "1 2", "--1", ".", "-"}) {
+    for (const char* bad : {"", " ", "2,5", "1e", "abc", "inf", "nan", "0x1p3", "1 2", "--1", "+-1",
+                            "-+1", "++1", ".", "-"}) {
         SCOPED_TRACE(bad);
         EXPECT_FALSE(parseReal(bad, '.', v));
     }

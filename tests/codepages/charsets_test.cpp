@@ -186,3 +186,29 @@ TEST(Charsets, UnmappableAndMalformedInputBecomesQuestionMarks)
     EXPECT_EQ(encodeFromUtf8("\xFF\x80z", CodePage::Win), "??z");      // stray bytes
     EXPECT_EQ(encodeFromUtf8("\xF0\x9F\x98\x80", CodePage::Win), "?"); // outside the BMP
 }
+
+// Forms a strict reader refuses: the bytes never stand for the character
+// their bits spell, so an overlong slash or letter cannot pass for one.
+TEST(Charsets, OverlongSurrogateAndOutOfRangeFormsAreMalformed)
+{
+    const struct {
+        const char* utf8;
+        const char* win;
+    } rows[] = {
+        {"a\xC0\xAF"
+         "b",
+         "a??b"},                                          // '/' in two bytes
+        {"\xC1\x81", "??"},                                // 'A' in two bytes
+        {"\xE0\x80\xAF", "???"},                           // '/' in three bytes
+        {"\xE0\x83\x90", "???"},                           // 0xD0 in three bytes
+        {"\xF0\x80\x90\x90", "????"},                      // U+0410 in four bytes
+        {"\xED\xA0\x80", "???"},                           // a high surrogate
+        {"\xED\xBF\xBF", "???"},                           // a low surrogate
+        {"\xF4\x90\x80\x80", "????"},                      // past U+10FFFF
+        {"\xC2\xA0\xD0\x90\xF4\x8F\xBF\xBF", "\xA0\xC0?"}, // shortest forms still read
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::PrintToString(std::string(r.utf8)));
+        EXPECT_EQ(encodeFromUtf8(r.utf8, CodePage::Win), r.win);
+    }
+}

@@ -141,6 +141,8 @@ TEST(Import, Utf8LinesEndAtCrAndCtrlZEndsTheInput)
     // a character outside Windows-1251 (a CJK ideograph) and a 4-byte emoji.
     EXPECT_EQ(importLines("\x80 \xE4\xB8\xAD \xF0\x9F\x98\x80 \xD0", ExchangeFormat::Utf8),
               (Lines{"? ? ? ?"}));
+    // An overlong slash is two malformed bytes, not a slash.
+    EXPECT_EQ(importLines("\xC0\xAF\r\n\xD0\x90", ExchangeFormat::Utf8), (Lines{"??", "\xC0"}));
 }
 
 TEST(LinesFileWrappers, WriteAndReadBack)

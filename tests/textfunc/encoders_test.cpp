@@ -142,17 +142,22 @@ TEST(Rle, MalformedInputIsRefused)
         bytes({0x7F}),                                                // long-run marker alone
         bytes({0x7F, 'a'}),                                           // count missing
         bytes({0x7F, 'a', 0x80, 0x80}),                               // count that does not end
-        bytes({0x7F, 'a', 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}),             // beyond 1 GiB in one run
+        bytes({0x7F, 'a', 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}),             // far beyond in one run
+        bytes({0x7F, 'a', 0x81, 0x80, 0x80, 0x40}),                   // just beyond in one run
         bytes({0x7F, 'a', 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x01}), // groups past 64 bits
     };
     for (const std::string& packed : rows) {
         SCOPED_TRACE(testing::PrintToString(packed));
         EXPECT_THROW(RleUnpack(packed), zuk::FormatError);
+        EXPECT_THROW(RleUnpackedSize(packed), zuk::FormatError);
     }
-    // Many runs that together pass 1 GiB are refused before anything is allocated.
+    EXPECT_EQ(RleUnpackedSize(bytes({0x7F, 'a', 0x80, 0x80, 0x80, 0x40})), MaxRleUnpackedSize);
+    // Many runs that together pass the bound are refused before anything is
+    // allocated; so is a single run a few packed bytes long.
+    static_assert(MaxRleUnpackedSize == std::size_t(1) << 27);
     std::string many;
-    for (int i = 0; i < 5; ++i)
-        many += bytes({0x7F, 'a', 0x80, 0x80, 0x80, 0x80, 0x01}); // 2^28 each
+    for (int i = 0; i < 9; ++i)
+        many += bytes({0x7F, 'a', 0x80, 0x80, 0x80, 0x08}); // 2^24 each
     EXPECT_THROW(RleUnpack(many), zuk::FormatError);
 }
 
