@@ -107,8 +107,9 @@ TEST(Transcoders, PunctuationAndLatinPassEveryTranscoder)
     const std::string kept = "\xB9\xAB\xBB\x97\x96 Latin 0123 ~!";
     for (const Row& row : kRows) {
         SCOPED_TRACE(row.name);
-        if (row.from == CodePage::Win)
+        if (row.from == CodePage::Win) {
             EXPECT_EQ(row.fn(kept), kept);
+        }
     }
 }
 
@@ -125,13 +126,15 @@ TEST(Transcoders, RoundTripsOverEveryByte)
             const std::string one(1, static_cast<char>(b));
             const std::string back =
                 transcode(transcode(one, CodePage::Win, cp), cp, CodePage::Win);
-            if (isRussianLetter(win[b]) || !isRussianLetter(table[b]))
+            if (isRussianLetter(win[b]) || !isRussianLetter(table[b])) {
                 EXPECT_EQ(back, one) << "byte " << b;
+            }
             // And the other way round from the side of the code page.
             const std::string there =
                 transcode(transcode(one, cp, CodePage::Win), CodePage::Win, cp);
-            if (isRussianLetter(table[b]) || !isRussianLetter(win[b]))
+            if (isRussianLetter(table[b]) || !isRussianLetter(win[b])) {
                 EXPECT_EQ(there, one) << "byte " << b;
+            }
         }
     }
     const std::string bytes = allBytes();
