@@ -16,11 +16,7 @@
 
 namespace {
 
-void check(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
+using zuk::fuzz::check;
 
 template <typename F> bool succeeds(F&& f)
 {

@@ -15,11 +15,7 @@ namespace {
 
 using namespace zuk::calc;
 
-void check(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
+using zuk::fuzz::check;
 
 bool canonical(const std::string& n)
 {

@@ -15,11 +15,7 @@ namespace {
 
 using namespace zuk::codepages;
 
-void check(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
+using zuk::fuzz::check;
 
 } // namespace
 

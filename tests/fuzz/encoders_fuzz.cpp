@@ -17,11 +17,7 @@ namespace {
 
 using namespace zuk::textfunc;
 
-void check(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
+using zuk::fuzz::check;
 
 std::string upperAscii(std::string_view s)
 {

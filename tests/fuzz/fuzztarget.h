@@ -20,9 +20,17 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string_view>
 
 namespace zuk::fuzz {
+
+// A property every input must keep; a violation ends the run as a finding.
+inline void check(bool holds)
+{
+    if (!holds)
+        std::abort();
+}
 
 using TargetFunction = void (*)(std::string_view input);
 
