@@ -162,6 +162,7 @@ const TextTable& valconvTexts()
             {"sUnitsUnknownConversion", "Неизвестный способ конвертирования: %s",
              "Unknown conversion: %s"},
             {"sUnitsNotANumber", "%s не является числом", "%s is not a number"},
+            {"sUnitsTooLarge", "Результат для %s слишком велик", "The result for %s is too large"},
         },
     };
     return table;

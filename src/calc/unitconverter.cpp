@@ -114,7 +114,11 @@ std::string convertUnitsText(const std::string& numberText, const std::string& n
     long double x = 0;
     if (!parseReal(numberText, decimalSeparator, x) || std::isinf(x))
         throw FormatError(valconvTexts(), "sUnitsNotANumber", {quoteForMessage(numberText)});
-    return formatGeneral(c.apply(x), decimalSeparator);
+    // Past the range of the type the result is an infinity, never a number to show.
+    const long double result = c.apply(x);
+    if (!std::isfinite(result))
+        throw FormatError(valconvTexts(), "sUnitsTooLarge", {quoteForMessage(numberText)});
+    return formatGeneral(result, decimalSeparator);
 }
 
 } // namespace zuk::calc

@@ -19,8 +19,8 @@ long double convertUnits(const std::string& name, long double x);
 
 // The converter's whole action on texts: reads numberText with the given
 // decimal separator, converts and writes the result in the general format.
-// Throws zuk::FormatError for a number that does not parse or a name that
-// names no conversion.
+// Throws zuk::FormatError for a number that does not parse, a result too
+// large to hold, or a name that names no conversion.
 std::string convertUnitsText(const std::string& numberText, const std::string& name,
                              char decimalSeparator);
 

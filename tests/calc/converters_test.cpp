@@ -68,6 +68,13 @@ TEST(UnitConverter, ListAndUnknownNames)
     EXPECT_THROW(convertUnitsText("1", "Попугаи в удавы", ','), zuk::FormatError);
     EXPECT_THROW(convertUnitsText("1.5", "Дюймы в ярды", ','), zuk::FormatError);
     EXPECT_THROW(convertUnitsText("", "Дюймы в ярды", ','), zuk::FormatError);
+    // A result past the range of the numbers is refused, not shown as INF.
+    try {
+        convertUnitsText("1e4930", "Мили в дюймы", ',');
+        ADD_FAILURE() << "no error";
+    } catch (const zuk::FormatError& e) {
+        EXPECT_EQ(e.text().key, "sUnitsTooLarge");
+    }
 }
 
 TEST(UnitConverter, EveryConversionHasItsTextRowAndEveryRowAConversion)
