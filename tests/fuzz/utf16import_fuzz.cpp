@@ -4,6 +4,8 @@
 
 #include "fuzz/fuzztarget.h"
 
+#include "fuzz/exportedlines.h"
+
 #include "codepages/charsets.h"
 #include "codepages/exchange.h"
 #include "io/linesfile.h"
@@ -79,17 +81,9 @@ ZUK_FUZZ_TARGET(utf16import)
         if (c == '\x0B' || c == '\x0C')
             c = ' ';
     for (const CodePage cp : {CodePage::Win, CodePage::Dos, CodePage::Koi}) {
-        std::vector<std::string> expected = zuk::io::splitLines(text);
+        std::vector<std::string> expected = zuk::fuzz::exportedLines(text, cp);
         if (!expected.empty() && expected.back().empty())
             expected.pop_back();
-        const char16_t* table = unicodeTable(cp);
-        for (std::string& line : expected) {
-            for (char& c : line) {
-                const auto b = static_cast<unsigned char>(c);
-                const int win = b < 0x80 ? b : encodeChar(table[b], CodePage::Win);
-                c = win < 0 ? '?' : static_cast<char>(win);
-            }
-        }
         const std::string file = exportBytes(text, cp, ExchangeFormat::Utf16);
         if (file.size() % 2 != 0 || file.compare(0, 2, "\xFF\xFE") != 0)
             std::abort();

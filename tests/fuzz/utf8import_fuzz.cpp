@@ -4,6 +4,8 @@
 
 #include "fuzz/fuzztarget.h"
 
+#include "fuzz/exportedlines.h"
+
 #include "codepages/charsets.h"
 #include "codepages/exchange.h"
 #include "io/linesfile.h"
@@ -99,15 +101,7 @@ ZUK_FUZZ_TARGET(utf8import)
         if (c == '\x1A')
             c = ' ';
     for (const CodePage cp : {CodePage::Win, CodePage::Dos, CodePage::Koi}) {
-        std::vector<std::string> expected = zuk::io::splitLines(text);
-        const char16_t* table = unicodeTable(cp);
-        for (std::string& line : expected) {
-            for (char& c : line) {
-                const auto b = static_cast<unsigned char>(c);
-                const int win = b < 0x80 ? b : encodeChar(table[b], CodePage::Win);
-                c = win < 0 ? '?' : static_cast<char>(win);
-            }
-        }
+        const std::vector<std::string> expected = zuk::fuzz::exportedLines(text, cp);
         const std::string file = exportBytes(text, cp, ExchangeFormat::Utf8);
         if (importLines(file, ExchangeFormat::Utf8) != expected)
             std::abort();
