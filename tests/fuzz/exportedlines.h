@@ -19,7 +19,8 @@ inline std::vector<std::string> exportedLines(const std::string& text, codepages
     for (std::string& line : lines) {
         for (char& c : line) {
             const auto b = static_cast<unsigned char>(c);
-            const int win = b < 0x80 ? b : codepages::encodeChar(table[b], codepages::CodePage::Win);
+            const int win =
+                b < 0x80 ? b : codepages::encodeChar(table[b], codepages::CodePage::Win);
             c = win < 0 ? '?' : static_cast<char>(win);
         }
     }
