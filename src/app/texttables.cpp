@@ -10,6 +10,7 @@
 #include "io/iotexts.h"
 #include "platform/platformtexts.h"
 #include "textfunc/textfunctexts.h"
+#include "tools/toolstexts.h"
 
 namespace zuk::app {
 
@@ -37,6 +38,9 @@ const std::vector<const TextTable*>& subsystemTextTables()
         &editor::gotoLineTexts(),    // the go-to-line prompt
         &io::ioMessages(),
         &platform::platformMessages(),
+        &tools::toolsMessages(),
+        &tools::compOptsTexts(),
+        &tools::sniMTexts(),
     };
     return tables;
 }

@@ -92,7 +92,7 @@ struct RConnectionTable {
     std::string Lang = "\xD0\xF3\xF1\xF1\xEA\xE8\xE9"; // "Русский": the built-in texts
     bool CopyOnSelect = false;
     bool ReplaceRecursive = false;
-    std::string tidy_path;
+    std::string tidy_path = "/usr/bin/tidy";
     std::string QuoteChar = "\"";
     int UntitledCounter = -1;
     bool FirstActivation = false;

@@ -375,22 +375,22 @@ void setWorkingFolders(RConnectionTable& ct, const platform::WorkingFolders& fol
 
 WindowGeometryKeys doxGeometryKeys()
 {
-    return {"Dox", "Top", "Left", "W", "H", {2, 2, 100, 200}};
+    return {"Dox", "Top", "Left", "W", "H", {2, 2, 100, 200}, {}};
 }
 
 WindowGeometryKeys bmxGeometryKeys()
 {
-    return {"Bmx", "Top", "Left", "width", "height", {2, 2, 200, 300}};
+    return {"Bmx", "Top", "Left", "width", "height", {2, 2, 200, 300}, {}};
 }
 
 WindowGeometryKeys sniMGeometryKeys()
 {
-    return {"fmSniM", "Top", "Left", "width", "height", {2, 2, 200, 300}};
+    return {"fmSniM", "Top", "Left", "width", "height", {2, 2, 200, 300}, "H"};
 }
 
 WindowGeometryKeys fileBoxGeometryKeys()
 {
-    return {"FileBox", "top", "left", "w", "h", {2, 2, 400, 300}};
+    return {"FileBox", "top", "left", "w", "h", {2, 2, 400, 300}, {}};
 }
 
 RWindowGeometry readWindowGeometry(const io::IniFile& ini, const WindowGeometryKeys& k)
@@ -411,6 +411,8 @@ void writeWindowGeometry(io::IniFile& ini, const WindowGeometryKeys& k,
     ini.writeInt(k.section, k.left, geometry.Left);
     ini.writeInt(k.section, k.width, geometry.Width);
     ini.writeInt(k.section, k.height, geometry.Height);
+    if (!k.unrolledHeight.empty())
+        ini.writeInt(k.section, k.unrolledHeight, geometry.Height);
     batch.commit();
 }
 

@@ -83,12 +83,15 @@ struct WindowGeometryKeys {
     std::string section;
     std::string top = "Top", left = "Left", width = "W", height = "H";
     RWindowGeometry defaults;
+    // A key written beside the others with the height too (the unrolled
+    // height of a window that rolls up); empty: none.
+    std::string unrolledHeight;
 };
 
 // The windows whose keys zuk.ini has always had.
 WindowGeometryKeys doxGeometryKeys();     // [Dox] Top, Left, W, H = 2, 2, 100, 200
 WindowGeometryKeys bmxGeometryKeys();     // [Bmx] Top, Left, width, height = 2, 2, 200, 300
-WindowGeometryKeys sniMGeometryKeys();    // [fmSniM] Top, Left, width, height = 2, 2, 200, 300
+WindowGeometryKeys sniMGeometryKeys();    // [fmSniM] Top, Left, width, height = 2, 2, 200, 300; H
 WindowGeometryKeys fileBoxGeometryKeys(); // [FileBox] left, top, w, h = 2, 2, 400, 300
 
 // Read when the window is made; written at shut-down. The caller passes the

@@ -47,7 +47,7 @@ std::vector<Key> expectedDefaults()
         {"Main", "exit_on_esc", "0"},
         {"Main", "Lastab", ""},
         {"Main", "tidyconfstr", " -m --char-encoding raw --output-xhtml true"},
-        {"Main", "tidy_path", ""},
+        {"Main", "tidy_path", "/usr/bin/tidy"},
         {"Main", "dlgFileOpenSizeX", "1024"},
         {"Main", "dlgFileOpenSizeY", "576"},
         {"Main", "Persistent_blocks", "0"},
@@ -342,6 +342,8 @@ TEST(Settings, WindowGeometryAndHistory)
         EXPECT_EQ(ini.readInt(c.section, c.heightKey, 0), 40) << c.section;
         EXPECT_EQ(readWindowGeometry(IniFile(dir.file("zuk.ini")), c.window).Left, 20);
     }
+    // The snippet manager also keeps its unrolled height under H.
+    EXPECT_EQ(ini.readInt("fmSniM", "H", 0), 40);
 
     ini.writeString("Recent", "Item_7", "stale");
     writeRecentFiles(ini, {{"/home/u/\xD0\xB0.txt", 0}, {"", 3}, {"/b.txt", 12}});

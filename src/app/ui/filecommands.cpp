@@ -537,15 +537,35 @@ bool FileCommands::saveAs()
                !askYesNo(m_form.format("MainForm", "sOverWrite", {newName}))) {
         return false;
     }
-    // The bookkeeping changes only once the text is on the disk.
-    if (!writeDocument(target, *ted))
+    return writeAs(*ted, newName, true);
+}
+
+bool FileCommands::saveAsNamed(const QString& path)
+{
+    editor::Ted* ted = m_form.editor().activeDocument();
+    if (!ted)
         return false;
-    rememberStamp(*ted, diskStampOf(target));
-    clearCut(*ted); // the file written holds everything the document has
-    m_openFolder = m_saveFolder = folderOf(newName);
-    ed.activateDocument(ted);
+    const QString newName = QFileInfo(path).absoluteFilePath();
+    if (isCut(*ted) && sameFile(newName.toStdString(), ted->fileName()) &&
+        !mayWriteOver(*ted, newName.toStdString(), false))
+        return false;
+    return writeAs(*ted, newName, false);
+}
+
+bool FileCommands::writeAs(editor::Ted& ted, const QString& newName, bool rememberFolder)
+{
+    editor::CdreamEditor& ed = m_form.editor();
+    const std::string target = newName.toStdString();
+    // The bookkeeping changes only once the text is on the disk.
+    if (!writeDocument(target, ted))
+        return false;
+    rememberStamp(ted, diskStampOf(target));
+    clearCut(ted); // the file written holds everything the document has
+    if (rememberFolder)
+        m_openFolder = m_saveFolder = folderOf(newName);
+    ed.activateDocument(&ted);
     ed.SetHasFile(true);
-    const std::string oldName = ted->fileName();
+    const std::string oldName = ted.fileName();
     m_openFiles.replace(oldName, target);
     if (editor::TfmDox* dox = m_form.documentListWindow()) {
         dox->removeDocument(QString::fromStdString(oldName));

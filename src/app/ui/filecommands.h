@@ -63,6 +63,10 @@ public:
     // has none (or its file is gone). Returns whether the text reached the disk.
     bool save();
     bool saveAs();
+    // The save-as steps for a name chosen and asked about elsewhere (a
+    // template, a snippet): written as named, no extension added; the
+    // dialogs keep their folders.
+    bool saveAsNamed(const QString& path);
     // Writes every document bound to a file, from the last window to the first;
     // modified flags stay. Failures are collected and reported in one box
     // unless `quiet`; returns whether all writes succeeded.
@@ -155,6 +159,7 @@ private:
     bool askYesNo(const QString& question);
     bool loadIntoNewDocument(const QString& full, bool reportFailure);
     QString chooseSaveName();
+    bool writeAs(editor::Ted& ted, const QString& newName, bool rememberFolder);
     ExitChoice askExit(const QStringList& names);
     void onBackupTimer();
 

@@ -20,6 +20,7 @@
 #include "editor/ui/doxwindow.h"
 #include "editor/ui/ted.h"
 #include "io/inifile.h"
+#include "tools/ui/toolscommands.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -269,6 +270,7 @@ void TMainForm::wireCommands()
     installFileCommands(*this);
     installRecoveryWatch(*this);
     codepages::ui::installCodePageCommands(*this);
+    tools::ui::installToolsCommands(*this);
     setCodePageDetector([](const std::string& text) { return codepages::DetectCodePage(text); });
 }
 
@@ -284,9 +286,8 @@ void TMainForm::wireToolRow()
             showCommandError(QString::fromUtf8(e.what()));
         }
     });
-    // The highlighting list is connected with the highlighting schemes at start-up.
-    // Enter in the command-line box only keeps the line in its history: running
-    // it belongs to the external-program engine, like the disabled button.
+    // The highlighting list is connected with the highlighting schemes at
+    // start-up, the command-line box with the external-program engine.
 }
 
 void TMainForm::setDateCaptions()

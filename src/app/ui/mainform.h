@@ -124,6 +124,8 @@ public:
     {
         return OpenFile(path, reportFailure);
     }
+    bool saveDocument() override;
+    bool saveDocumentAs(const QString& path) override;
     QWidget* window() override { return this; }
 
     // The menu item with this component name, or nullptr.

@@ -7,6 +7,7 @@
 #include "app/commandtable.h"
 #include "app/mainformtexts.h"
 #include "app/ui/crashhandler.h"
+#include "app/ui/filecommands.h"
 #include "app/ui/infoconsole.h"
 #include "app/ui/localiser.h"
 #include "app/ui/mainmenu.h"
@@ -302,6 +303,20 @@ std::optional<QString> TMainForm::prompt(const QString& title, const QString& la
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
     return box.textValue();
+}
+
+// --- saving for the tools ----------------------------------------------------------
+
+bool TMainForm::saveDocument()
+{
+    FileCommands* files = FileCommands::of(*this);
+    return files && hasDocument() && files->save();
+}
+
+bool TMainForm::saveDocumentAs(const QString& path)
+{
+    FileCommands* files = FileCommands::of(*this);
+    return files && hasDocument() && files->saveAsNamed(path);
 }
 
 // --- the information console ----------------------------------------------------

@@ -28,10 +28,12 @@
 #include "highlight/ui/highlightinstall.h"
 #include "io/inifile.h"
 #include "io/linesfile.h"
+#include "platform/privatefolder.h"
 #include "platform/programfolder.h"
 #include "platform/sysload.h"
 #include "platform/ui/soundplayer.h"
 #include "settings/settings.h"
+#include "tools/ui/toolscommands.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -210,6 +212,7 @@ void TMainForm::runStartup()
 
     // The transliterator's modes, then klayouts.txt and the keyboard-layout submenu.
     codepages::ui::codePageStartup(*this);
+    tools::ui::toolsStartup(*this);
 }
 
 void TMainForm::createToolWindows()
@@ -483,14 +486,14 @@ void TMainForm::closeEvent(QCloseEvent* event)
     guarded([this] { SaveSettings(); });
     // The toolbar layout is saved here when SaveToolbarsOnExit is set.
     guarded([this] { writeShutdownState(); });
-    // The preview copy and the external-program engine's temporary file are removed here.
+    platform::removeExchangeFolder(); // the exchange files of programs and previews
     guarded([this] { writeLastFiles(); });
     // With autosave_on_exit the documents were saved before Closing was set,
     // so that a failed write could still stop the exit.
     for (QMdiSubWindow* w : m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder))
         w->close();
     guarded([this] { writeRecentFiles(*m_ini, m_history); });
-    // compilers.txt is written back here.
+    guarded([this] { tools::ui::toolsShutdown(*this); });
     guarded([this] { codepages::ui::codePageShutdown(*this); });
     m_shutDown = true;
     event->accept();

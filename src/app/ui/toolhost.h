@@ -134,6 +134,14 @@ public:
     virtual editor::CVed& document() = 0;
     virtual void newDocument() = 0;
     virtual bool openFile(const QString& path, bool reportFailure) = 0;
+    // Saves the current document as File, "Сохранить" does (one without a
+    // file asks for a name); true when its text reached the disk.
+    virtual bool saveDocument() = 0;
+    // The save-as steps for a name the caller chose and asked about: the
+    // current document is written there as it is (no extension added), takes
+    // that name and is no longer modified. True when the text reached the
+    // disk; a failure has been shown to the user.
+    virtual bool saveDocumentAs(const QString& path) = 0;
 
     // The window dialogs and tool windows belong to.
     virtual QWidget* window() = 0;

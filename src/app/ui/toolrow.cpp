@@ -22,15 +22,17 @@ TToolRow::TToolRow(QWidget* parent) : QToolBar(parent)
 
     m_btRun = new QToolButton(this);
     m_btRun->setObjectName(QStringLiteral("btRun"));
-    // Its caption and hint are the main window's texts.
-    // Running a command line belongs to the external-program engine, which is not here yet.
-    m_btRun->setEnabled(false);
+    // Its caption and hint are the main window's texts; the external-program
+    // engine connects it and the box.
     addWidget(m_btRun);
     addSeparator();
 
     m_cbTemplates = new QComboBox(this);
     m_cbTemplates->setObjectName(QStringLiteral("cbTemplates"));
-    m_cbTemplates->addItems({QStringLiteral("Delphi"), QStringLiteral("C++ Builder")});
+    // The code-template sets of the editing control; None turns them off.
+    m_cbTemplates->addItems(
+        {QStringLiteral("Delphi"), QStringLiteral("C++ Builder"), QStringLiteral("None")});
+    m_cbTemplates->setCurrentIndex(2);
     addWidget(m_cbTemplates);
 
     m_cbSyntax = new QComboBox(this);

@@ -158,6 +158,8 @@ private:
     void buildContextMenu();
     bool handleCtrlKey(QKeyEvent* e);
     bool handleAltKey(QKeyEvent* e);
+    // Ctrl+J: the code template named by the word before the caret.
+    void expandCodeTemplate();
     void typeText(QKeyEvent* e);
     void deleteDocumentLine();
     void indentSelectedLines(int step);

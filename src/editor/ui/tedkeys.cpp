@@ -7,6 +7,10 @@
 #include <QClipboard>
 #include <QKeyEvent>
 
+#include <cctype>
+#include <optional>
+
+#include "editor/codetemplates.h"
 #include "editor/ui/cdreameditor.h"
 #include "settings/connectiontable.h"
 
@@ -147,7 +151,42 @@ bool Ted::handleCtrlKey(QKeyEvent* e)
         deleteDocumentLine();
         return true;
     }
+    if (key == Qt::Key_J && !shift && m_templatesType != "None") {
+        expandCodeTemplate();
+        return true;
+    }
     return false;
+}
+
+void Ted::expandCodeTemplate()
+{
+    TedControl* c = m_control;
+    const long caret = c->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS);
+    const long lineStart = c->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE,
+                                            c->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, caret));
+    auto byteAt = [c](long pos) {
+        return static_cast<char>(c->SendScintilla(QsciScintilla::SCI_GETCHARAT, pos));
+    };
+    // Template names and the blanks of an indentation are ASCII: one byte
+    // each in the control's UTF-8 as in every working code page.
+    long start = caret;
+    while (start > lineStart && (std::isalnum(static_cast<unsigned char>(byteAt(start - 1))) ||
+                                 byteAt(start - 1) == '_'))
+        --start;
+    std::string word, indent;
+    for (long p = start; p < caret; ++p)
+        word += byteAt(p);
+    for (long p = lineStart; p < start && (byteAt(p) == ' ' || byteAt(p) == '\t'); ++p)
+        indent += byteAt(p);
+    const std::optional<CodeTemplateExpansion> expansion =
+        editor::expandCodeTemplate(m_templatesType, word, indent);
+    if (!expansion)
+        return;
+    const UndoStep step(c);
+    c->SendScintilla(QsciScintilla::SCI_SETSEL, static_cast<unsigned long>(start), caret);
+    replaceSel(expansion->text);
+    const long at = start + static_cast<long>(expansion->caret);
+    c->SendScintilla(QsciScintilla::SCI_SETSEL, static_cast<unsigned long>(at), at);
 }
 
 bool Ted::handleAltKey(QKeyEvent* e)

@@ -42,6 +42,9 @@ public:
     bool confirmAnswer = true;
     int newDocuments = 0;
     QStringList openedFiles;
+    int saves = 0;
+    QStringList savedAs;
+    bool saveSucceeds = true;
 
     // Runs a registered handler the way the wrapper would: nothing without a
     // document for a command that needs one, nothing without a selection for
@@ -190,6 +193,20 @@ public:
     {
         openedFiles << path;
         return true;
+    }
+    bool saveDocument() override
+    {
+        ++saves;
+        ved.modified = false;
+        return saveSucceeds;
+    }
+    bool saveDocumentAs(const QString& path) override
+    {
+        savedAs << path;
+        ved.fileName = path.toStdString();
+        ved.hasFile = true;
+        ved.modified = false;
+        return saveSucceeds;
     }
     QWidget* window() override { return m_window.get(); }
 
