@@ -86,8 +86,8 @@ int main()
         printRow("CountOccurrences (in process)", megabytes, now() - start, selfPeakKb());
     }
     const std::string grepOut = tempPath("macros-grep");
-    const RunStats grep = runProgram(
-        {"sh", "-c", "grep -o -i -F ZKEY35 \"$0\" | wc -l", inPath}, "", grepOut);
+    const RunStats grep =
+        runProgram({"sh", "-c", "grep -o -i -F ZKEY35 \"$0\" | wc -l", inPath}, "", grepOut);
     printRow("grep -o -i | wc -l (reference)", megabytes, grep.seconds, grep.peakKb);
     const bool counted = std::stoul("0" + readFileBytes(grepOut)) == count;
     std::printf("  counts agree: %s (%zu)\n", counted ? "yes" : "NO", count);
@@ -109,7 +109,8 @@ int main()
     printRow("result read back as lines", megabytes, in, selfPeakKb());
     const bool intact = back == lines;
     std::printf("  block intact: %s; out %.2f x cat, back %.2f x cat\n", intact ? "yes" : "NO",
-                cat.seconds > 0 ? out / cat.seconds : 0.0, cat.seconds > 0 ? in / cat.seconds : 0.0);
+                cat.seconds > 0 ? out / cat.seconds : 0.0,
+                cat.seconds > 0 ? in / cat.seconds : 0.0);
     ok = ok && intact && cat.status == 0;
 
     for (const std::string& p :

@@ -11,7 +11,7 @@ namespace zuk::editor {
 // chosen, Ctrl+J expands the word before the caret when the set has a
 // template of that name.
 struct CodeTemplateExpansion {
-    std::string text; // replaces the word; ASCII, lines joined by CR LF
+    std::string text;      // replaces the word; ASCII, lines joined by CR LF
     std::size_t caret = 0; // where the caret goes, as an offset into `text`
 };
 

@@ -195,7 +195,8 @@ PathParts placeholderParts(std::string_view file, std::string_view volumeRoot)
         root += '/';
     parts.drive = root;
     const std::size_t slash = file.rfind('/');
-    std::string_view folder = slash == std::string_view::npos ? std::string_view() : file.substr(0, slash);
+    std::string_view folder =
+        slash == std::string_view::npos ? std::string_view() : file.substr(0, slash);
     const std::string_view name = slash == std::string_view::npos ? file : file.substr(slash + 1);
     if (folder.substr(0, root.size() - 1) == std::string_view(root).substr(0, root.size() - 1))
         folder.remove_prefix(root.size() - 1);

@@ -17,13 +17,11 @@ TEST(ZukTextTools, ExpandMacrosWithAMacroFileMetaAndIncludes)
     EXPECT_EQ(runCli({"expand-macros", "--macros", macros}, "xab").out, "1b");
     EXPECT_EQ(runCli({"expand-macros", "--macros", macros}, "@include \"" + part + "\"!").out,
               "inside!");
-    EXPECT_EQ(runCli({"expand-macros", "--macros", macros, "--meta", "$"},
-                     "$zukver @zukver")
+    EXPECT_EQ(runCli({"expand-macros", "--macros", macros, "--meta", "$"}, "$zukver @zukver")
                   .out.rfind("Zuk build no. ", 0),
               0u);
     // No macro file: the text as it was, built-in macros included.
-    EXPECT_EQ(runCli({"expand-macros", "--macros", tempPath("none")}, "@date xa").out,
-              "@date xa");
+    EXPECT_EQ(runCli({"expand-macros", "--macros", tempPath("none")}, "@date xa").out, "@date xa");
     const auto failed =
         runCli({"expand-macros", "--macros", macros}, "@include \"" + tempPath("gone") + "\"");
     EXPECT_EQ(failed.status, 1);

@@ -70,23 +70,22 @@ TEST(PlainMode, EveryPlaceholderOfTheFileAndTheFileAloneAsOneArgumentEach)
 
 TEST(BlockMode, PlaceholdersBecomeTheExchangeFilesAndOnlyTheUsersWordsReachTheShell)
 {
-    const BlockPlan plain =
-        planBlock(cutProgramWord("cp @selected_block @input_file @output_file"), "@",
-                  "/run/x/zukblock.in", "/run/x/zukblock.out");
+    const BlockPlan plain = planBlock(cutProgramWord("cp @selected_block @input_file @output_file"),
+                                      "@", "/run/x/zukblock.in", "/run/x/zukblock.out");
     EXPECT_EQ(plain.program, "cp");
     EXPECT_EQ(plain.arguments, (Words{"/run/x/zukblock.in", "/run/x/zukblock.out"}));
     EXPECT_TRUE(plain.outputFile);
     EXPECT_FALSE(plain.shell);
     // Without output_file the result is read from the input file; the meta
     // character alone is no placeholder here.
-    const BlockPlan inPlace = planBlock(cutProgramWord("sed -i s/a/b/ @input_file @selected_block @"),
-                                        "@", "IN", "OUT");
+    const BlockPlan inPlace =
+        planBlock(cutProgramWord("sed -i s/a/b/ @input_file @selected_block @"), "@", "IN", "OUT");
     EXPECT_EQ(inPlace.arguments, (Words{"-i", "s/a/b/", "IN", "@"}));
     EXPECT_FALSE(inPlace.outputFile);
 
-    const BlockPlan shell = planBlock(
-        cutProgramWord("sort <@input_file >@output_file @dosapp @selected_block"), "@",
-        "zukblock.in", "zukblock.out");
+    const BlockPlan shell =
+        planBlock(cutProgramWord("sort <@input_file >@output_file @dosapp @selected_block"), "@",
+                  "zukblock.in", "zukblock.out");
     EXPECT_TRUE(shell.shell);
     EXPECT_EQ(shell.shellLine, "sort <zukblock.in >zukblock.out  ");
 }
@@ -132,10 +131,10 @@ TEST(StringCount, CaseIgnoredInTheCodePageNonOverlappingAndAcrossPieces)
     const std::string word = zuk::codepages::utf8ToWin("Ёж");
     EXPECT_EQ(CountOccurrences(zuk::codepages::utf8ToWin("ёЖ ЁЖ еж"), word, Cp1251Lower), 2u);
     const auto koi = zuk::textfunc::inCodePage(Cp1251Lower, zuk::codepages::CodePage::Koi);
-    EXPECT_EQ(CountOccurrences(zuk::codepages::encodeFromUtf8("ДОМ дом", zuk::codepages::CodePage::Koi),
-                               zuk::codepages::encodeFromUtf8("дОм", zuk::codepages::CodePage::Koi),
-                               koi),
-              2u);
+    EXPECT_EQ(
+        CountOccurrences(zuk::codepages::encodeFromUtf8("ДОМ дом", zuk::codepages::CodePage::Koi),
+                         zuk::codepages::encodeFromUtf8("дОм", zuk::codepages::CodePage::Koi), koi),
+        2u);
     // Matches straddling the 1 MB pieces are found once, and never overlap.
     std::string big(3u << 20, 'x');
     big.replace((1u << 20) - 2, 5, "ABCAB");

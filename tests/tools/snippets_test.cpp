@@ -26,12 +26,13 @@ TEST(Snippets, MarkerTakesTheSelectionAfterExpansion)
 {
     const std::string marker = selectionMarker("@");
     EXPECT_EQ(marker, "@@@");
-    const SnippetInsertion bold = prepareSnippet({"<b>@@@</b> @date"}, marker,
-                                                 std::string("user@date.ru"), fakeExpand);
+    const SnippetInsertion bold =
+        prepareSnippet({"<b>@@@</b> @date"}, marker, std::string("user@date.ru"), fakeExpand);
     EXPECT_EQ(bold.kind, Kind::ReplaceSelection);
     EXPECT_EQ(bold.text, "<b>user@date.ru</b> 01.02.2003");
 
-    const SnippetInsertion empty = prepareSnippet({"  <b>@@@</b>  "}, marker, std::nullopt, fakeExpand);
+    const SnippetInsertion empty =
+        prepareSnippet({"  <b>@@@</b>  "}, marker, std::nullopt, fakeExpand);
     EXPECT_EQ(empty.kind, Kind::InsertText);
     EXPECT_EQ(empty.text, "<b></b>");
 
@@ -43,7 +44,8 @@ TEST(Snippets, MarkerTakesTheSelectionAfterExpansion)
 
 TEST(Snippets, WithoutMarkerNoExpansionAndOneLineIsTrimmed)
 {
-    const SnippetInsertion one = prepareSnippet({" \t@date  "}, "@@@", std::string("sel"), fakeExpand);
+    const SnippetInsertion one =
+        prepareSnippet({" \t@date  "}, "@@@", std::string("sel"), fakeExpand);
     EXPECT_EQ(one.kind, Kind::InsertText);
     EXPECT_EQ(one.text, "@date");
     const SnippetInsertion two = prepareSnippet({" a ", " b "}, "@@@", std::nullopt, fakeExpand);

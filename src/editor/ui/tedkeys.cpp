@@ -162,8 +162,9 @@ void Ted::expandCodeTemplate()
 {
     TedControl* c = m_control;
     const long caret = c->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS);
-    const long lineStart = c->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE,
-                                            c->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, caret));
+    const long lineStart =
+        c->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE,
+                         c->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, caret));
     auto byteAt = [c](long pos) {
         return static_cast<char>(c->SendScintilla(QsciScintilla::SCI_GETCHARAT, pos));
     };

@@ -27,9 +27,9 @@ struct ProcessResult {
     enum class Status { Finished, NotStarted, Crashed, Cancelled };
     Status status = Status::NotStarted;
     int exitCode = -1;
-    QByteArray output;   // standard output, up to the limit
-    QByteArray errors;   // error output, up to the limit
-    QString startError;  // the system's reason when it did not start
+    QByteArray output;  // standard output, up to the limit
+    QByteArray errors;  // error output, up to the limit
+    QString startError; // the system's reason when it did not start
     bool succeeded(int worstGoodExit = 0) const
     {
         return status == Status::Finished && exitCode >= 0 && exitCode <= worstGoodExit;

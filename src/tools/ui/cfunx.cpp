@@ -174,8 +174,8 @@ void CFunx::runCommandBox(const QString& line)
 {
     const std::string command = line.toStdString();
     if (hasPlaceholder(command, meta(), "selected_block")) {
-        note(m_host.text(toolsMessages().section, "sNoSelectedBlockHere") +
-             QStringLiteral("\r\n") + m_host.text(toolsMessages().section, "sSelectedBlockInMenu"));
+        note(m_host.text(toolsMessages().section, "sNoSelectedBlockHere") + QStringLiteral("\r\n") +
+             m_host.text(toolsMessages().section, "sSelectedBlockInMenu"));
         return;
     }
     runProgram(command);
@@ -241,13 +241,14 @@ void CFunx::runPlain(const std::string& program, const std::string& arguments,
     const QString folder = QFileInfo(qs(file)).absolutePath();
     QStorageInfo volume(folder);
     const std::string root = volume.isValid() ? volume.rootPath().toStdString() : "/";
-    const PathParts pathParts = placeholderParts(QFileInfo(qs(file)).absoluteFilePath().toStdString(), root);
+    const PathParts pathParts =
+        placeholderParts(QFileInfo(qs(file)).absoluteFilePath().toStdString(), root);
     std::string whole = file;
     if (m_host.hasDocument()) {
         editor::CVed& doc = m_host.document();
         const settings::RConnectionTable& s = m_host.settings();
-        if (s.autosaveonpreview && doc.HasFile() && doc.GetModified() && file == doc.GetFileName() &&
-            !m_host.saveDocument())
+        if (s.autosaveonpreview && doc.HasFile() && doc.GetModified() &&
+            file == doc.GetFileName() && !m_host.saveDocument())
             return;
         if (s.use_temp_file)
             whole = MakeTempCopy(file, doc.GetAllText());
@@ -365,8 +366,8 @@ void CFunx::runBlock(const std::string& program, const std::string& arguments)
         QStringList args;
         for (const std::string& a : plan.arguments)
             args << qs(a);
-        const std::string folder = doc.HasFile() ? workingFolderOf(doc.GetFileName())
-                                                 : QDir::homePath().toStdString();
+        const std::string folder =
+            doc.HasFile() ? workingFolderOf(doc.GetFileName()) : QDir::homePath().toStdString();
         result = runWaiting(qs(plan.program), args, qs(folder));
     }
     auto cleanUp = [&] {

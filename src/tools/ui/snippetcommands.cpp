@@ -99,8 +99,7 @@ QString TSnippetCommands::documentFolder() const
 
 std::string TSnippetCommands::expandMacros(std::string_view text, const QString& baseFolder) const
 {
-    const std::optional<std::vector<std::string>> lines =
-        readMacroFile(macroFile().toStdString());
+    const std::optional<std::vector<std::string>> lines = readMacroFile(macroFile().toStdString());
     if (!lines)
         return std::string(text);
     const codepages::CodePage cp = codePageOf(m_host);
@@ -179,8 +178,8 @@ void TSnippetCommands::saveInto(const QString& folder, bool snippet)
     // default extension as any saved document does.
     if (!snippet) {
         const settings::RConnectionTable& s = m_host.settings();
-        chosen = QString::fromStdString(
-            app::saveAsName(chosen.toStdString(), s.chfileext, s.defext));
+        chosen =
+            QString::fromStdString(app::saveAsName(chosen.toStdString(), s.chfileext, s.defext));
     }
     chosen = QFileInfo(chosen).absoluteFilePath();
     if (QFileInfo::exists(chosen) &&

@@ -146,12 +146,11 @@ void TfmCompOpts::remove()
 
 void TfmCompOpts::chooseProgram()
 {
-    const QString chosen =
-        chooseProgramHook
-            ? chooseProgramHook()
-            : QFileDialog::getOpenFileName(
-                  this, m_host.text(compOptsTexts().section, "sChooseProgram"),
-                  QStringLiteral("/usr/bin"));
+    const QString chosen = chooseProgramHook
+                               ? chooseProgramHook()
+                               : QFileDialog::getOpenFileName(
+                                     this, m_host.text(compOptsTexts().section, "sChooseProgram"),
+                                     QStringLiteral("/usr/bin"));
     if (chosen.isEmpty())
         return;
     // The program goes first, quoted when it holds a blank; the arguments stay.

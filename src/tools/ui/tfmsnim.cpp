@@ -50,6 +50,7 @@ TfmSniM::TfmSniM(QWidget* parent)
     m_tree = new QTreeWidget(this);
     m_tree->setObjectName(QStringLiteral("tvSnippets"));
     m_tree->setHeaderHidden(true);
+    m_tree->setExpandsOnDoubleClick(false); // activate() opens and closes folders
     m_tree->setContextMenuPolicy(Qt::PreventContextMenu);
     m_tree->installEventFilter(this);
     m_tree->viewport()->installEventFilter(this);

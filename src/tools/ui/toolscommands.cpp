@@ -10,15 +10,43 @@
 #include "tools/ui/tfmsnim.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
+
+#include <functional>
 
 namespace zuk::tools::ui {
 
 using app::ui::ToolHost;
 
 namespace {
+
+// Enter in the command box runs its line once and goes no further (the box
+// would otherwise see the key too).
+class EnterFilter final : public QObject {
+public:
+    EnterFilter(QObject* parent, std::function<void()> run) : QObject(parent), m_run(std::move(run))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                m_run();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_run;
+};
 
 // The command box of the tool row: Enter in the box and its button run the
 // line; the box keeps the lines run, the latest first.
@@ -43,7 +71,7 @@ void wireCommandBox(ToolHost& host, CFunx* programs)
     };
     box->setInsertPolicy(QComboBox::NoInsert); // the run above keeps the history
     if (QLineEdit* edit = box->lineEdit())
-        QObject::connect(edit, &QLineEdit::returnPressed, programs, run);
+        edit->installEventFilter(new EnterFilter(programs, run));
     if (button) {
         button->setEnabled(true);
         QObject::connect(button, &QToolButton::clicked, programs, run);
@@ -113,12 +141,10 @@ void installToolsCommands(ToolHost& host)
                  h->showToolWindow("fmSniM");
          }},
     });
-    host.addMenuProvider("mniCompilers", [programs](QMenu& menu) {
-        programs->fillProgramsMenu(menu);
-    });
-    host.addMenuProvider("mniSnippets", [snippets](QMenu& menu) {
-        snippets->fillSnippetsMenu(menu);
-    });
+    host.addMenuProvider("mniCompilers",
+                         [programs](QMenu& menu) { programs->fillProgramsMenu(menu); });
+    host.addMenuProvider("mniSnippets",
+                         [snippets](QMenu& menu) { snippets->fillSnippetsMenu(menu); });
     wireCommandBox(host, programs);
 }
 

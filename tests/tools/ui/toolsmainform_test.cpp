@@ -10,9 +10,10 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
-#include <QtTest/QTest>
 #include <QToolButton>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
