@@ -3,15 +3,16 @@
 //   against sed -f with the same 100 rules in the same order;
 // - ##stringcount (CountOccurrences, in process), against grep -o -i | wc -l;
 // - a 100 MB block going out to a program and back: the block file written
-//   as block mode writes it, `cat` copying it, the result read back as lines;
+//   as block mode writes it, `cat` copying it, the result read back;
 //   against cat copying the same file (the program's own share).
 // Targets: expansion under 3 s, each way of the block under 1 s.
 
 #include "benchsupport.h"
 
 #include "codepages/charsets.h"
-#include "io/linesfile.h"
+#include "io/safefile.h"
 #include "textfunc/casefunctions.h"
+#include "tools/commandline.h"
 #include "tools/occurrences.h"
 
 #include <cstdio>
@@ -96,18 +97,19 @@ int main()
     std::printf("block: %.1f MB out to cat and back\n", megabytes);
     const std::string blockIn = tempPath("zukblock.in");
     const std::string blockOut = tempPath("zukblock.out");
-    std::vector<std::string> lines = zuk::io::splitLines(readFileBytes(inPath));
+    // The selection as the editor hands it: lines joined by CR LF.
+    const std::string block = zuk::tools::blockFromFile(readFileBytes(inPath));
     double start = now();
-    zuk::io::writeLinesFile(blockIn, lines);
+    zuk::io::writeFileAtomically(blockIn, zuk::tools::blockFileBytes(block));
     const double out = now() - start;
     printRow("block file written", megabytes, out, selfPeakKb());
     const RunStats cat = runProgram({"cat", blockIn}, "", blockOut);
     printRow("cat (the program; reference)", megabytes, cat.seconds, cat.peakKb);
     start = now();
-    const std::vector<std::string> back = zuk::io::readLinesFile(blockOut);
+    const std::string back = zuk::tools::blockFromFile(zuk::io::readFileBytes(blockOut));
     const double in = now() - start;
-    printRow("result read back as lines", megabytes, in, selfPeakKb());
-    const bool intact = back == lines;
+    printRow("result read back", megabytes, in, selfPeakKb());
+    const bool intact = back == block;
     std::printf("  block intact: %s; out %.2f x cat, back %.2f x cat\n", intact ? "yes" : "NO",
                 cat.seconds > 0 ? out / cat.seconds : 0.0,
                 cat.seconds > 0 ? in / cat.seconds : 0.0);

@@ -1,5 +1,7 @@
 #include "tools/commandline.h"
 
+#include "editor/doctext.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -255,6 +257,22 @@ BlockPlan planBlock(const CommandParts& parts, std::string_view meta, const std:
             plan.arguments.push_back(replaced);
     }
     return plan;
+}
+
+std::string blockFileBytes(std::string_view selected)
+{
+    if (selected.empty())
+        return {};
+    std::string bytes;
+    bytes.reserve(selected.size() + 2);
+    bytes.append(selected);
+    bytes.append("\r\n");
+    return bytes;
+}
+
+std::string blockFromFile(std::string_view bytes)
+{
+    return editor::toControlForm(bytes);
 }
 
 std::vector<PipelineStage> splitPipeline(std::string_view line)

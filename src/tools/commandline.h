@@ -89,6 +89,13 @@ struct BlockPlan {
 BlockPlan planBlock(const CommandParts& parts, std::string_view meta, const std::string& inputName,
                     const std::string& outputName);
 
+// The exchange file of a selected block (lines joined by CR LF, as the editor
+// hands them): every line followed by CR LF; nothing for an empty block.
+std::string blockFileBytes(std::string_view selected);
+// What a result file holds as the text that takes the block's place: its
+// lines joined by CR LF (CR LF, LF or CR end a line in the file).
+std::string blockFromFile(std::string_view bytes);
+
 // --- pipelines ------------------------------------------------------------------
 
 enum class StageKind { ChangeExtension, Import, Insert, InsertToNew, Program };

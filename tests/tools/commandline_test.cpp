@@ -88,6 +88,12 @@ TEST(BlockMode, PlaceholdersBecomeTheExchangeFilesAndOnlyTheUsersWordsReachTheSh
                   "zukblock.in", "zukblock.out");
     EXPECT_TRUE(shell.shell);
     EXPECT_EQ(shell.shellLine, "sort <zukblock.in >zukblock.out  ");
+
+    // A block goes out as lines and an unchanged file brings it back byte for byte.
+    for (const char* block : {"", "a", "a\r\nb", "a\r\n", "\r\n\r\nx"})
+        EXPECT_EQ(blockFromFile(blockFileBytes(block)), block) << block;
+    EXPECT_EQ(blockFileBytes("a\r\nb"), "a\r\nb\r\n");
+    EXPECT_EQ(blockFromFile("x\ny\rz\n"), "x\r\ny\r\nz");
 }
 
 TEST(Pipelines, StagesDirectivesAndWaiting)

@@ -347,8 +347,8 @@ void CFunx::runBlock(const std::string& program, const std::string& arguments)
     const std::string outPath = exchange.file("zukblock.out");
     removeFile(inPath);
     removeFile(outPath);
-    const std::vector<std::string> block = doc.GetSelLines();
-    io::writeLinesFile(inPath, block);
+    const std::string block = doc.GetSelText();
+    io::writeFileAtomically(inPath, blockFileBytes(block));
 
     const CommandParts parts{program, arguments};
     const bool shell = hasPlaceholder(arguments, meta(), "dosapp");
@@ -379,9 +379,9 @@ void CFunx::runBlock(const std::string& program, const std::string& arguments)
         return;
     }
     showOutput(result.output);
-    std::vector<std::string> lines;
+    std::string changed;
     try {
-        lines = io::readLinesFile(plan.outputFile ? outPath : inPath);
+        changed = blockFromFile(io::readFileBytes(plan.outputFile ? outPath : inPath));
     } catch (const ZukError& e) {
         cleanUp();
         m_host.consoleAppend(m_host.message(e));
@@ -391,12 +391,13 @@ void CFunx::runBlock(const std::string& program, const std::string& arguments)
     }
     cleanUp();
     doc.FocusEditor();
-    if (lines == block)
+    if (changed == block)
         return;
     editor::CVed::EditGroup group(doc);
     if (!doc.SelEmpty())
-        doc.ReplaceSel(std::string());
-    doc.InsertLines(lines);
+        doc.ReplaceSel(changed);
+    else
+        doc.InsertAtCaret(changed);
 }
 
 // --- pipelines ----------------------------------------------------------------------------
