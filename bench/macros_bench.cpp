@@ -11,6 +11,7 @@
 
 #include "codepages/charsets.h"
 #include "io/safefile.h"
+#include "platform/privatefolder.h"
 #include "textfunc/casefunctions.h"
 #include "tools/commandline.h"
 #include "tools/occurrences.h"
@@ -95,8 +96,10 @@ int main()
     ok = ok && counted;
 
     std::printf("block: %.1f MB out to cat and back\n", megabytes);
-    const std::string blockIn = tempPath("zukblock.in");
-    const std::string blockOut = tempPath("zukblock.out");
+    // Where block mode keeps them: the private exchange folder.
+    zuk::platform::PrivateFolder exchange("zuk-bench-");
+    const std::string blockIn = exchange.file("zukblock.in");
+    const std::string blockOut = exchange.file("zukblock.out");
     // The selection as the editor hands it: lines joined by CR LF.
     const std::string block = zuk::tools::blockFromFile(readFileBytes(inPath));
     double start = now();
@@ -115,8 +118,7 @@ int main()
                 cat.seconds > 0 ? in / cat.seconds : 0.0);
     ok = ok && intact && cat.status == 0;
 
-    for (const std::string& p :
-         {inPath, rulesPath, sedPath, zukOut, sedOut, grepOut, blockIn, blockOut})
+    for (const std::string& p : {inPath, rulesPath, sedPath, zukOut, sedOut, grepOut})
         std::remove(p.c_str());
     return ok ? 0 : 1;
 }
