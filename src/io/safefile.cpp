@@ -242,7 +242,8 @@ void AtomicFileWriter::appendFrom(int source, std::uint64_t offset, std::uint64_
     flushBuffer();
     off_t from = static_cast<off_t>(offset);
     while (count > 0) {
-        const std::size_t step = static_cast<std::size_t>(std::min<std::uint64_t>(count, 1u << 30));
+        const std::size_t step =
+            static_cast<std::size_t>(std::min<std::uint64_t>(count, kWriteBackStep));
         const ssize_t n = sys::copyRange(source, &from, m_fd, step);
         if (n < 0) {
             if (errno == EINTR)
