@@ -163,11 +163,13 @@ int main(int argc, char** argv)
     const double mb = static_cast<double>(last + 1) / (1024 * 1024);
     std::printf("hex editor, %.0f MB: open and first paint %.3f s (%d rows), to the end %.4f s%s\n",
                 mb, openSeconds, firstRows, endSeconds, atEnd ? "" : " (WRONG PLACE)");
-    std::printf("  resident %ld MB after the jump and an edit (%ld MB before opening, peak %ld MB)\n",
-                rss, before, peak);
-    std::printf("  save of one changed byte %.3f s%s; cp %.3f s (%.2fx), cp + sync %.3f s (%.2fx)\n",
-                saveSeconds, right ? "" : " (WRONG RESULT)", cpSeconds, saveSeconds / cpSeconds,
-                cpSeconds + syncSeconds, saveSeconds / (cpSeconds + syncSeconds));
+    std::printf(
+        "  resident %ld MB after the jump and an edit (%ld MB before opening, peak %ld MB)\n", rss,
+        before, peak);
+    std::printf(
+        "  save of one changed byte %.3f s%s; cp %.3f s (%.2fx), cp + sync %.3f s (%.2fx)\n",
+        saveSeconds, right ? "" : " (WRONG RESULT)", cpSeconds, saveSeconds / cpSeconds,
+        cpSeconds + syncSeconds, saveSeconds / (cpSeconds + syncSeconds));
     form->confirmHook = [](const QString&) { return true; };
     window->saveChangesHook = [](const QString&) { return QMessageBox::No; };
     return right && atEnd ? 0 : 1;

@@ -61,8 +61,8 @@ void CHexDocument::read(std::uint64_t offset, std::size_t count, std::uint8_t* b
     m_file->read(offset, count, bytes);
     if (changed)
         std::fill(changed, changed + count, false);
-    for (auto it = m_changes.lower_bound(offset); it != m_changes.end() && it->first - offset < count;
-         ++it) {
+    for (auto it = m_changes.lower_bound(offset);
+         it != m_changes.end() && it->first - offset < count; ++it) {
         const std::size_t i = static_cast<std::size_t>(it->first - offset);
         bytes[i] = it->second;
         if (changed)
@@ -147,7 +147,8 @@ bool CHexDocument::namesOpenFile(const std::string& path) const
 {
     if (path == m_name)
         return true;
-    struct stat a {}, b {};
+    struct stat a {
+    }, b{};
     return ::stat(path.c_str(), &a) == 0 && ::fstat(m_file->descriptor(), &b) == 0 &&
            a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }

@@ -92,7 +92,8 @@ int parseInteger(std::string_view text)
     const auto value = digitsValue(s, base, limit);
     if (!value)
         throw FormatError(hexEditOptionsTexts(), "sNotAnInteger", {std::string(trimmed(text))});
-    return negative ? static_cast<int>(-static_cast<std::int64_t>(*value)) : static_cast<int>(*value);
+    return negative ? static_cast<int>(-static_cast<std::int64_t>(*value))
+                    : static_cast<int>(*value);
 }
 
 } // namespace zuk::hexedit

@@ -28,8 +28,8 @@ public:
     // Throws zuk::ZukError (sInvalidBytesPerLine) for bytesPerLine outside
     // 1..256 and (sInvalidBytesPerColumn) for bytesPerColumn outside 1..256.
     // `separator` (UTF-8) follows every offset.
-    CHexLayout(int bytesPerLine, int bytesPerColumn, OffsetDisplay offsets,
-               std::string separator, std::uint64_t fileSize);
+    CHexLayout(int bytesPerLine, int bytesPerColumn, OffsetDisplay offsets, std::string separator,
+               std::uint64_t fileSize);
 
     int bytesPerLine() const { return m_bytesPerLine; }
     int bytesPerColumn() const { return m_bytesPerColumn; }
@@ -63,8 +63,7 @@ public:
     // (upper case) and the characters `shown` gives, with the blanks of the
     // layout; the cells of bytes past a short last row are blanks.
     template <class Shown>
-    std::string rowText(std::uint64_t row, const std::uint8_t* bytes, int count,
-                        Shown shown) const;
+    std::string rowText(std::uint64_t row, const std::uint8_t* bytes, int count, Shown shown) const;
 
 private:
     int m_bytesPerLine;

@@ -57,8 +57,8 @@ const CPagedFile::Page& CPagedFile::page(std::uint64_t index) const
     std::vector<std::uint8_t> bytes(want);
     std::size_t got = 0;
     while (got < want) {
-        const ssize_t n = ::pread(m_fd, bytes.data() + got, want - got,
-                                  static_cast<off_t>(start + got));
+        const ssize_t n =
+            ::pread(m_fd, bytes.data() + got, want - got, static_cast<off_t>(start + got));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -72,10 +72,9 @@ const CPagedFile::Page& CPagedFile::page(std::uint64_t index) const
         m_pages.push_back({index, m_clock, std::move(bytes)});
         return m_pages.back();
     }
-    Page& oldest = *std::min_element(m_pages.begin(), m_pages.end(),
-                                     [](const Page& a, const Page& b) {
-                                         return a.lastUse < b.lastUse;
-                                     });
+    Page& oldest =
+        *std::min_element(m_pages.begin(), m_pages.end(),
+                          [](const Page& a, const Page& b) { return a.lastUse < b.lastUse; });
     oldest = {index, m_clock, std::move(bytes)};
     return oldest;
 }

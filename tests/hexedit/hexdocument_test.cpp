@@ -265,7 +265,9 @@ TEST(HexDocument, AFailedSaveLeavesTheTargetIdentical)
             doc->writeByte(10, 0);
             doc->writeByte(original.size() - 1, 0);
         },
-        [&] { return told([&] { doc->save(path, {true, ".bak"}); }); },
+        [&] { return told([&] {
+                  doc->save(path, {true, ".bak"});
+              }); },
         [&](const zuk::testing::Fault& fault, const std::string& message) {
             SCOPED_TRACE(fault.describe());
             EXPECT_NE(message, "");

@@ -15,10 +15,9 @@ namespace {
 
 std::string row(const CHexLayout& layout, std::uint64_t r, const std::string& bytes)
 {
-    return layout.rowText(r, reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                          static_cast<int>(bytes.size()), [](std::uint8_t b) {
-                              return shownChar(Translation::Ansi, b, true, U'.');
-                          });
+    return layout.rowText(
+        r, reinterpret_cast<const std::uint8_t*>(bytes.data()), static_cast<int>(bytes.size()),
+        [](std::uint8_t b) { return shownChar(Translation::Ansi, b, true, U'.'); });
 }
 
 std::string refusal(int perLine, int perColumn)

@@ -41,8 +41,8 @@ bool iconvDecode(const zuk::testing::TempFolder& dir, const char* from, const st
                  bool dropUndecodable, std::u32string& out)
 {
     dir.write("in", bytes);
-    const std::string command = std::string("iconv ") + (dropUndecodable ? "-c " : "") +
-                                "-f " + from + " -t UTF-32BE '" + dir.file("in") + "' > '" +
+    const std::string command = std::string("iconv ") + (dropUndecodable ? "-c " : "") + "-f " +
+                                from + " -t UTF-32BE '" + dir.file("in") + "' > '" +
                                 dir.file("out") + "' 2>/dev/null";
     if (std::system(command.c_str()) != 0 && !dropUndecodable)
         return false;
@@ -92,8 +92,8 @@ TEST(HexTranslation, EveryTableIsWhatIconvDecodesForAll256Bytes)
 
 TEST(HexTranslation, ControlsAndBytesWithoutCharacterShowAsTheMask)
 {
-    for (Translation t : {Translation::Ansi, Translation::Dos8, Translation::ASCII,
-                          Translation::Mac})
+    for (Translation t :
+         {Translation::Ansi, Translation::Dos8, Translation::ASCII, Translation::Mac})
         for (int b = 0; b < 0x20; ++b)
             EXPECT_EQ(shownChar(t, static_cast<std::uint8_t>(b), true, U'.'), U'.') << b;
     // Masking off: control pictures instead, never a raw control.

@@ -59,9 +59,8 @@ Tfmhexedit::Tfmhexedit(app::ui::ToolHost& host, QWidget* parent)
 
     connect(m_view, &THexEditor::caretMoved, this, &Tfmhexedit::updateStatus);
     connect(m_view, &THexEditor::contentChanged, this, &Tfmhexedit::updateStatus);
-    connect(m_view, &THexEditor::readFailed, this, [this](const QString& message) {
-        statusBar()->showMessage(message, 10000);
-    });
+    connect(m_view, &THexEditor::readFailed, this,
+            [this](const QString& message) { statusBar()->showMessage(message, 10000); });
 
     applySettings();
     QPointer<Tfmhexedit> self(this);
@@ -134,8 +133,7 @@ void Tfmhexedit::localise(bool builtIn)
     const QList<QAction*> set = m_setMarkerMenu->actions();
     const QList<QAction*> go = m_gotoMarkerMenu->actions();
     for (int i = 0; i < set.size(); ++i) {
-        const QString name =
-            m_host.format(hexEditTexts().section, "sMarker", {QString::number(i)});
+        const QString name = m_host.format(hexEditTexts().section, "sMarker", {QString::number(i)});
         set[i]->setText(name);
         go[i]->setText(name);
     }
@@ -168,11 +166,10 @@ QString Tfmhexedit::statusText() const
     if (!m_doc)
         return text("sStatusEmpty");
     const std::uint64_t at = m_view->caret();
-    const QString byte =
-        m_doc->size() > 0 ? hexNumber(m_doc->byteAt(at), 2) : QStringLiteral("--");
-    return m_host.format(hexEditTexts().section, "sStatus",
-                         {hexNumber(at), number(at), byte, number(m_doc->size()),
-                          number(m_doc->changedCount())});
+    const QString byte = m_doc->size() > 0 ? hexNumber(m_doc->byteAt(at), 2) : QStringLiteral("--");
+    return m_host.format(
+        hexEditTexts().section, "sStatus",
+        {hexNumber(at), number(at), byte, number(m_doc->size()), number(m_doc->changedCount())});
 }
 
 void Tfmhexedit::updateStatus()
@@ -296,11 +293,11 @@ bool Tfmhexedit::queryClose()
         return true;
     const QString question = m_host.format(hexEditTexts().section, "sSaveChanges", {fileName()});
     const QMessageBox::StandardButton answer =
-        saveChangesHook ? saveChangesHook(question)
-                        : QMessageBox::question(
-                              this, windowTitle(), question,
-                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                              QMessageBox::Cancel);
+        saveChangesHook
+            ? saveChangesHook(question)
+            : QMessageBox::question(this, windowTitle(), question,
+                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                    QMessageBox::Cancel);
     if (answer == QMessageBox::Yes)
         return save();
     return answer == QMessageBox::No;
@@ -309,10 +306,10 @@ bool Tfmhexedit::queryClose()
 void Tfmhexedit::chooseAndOpen()
 {
     const QString path =
-        openDialogHook ? openDialogHook()
-                       : QFileDialog::getOpenFileName(this, text("mniFileOpen"), startFolder(),
-                                                      QString(), nullptr,
-                                                      QFileDialog::DontUseNativeDialog);
+        openDialogHook
+            ? openDialogHook()
+            : QFileDialog::getOpenFileName(this, text("mniFileOpen"), startFolder(), QString(),
+                                           nullptr, QFileDialog::DontUseNativeDialog);
     if (!path.isEmpty())
         openFile(path);
 }
@@ -322,10 +319,10 @@ void Tfmhexedit::chooseAndSaveAs()
     if (!m_doc)
         return;
     const QString path =
-        saveDialogHook ? saveDialogHook()
-                       : QFileDialog::getSaveFileName(this, text("mniSaveAs"), fileName(),
-                                                      QString(), nullptr,
-                                                      QFileDialog::DontUseNativeDialog);
+        saveDialogHook
+            ? saveDialogHook()
+            : QFileDialog::getSaveFileName(this, text("mniSaveAs"), fileName(), QString(), nullptr,
+                                           QFileDialog::DontUseNativeDialog);
     saveAs(path);
 }
 
@@ -395,8 +392,8 @@ void Tfmhexedit::gotoMarker(int index)
     try {
         const std::optional<std::uint64_t> at = m_doc->marker(index);
         if (!at) {
-            showMessage(m_host.format(hexEditTexts().section, "sMarkerNotSet",
-                                      {QString::number(index)}));
+            showMessage(
+                m_host.format(hexEditTexts().section, "sMarkerNotSet", {QString::number(index)}));
             return;
         }
         m_view->setCaret(*at, m_view->area(), 0);
@@ -410,10 +407,9 @@ void Tfmhexedit::gotoOffset()
     if (!m_doc)
         return;
     const bool hex = m_host.settings().HexEdit.OffsetDisplay != "odDec";
-    const std::optional<QString> typed =
-        m_host.prompt(text("sGotoOffsetTitle"),
-                      text(hex ? "sGotoOffsetPrompt" : "sGotoOffsetDecimalPrompt"),
-                      hex ? hexNumber(m_view->caret()) : number(m_view->caret()));
+    const std::optional<QString> typed = m_host.prompt(
+        text("sGotoOffsetTitle"), text(hex ? "sGotoOffsetPrompt" : "sGotoOffsetDecimalPrompt"),
+        hex ? hexNumber(m_view->caret()) : number(m_view->caret()));
     if (!typed)
         return;
     try {

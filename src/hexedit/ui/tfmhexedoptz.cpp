@@ -78,9 +78,8 @@ Tfmhexedoptz::Tfmhexedoptz(app::ui::ToolHost& host, Tfmhexedit& editor)
     connect(setLine, &QPushButton::clicked, this, &Tfmhexedoptz::applyBytesPerLine);
 
     app::ui::localiseWindow(this, hexEditOptionsTexts(), host.texts(), true);
-    host.addLocaliser(this, [this] {
-        app::ui::localiseWindow(this, hexEditOptionsTexts(), m_host.texts());
-    });
+    host.addLocaliser(
+        this, [this] { app::ui::localiseWindow(this, hexEditOptionsTexts(), m_host.texts()); });
     adjustSize();
 }
 

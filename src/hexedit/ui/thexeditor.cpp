@@ -68,7 +68,8 @@ void THexEditor::setDocument(CHexDocument* document)
 
 void THexEditor::applySettings(const settings::RHexEdit& s)
 {
-    const OffsetDisplay offsets = offsetDisplayFromName(s.OffsetDisplay).value_or(OffsetDisplay::Hex);
+    const OffsetDisplay offsets =
+        offsetDisplayFromName(s.OffsetDisplay).value_or(OffsetDisplay::Hex);
     const std::string separator = codepages::winToUtf8(s.OffsetSeparator);
     // Built first: a bad width throws before anything changed.
     CHexLayout layout(s.BytesPerLine, s.BytesPerColumn, offsets, separator,
@@ -198,9 +199,10 @@ void THexEditor::ensureCaretVisible()
         setTop(row);
     else if (row >= m_top + page)
         setTop(row - page + 1);
-    const int index = static_cast<int>(m_caret % static_cast<std::uint64_t>(m_layout.bytesPerLine()));
-    const int cell = m_area == HexArea::Hex ? m_layout.hexCell(index) + m_digit
-                                            : m_layout.charCell(index);
+    const int index =
+        static_cast<int>(m_caret % static_cast<std::uint64_t>(m_layout.bytesPerLine()));
+    const int cell =
+        m_area == HexArea::Hex ? m_layout.hexCell(index) + m_digit : m_layout.charCell(index);
     QScrollBar* h = horizontalScrollBar();
     const int x = cell * m_cellWidth;
     if (x < h->value())
@@ -230,8 +232,8 @@ QString THexEditor::rowText(std::uint64_t row) const
     const int count = static_cast<int>(std::min(perLine, m_doc->size() - offset));
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(count));
     m_doc->read(offset, bytes.size(), bytes.data(), nullptr);
-    return QString::fromStdString(m_layout.rowText(
-        row, bytes.data(), count, [this](std::uint8_t b) { return shown(b); }));
+    return QString::fromStdString(
+        m_layout.rowText(row, bytes.data(), count, [this](std::uint8_t b) { return shown(b); }));
 }
 
 bool THexEditor::undo()
@@ -295,7 +297,7 @@ void THexEditor::paintEvent(QPaintEvent*)
                 p.fillRect(hexRect, m_changedBack);
                 p.fillRect(charRect, m_changedBack);
             }
-            const QColor digitColour = changed[static_cast<std::size_t>(i)] ? m_changedText
+            const QColor digitColour = changed[static_cast<std::size_t>(i)]       ? m_changedText
                                        : (i / m_layout.bytesPerColumn()) % 2 == 0 ? m_oddColumn
                                                                                   : m_evenColumn;
             for (int d = 0; d < 2; ++d) {
@@ -310,7 +312,7 @@ void THexEditor::paintEvent(QPaintEvent*)
             const bool currentChar = isCaret && m_area == HexArea::Chars;
             if (currentChar)
                 p.fillRect(charRect, m_currentBack);
-            p.setPen(currentChar                        ? m_currentText
+            p.setPen(currentChar                            ? m_currentText
                      : changed[static_cast<std::size_t>(i)] ? m_changedText
                                                             : charText);
             p.drawText(QPoint(charX, baseline), fromUcs4(shown(b)));
@@ -349,11 +351,13 @@ void THexEditor::moveCaret(std::int64_t bytes)
     const std::uint64_t last = m_doc->size() - 1;
     std::uint64_t to = m_caret;
     if (bytes < 0)
-        to = static_cast<std::uint64_t>(-bytes) > m_caret ? m_caret % m_layout.bytesPerLine()
-                                                          : m_caret - static_cast<std::uint64_t>(-bytes);
+        to = static_cast<std::uint64_t>(-bytes) > m_caret
+                 ? m_caret % m_layout.bytesPerLine()
+                 : m_caret - static_cast<std::uint64_t>(-bytes);
     else
-        to = static_cast<std::uint64_t>(bytes) > last - m_caret ? m_caret
-                                                                : m_caret + static_cast<std::uint64_t>(bytes);
+        to = static_cast<std::uint64_t>(bytes) > last - m_caret
+                 ? m_caret
+                 : m_caret + static_cast<std::uint64_t>(bytes);
     setCaret(to, m_area, m_digit);
 }
 
@@ -415,7 +419,8 @@ void THexEditor::keyPressEvent(QKeyEvent* event)
     case Qt::Key_End:
         if (size > 0)
             setCaret(ctrl ? size - 1
-                          : std::min(size - 1, m_caret - m_caret % static_cast<std::uint64_t>(perLine) +
+                          : std::min(size - 1, m_caret -
+                                                   m_caret % static_cast<std::uint64_t>(perLine) +
                                                    static_cast<std::uint64_t>(perLine) - 1),
                      m_area, 1);
         return;
@@ -433,7 +438,8 @@ void THexEditor::keyPressEvent(QKeyEvent* event)
         return;
     }
     // Other keys with Ctrl, Alt or Meta are the window's shortcuts.
-    if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier) || event->text().isEmpty()) {
+    if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier) ||
+        event->text().isEmpty()) {
         QAbstractScrollArea::keyPressEvent(event);
         return;
     }
@@ -494,8 +500,8 @@ void THexEditor::mousePressEvent(QMouseEvent* event)
     const std::uint64_t row = m_top + static_cast<std::uint64_t>(std::max(0, at.y()) / m_rowHeight);
     const int cell = (at.x() + horizontalScrollBar()->value()) / m_cellWidth;
     const CHexLayout::Hit hit = m_layout.hitTest(cell);
-    const std::uint64_t offset =
-        row * static_cast<std::uint64_t>(m_layout.bytesPerLine()) + static_cast<std::uint64_t>(hit.index);
+    const std::uint64_t offset = row * static_cast<std::uint64_t>(m_layout.bytesPerLine()) +
+                                 static_cast<std::uint64_t>(hit.index);
     setCaret(offset, hit.area, hit.digit);
 }
 
@@ -508,7 +514,9 @@ void THexEditor::wheelEvent(QWheelEvent* event)
     }
     const std::int64_t rows = -3 * static_cast<std::int64_t>(notches);
     if (rows < 0)
-        setTop(static_cast<std::uint64_t>(-rows) > m_top ? 0 : m_top - static_cast<std::uint64_t>(-rows));
+        setTop(static_cast<std::uint64_t>(-rows) > m_top
+                   ? 0
+                   : m_top - static_cast<std::uint64_t>(-rows));
     else
         setTop(m_top + static_cast<std::uint64_t>(rows));
     event->accept();

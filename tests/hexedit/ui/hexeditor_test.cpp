@@ -198,7 +198,8 @@ TEST(HexEditorWindow, SaveAsThenSaveWritesTheNewNameAndAFileChangedOnDiskIsAsked
     f.type("EE");
     f.window->findChild<QAction*>("mniFileSave")->trigger();
     EXPECT_EQ(f.dir.read("a.bin"), "0123");
-    EXPECT_EQ(f.dir.read("b.bin"), "\xFF\xEE" "23");
+    EXPECT_EQ(f.dir.read("b.bin"), "\xFF\xEE"
+                                   "23");
 
     // Someone else puts another file under the name: the save asks, and No
     // keeps theirs; Yes writes what this window shows.
@@ -211,7 +212,8 @@ TEST(HexEditorWindow, SaveAsThenSaveWritesTheNewNameAndAFileChangedOnDiskIsAsked
     EXPECT_TRUE(f.window->document()->modified());
     f.answer = QMessageBox::Yes;
     EXPECT_TRUE(f.window->save());
-    EXPECT_EQ(f.dir.read("b.bin"), "\xFF\xEE\xDD" "3");
+    EXPECT_EQ(f.dir.read("b.bin"), "\xFF\xEE\xDD"
+                                   "3");
 
     // Someone rewrites the open file itself: the bytes not changed here are
     // theirs now, the changed ones go into them, the size stays.
