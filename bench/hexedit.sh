@@ -6,9 +6,10 @@
 # the save within 1.2 times cp.
 #
 # With a display ($DISPLAY) and a peer hex editor installed (ghex, okteta),
-# the peer is timed as a black box on the same file: from its start until its
-# window shows, for the big file and for a one-byte file; the difference is
-# what the big file costs it, to set beside Zuk's open time.
+# the peer is timed as a black box on the same file and on a one-byte file:
+# from its start until its window shows and until it has done its work; the
+# difference between the two files is what opening the big one costs it, to
+# set beside Zuk's open time.
 set -euo pipefail
 exe="${ZUK_BUILD_DIR:?}/bench/hexedit_guibench"
 [ -x "$exe" ] || { echo "hexedit_guibench is not built"; exit 1; }
@@ -20,21 +21,42 @@ printf 'x' > "$dir/small.bin"
 
 "$exe" "$dir/big.bin" 2>/dev/null
 
-# Seconds from the start of `$@ FILE` until a visible window named after FILE shows.
-time_to_window() {
+# The peer started on FILE: seconds until its window shows, seconds until it
+# is done (its processor time stands still for half a second: the file is
+# read and shown) and its peak resident memory in MB.
+time_peer() {
   local file=$1; shift
-  local start end pid
+  local start shown ready pid ticks last still
   start=$(date +%s.%N)
   "$@" "$file" >/dev/null 2>&1 &
   pid=$!
-  if timeout 120 xdotool search --sync --onlyvisible --name "$(basename "$file")" >/dev/null 2>&1; then
-    end=$(date +%s.%N)
-    awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f\n", b - a }'
-  else
-    echo "none"
+  if ! timeout 120 xdotool search --sync --onlyvisible --name "$(basename "$file")" >/dev/null 2>&1; then
+    echo "none none none"
+    kill "$pid" 2>/dev/null || true
+    return
   fi
+  shown=$(date +%s.%N)
+  last=-1
+  still=0
+  ready=$shown
+  for _ in $(seq 1 1200); do
+    ticks=$(awk '{ print $14 + $15 }' "/proc/$pid/stat" 2>/dev/null || echo gone)
+    if [ "$ticks" = "$last" ]; then
+      still=$((still + 1))
+      [ $still -ge 5 ] && break
+    else
+      still=0
+      ready=$(date +%s.%N)
+    fi
+    last=$ticks
+    sleep 0.1
+  done
+  local peak
+  peak=$(awk '/VmHWM/ { printf "%d", $2 / 1024 }' "/proc/$pid/status" 2>/dev/null || echo "?")
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
+  awk -v a="$start" -v b="$shown" -v c="$ready" -v m="$peak" \
+    'BEGIN { printf "%.3f %.3f %s\n", b - a, c - a, m }'
 }
 
 if [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/null; then
@@ -43,8 +65,9 @@ if [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/null; then
 fi
 for peer in ghex okteta; do
   command -v "$peer" >/dev/null || continue
-  time_to_window "$dir/small.bin" "$peer" >/dev/null # warm start: libraries in the cache
-  small=$(time_to_window "$dir/small.bin" "$peer")
-  big=$(time_to_window "$dir/big.bin" "$peer")
-  echo "  $peer: window shown after $small s (1 byte), $big s ($mb MB)"
+  time_peer "$dir/small.bin" "$peer" >/dev/null # warm start: libraries in the cache
+  read -r small_shown small_ready small_peak < <(time_peer "$dir/small.bin" "$peer")
+  read -r big_shown big_ready big_peak < <(time_peer "$dir/big.bin" "$peer")
+  echo "  $peer, 1 byte: window after $small_shown s, done after $small_ready s, peak $small_peak MB"
+  echo "  $peer, $mb MB: window after $big_shown s, done after $big_ready s, peak $big_peak MB"
 done

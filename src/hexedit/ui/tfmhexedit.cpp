@@ -21,6 +21,8 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include <algorithm>
+
 namespace zuk::hexedit::ui {
 
 namespace {
@@ -431,8 +433,13 @@ Tfmhexedoptz* Tfmhexedit::optionsWindow() const
 
 Tfmhexedoptz* Tfmhexedit::showOptions()
 {
-    if (!m_options)
+    if (!m_options) {
         m_options = new Tfmhexedoptz(m_host, *this);
+        // Over the editor's top right corner, clear of the bytes on the left.
+        const QRect frame = frameGeometry();
+        m_options->move(std::max(frame.left(), frame.right() - m_options->width() - 24),
+                        frame.top() + 48);
+    }
     m_options->show();
     m_options->raise();
     m_options->activateWindow();
