@@ -226,6 +226,16 @@ bool Tfmhexedit::openFile(const QString& path)
     }
     if (!queryClose())
         return false;
+    // Saving the current file may have replaced the one just opened (the
+    // same file chosen again): it is opened anew to show what was saved.
+    if (loaded->changedOnDisk()) {
+        try {
+            loaded = std::make_unique<CHexDocument>(full.toStdString());
+        } catch (const ZukError& e) {
+            showError(e);
+            return false;
+        }
+    }
     m_doc = std::move(loaded);
     m_view->setDocument(m_doc.get());
     m_lastFolder = QFileInfo(full).absolutePath();

@@ -16,6 +16,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace zuk::hexedit::ui {

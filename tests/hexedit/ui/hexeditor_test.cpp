@@ -178,10 +178,16 @@ TEST(HexEditorWindow, UnsavedChangesAreAskedAboutBeforeAnotherFileOrClosing)
     EXPECT_EQ(f.dir.read("a.bin"), std::string("\0aaa", 4));
     EXPECT_EQ(f.window->fileName(), b);
 
+    // The same file again, saved first: it shows what was saved.
+    f.type("22");
+    EXPECT_TRUE(f.window->openFile(b));
+    EXPECT_EQ(f.window->document()->byteAt(0), 0x22);
+    EXPECT_FALSE(f.window->document()->modified());
+
     f.type("11");
     f.answer = QMessageBox::No; // dropped
     EXPECT_TRUE(f.window->close());
-    EXPECT_EQ(f.dir.read("b.bin"), "bbbb");
+    EXPECT_EQ(f.dir.read("b.bin"), "\x22" "bbb");
     EXPECT_EQ(f.window->document(), nullptr);
     EXPECT_EQ(f.window->windowTitle(), "HEX editor");
 }
