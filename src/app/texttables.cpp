@@ -6,6 +6,7 @@
 #include "calc/calctexts.h"
 #include "codepages/codepagetexts.h"
 #include "editor/editortexts.h"
+#include "hexedit/hexedittexts.h"
 #include "highlight/highlighttexts.h"
 #include "io/iotexts.h"
 #include "platform/platformtexts.h"
@@ -31,6 +32,8 @@ const std::vector<const TextTable*>& subsystemTextTables()
         &calc::supacalcTexts(),
         &calc::fmBaseConvTexts(),
         &calc::valconvTexts(),
+        &hexedit::hexEditTexts(),
+        &hexedit::hexEditOptionsTexts(),
         &editor::editorMessages(),   // the editor's failures, shown by the main window
         &editor::editorTexts(),      // the document window
         &editor::doxTexts(),         // the document-list window

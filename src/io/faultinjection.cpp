@@ -95,6 +95,21 @@ ssize_t write(int fd, const void* bytes, std::size_t size)
     return ::write(fd, bytes, size);
 }
 
+ssize_t copyRange(int in, off_t* inOffset, int out, std::size_t size)
+{
+    if (const int err = injected(WriteCall::Write)) {
+        errno = err;
+        return -1;
+    }
+#ifdef __linux__
+    return ::copy_file_range(in, inOffset, out, nullptr, size, 0);
+#else
+    (void)in, (void)inOffset, (void)out, (void)size;
+    errno = ENOSYS;
+    return -1;
+#endif
+}
+
 int fsync(int fd)
 {
     if (const int err = injected(WriteCall::Fsync)) {

@@ -50,6 +50,10 @@ namespace sys {
 int openTemp(const char* path, mode_t mode);
 int fchmod(int fd, mode_t mode);
 ssize_t write(int fd, const void* bytes, std::size_t size);
+// copy_file_range from `in` at *inOffset to the current position of `out`;
+// counted and failed as a write. Where the system has no such call it fails
+// with ENOSYS, and the caller reads and writes instead.
+ssize_t copyRange(int in, off_t* inOffset, int out, std::size_t size);
 int fsync(int fd);
 int close(int fd);
 int rename(const char* from, const char* to);

@@ -11,6 +11,8 @@ const TextTable& ioMessages()
              "Could not read the file \"%s\": %s"},
             {"sCannotWriteFile", "Не удалось записать файл «%s»: %s",
              "Could not write the file \"%s\": %s"},
+            {"sSourceEnded", "Файл «%s» оказался короче, чем был при открытии",
+             "The file \"%s\" is shorter than it was when it was opened"},
             {"sNotAnRtfFile", "Файл не в формате RTF", "The file is not in RTF format"},
             {"sRtfNestedTooDeeply", "RTF: слишком глубокая вложенность групп",
              "RTF: the groups are nested too deeply"},

@@ -2,6 +2,7 @@
 
 #include "base/zukerror.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -32,16 +33,30 @@ public:
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
 
     void append(std::string_view bytes);
+    // `count` bytes of the open file `source` from `offset`, copied by the
+    // system where it can (no pass through this process's memory), else read
+    // and written in chunks. A failed read, or a source that ends before
+    // `count` bytes, throws zuk::IoError naming `sourceName` (the target is
+    // then untouched, like after any failure).
+    void appendFrom(int source, std::uint64_t offset, std::uint64_t count,
+                    const std::string& sourceName);
     void commit();
 
 private:
     void flushBuffer();
+    void writeBack(std::uint64_t written);
+    void appendFromByReading(int source, std::uint64_t offset, std::uint64_t count,
+                             const std::string& sourceName);
+    void abandon();
     [[noreturn]] void fail(int errnoValue);
+    [[noreturn]] void sourceEnded(const std::string& sourceName);
 
     std::string m_target;    // the file that is replaced (links resolved)
     std::string m_shownPath; // the path as the caller named it, for messages
     std::string m_tempPath;
     std::string m_buffer;
+    std::uint64_t m_written = 0; // bytes handed to the system so far
+    std::uint64_t m_flushed = 0; // of those, how many the disk was asked to take
     int m_fd = -1;
     bool m_done = false;
 };

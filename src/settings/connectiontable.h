@@ -45,6 +45,32 @@ struct RFR {
     Colour SimpleColor = 0xFF30F4;
 };
 
+// The hex editor's settings (section HexEdit of zuk.ini). LoadSettings puts
+// every value into its range: a bad one gives the default. The three names are
+// those of the hex editor's enums ("ttAnsi", "odHex"); the characters and the
+// font name are Windows-1251, the backup extension UTF-8 with its dot.
+inline constexpr int kMaxHexBytesPerLine = 256;
+struct RHexEdit {
+    int BytesPerLine = 16;  // 1..256
+    int BytesPerColumn = 2; // 1..256
+    std::string Translation = "ttAnsi";
+    std::string OffsetDisplay = "odHex";
+    std::string OffsetSeparator = ":"; // one character
+    bool CreateBackup = false;
+    std::string BackupExtension = ".bak";
+    bool FocusFrame = true;
+    bool MaskWhiteSpaces = true;
+    std::string MaskChar = "."; // one character
+    std::string FontName = "Courier";
+    int FontHeight = 20;    // pixels, 6..72
+    Colour Background = -1; // negative: the window colour
+    Colour CurrentBack = 0x000080, CurrentText = 0xFFFFFF;
+    Colour ChangedBack = 0xA8FFFF, ChangedText = 0x000080;
+    Colour CaretFrame = 0x800000;
+    Colour OffsetText = 0x000000;
+    Colour OddColumn = 0xFF0000, EvenColumn = 0x800000;
+};
+
 // The one settings record of the run. The main window owns it and hands it to
 // the tools through the host; everything reads it by field name. It holds
 // values only: the objects of a run (scheme registry, text styles) belong to
@@ -140,6 +166,7 @@ struct RConnectionTable {
     int splitterx = 200;
     int th_w = 150, th_h = 100;
     Colour th_color = 0x800000;
+    settings::RHexEdit HexEdit;
 };
 
 // The sound settings of section Sound_Man (key clicks and the tone generator).

@@ -152,6 +152,59 @@ template <class Visitor> void visitConnectionTable(Visitor& v)
     v.field("Editor", "GradientColor2", &R::EditorFill, &settings::RFR::GradientColor2);
     v.field("Editor", "GradientMode", &R::EditorFill, &settings::RFR::GradientMode);
     v.field("Editor", "WallpaperMode", &R::EditorFill, &settings::RFR::WallpaperMode);
+
+    using H = settings::RHexEdit;
+    v.field("HexEdit", "BytesPerLine", &R::HexEdit, &H::BytesPerLine);
+    v.field("HexEdit", "BytesPerColumn", &R::HexEdit, &H::BytesPerColumn);
+    v.field("HexEdit", "Translation", &R::HexEdit, &H::Translation);
+    v.field("HexEdit", "OffsetDisplay", &R::HexEdit, &H::OffsetDisplay);
+    v.field("HexEdit", "OffsetSeparator", &R::HexEdit, &H::OffsetSeparator);
+    v.field("HexEdit", "CreateBackup", &R::HexEdit, &H::CreateBackup);
+    v.path("HexEdit", "BackupExtension", &R::HexEdit, &H::BackupExtension);
+    v.field("HexEdit", "FocusFrame", &R::HexEdit, &H::FocusFrame);
+    v.field("HexEdit", "MaskWhiteSpaces", &R::HexEdit, &H::MaskWhiteSpaces);
+    v.field("HexEdit", "MaskChar", &R::HexEdit, &H::MaskChar);
+    v.field("HexEdit", "FontName", &R::HexEdit, &H::FontName);
+    v.field("HexEdit", "FontHeight", &R::HexEdit, &H::FontHeight);
+    v.field("HexEdit", "Background", &R::HexEdit, &H::Background);
+    v.field("HexEdit", "CurrentBack", &R::HexEdit, &H::CurrentBack);
+    v.field("HexEdit", "CurrentText", &R::HexEdit, &H::CurrentText);
+    v.field("HexEdit", "ChangedBack", &R::HexEdit, &H::ChangedBack);
+    v.field("HexEdit", "ChangedText", &R::HexEdit, &H::ChangedText);
+    v.field("HexEdit", "CaretFrame", &R::HexEdit, &H::CaretFrame);
+    v.field("HexEdit", "OffsetText", &R::HexEdit, &H::OffsetText);
+    v.field("HexEdit", "OddColumn", &R::HexEdit, &H::OddColumn);
+    v.field("HexEdit", "EvenColumn", &R::HexEdit, &H::EvenColumn);
+}
+
+// A value of the file outside what the hex editor can show gives the default:
+// a row of 0 bytes or groups of 0 bytes cannot be laid out at all.
+void normaliseHexEdit(settings::RHexEdit& h)
+{
+    const settings::RHexEdit d;
+    auto inRange = [](int v, int low, int high) { return v >= low && v <= high; };
+    auto oneOf = [](const std::string& v, std::initializer_list<const char*> names) {
+        for (const char* n : names)
+            if (v == n)
+                return true;
+        return false;
+    };
+    if (!inRange(h.BytesPerLine, 1, kMaxHexBytesPerLine))
+        h.BytesPerLine = d.BytesPerLine;
+    if (!inRange(h.BytesPerColumn, 1, kMaxHexBytesPerLine))
+        h.BytesPerColumn = d.BytesPerColumn;
+    if (!oneOf(h.Translation, {"ttAnsi", "ttDos8", "ttASCII", "ttMac", "ttEBCDIC"}))
+        h.Translation = d.Translation;
+    if (!oneOf(h.OffsetDisplay, {"odHex", "odDec", "odNone"}))
+        h.OffsetDisplay = d.OffsetDisplay;
+    if (h.OffsetSeparator.size() > 1)
+        h.OffsetSeparator.resize(1);
+    if (h.MaskChar.size() != 1)
+        h.MaskChar = d.MaskChar;
+    if (!inRange(h.FontHeight, 6, 72))
+        h.FontHeight = d.FontHeight;
+    if (h.FontName.empty())
+        h.FontName = d.FontName;
 }
 
 using S = settings::RSoundSettings;
@@ -308,6 +361,7 @@ void LoadSettings(const io::IniFile& ini, RConnectionTable& ct, settings::RSound
     visitConnectionTable(ctLoader);
     ct.WordWrap = ini.readBool("Main", "WordWrap", ctDefaults.WordWrap);
     ct.CopyOnSelect = ini.readBool("Main", "CopyOnSelect", ctDefaults.CopyOnSelect);
+    normaliseHexEdit(ct.HexEdit);
 
     const settings::RSoundSettings soundDefaults;
     Loader<settings::RSoundSettings> soundLoader{ini, sound, soundDefaults};

@@ -19,6 +19,7 @@
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/doxwindow.h"
 #include "editor/ui/ted.h"
+#include "hexedit/ui/hexeditcommands.h"
 #include "io/inifile.h"
 #include "tools/ui/toolscommands.h"
 
@@ -266,6 +267,7 @@ void TMainForm::wireCommands()
         {"mniCopyOnSelect", [this] { m_settings.CopyOnSelect = isChecked("mniCopyOnSelect"); }},
     });
     calc::ui::installCalcCommands(*this);
+    hexedit::ui::installHexEditCommands(*this);
     installSelectionCommands(*this);
     installFileCommands(*this);
     installRecoveryWatch(*this);

@@ -216,6 +216,7 @@ private:
     ToolWindowEntry* toolEntry(std::string_view id);
     const ToolWindowEntry* toolEntry(std::string_view id) const;
     void writeToolWindowGeometry();
+    bool toolWindowsMayClose();
     bool confirmDiscardUnsaved();
     void writeShutdownState();
     void writeLastFiles();

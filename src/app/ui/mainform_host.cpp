@@ -127,6 +127,14 @@ void TMainForm::writeToolWindowGeometry()
     batch.commit();
 }
 
+bool TMainForm::toolWindowsMayClose()
+{
+    for (const ToolWindowEntry& e : m_toolWindows)
+        if (e.window && e.tool.mayClose && !e.tool.mayClose(e.window))
+            return false;
+    return true;
+}
+
 // --- run-time menus ------------------------------------------------------------
 
 void TMainForm::addMenuProvider(std::string_view menuName, std::function<void(QMenu&)> fill)

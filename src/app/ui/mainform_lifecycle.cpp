@@ -467,7 +467,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
             event->ignore();
             return;
         }
-        if (!confirmDiscardUnsaved()) {
+        if (!toolWindowsMayClose() || !confirmDiscardUnsaved()) {
             event->ignore();
             return;
         }

@@ -49,6 +49,10 @@ struct ToolWindowSpec {
     // frame position and size (a rolled-up window stores its unrolled height).
     std::function<void(QWidget*, const QRect&)> restoreGeometry;
     std::function<QRect(QWidget*)> storedGeometry;
+    // Asked when the program is about to close, for a window that has been
+    // made: false keeps the program running (the window asked the user about
+    // its unsaved work and was told to stay). None: it never holds it up.
+    std::function<bool(QWidget*)> mayClose;
 };
 
 // What a subsystem's interface code gets from the program instead of the main
