@@ -187,7 +187,8 @@ TEST(HexEditorWindow, UnsavedChangesAreAskedAboutBeforeAnotherFileOrClosing)
     f.type("11");
     f.answer = QMessageBox::No; // dropped
     EXPECT_TRUE(f.window->close());
-    EXPECT_EQ(f.dir.read("b.bin"), "\x22" "bbb");
+    EXPECT_EQ(f.dir.read("b.bin"), "\x22"
+                                   "bbb");
     EXPECT_EQ(f.window->document(), nullptr);
     EXPECT_EQ(f.window->windowTitle(), "HEX editor");
 }
