@@ -9,6 +9,7 @@
 #include "highlight/highlighttexts.h"
 #include "io/iotexts.h"
 #include "platform/platformtexts.h"
+#include "plugins/plugintexts.h"
 #include "textfunc/textfunctexts.h"
 
 namespace zuk::app {
@@ -37,6 +38,7 @@ const std::vector<const TextTable*>& subsystemTextTables()
         &editor::gotoLineTexts(),    // the go-to-line prompt
         &io::ioMessages(),
         &platform::platformMessages(),
+        &plugins::pluginMessages(),
     };
     return tables;
 }

@@ -20,6 +20,7 @@
 #include "editor/ui/doxwindow.h"
 #include "editor/ui/ted.h"
 #include "io/inifile.h"
+#include "plugins/ui/plugincommands.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -269,6 +270,7 @@ void TMainForm::wireCommands()
     installFileCommands(*this);
     installRecoveryWatch(*this);
     codepages::ui::installCodePageCommands(*this);
+    plugins::ui::installPluginCommands(*this);
     setCodePageDetector([](const std::string& text) { return codepages::DetectCodePage(text); });
 }
 
