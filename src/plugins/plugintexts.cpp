@@ -37,7 +37,8 @@ const TextTable& pluginMessages()
             {"sPluginReplace", "Плагин «%s» уже установлен. Заменить его?",
              "The plug-in \"%s\" is already installed. Replace it?"},
             // The menu's calls; the first %s is the plug-in's name.
-            {"sPluginFailed", "Плагин «%s»: %s", "Plug-in \"%s\": %s"},
+            {"sPluginFailed", "Плагин «%s» не изменил документ.",
+             "The plug-in \"%s\" did not change the document."},
             {"sPluginRunning", "Работает плагин «%s»...", "The plug-in \"%s\" is running..."},
             {"sPluginCancel", "Отмена", "Cancel"},
             {"sPluginBusy", "Плагин «%s» ещё работает", "The plug-in \"%s\" is still running"},

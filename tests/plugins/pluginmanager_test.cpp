@@ -4,6 +4,7 @@
 #include "io/faultinjection.h"
 #include "io/linesfile.h"
 #include "io/tempfolder.h"
+#include "platform/programfolder.h"
 #include "plugins/cplugsman.h"
 #include "plugins/testplugins.h"
 
@@ -132,16 +133,32 @@ TEST(PluginScan, ListsPluginsInOrderAndSkipsTheRest)
     EXPECT_EQ(man.Plugins().size(), 5u);
 }
 
-TEST(PluginScan, TheShippedListIsWhatTheExamplesReport)
+// A program folder completed from the shipped data tree lists the example
+// plug-ins at its first start, and deleting the list has the folder scanned
+// again at the next start, with what the user dropped in.
+TEST(PluginStartup, AProgramFolderFromTheShippedTreeListsTheExamples)
 {
-    TempFolder dir;
-    for (const char* name : {"upcase1251", "trimtrailing", "paragraphs"})
-        putPlugin(dir.path(), name, std::string(name) + ".so");
-    CPlugsMan man(plughost());
-    EXPECT_TRUE(man.ScanPlugins(dir.path()).skipped.empty());
-    CPlugsMan shipped(plughost());
-    shipped.LoadPluginList(std::string(ZUK_SOURCE_DIR) + "/data/Engine/Plugins/plugslist.txt");
-    EXPECT_EQ(shipped.Plugins(), man.Plugins());
+    const std::string tree = std::string(ZUK_EXAMPLE_PLUGIN_DIR) + "../../share/zuk";
+    TempFolder home;
+    zuk::platform::seedProgramFolder(home.path(), tree);
+    const std::string dir = zuk::platform::workingFolders(home.path()).plugins;
+    CPlugsMan first(plughost());
+    EXPECT_TRUE(first.Startup(dir).skipped.empty());
+    EXPECT_EQ(first.Plugins(), (std::vector<PluginEntry>{
+                                   {"\xC0\xE1\xE7\xE0\xF6\xFB <p>\x85</p>", "paragraphs.so"},
+                                   {"\xD3\xE1\xF0\xE0\xF2\xFC \xEF\xF0\xEE\xE1\xE5\xEB\xFB \xE2 "
+                                    "\xEA\xEE\xED\xF6\xE0\xF5 \xF1\xF2\xF0\xEE\xEA",
+                                    "trimtrailing.so"},
+                                   {"\xC2\xE5\xF0\xF5\xED\xE8\xE9 \xF0\xE5\xE3\xE8\xF1\xF2\xF0 "
+                                    "(Windows-1251)",
+                                    "upcase1251.so"}}));
+
+    std::filesystem::remove(dir + "plugslist.txt");
+    putPlugin(dir, "empty", "empty.so");
+    zuk::platform::seedProgramFolder(home.path(), tree);
+    CPlugsMan second(plughost());
+    second.Startup(dir);
+    EXPECT_EQ(second.Plugins().size(), 4u);
 }
 
 TEST(PluginStartup, ScansWithoutAListAndTrustsAnExistingOne)

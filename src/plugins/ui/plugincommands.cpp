@@ -234,8 +234,8 @@ void TPluginCommands::finishCall()
 
 void TPluginCommands::showFailure(const QString& pluginName, const ZukError& error)
 {
-    m_host.showNote(m_host.format(pluginMessages().section, "sPluginFailed",
-                                  {pluginName, m_host.message(error)}));
+    m_host.showNote(m_host.format(pluginMessages().section, "sPluginFailed", {pluginName}) +
+                    QStringLiteral("\n\n") + m_host.message(error));
 }
 
 void TPluginCommands::reportScan(const ScanReport& report)
