@@ -64,9 +64,10 @@ struct ScanReport {
 // The plug-in manager: the list of installed plug-ins, kept in plugslist.txt
 // in the plugins folder, and the calls into them. Every call into a library
 // goes through the helper program (see plugincall.h), one process per call,
-// so no plug-in code ever runs in the program itself. The manager runs its
-// calls on the calling thread; a plug-in call of the menu is made on a worker
-// thread with callPlugin, which touches nothing the manager owns but reads.
+// so no plug-in code ever runs in the program itself. The manager makes its
+// calls on the calling thread and is not shared between threads: a caller
+// that must not block (the menu) calls pluginHandleData on a worker thread
+// with a copy of the line's file.
 class CPlugsMan final {
 public:
     explicit CPlugsMan(std::string helperPath = defaultHelperPath());
