@@ -159,6 +159,7 @@ private:
     std::optional<HelperOutcome::End> exchange()
     {
         char buffer[65536];
+        m_outcome.output.reserve(std::min(m_run.outputReserve, m_run.outputCap));
         while (m_out.open()) {
             int wait = 0;
             if (const auto stop = checkLimits(wait))

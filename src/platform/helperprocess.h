@@ -19,6 +19,7 @@ struct HelperRun {
     std::vector<std::string> args; // the arguments after the program name
     std::string_view input;        // written to its standard input, which is then closed
     std::size_t outputCap = 0;     // more output than this ends the run (OutputTooLong)
+    std::size_t outputReserve = 0; // how much output to make room for at once (a hint)
     std::chrono::milliseconds timeLimit{10000};
     const std::atomic<bool>* cancel = nullptr; // set by another thread: end the run
     // Whether the output so far is all the caller needs; the helper is then

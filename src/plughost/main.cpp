@@ -79,18 +79,24 @@ bool parseNumber(const char* text, unsigned long long& value)
     return errno == 0 && *end == '\0' && text[0] != '-';
 }
 
-std::string readAll(int fd)
+// Everything on `fd`, read straight into a buffer of the announced length
+// (growing it should more come).
+std::string readAll(int fd, std::size_t expected)
 {
-    std::string bytes;
-    char buffer[65536];
+    std::string bytes(expected + 1, '\0');
+    std::size_t got = 0;
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (got == bytes.size())
+            bytes.resize(bytes.size() * 2);
+        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            return bytes;
-        bytes.append(buffer, static_cast<std::size_t>(n));
+            break;
+        got += static_cast<std::size_t>(n);
     }
+    bytes.resize(got);
+    return bytes;
 }
 
 // The plug-in's output must not get into the answer, and its input is ours.
@@ -113,10 +119,10 @@ int main(int argc, char** argv)
         return 3;
     const std::string mode = argc > 1 ? argv[1] : "";
     const bool handle = mode == zuk::plugins::wire::kHandleMode;
-    unsigned long long seconds = 0, handleValue = 0, cap = 0;
+    unsigned long long seconds = 0, handleValue = 0, cap = 0, textLength = 0;
     if (handle) {
-        if (argc != 6 || !parseNumber(argv[3], handleValue) || !parseNumber(argv[4], seconds) ||
-            !parseNumber(argv[5], cap))
+        if (argc != 7 || !parseNumber(argv[3], handleValue) || !parseNumber(argv[4], seconds) ||
+            !parseNumber(argv[5], cap) || !parseNumber(argv[6], textLength))
             answer(Status::BadRequest);
     } else if (mode != zuk::plugins::wire::kVersionMode || argc != 4 ||
                !parseNumber(argv[3], seconds)) {
@@ -125,7 +131,7 @@ int main(int argc, char** argv)
 
     std::string text;
     if (handle)
-        text = readAll(0);
+        text = readAll(0, static_cast<std::size_t>(std::min(textLength, cap)));
     shieldStandardStreams();
     // The caller enforces the time limit; this only makes sure the process
     // does not outlive a caller that is gone.
@@ -156,8 +162,10 @@ int main(int argc, char** argv)
         answer(Status::Ok, name, ::strnlen(name, kNameCap));
     }
 
-    // The text with its terminating zero; the plug-in may change it in place.
-    const std::size_t room = text.size() + 1;
+    // The text with its terminating zero, all of it ours to hand over: the
+    // plug-in may change it in place.
+    text.push_back('\0');
+    const std::size_t room = text.size();
     char* own = text.data();
     char* result = own;
     handleData(reinterpret_cast<void*>(static_cast<std::uintptr_t>(handleValue)), &result);

@@ -9,11 +9,12 @@
 // each other. The helper is started as
 //
 //     zuk-plughost version LIBRARY SECONDS
-//     zuk-plughost handle LIBRARY HANDLE SECONDS CAP
+//     zuk-plughost handle LIBRARY HANDLE SECONDS CAP LENGTH
 //
 // (SECONDS: the helper ends itself after that long, should its caller be gone;
 // HANDLE: the decimal value handed to HandleData; CAP: the longest result in
-// bytes). For "handle" the text comes on its standard input. Its answer on
+// bytes; LENGTH: the length of the text, so that it is read into one buffer).
+// For "handle" the text comes on its standard input. Its answer on
 // standard output is one frame: "ZPH1", a status byte, the length of the
 // payload as 8 bytes little-endian, the payload. For Ok the payload is the
 // plug-in's name or its result text, for CannotLoad the loader's reason, for

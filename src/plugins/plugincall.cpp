@@ -54,6 +54,8 @@ std::string run(const Call& call)
     helperRun.args = call.args;
     helperRun.input = call.input;
     helperRun.outputCap = static_cast<std::size_t>(wire::kHeaderSize + maxPayload);
+    // Results are mostly about as long as the text.
+    helperRun.outputReserve = wire::kHeaderSize + call.input.size();
     helperRun.timeLimit = call.timeLimit;
     helperRun.cancel = call.cancel;
     helperRun.complete = [maxPayload](std::string_view output) {
@@ -130,8 +132,9 @@ std::string pluginHandleData(const std::string& helper, const std::string& libra
     Call call;
     call.helper = helper;
     call.library = library;
-    call.args = {std::string(wire::kHandleMode), library, std::to_string(handle ? handle : 1),
-                 wholeSeconds(limits.timeLimit), std::to_string(limits.resultCap)};
+    call.args = {std::string(wire::kHandleMode),      library,
+                 std::to_string(handle ? handle : 1), wholeSeconds(limits.timeLimit),
+                 std::to_string(limits.resultCap),    std::to_string(text.size())};
     call.input = text;
     call.timeLimit = limits.timeLimit;
     call.cap = limits.resultCap;
