@@ -10,6 +10,7 @@
 #include "highlight/highlighttexts.h"
 #include "io/iotexts.h"
 #include "platform/platformtexts.h"
+#include "plugins/plugintexts.h"
 #include "textfunc/textfunctexts.h"
 #include "tools/toolstexts.h"
 
@@ -44,6 +45,7 @@ const std::vector<const TextTable*>& subsystemTextTables()
         &tools::toolsMessages(),
         &tools::compOptsTexts(),
         &tools::sniMTexts(),
+        &plugins::pluginMessages(),
     };
     return tables;
 }

@@ -21,6 +21,7 @@
 #include "editor/ui/ted.h"
 #include "hexedit/ui/hexeditcommands.h"
 #include "io/inifile.h"
+#include "plugins/ui/plugincommands.h"
 #include "tools/ui/toolscommands.h"
 
 #include <QAction>
@@ -273,6 +274,7 @@ void TMainForm::wireCommands()
     installRecoveryWatch(*this);
     codepages::ui::installCodePageCommands(*this);
     tools::ui::installToolsCommands(*this);
+    plugins::ui::installPluginCommands(*this);
     setCodePageDetector([](const std::string& text) { return codepages::DetectCodePage(text); });
 }
 

@@ -32,6 +32,7 @@
 #include "platform/programfolder.h"
 #include "platform/sysload.h"
 #include "platform/ui/soundplayer.h"
+#include "plugins/ui/plugincommands.h"
 #include "settings/settings.h"
 #include "tools/ui/toolscommands.h"
 
@@ -207,6 +208,7 @@ void TMainForm::runStartup()
 
     m_history = readRecentFiles(*m_ini, std::max(0, m_settings.MRUItemsCount));
     highlight::ui::installHighlighting(*this, *m_editor, m_toolRow->cbSyntax());
+    plugins::ui::pluginStartup(*this);
     FileCommands::of(*this)->startup();
     RecoveryWatch::of(*this)->startup();
 
