@@ -19,6 +19,7 @@
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/doxwindow.h"
 #include "editor/ui/ted.h"
+#include "html/ui/htmlcommands.h"
 #include "io/inifile.h"
 
 #include <QAction>
@@ -269,6 +270,7 @@ void TMainForm::wireCommands()
     installFileCommands(*this);
     installRecoveryWatch(*this);
     codepages::ui::installCodePageCommands(*this);
+    html::ui::installHtmlCommands(*this);
     setCodePageDetector([](const std::string& text) { return codepages::DetectCodePage(text); });
 }
 
