@@ -1,5 +1,7 @@
 #include "cli/registry.h"
 
+#include "base/zukerror.h"
+#include "cli/streamio.h"
 #include "codepages/charsets.h"
 #include "html/cleanup.h"
 #include "html/generators.h"
@@ -10,14 +12,34 @@
 #include "io/safefile.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace zuk::cli {
 
 namespace {
 
 namespace fs = std::filesystem;
+
+// Paths are UTF-8 on disk and text is Windows-1251; most paths are ASCII,
+// where the two agree, and the code-page tables need not be built at all.
+bool isAscii(const std::string& text)
+{
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+std::string toWin(const std::string& utf8)
+{
+    return isAscii(utf8) ? utf8 : codepages::utf8ToWin(utf8);
+}
+std::string fromWin(const std::string& win)
+{
+    return isAscii(win) ? win : codepages::winToUtf8(win);
+}
 
 std::string asLines(const std::vector<std::string>& lines)
 {
@@ -37,7 +59,7 @@ std::string absolutePath(const std::string& path)
     return (ec ? fs::path(path) : absolute).lexically_normal().string();
 }
 
-std::string textToHtml(Invocation& call)
+html::RText2HTMLParams textToHtmlParams(const Invocation& call)
 {
     html::RText2HTMLParams params;
     params.replace_CRLF_with_br = call.has("br");
@@ -57,7 +79,36 @@ std::string textToHtml(Invocation& call)
     params.css = html::defaultParagraphCss();
     if (call.has("css-file"))
         params.css = asLines(io::splitLines(io::readFileBytes(call.option("css-file"))));
-    return html::Text2HTML(call.input, params);
+    return params;
+}
+
+std::string textToHtml(Invocation& call)
+{
+    return html::Text2HTML(call.input, textToHtmlParams(call));
+}
+
+// Large inputs go through in pieces: the page is never held whole.
+void textToHtmlStream(Invocation& call, int inFd, int outFd)
+{
+    html::Text2HtmlWriter writer(
+        textToHtmlParams(call), codepages::CodePage::Win, [outFd](std::string_view piece) {
+            if (!writeAll(outFd, piece))
+                throw IoError(std::string("Cannot write to standard output: ") +
+                              std::strerror(errno));
+        });
+    std::vector<char> buffer(1 << 20);
+    for (;;) {
+        const ssize_t got = ::read(inFd, buffer.data(), buffer.size());
+        if (got == 0)
+            break;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            throw IoError(std::string("Cannot read the input: ") + std::strerror(errno));
+        }
+        writer.put(std::string_view(buffer.data(), static_cast<std::size_t>(got)));
+    }
+    writer.finish();
 }
 
 std::string killTags(Invocation& call)
@@ -83,9 +134,8 @@ std::string docWeight(Invocation& call)
     };
     std::vector<std::string> lines =
         html::DocumentWeight({std::move(call.input), path, path}, fileSize);
-    // Paths are UTF-8 on disk; the result is text like every other.
     for (std::string& line : lines)
-        line = codepages::utf8ToWin(line);
+        line = toWin(line);
     return asLines(lines);
 }
 
@@ -108,27 +158,27 @@ std::string imgTag(Invocation& call)
     while (!picture.empty() && (picture.back() == '\n' || picture.back() == '\r'))
         picture.pop_back();
     const std::string document = call.option("doc");
-    const std::string tag =
-        html::ImgTagForFile(document.empty() ? std::string() : absolutePath(document),
-                            absolutePath(codepages::winToUtf8(picture)));
-    return codepages::utf8ToWin(tag);
+    const std::string tag = html::ImgTagForFile(
+        document.empty() ? std::string() : absolutePath(document), absolutePath(fromWin(picture)));
+    return toWin(tag);
 }
 
 const FunctionRegistration kHtmlFunctions{
-    {"text-to-html",
-     FunctionKind::Text,
-     "The text as a whole HTML page: reserved characters as entities, line breaks as <br> "
-     "and spaces, lines as paragraphs of the style sheet's class.",
-     {{"br", false, false, false, "", "line breaks become <br>"},
-      {"nbsp", true, false, false, "N", "N non-breaking spaces after each break (1 to 100)"},
-      {"para", false, false, false, "", "every line (or piece between <br>) becomes a <p>"},
-      {"bgcolor", true, false, true, "V", "the body's background colour"},
-      {"text", true, false, true, "V", "the body's text colour"},
-      {"left-margin", true, false, true, "V", "the body's left margin"},
-      {"right-margin", true, false, true, "V", "the body's right margin"},
-      {"use-css", false, false, false, "", "put the style sheet into the head"},
-      {"css-file", true, false, false, "FILE", "the style sheet (default: the built-in one)"}},
-     textToHtml},
+    FunctionSpec(
+        "text-to-html", FunctionKind::Text,
+        "The text as a whole HTML page: reserved characters as entities, line breaks as <br> "
+        "and spaces, lines as paragraphs of the style sheet's class.",
+        {{"br", false, false, false, "", "line breaks become <br>"},
+         {"nbsp", true, false, false, "N", "N non-breaking spaces after each break (1 to 100)"},
+         {"para", false, false, false, "", "every line (or piece between <br>) becomes a <p>"},
+         {"bgcolor", true, false, true, "V", "the body's background colour"},
+         {"text", true, false, true, "V", "the body's text colour"},
+         {"left-margin", true, false, true, "V", "the body's left margin"},
+         {"right-margin", true, false, true, "V", "the body's right margin"},
+         {"use-css", false, false, false, "", "put the style sheet into the head"},
+         {"css-file", true, false, false, "FILE", "the style sheet (default: the built-in one)"}},
+        textToHtml)
+        .streaming(textToHtmlStream),
     {"kill-tags",
      FunctionKind::Text,
      "Remove the tags with these names (closing tags with their slash: B,/B; comments: !--).",

@@ -186,7 +186,8 @@ CustomColours parseCustomColours(std::string_view text)
             v = v * 16 + static_cast<std::uint32_t>(d);
         }
         if (hex)
-            colours[static_cast<std::size_t>(letter - 'A')] = static_cast<std::int32_t>(v & 0xFFFFFF);
+            colours[static_cast<std::size_t>(letter - 'A')] =
+                static_cast<std::int32_t>(v & 0xFFFFFF);
     }
     return colours;
 }

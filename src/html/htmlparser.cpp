@@ -2,6 +2,7 @@
 
 #include "html/htmlbasics.h"
 
+#include <array>
 #include <cstring>
 
 namespace zuk::html {
@@ -153,23 +154,34 @@ bool THtmlParser::endOfTag(std::size_t open, std::size_t& close)
 {
     if (m_plainCloseOnly)
         return firstClose(open + 1, close);
-    char lastNonBlank = 0;
-    for (std::size_t i = open + 1; i < m_text.size(); ++i) {
-        const char c = m_text[i];
-        if (c == '>') {
+    static const auto stops = [] {
+        std::array<bool, 256> t{};
+        t['>'] = t['"'] = t['\''] = true;
+        return t;
+    }();
+    const std::size_t size = m_text.size();
+    const char* text = m_text.data();
+    std::size_t i = open + 1;
+    for (;;) {
+        while (i < size && !stops[static_cast<unsigned char>(text[i])])
+            ++i;
+        if (i >= size)
+            break;
+        if (text[i] == '>') {
             close = i;
             return true;
         }
-        if ((c == '"' || c == '\'') && lastNonBlank == '=') {
-            const std::size_t end = findQuote(c, i + 1);
+        // A quote opens a value only right after '=' (blanks between).
+        std::size_t before = i - 1;
+        while (before > open && isBlank(text[before]))
+            --before;
+        if (text[before] == '=') {
+            const std::size_t end = findQuote(text[i], i + 1);
             if (end == npos)
                 return firstClose(open + 1, close);
             i = end;
-            lastNonBlank = c;
-            continue;
         }
-        if (!isBlank(c))
-            lastNonBlank = c;
+        ++i;
     }
     m_plainCloseOnly = true;
     return firstClose(open + 1, close);

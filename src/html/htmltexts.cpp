@@ -25,8 +25,7 @@ const TextTable& htmlMessages()
             {"sPictureFilter", "Файлы изображений: ", "Picture files: "},
             {"sChooseTemplate", "Шаблон галереи", "Gallery template"},
             {"sSavePreset", "Сохранить набор тэгов", "Save the tag preset"},
-            {"sGalleryBadName",
-             "Имя файла «%s» не годится: нужно простое имя файла, без папок.",
+            {"sGalleryBadName", "Имя файла «%s» не годится: нужно простое имя файла, без папок.",
              "The file name \"%s\" will not do: give a plain file name, without folders."},
             {"sGalleryOverwritesSource",
              "Файл «%s» — одна из картинок галереи, и галерея записала бы его поверх. "

@@ -189,7 +189,9 @@ private:
 
 PictureFormat pictureFormatOf(std::string_view h)
 {
-    auto starts = [h](std::string_view signature) { return h.substr(0, signature.size()) == signature; };
+    auto starts = [h](std::string_view signature) {
+        return h.substr(0, signature.size()) == signature;
+    };
     if (starts("\xFF\xD8"))
         return PictureFormat::Jpeg;
     if (starts("GIF"))

@@ -25,61 +25,6 @@ int copyrightByte(codepages::CodePage cp)
     }
 }
 
-// Every reserved character as its entity, in one pass with a table of the
-// bytes that need one.
-std::string escapeText(std::string_view text, codepages::CodePage cp)
-{
-    std::array<const char*, 256> entity{};
-    entity['&'] = "&amp;";
-    entity['<'] = "&lt;";
-    entity['>'] = "&gt;";
-    entity['"'] = "&quot;";
-    if (const int copy = copyrightByte(cp); copy >= 0)
-        entity[static_cast<std::size_t>(copy)] = "&copy;";
-
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    std::size_t runStart = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char* e = entity[static_cast<unsigned char>(text[i])];
-        if (!e)
-            continue;
-        out.append(text, runStart, i - runStart);
-        out += e;
-        runStart = i + 1;
-    }
-    out.append(text, runStart, text.size() - runStart);
-    return out;
-}
-
-void appendReplacingBreaks(std::string& out, std::string_view text, std::string_view with)
-{
-    std::size_t from = 0;
-    for (std::size_t at = text.find(CRLF); at != std::string_view::npos;
-         at = text.find(CRLF, from)) {
-        out.append(text, from, at - from);
-        out += with;
-        from = at + 2;
-    }
-    out.append(text, from, text.size() - from);
-}
-
-// The text cut at its line breaks; a break at the very end makes no empty
-// last piece.
-std::vector<std::string_view> pieces(std::string_view text)
-{
-    std::vector<std::string_view> out;
-    std::size_t from = 0;
-    for (std::size_t at = text.find(CRLF); at != std::string_view::npos;
-         at = text.find(CRLF, from)) {
-        out.push_back(text.substr(from, at - from));
-        from = at + 2;
-    }
-    if (from < text.size())
-        out.push_back(text.substr(from));
-    return out;
-}
-
 void addAttribute(std::string& tag, std::string_view name, const std::string& value)
 {
     if (value.empty())
@@ -114,71 +59,143 @@ std::string paragraphClass(std::string_view css)
     return std::string(trimBlanks(css.substr(dot + 1, brace - dot - 1)));
 }
 
+Text2HtmlWriter::Text2HtmlWriter(const RText2HTMLParams& params, codepages::CodePage codePage,
+                                 Sink sink)
+    : m_sink(std::move(sink))
+{
+    m_entity['&'] = "&amp;";
+    m_entity['<'] = "&lt;";
+    m_entity['>'] = "&gt;";
+    m_entity['"'] = "&quot;";
+    if (const int copy = copyrightByte(codePage); copy >= 0)
+        m_entity[static_cast<std::size_t>(copy)] = "&copy;";
+
+    m_breaksToBr = params.replace_CRLF_with_br;
+    if (params.add_spaces_after_br)
+        for (int i = std::clamp(params.num_of_spaces, 1, 100); i > 0; --i)
+            m_spaces += "&nbsp";
+    m_break = (m_breaksToBr ? "<br>" : "") + m_spaces;
+    if (m_break.empty())
+        m_break = CRLF;
+    if (params.enclose_para_with_p) {
+        // Pieces between <br> tags are the lines; without <br> but with
+        // spaces the breaks vanish into them and the text is one paragraph.
+        m_mode = (!m_breaksToBr && !m_spaces.empty()) ? Mode::OneParagraph : Mode::Lines;
+        m_open = "<p class=\"" + escapeAttribute(paragraphClass(params.css)) + "\">";
+    }
+
+    m_out = "<html>\r\n<head>\r\n";
+    if (params.use_css_style) {
+        m_out += params.css;
+        m_out += CRLF;
+    }
+    m_out += "<title>Untitled</title>\r\n</head>\r\n<body";
+    addAttribute(m_out, "bgcolor", params.back_color);
+    addAttribute(m_out, "text", params.fore_color);
+    addAttribute(m_out, "leftmargin", params.left_margin);
+    addAttribute(m_out, "rightmargin", params.right_margin);
+    m_out += ">\r\n\r\n";
+    m_target = m_mode == Mode::Lines ? &m_line : &m_out;
+}
+
+void Text2HtmlWriter::put(std::string_view piece)
+{
+    std::size_t i = 0;
+    if (m_pendingCr && !piece.empty()) {
+        m_pendingCr = false;
+        if (piece[0] == '\n') {
+            lineBreak();
+            i = 1;
+        } else {
+            *m_target += '\r';
+        }
+    }
+    if (m_mode == Mode::OneParagraph && !m_opened && i < piece.size()) {
+        m_out += m_open;
+        m_opened = true;
+    }
+    std::size_t run = i;
+    for (; i < piece.size(); ++i) {
+        const auto c = static_cast<unsigned char>(piece[i]);
+        const char* entity = m_entity[c];
+        if (!entity && c != '\r')
+            continue;
+        m_target->append(piece, run, i - run);
+        run = i + 1;
+        if (entity) {
+            *m_target += entity;
+        } else if (i + 1 == piece.size()) {
+            m_pendingCr = true; // the LF may come with the next piece
+        } else if (piece[i + 1] == '\n') {
+            lineBreak();
+            run = ++i + 1;
+        } else {
+            *m_target += '\r';
+        }
+    }
+    m_target->append(piece, run, piece.size() - run);
+    if (m_out.size() >= (1u << 20))
+        flush();
+}
+
+void Text2HtmlWriter::lineBreak()
+{
+    if (m_mode == Mode::Lines)
+        endLine();
+    else if (m_mode == Mode::OneParagraph)
+        m_out += m_spaces;
+    else
+        m_out += m_break;
+}
+
+// A paragraph of the line read so far; every one after the first led by the
+// spaces that followed its <br>. Without <br> an empty line is a <br>.
+void Text2HtmlWriter::endLine()
+{
+    const bool leadingSpaces = m_breaksToBr && m_lines > 0;
+    if (!m_breaksToBr && m_line.empty()) {
+        m_out += "<br>";
+    } else {
+        m_out += m_open;
+        if (leadingSpaces)
+            m_out += m_spaces;
+        m_out += m_line;
+        m_out += "</p>";
+    }
+    m_out += CRLF;
+    m_line.clear();
+    ++m_lines;
+}
+
+void Text2HtmlWriter::flush()
+{
+    if (!m_out.empty())
+        m_sink(m_out);
+    m_out.clear();
+}
+
+void Text2HtmlWriter::finish()
+{
+    if (m_pendingCr) {
+        m_pendingCr = false;
+        *m_target += '\r';
+    }
+    if (m_mode == Mode::Lines && !m_line.empty())
+        endLine();
+    if (m_mode == Mode::OneParagraph && m_opened)
+        m_out += "</p>\r\n";
+    m_out += "\r\n</body></html>";
+    flush();
+}
+
 std::string Text2HTML(std::string_view text, const RText2HTMLParams& params,
                       codepages::CodePage codePage)
 {
-    std::string body = "<body";
-    addAttribute(body, "bgcolor", params.back_color);
-    addAttribute(body, "text", params.fore_color);
-    addAttribute(body, "leftmargin", params.left_margin);
-    addAttribute(body, "rightmargin", params.right_margin);
-    body += ">\r\n";
-
-    std::string page = "<html>\r\n<head>\r\n";
-    if (params.use_css_style) {
-        page += params.css;
-        page += CRLF;
-    }
-    page += "<title>Untitled</title>\r\n</head>\r\n";
-    page += body;
-    page += CRLF;
-
-    const std::string escaped = escapeText(text, codePage);
-    std::string breakText;
-    if (params.replace_CRLF_with_br)
-        breakText = "<br>";
-    std::string spaces;
-    if (params.add_spaces_after_br)
-        for (int i = std::clamp(params.num_of_spaces, 1, 100); i > 0; --i)
-            spaces += "&nbsp";
-    breakText += spaces;
-
-    if (!params.enclose_para_with_p) {
-        page.reserve(page.size() + escaped.size() + escaped.size() / 8 + 20);
-        appendReplacingBreaks(page, escaped, breakText.empty() ? CRLF : breakText);
-    } else {
-        const std::string open = "<p class=\"" + escapeAttribute(paragraphClass(params.css)) + "\">";
-        auto addParagraph = [&](std::string_view prefix, std::string_view piece) {
-            if (!params.replace_CRLF_with_br && prefix.empty() && piece.empty()) {
-                page += "<br>";
-            } else {
-                page += open;
-                page += prefix;
-                page += piece;
-                page += "</p>";
-            }
-            page += CRLF;
-        };
-        if (params.replace_CRLF_with_br) {
-            // The pieces between the <br> tags: a line each, every one after
-            // the first led by the spaces that followed its <br>.
-            const std::vector<std::string_view> lines = pieces(escaped);
-            for (std::size_t i = 0; i < lines.size(); ++i)
-                addParagraph(i == 0 ? std::string_view() : std::string_view(spaces), lines[i]);
-        } else if (!spaces.empty()) {
-            // The breaks became runs of spaces: the text is one paragraph.
-            if (!escaped.empty()) {
-                std::string joined;
-                appendReplacingBreaks(joined, escaped, spaces);
-                addParagraph({}, joined);
-            }
-        } else {
-            for (const std::string_view line : pieces(escaped))
-                addParagraph({}, line);
-        }
-    }
-
-    page += "\r\n</body></html>";
+    std::string page;
+    page.reserve(text.size() + text.size() / 8 + params.css.size() + 256);
+    Text2HtmlWriter writer(params, codePage, [&page](std::string_view piece) { page += piece; });
+    writer.put(text);
+    writer.finish();
     return page;
 }
 

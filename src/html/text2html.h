@@ -2,7 +2,9 @@
 
 #include "codepages/charsets.h"
 
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -30,6 +32,38 @@ std::string defaultParagraphCss();
 // The paragraph class named by a style sheet: what stands between its first
 // '.' and its first '{', trimmed; empty when there is no '.' before a '{'.
 std::string paragraphClass(std::string_view css);
+
+// The conversion as a stream, for texts of any size: the page comes out in
+// pieces through the sink while the text goes in, in pieces of any size
+// (a CR LF may be split between two).
+class Text2HtmlWriter final {
+public:
+    using Sink = std::function<void(std::string_view)>;
+    Text2HtmlWriter(const RText2HTMLParams& params, codepages::CodePage codePage, Sink sink);
+    void put(std::string_view piece);
+    // Ends the page; nothing may be put after it.
+    void finish();
+
+private:
+    enum class Mode { Plain, Lines, OneParagraph };
+    void lineBreak();
+    void endLine();
+    void flush();
+
+    Sink m_sink;
+    Mode m_mode = Mode::Plain;
+    bool m_breaksToBr = false;
+    std::string m_break;  // what a line break becomes in plain text
+    std::string m_spaces; // the spaces after a <br>
+    std::string m_open;   // the opening paragraph tag
+    std::array<const char*, 256> m_entity{};
+    std::string m_out;  // the page, given to the sink in large pieces
+    std::string m_line; // the escaped line of a paragraph being read
+    std::string* m_target = nullptr;
+    std::size_t m_lines = 0;
+    bool m_pendingCr = false;
+    bool m_opened = false;
+};
 
 // The whole page made of `text` (a document's bytes in `codePage`, CR LF line
 // breaks). '&', '<', '>' and '"' become entities, and so does the copyright

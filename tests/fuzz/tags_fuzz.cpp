@@ -25,7 +25,8 @@ ZUK_FUZZ_TARGET(tags)
     while (parser.NextTag()) {
         check(parser.TagStart() >= end && parser.TagLength() >= 2);
         check(parser.TagStart() + parser.TagLength() <= text.size());
-        check(text[parser.TagStart()] == '<' && text[parser.TagStart() + parser.TagLength() - 1] == '>');
+        check(text[parser.TagStart()] == '<' &&
+              text[parser.TagStart() + parser.TagLength() - 1] == '>');
         check(parser.TextBeforeTag().size() == parser.TagStart() - end);
         const zuk::html::TTag& tag = *parser.Tag();
         check(!tag.TagName.empty() && tag.TagName.size() <= tag.Content.size());

@@ -57,7 +57,7 @@ TEST(TableWizard, MarkupOfPlainAndSetCells)
 {
     const std::vector<std::vector<TableCell>> plain(2, std::vector<TableCell>(2));
     EXPECT_EQ(TableMarkup(plain), (Lines{"<table>", "<tr>", "<td></td>", "<td></td>", "</tr>",
-                                        "<tr>", "<td></td>", "<td></td>", "</tr>", "</table>"}));
+                                         "<tr>", "<td></td>", "<td></td>", "</tr>", "</table>"}));
     std::vector<std::vector<TableCell>> set(1, std::vector<TableCell>(3));
     set[0][0] = {"clicked", TCCInfo{}};
     set[0][1] = {"red", TCCInfo{"50", "", "FF0000"}};

@@ -108,8 +108,7 @@ TEST(LinkAnalysis, TakesHrefWhereverItStands)
     const std::string text = "<a href=\"page.htm\">1</a> <a name=\"top\">\r\n"
                              "<A HREF='x.htm'> <a class=\"c\"\r\nhref = bare.htm>"
                              "<a title=\"href\"> <b href=no.htm> <a href=\"\">";
-    EXPECT_EQ(LinkReport(text),
-              (Names{"page.htm", "x.htm", "bare.htm", "", "4 links"}));
+    EXPECT_EQ(LinkReport(text), (Names{"page.htm", "x.htm", "bare.htm", "", "4 links"}));
     EXPECT_EQ(LinkReport("no links"), Names{"0 links"});
 }
 

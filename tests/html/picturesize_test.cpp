@@ -30,7 +30,8 @@ std::string le32(unsigned v)
 
 std::string jpeg(unsigned w, unsigned h, const std::string& before = {}, char sof = '\xC0')
 {
-    const std::string app0 = "\xFF\xE0" + be16(16) + std::string("JFIF\0\x01\x01\0\0\x01\0\x01\0\0", 14);
+    const std::string app0 =
+        "\xFF\xE0" + be16(16) + std::string("JFIF\0\x01\x01\0\0\x01\0\x01\0\0", 14);
     return "\xFF\xD8" + app0 + before + "\xFF" + sof + be16(17) + "\x08" + be16(h) + be16(w) +
            "\x03" + std::string(9, '\x11') + "\xFF\xDA" + be16(12) + std::string(10, '\0') +
            "\xFF\xD9";
@@ -46,7 +47,8 @@ std::string png(unsigned w, unsigned h, const char* signature = "\x89PNG\r\n\x1a
 std::string gif(unsigned w, unsigned h, const std::string& blocks = {})
 {
     return "GIF89a" + le16(w) + le16(h) + "\x80" + std::string("\0\0", 2) + std::string(6, '\0') +
-           blocks + "," + std::string(4, '\0') + le16(w) + le16(h) + std::string("\0\x02\x02\x44\x01\0;", 7);
+           blocks + "," + std::string(4, '\0') + le16(w) + le16(h) +
+           std::string("\0\x02\x02\x44\x01\0;", 7);
 }
 
 std::string bmp(int w, int h)
@@ -130,8 +132,8 @@ TEST(PictureSize, GifSizeComesFromTheLogicalScreen)
 {
     // A comment whose text holds a comma and what looks like a descriptor:
     // reading up to the first comma would give 99 × 99.
-    const std::string comment = "\x21\xFE\x0A," + le16(0) + le16(0) + le16(99) + le16(99) + "!" +
-                                std::string(1, '\0');
+    const std::string comment =
+        "\x21\xFE\x0A," + le16(0) + le16(0) + le16(99) + le16(99) + "!" + std::string(1, '\0');
     EXPECT_EQ(pictureSizeOfBytes(gif(5, 4, comment)), (PictureSize{5, 4}));
 }
 
@@ -163,8 +165,9 @@ TEST(ImgTag, TagsWithSizeEscapedNamesAndUnknownKinds)
     EXPECT_EQ(ImgTagForFile(page, dir.file("pics/a\"&b.png")),
               "<img src=\"pics/a&quot;&amp;b.png\" width=\"300\" height=\"200\" border=\"0\" "
               "alt=\"a&quot;&amp;b.png\">");
-    EXPECT_EQ(ImgTagForFile(page, dir.file("pics/broken.jpg")),
-              "<img src=\"pics/broken.jpg\" width=\"\" height=\"\" border=\"0\" alt=\"broken.jpg\">");
+    EXPECT_EQ(
+        ImgTagForFile(page, dir.file("pics/broken.jpg")),
+        "<img src=\"pics/broken.jpg\" width=\"\" height=\"\" border=\"0\" alt=\"broken.jpg\">");
     EXPECT_EQ(ImgTagForFile(page, dir.file("notes.txt")),
               "<img src=\"notes.txt\" width=\"\" height=\"\" border=\"0\" alt=\"\">");
     EXPECT_EQ(ImgTagForFile(page, dir.file("gone.gif")),

@@ -117,3 +117,26 @@ TEST(Text2Html, StyleSheetGoesIntoTheHeadOnlyWhenUsed)
     EXPECT_EQ(Text2HTML("", p).substr(0, 23 + p.css.size() + 2),
               "<html>\r\n<head>\r\n" + p.css + "\r\n<title>");
 }
+
+TEST(Text2Html, PiecesOfAnySizeMakeTheSamePage)
+{
+    const std::string text = "a&b\r\n\r\nc\rd\r\n\xA9\"<>\r\n";
+    for (int options = 0; options < 8; ++options) {
+        RText2HTMLParams p;
+        p.replace_CRLF_with_br = options & 1;
+        p.add_spaces_after_br = options & 2;
+        p.enclose_para_with_p = options & 4;
+        p.css = defaultParagraphCss();
+        const std::string whole = Text2HTML(text, p);
+        for (std::size_t cut = 0; cut <= text.size(); ++cut) {
+            std::string page;
+            Text2HtmlWriter writer(p, CodePage::Win, [&page](std::string_view s) { page += s; });
+            writer.put(std::string_view(text).substr(0, cut));
+            writer.put(std::string_view(text).substr(cut));
+            writer.finish();
+            EXPECT_EQ(page, whole) << "options " << options << ", cut at " << cut;
+        }
+    }
+    // A lone CR is no line break.
+    EXPECT_EQ(bodyText(Text2HTML("a\rb", {})), "a\rb");
+}

@@ -47,8 +47,8 @@ void paintSwatch(QLabel* swatch, const QColor& colour)
 QVector<QColor> commonColours()
 {
     QVector<QColor> colours;
-    for (const char* hex : {"000000", "404040", "808080", "A0A0A0", "C0C0C0", "E0E0E0",
-                            "F0F0F0", "FFFFFF"})
+    for (const char* hex :
+         {"000000", "404040", "808080", "A0A0A0", "C0C0C0", "E0E0E0", "F0F0F0", "FFFFFF"})
         colours << QColor(QStringLiteral("#") + QLatin1String(hex));
     const int hues[] = {0, 30, 60, 120, 180, 210, 240, 300};
     for (const int value : {255, 200, 128})

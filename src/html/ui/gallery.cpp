@@ -179,7 +179,7 @@ bool makeGallery(app::ui::ToolHost& host, const QStringList& pictures, const QSt
         sources << dir.absoluteFilePath(picture);
         sourceKeys.insert(pathKey(sources.last()));
         targets << dir.absoluteFilePath(
-                       QString::fromStdString(thumbnailName(names.last().toStdString())));
+            QString::fromStdString(thumbnailName(names.last().toStdString())));
     }
     QStringList outputs = targets;
     const QString page = options.toFile ? dir.absoluteFilePath(options.fileName) : QString();
@@ -188,15 +188,15 @@ bool makeGallery(app::ui::ToolHost& host, const QStringList& pictures, const QSt
     QStringList existing;
     for (const QString& output : outputs) {
         if (sourceKeys.count(pathKey(output))) {
-            host.showNote(host.format(section, "sGalleryOverwritesSource",
-                                      {QFileInfo(output).fileName()}));
+            host.showNote(
+                host.format(section, "sGalleryOverwritesSource", {QFileInfo(output).fileName()}));
             return false;
         }
         if (QFileInfo::exists(output))
             existing << QFileInfo(output).fileName();
     }
-    if (!existing.isEmpty() &&
-        !host.confirm(host.format(section, "sGalleryReplace", {listed(existing, QStringLiteral(", "))})))
+    if (!existing.isEmpty() && !host.confirm(host.format(section, "sGalleryReplace",
+                                                         {listed(existing, QStringLiteral(", "))})))
         return false;
 
     const settings::RConnectionTable& s = host.settings();
@@ -242,8 +242,7 @@ bool makeGallery(app::ui::ToolHost& host, const QStringList& pictures, const QSt
     }
     if (macroExpansion())
         templateText = macroExpansion()(templateText);
-    const std::string tableText =
-        utf8ToHtmlBytes(io::joinLines(table), codepages::CodePage::Win);
+    const std::string tableText = utf8ToHtmlBytes(io::joinLines(table), codepages::CodePage::Win);
     const std::string title =
         utf8ToHtmlBytes(escapeAttribute(options.title.toStdString()), codepages::CodePage::Win);
     try {

@@ -80,10 +80,14 @@ struct PairRow {
 void installTagPairs(std::vector<app::ui::CommandHandler>& rows, ToolHost& host)
 {
     static const PairRow pairs[] = {
-        {"mniLink", "<a href=\"\">", "</a>"}, {"mniLi", "<li>", "</li>"},
-        {"mniTR", "<tr>", "</tr>"},           {"mniTD", "<td>", "</td>"},
-        {"mniP", "<p>", "</p>"},              {"mniBold", "<b>", "</b>"},
-        {"mniItalic", "<i>", "</i>"},         {"mniComment", "<!-- ", " -->"},
+        {"mniLink", "<a href=\"\">", "</a>"},
+        {"mniLi", "<li>", "</li>"},
+        {"mniTR", "<tr>", "</tr>"},
+        {"mniTD", "<td>", "</td>"},
+        {"mniP", "<p>", "</p>"},
+        {"mniBold", "<b>", "</b>"},
+        {"mniItalic", "<i>", "</i>"},
+        {"mniComment", "<!-- ", " -->"},
     };
     for (const PairRow& p : pairs)
         rows.push_back({p.name, [&host, p] {
@@ -223,8 +227,7 @@ void cleanUp(ToolHost& host)
     }
     if (!host.hasDocument())
         return;
-    const std::vector<std::string> names =
-        parseTagList(codepages::utf8ToWin(tags.toStdString()));
+    const std::vector<std::string> names = parseTagList(codepages::utf8ToWin(tags.toStdString()));
     if (names.empty())
         return;
     editor::transformWorkText(host.document(),
@@ -304,16 +307,19 @@ void gradient(ToolHost& host)
     }
     if (!host.hasDocument() || host.document().SelEmpty())
         return;
-    editor::transformWorkText(host.document(), [from, to](const std::string& t) {
-        return TextGradient(t, from, to);
-    });
+    editor::transformWorkText(
+        host.document(), [from, to](const std::string& t) { return TextGradient(t, from, to); });
 }
 
 } // namespace
 
-void installHtmlCommands(ToolHost& host)
+void htmlStartup(ToolHost& host)
 {
     loadCustomColours(host.dataPath(QStringLiteral("stdpickercolors.txt")));
+}
+
+void installHtmlCommands(ToolHost& host)
+{
     ToolHost* h = &host;
     std::vector<app::ui::CommandHandler> rows;
     installTagPairs(rows, host);
@@ -321,9 +327,8 @@ void installHtmlCommands(ToolHost& host)
     rows.push_back({"mniPictureDlg", [h] { choosePicture(*h); }});
     rows.push_back({"mniText2HTML", [h] { textToHtml(*h); }});
     rows.push_back({"mniHTMLCleanUp", [h] { cleanUp(*h); }});
-    rows.push_back({"mniAnHypLinx", [h] {
-                        toConsole(*h, LinkReport(h->document().GetWorkText()));
-                    }});
+    rows.push_back(
+        {"mniAnHypLinx", [h] { toConsole(*h, LinkReport(h->document().GetWorkText())); }});
     rows.push_back({"mniDocWeight", [h] { documentWeight(*h); }});
     rows.push_back({"mniTableMaster", [h] { tableWizard(*h); }});
     rows.push_back({"mnitextGradient", [h] { gradient(*h); }});

@@ -12,9 +12,12 @@ namespace zuk::html::ui {
 // mniStdPalette), the picture dialog (mniPictureDlg), text to HTML
 // (mniText2HTML), the tag clean-up (mniHTMLCleanUp), the link analysis
 // (mniAnHypLinx), the document weight (mniDocWeight), the table wizard
-// (mniTableMaster) and the text gradient (mnitextGradient). Loads the colour
-// dialog's custom colours from stdpickercolors.txt. Every dialog is made
-// anew for each use.
+// (mniTableMaster) and the text gradient (mnitextGradient). Every dialog is
+// made anew for each use.
 void installHtmlCommands(app::ui::ToolHost& host);
+
+// The start-up step of the HTML tools, once the parts folder is known: the
+// colour dialog's custom colours from stdpickercolors.txt.
+void htmlStartup(app::ui::ToolHost& host);
 
 } // namespace zuk::html::ui

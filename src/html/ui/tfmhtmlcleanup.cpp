@@ -92,9 +92,9 @@ void TfmHTMLCleanUpoptsions::loadPreset(int index)
 void TfmHTMLCleanUpoptsions::savePreset()
 {
     QDir().mkpath(folder());
-    const QString chosen = chooseFile(this, m_host.text(htmlMessages().section, "sSavePreset"),
-                                      folder(), QString(),
-                                      m_host.text(htmlMessages().section, "sAllFiles"), true);
+    const QString chosen =
+        chooseFile(this, m_host.text(htmlMessages().section, "sSavePreset"), folder(), QString(),
+                   m_host.text(htmlMessages().section, "sAllFiles"), true);
     if (chosen.isEmpty())
         return;
     try {

@@ -48,8 +48,7 @@ QLabel* label(QWidget* parent, const char* name, QWidget* buddy)
 
 } // namespace
 
-TfmText2HTML::TfmText2HTML(app::ui::ToolHost& host, QWidget* parent)
-    : QDialog(parent), m_host(host)
+TfmText2HTML::TfmText2HTML(app::ui::ToolHost& host, QWidget* parent) : QDialog(parent), m_host(host)
 {
     setObjectName(QStringLiteral("fmText2HTML"));
 

@@ -120,11 +120,10 @@ TfmThumbOptions::TfmThumbOptions(app::ui::ToolHost& host, QWidget* parent)
             [qualityValue](int v) { qualityValue->setNum(v); });
     connect(m_toFile, &QRadioButton::toggled, this, &TfmThumbOptions::outputChanged);
     connect(browse, &QToolButton::clicked, this, [this] {
-        const QString chosen =
-            chooseFile(this, m_host.text(htmlMessages().section, "sChooseTemplate"),
-                       QFileInfo(m_template->text()).absolutePath(),
-                       QStringLiteral("HTML (*.htm *.html)"),
-                       m_host.text(htmlMessages().section, "sAllFiles"), false);
+        const QString chosen = chooseFile(
+            this, m_host.text(htmlMessages().section, "sChooseTemplate"),
+            QFileInfo(m_template->text()).absolutePath(), QStringLiteral("HTML (*.htm *.html)"),
+            m_host.text(htmlMessages().section, "sAllFiles"), false);
         if (!chosen.isEmpty())
             m_template->setText(chosen);
     });
@@ -136,8 +135,8 @@ TfmThumbOptions::TfmThumbOptions(app::ui::ToolHost& host, QWidget* parent)
     if (!QFileInfo(defaultTemplate()).isFile()) {
         // Said once the dialog is up, over it.
         QTimer::singleShot(0, this, [this] {
-            m_host.showNote(m_host.format(htmlMessages().section, "sCantFindFile",
-                                          {defaultTemplate()}));
+            m_host.showNote(
+                m_host.format(htmlMessages().section, "sCantFindFile", {defaultTemplate()}));
         });
     }
 }

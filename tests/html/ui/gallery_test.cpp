@@ -3,9 +3,9 @@
 // is written.
 
 #include "html/ui/gallery.h"
+#include "html/ui/htmltestsupport.h"
 #include "html/ui/tfmthumboptions.h"
 #include "support/ui/fakehost.h"
-#include "html/ui/htmltestsupport.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -96,17 +96,17 @@ TEST(GalleryCommand, FivePicturesMakeThumbnailsAndAPageOfTwoRows)
     setGalleryMacroExpansion({});
 
     const std::string page = Gallery::read(g.at("gallery.htm"));
-    EXPECT_EQ(page.rfind("<title>Trip &amp; &quot;sea&quot;</title>\r\nexpanded\r\n<table>\r\n<tr>\r\n",
-                         0),
-              0u)
+    EXPECT_EQ(
+        page.rfind("<title>Trip &amp; &quot;sea&quot;</title>\r\nexpanded\r\n<table>\r\n<tr>\r\n",
+                   0),
+        0u)
         << page;
     EXPECT_NE(page.find("<td><a href=\"a.gif\"><img src=\"thm_a.gif.jpg\" width=\"60\" "
                         "height=\"40\" border=\"0\" alt=\"a.gif\"></a></td>\r\n"),
               std::string::npos);
     EXPECT_NE(page.find("href=\"q&quot;&amp;.png\""), std::string::npos);
     // Two rows: three cells, then two.
-    EXPECT_EQ(page.find("</tr>\r\n<tr>\r\n<td><a href=\"small.bmp\">"),
-              page.find("</tr>\r\n<tr>"));
+    EXPECT_EQ(page.find("</tr>\r\n<tr>\r\n<td><a href=\"small.bmp\">"), page.find("</tr>\r\n<tr>"));
     EXPECT_NE(page.find("</td>\r\n</tr>\r\n</table>"), std::string::npos);
     for (const QString& name : names) {
         QImageReader thumb(g.at("thm_" + name + ".jpg"));
@@ -149,16 +149,17 @@ TEST(GalleryCommand, RefusesBeforeWritingAnything)
 
     // A page name that leaves the folder.
     {
-        auto answer =
-            g.answer([](TfmThumbOptions* d) { d->findChild<QLineEdit*>("edFileName")->setText("../x.htm"); });
+        auto answer = g.answer([](TfmThumbOptions* d) {
+            d->findChild<QLineEdit*>("edFileName")->setText("../x.htm");
+        });
         EXPECT_FALSE(makeGallery(g.host, two, g.pictures.path()));
         EXPECT_EQ(entries(), 2);
         EXPECT_TRUE(g.host.notes.last().contains("../x.htm"));
     }
     // A page named like a selected picture.
     {
-        auto answer =
-            g.answer([](TfmThumbOptions* d) { d->findChild<QLineEdit*>("edFileName")->setText("b.png"); });
+        auto answer = g.answer(
+            [](TfmThumbOptions* d) { d->findChild<QLineEdit*>("edFileName")->setText("b.png"); });
         EXPECT_FALSE(makeGallery(g.host, two, g.pictures.path()));
         EXPECT_EQ(entries(), 2);
     }

@@ -6,12 +6,12 @@
 #include "app/languagefile.h"
 #include "html/ui/colourpickers.h"
 #include "html/ui/htmlcommands.h"
+#include "html/ui/htmltestsupport.h"
 #include "html/ui/tfmgradtextopts.h"
 #include "html/ui/tfmhtmlcleanup.h"
 #include "html/ui/tfmtext2html.h"
 #include "html/ui/ttablewizard.h"
 #include "support/ui/fakehost.h"
-#include "html/ui/htmltestsupport.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -145,11 +145,11 @@ TEST(HtmlColourCommands, PickersWriteTheirColours)
     EXPECT_NE(h.read("stdpickercolors.txt").find("ColorB=030201\r\n"), std::string::npos);
 }
 
-TEST(HtmlColourCommands, CustomColoursAreReadAtInstall)
+TEST(HtmlColourCommands, CustomColoursAreReadAtStartUp)
 {
     Html h;
     h.write("stdpickercolors.txt", "ColorA=0000FF\r\nColorP=00ff00\r\nbad line\r\n");
-    installHtmlCommands(h.host);
+    htmlStartup(h.host);
     EXPECT_EQ(QColorDialog::customColor(0), QColor(255, 0, 0));
     EXPECT_EQ(QColorDialog::customColor(15), QColor(0, 255, 0));
 }
@@ -200,8 +200,8 @@ TEST(TextToHtmlCommand, StyleSheetsAreSavedInTheirFolder)
     const QString target = h.host.partsDir + "paracss/mine.css";
     auto answer = onModal<TfmText2HTML>([&](TfmText2HTML* d) {
         d->findChild<QPlainTextEdit*>("memoCSS")->setPlainText(".mine {}");
-        auto save = onModal<QFileDialog>(
-            [&](QFileDialog* f) { zuk::test::chooseInFileDialog(f, target); });
+        auto save =
+            onModal<QFileDialog>([&](QFileDialog* f) { zuk::test::chooseInFileDialog(f, target); });
         click(d, "btSaveCSSStyle");
         click(d, "btCancel");
     });
@@ -234,7 +234,8 @@ TEST(TagCleanUpCommand, PresetsLoadSaveAndRemoveTheListedTags)
     EXPECT_EQ(h.read("cleanup/copy"), "FONT\r\n/FONT\r\n");
 
     // An empty list leaves the text as it was.
-    auto empty = onModal<TfmHTMLCleanUpoptsions>([](TfmHTMLCleanUpoptsions* d) { click(d, "btOK"); });
+    auto empty =
+        onModal<TfmHTMLCleanUpoptsions>([](TfmHTMLCleanUpoptsions* d) { click(d, "btOK"); });
     h.host.run("mniHTMLCleanUp");
     EXPECT_EQ(h.host.ved.text, "<b>x</b>");
     EXPECT_EQ(h.host.ved.undoSteps(), 1);
