@@ -26,9 +26,11 @@ std::string makeText(std::size_t size)
     for (int i = 0; i < 40; ++i) {
         piece += zuk::codepages::utf8ToWin(
             "<p class=\"t\">Съешь же ещё этих <b>мягких</b> французских булок & <a href=\"page" +
-            std::to_string(i) + ".htm\">выпей</a> чаю. © 2024 \"Зук\"</p>\r\n"
+            std::to_string(i) +
+            ".htm\">выпей</a> чаю. © 2024 \"Зук\"</p>\r\n"
             "<font color=\"#FF0000\">The quick brown fox</font> <img src=\"img/pic" +
-            std::to_string(i % 7) + ".gif\" width=\"10\" height=\"20\"><br>\r\n"
+            std::to_string(i % 7) +
+            ".gif\" width=\"10\" height=\"20\"><br>\r\n"
             "Широкая электрификация южных губерний даст мощный толчок подъёму.\r\n");
     }
     return repeatToSize(piece, size - 2) + "\r\n";
@@ -43,14 +45,16 @@ std::string be16(unsigned v)
 // first, then the frame header, then some 20 MB of scan data.
 std::string makeJpeg()
 {
-    std::string j = "\xFF\xD8\xFF\xE0" + be16(16) + std::string("JFIF\0\x01\x01\0\0\x01\0\x01\0\0", 14);
+    std::string j =
+        "\xFF\xD8\xFF\xE0" + be16(16) + std::string("JFIF\0\x01\x01\0\0\x01\0\x01\0\0", 14);
     j += "\xFF\xE1" + be16(65533) + std::string(65531, 'e');
     j += "\xFF\xE2" + be16(60000) + std::string(59998, 'i');
     j += "\xFF\xDB" + be16(67) + std::string(65, '\x01');
     j += "\xFF\xC0" + be16(17) + "\x08" + be16(5774) + be16(8660) +
          std::string("\x03\x01\x11\0\x02\x11\0\x03\x11\0", 10);
     // The standard luminance DC table: 12 codes.
-    j += "\xFF\xC4" + be16(31) + std::string("\0\0\x01\x05\x01\x01\x01\x01\x01\x01\0\0\0\0\0\0\0", 17) +
+    j += "\xFF\xC4" + be16(31) +
+         std::string("\0\0\x01\x05\x01\x01\x01\x01\x01\x01\0\0\0\0\0\0\0", 17) +
          std::string("\0\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b", 12);
     j += "\xFF\xDA" + be16(12) + std::string("\x03\x01\0\x02\0\x03\0\0\x3f\0", 10);
     std::mt19937 random(7);
@@ -91,23 +95,24 @@ int main()
     std::printf("html: text-to-html of %.1f MB of Windows-1251 HTML-like text\n", megabytes);
     const RunStats toHtml = runProgram({ZUK_CLI_PATH, "text-to-html", in}, "", zukOut);
     printRow("zuk-text text-to-html", megabytes, toHtml.seconds, toHtml.peakKb);
-    const RunStats sed = runProgram({"sed", "-e", "s/&/\\&amp;/g", "-e", "s/</\\&lt;/g", "-e",
-                                     "s/>/\\&gt;/g", "-e", "s/\"/\\&quot;/g", "-e",
-                                     "s/\\xA9/\\&copy;/g"},
-                                    in, refOut);
+    const RunStats sed =
+        runProgram({"sed", "-e", "s/&/\\&amp;/g", "-e", "s/</\\&lt;/g", "-e", "s/>/\\&gt;/g", "-e",
+                    "s/\"/\\&quot;/g", "-e", "s/\\xA9/\\&copy;/g"},
+                   in, refOut);
     printRow("sed escapes (reference)", megabytes, sed.seconds, sed.peakKb);
-    const bool sameHtml = inChildProcess([&] {
-        const std::string page = readFileBytes(zukOut);
-        const std::string head = "<html>\r\n<head>\r\n<title>Untitled</title>\r\n</head>\r\n"
-                                 "<body>\r\n\r\n";
-        const std::string tail = "\r\n</body></html>";
-        if (page.compare(0, head.size(), head) != 0 || page.size() < head.size() + tail.size())
-            return 1;
-        return page.substr(head.size(), page.size() - head.size() - tail.size()) ==
-                       readFileBytes(refOut)
-                   ? 0
-                   : 1;
-    }) == 0;
+    const bool sameHtml =
+        inChildProcess([&] {
+            const std::string page = readFileBytes(zukOut);
+            const std::string head = "<html>\r\n<head>\r\n<title>Untitled</title>\r\n</head>\r\n"
+                                     "<body>\r\n\r\n";
+            const std::string tail = "\r\n</body></html>";
+            if (page.compare(0, head.size(), head) != 0 || page.size() < head.size() + tail.size())
+                return 1;
+            return page.substr(head.size(), page.size() - head.size() - tail.size()) ==
+                           readFileBytes(refOut)
+                       ? 0
+                       : 1;
+        }) == 0;
     std::printf("  same escapes: %s; ratio %.2f\n", sameHtml ? "yes" : "NO",
                 toHtml.seconds / sed.seconds);
     ok = ok && sameHtml && toHtml.status == 0;
@@ -156,7 +161,8 @@ int main()
     for (int i = 0; i < Reads; ++i)
         zuk::html::ImgTagForFile(page, jpeg);
     const double inProcess = (now() - start) / Reads;
-    std::printf("  zuk-text img-tag (process)   %8.2f ms (median of 15)\n", medianOf(zukRuns) * 1e3);
+    std::printf("  zuk-text img-tag (process)   %8.2f ms (median of 15)\n",
+                medianOf(zukRuns) * 1e3);
     std::printf("  zuk-text list (its start-up) %8.2f ms\n", medianOf(startRuns) * 1e3);
     std::printf("  ImgTagForFile (in process)   %8.3f ms\n", inProcess * 1e3);
     std::printf("  identify -ping (reference)   %8.2f ms; ratio %.3f\n",

@@ -16,12 +16,10 @@
 #include "html/ui/ttablewizard.h"
 
 #include <QColorDialog>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStringList>
 
-#include <memory>
 #include <string>
 #include <vector>
 
