@@ -23,7 +23,7 @@ const TextTable& htmlMessages()
             {"sAllFiles", "Все файлы", "All files"},
             {"sChoosePicture", "Картинка", "Picture"},
             {"sPictureFilter", "Файлы изображений: ", "Picture files: "},
-            {"sChooseTemplate", "Шаблон галереи", "Gallery template"},
+            {"sChooseGalleryTemplate", "Шаблон галереи", "Gallery template"},
             {"sSavePreset", "Сохранить набор тэгов", "Save the tag preset"},
             {"sGalleryBadName", "Имя файла «%s» не годится: нужно простое имя файла, без папок.",
              "The file name \"%s\" will not do: give a plain file name, without folders."},

@@ -121,7 +121,7 @@ TfmThumbOptions::TfmThumbOptions(app::ui::ToolHost& host, QWidget* parent)
     connect(m_toFile, &QRadioButton::toggled, this, &TfmThumbOptions::outputChanged);
     connect(browse, &QToolButton::clicked, this, [this] {
         const QString chosen = chooseFile(
-            this, m_host.text(htmlMessages().section, "sChooseTemplate"),
+            this, m_host.text(htmlMessages().section, "sChooseGalleryTemplate"),
             QFileInfo(m_template->text()).absolutePath(), QStringLiteral("HTML (*.htm *.html)"),
             m_host.text(htmlMessages().section, "sAllFiles"), false);
         if (!chosen.isEmpty())
