@@ -10,6 +10,7 @@
 #include "io/iotexts.h"
 #include "platform/platformtexts.h"
 #include "textfunc/textfunctexts.h"
+#include "tools/searchtexts.h"
 #include "tools/toolstexts.h"
 
 namespace zuk::app {
@@ -31,16 +32,21 @@ const std::vector<const TextTable*>& subsystemTextTables()
         &calc::supacalcTexts(),
         &calc::fmBaseConvTexts(),
         &calc::valconvTexts(),
-        &editor::editorMessages(),   // the editor's failures, shown by the main window
-        &editor::editorTexts(),      // the document window
-        &editor::doxTexts(),         // the document-list window
-        &editor::findReplaceTexts(), // the find and replace dialog
-        &editor::gotoLineTexts(),    // the go-to-line prompt
+        &editor::editorMessages(), // the editor's failures, shown by the main window
+        &editor::editorTexts(),    // the document window
+        &editor::doxTexts(),       // the document-list window
+        &editor::gotoLineTexts(),  // the go-to-line prompt
         &io::ioMessages(),
         &platform::platformMessages(),
+        &platform::shellMessages(),
+        &platform::openWithTexts(),
+        &platform::filePropertiesTexts(),
         &tools::toolsMessages(),
         &tools::compOptsTexts(),
         &tools::sniMTexts(),
+        &tools::searchMessages(),
+        &tools::findReplaceTexts(), // the find and replace dialogs
+        &tools::replaceFormTexts(),
     };
     return tables;
 }

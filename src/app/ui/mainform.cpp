@@ -9,6 +9,7 @@
 #include "app/ui/infoconsole.h"
 #include "app/ui/mainmenu.h"
 #include "app/ui/mainstatusbar.h"
+#include "app/ui/previewcommands.h"
 #include "app/ui/recoverywatch.h"
 #include "app/ui/toolrow.h"
 #include "base/zukerror.h"
@@ -249,9 +250,6 @@ void TMainForm::wireCommands()
              doc().FocusEditor();
          }},
         {"mniGotoLine", [doc] { doc().GotoLineDialog(); }},
-        {"mniFind", [doc] { doc().FindDialog(); }},
-        {"mniFindNext", [doc] { doc().FindNext(); }},
-        {"mniReplace", [doc] { doc().ReplaceDialog(); }},
         {"mniPrint", [doc] { doc().PrintDialog(); }},
         {"mniCallWindowManager",
          [this] {
@@ -271,6 +269,7 @@ void TMainForm::wireCommands()
     installRecoveryWatch(*this);
     codepages::ui::installCodePageCommands(*this);
     tools::ui::installToolsCommands(*this);
+    installPreviewCommands(*this);
     setCodePageDetector([](const std::string& text) { return codepages::DetectCodePage(text); });
 }
 
