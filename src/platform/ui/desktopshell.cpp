@@ -235,6 +235,8 @@ QString DesktopShell::DefaultBrowserPath(const QString& file) const
 
 void DesktopShell::OpenWithDialog(const QString& file) const
 {
+    if (!QFileInfo(file).isFile())
+        return;
     const QString portal = QStringLiteral("org.freedesktop.portal.Desktop");
     if (serviceAvailable(portal)) {
         const int fd = ::open(QFile::encodeName(file).constData(), O_RDONLY | O_CLOEXEC);

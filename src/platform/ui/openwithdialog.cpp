@@ -42,7 +42,9 @@ TOpenWithDialog::TOpenWithDialog(const QString& file, const QString& language,
     m_types << type.name() << type.aliases() << type.allAncestors();
 
     auto* fileLabel = named(new QLabel(this), "lFile");
-    auto* fileName = named(new QLabel(QFileInfo(file).fileName(), this), "lFileName");
+    auto* fileName = named(new QLabel(this), "lFileName");
+    fileName->setText(
+        fileName->fontMetrics().elidedText(QFileInfo(file).fileName(), Qt::ElideMiddle, 320));
     fileName->setToolTip(file);
     auto* programsLabel = named(new QLabel(this), "lPrograms");
     m_list = named(new QListWidget(this), "lbPrograms");

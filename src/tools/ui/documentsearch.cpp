@@ -108,14 +108,15 @@ void TDocumentSearch::runDialog(bool replace)
         return;
     editor::CVed& doc = m_host.document();
     // A short selection within one line is what the user most likely wants to find.
+    SearchRequest shown = m_request;
     const std::string selected = doc.GetSelText();
     if (!selected.empty() && selected.size() <= 200 &&
         selected.find_first_of("\r\n") == std::string::npos) {
         codepages::CodePage cp = codepages::CodePage::Win;
         codepages::codePageFromName(doc.GetCharset(), cp);
-        m_request.text = QString::fromStdString(codepages::decodeToUtf8(selected, cp));
+        shown.text = QString::fromStdString(codepages::decodeToUtf8(selected, cp));
     }
-    TfmSearch dialog(m_host, replace, m_request, m_findHistory, m_replaceHistory, !doc.SelEmpty(),
+    TfmSearch dialog(m_host, replace, shown, m_findHistory, m_replaceHistory, !doc.SelEmpty(),
                      m_host.window());
     const int result = dialogHook ? dialogHook(dialog) : dialog.exec();
     if (result == QDialog::Rejected)
@@ -331,6 +332,8 @@ void TDocumentSearch::replaceAll()
     std::string span;
     std::vector<TextMatch> matches;
     if (!m_request.prompt) {
+        if (replacement.size() <= m_request.text.size())
+            span.reserve(to - from);
         search.forEach(subject, from, to, [&](const TextMatch& m) {
             if (first == std::string::npos)
                 first = m.start;

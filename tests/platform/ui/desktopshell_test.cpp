@@ -115,6 +115,25 @@ TEST_F(DesktopShellTest, BrowsersGetFileAddressesAndDocumentsGoToTheDesktop)
     EXPECT_FALSE(shell.ShellOpen(QStringLiteral("no-such-program-anywhere")));
 }
 
+TEST_F(DesktopShellTest, TheDefaultBrowserComesFromTheDesktopWithoutADummyFile)
+{
+    // A desktop whose helper names the browser's entry, which names its program.
+    const QString browser = put(QStringLiteral("bin/mybrowser"));
+    QFile::setPermissions(browser, QFile::ReadOwner | QFile::ExeOwner);
+    const QString helper =
+        put(QStringLiteral("helpers/xdg-settings"), "#!/bin/sh\necho mybrowser.desktop\n");
+    QFile::setPermissions(helper, QFile::ReadOwner | QFile::ExeOwner);
+    put(QStringLiteral("data/applications/mybrowser.desktop"),
+        ("[Desktop Entry]\nType=Application\nName=My Browser\nExec=" + browser.toUtf8() + " %u\n"));
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", path(QStringLiteral("helpers")).toUtf8() + ":" + oldPath);
+    const QStringList before = QDir(path(QString())).entryList(QDir::AllEntries | QDir::Hidden);
+    const QString found = DesktopShell().DefaultBrowserPath();
+    qputenv("PATH", oldPath);
+    EXPECT_EQ(found, browser);
+    EXPECT_EQ(QDir(path(QString())).entryList(QDir::AllEntries | QDir::Hidden), before);
+}
+
 TEST_F(DesktopShellTest, DeletingGoesToTheTrashAndNeverThroughALink)
 {
     const DesktopShell shell;

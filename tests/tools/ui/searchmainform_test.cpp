@@ -65,6 +65,9 @@ TEST(SearchOnTheMainWindow, ALineShownInPartsIsSearchedAndReplacedWhole)
     ed.SetAllText(text);
     ASSERT_TRUE(ed.activeDocument()->control()->hasSoftBreaks());
     const QString panelBefore = form.mainStatusBar().panel(0);
+    for (const char* name : {"mniFind", "mniFindNext", "mniReplace", "mniReplaceAllMulti",
+                             "mniFindInNet", "mniDefaultBrowserPreview"})
+        EXPECT_TRUE(form.command(QString::fromLatin1(name))->isEnabled()) << name;
     {
         DialogAnswer answer(QStringLiteral("NEEDLE"), {}, false, "btFind");
         ASSERT_TRUE(form.runCommand("mniFind"));
