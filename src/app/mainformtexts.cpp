@@ -86,10 +86,10 @@ const TextTable& mainFormMessages()
              "Файл в %s содержит испорченные последовательности: открыт без перекодировки",
              "The %s file holds broken sequences: opened without conversion"},
             {"sUnicodeQuestionMarks",
-             "Файл %s сохранён, но в нём %s знаков «?», которых не было в файле: так "
-             "записываются символы, которых нет в кодовой странице документа.",
-             "The file %s is saved, but it holds %s question marks it did not hold before: "
-             "characters the document's code page lacks are written so."},
+             "Файл %s сохранён, но в нём появились знаки «?» (%s шт.): так записываются "
+             "символы, которых нет в кодовой странице документа.",
+             "The file %s is saved, but it holds new question marks (%s): characters the "
+             "document's code page lacks are written so."},
             {"sSaveFileAs", "Сохранить файл как...", "Save file as..."},
             {"sOpenFile", "Открыть файл", "Open file"},
             {"sUnsavedDocuments", "Эти документы изменены и не сохранены:",
