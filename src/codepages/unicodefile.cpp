@@ -192,7 +192,7 @@ void UnicodeDecoder::put(std::string_view block, std::string& out)
     while (!m_mark.empty() && n > 0) {
         if (*p != static_cast<unsigned char>(m_mark.front())) {
             // Not the mark after all: what is there is text.
-            m_wellFormed = false;
+            brokenSequence();
             m_mark = {};
             break;
         }
@@ -213,17 +213,17 @@ void UnicodeDecoder::finish(std::string& out)
     if (ended())
         return;
     if (!m_mark.empty()) {
-        m_wellFormed = false;
+        brokenSequence();
         m_mark = {};
     }
     if (isUtf16(m_encoding)) {
         if (m_high) {
             out += '?';
             m_high = 0;
-            m_wellFormed = false;
+            brokenSequence();
         }
         if (!m_carry.empty()) // a final odd byte is no unit
-            m_wellFormed = false;
+            brokenSequence();
     } else if (!m_carry.empty()) {
         const auto* c = reinterpret_cast<const unsigned char*>(m_carry.data());
         decodeUtf8Run(c, m_carry.size(), true, m_offset, out);
@@ -231,12 +231,26 @@ void UnicodeDecoder::finish(std::string& out)
     m_carry.clear();
 }
 
+void UnicodeDecoder::brokenSequence()
+{
+    m_wellFormed = false;
+    if (m_firstFault == Fault::None)
+        m_firstFault = Fault::Broken;
+}
+
+void UnicodeDecoder::characterLacking()
+{
+    m_mapped = false;
+    if (m_firstFault == Fault::None)
+        m_firstFault = Fault::Lacking;
+}
+
 void UnicodeDecoder::mapChar(char32_t c, std::string& out)
 {
     const int byte = encodeChar(c, CodePage::Win);
     if (byte < 0) {
         out += '?';
-        m_mapped = false;
+        characterLacking();
     } else {
         out += static_cast<char>(byte);
     }
@@ -284,7 +298,7 @@ std::size_t UnicodeDecoder::decodeUtf8Run(const unsigned char* p, std::size_t n,
         }
         if (len < 0) {
             out += '?';
-            m_wellFormed = false;
+            brokenSequence();
             ++i;
             continue;
         }
@@ -315,7 +329,7 @@ void UnicodeDecoder::putUtf8(const unsigned char* p, std::size_t n, std::string&
             }
             if (len < 0) {
                 out += '?';
-                m_wellFormed = false;
+                brokenSequence();
                 ++i;
                 continue;
             }
@@ -344,7 +358,7 @@ void UnicodeDecoder::emitUnit(char16_t unit, std::string& out)
         }
         out += '?';
         m_high = 0;
-        m_wellFormed = false;
+        brokenSequence();
     }
     if (unit >= 0xD800 && unit <= 0xDBFF) {
         m_high = unit;
@@ -352,7 +366,7 @@ void UnicodeDecoder::emitUnit(char16_t unit, std::string& out)
     }
     if (unit >= 0xDC00 && unit <= 0xDFFF) {
         out += '?';
-        m_wellFormed = false;
+        brokenSequence();
         return;
     }
     if (unit < 0x80) {
@@ -375,6 +389,11 @@ void UnicodeDecoder::putUtf16(const unsigned char* p, std::size_t n, std::string
     // A U+0000 ends the text; false once it did.
     auto take = [&](char16_t unit, std::uint64_t at) {
         if (unit == 0) {
+            if (m_high) { // a high surrogate the end of the text leaves unpaired
+                out += '?';
+                m_high = 0;
+                brokenSequence();
+            }
             m_firstNul = static_cast<std::int64_t>(at);
             m_carry.clear();
             return false;
@@ -414,6 +433,8 @@ void FileEncoder::start()
         return;
     m_started = true;
     const std::string_view mark = byteOrderMark(m_format.encoding);
+    if (mark.empty())
+        return;
     std::memcpy(m_out.data() + m_used, mark.data(), mark.size());
     m_used += mark.size();
 }

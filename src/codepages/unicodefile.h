@@ -82,6 +82,9 @@ public:
 
     bool wellFormed() const { return m_wellFormed; }
     bool mapped() const { return m_mapped; }
+    // The first fault in the file's order (whatever blocks it came in).
+    enum class Fault { None, Broken, Lacking };
+    Fault firstFault() const { return m_firstFault; }
     // A well-formed character beyond ASCII was decoded.
     bool multiByte() const { return m_multiByte; }
     // The offset in the file of the U+0000 that ended the text, or -1.
@@ -94,6 +97,8 @@ private:
     std::size_t decodeUtf8Run(const unsigned char* p, std::size_t n, bool final,
                               std::uint64_t offset, std::string& out);
     void mapChar(char32_t c, std::string& out);
+    void brokenSequence();
+    void characterLacking();
     void emitUnit(char16_t unit, std::string& out);
 
     FileEncoding m_encoding;
@@ -104,6 +109,7 @@ private:
     std::int64_t m_firstNul = -1;
     bool m_wellFormed = true;
     bool m_mapped = true;
+    Fault m_firstFault = Fault::None;
     bool m_multiByte = false;
 };
 

@@ -148,7 +148,8 @@ FileLoadPlan FileLoadScan::finish()
             decoded = ok;
             if (!ok) {
                 plan.refused = m_mark;
-                plan.refusedMalformed = !m_decoder->wellFormed();
+                plan.refusedMalformed =
+                    m_decoder->firstFault() == codepages::UnicodeDecoder::Fault::Broken;
             }
         } else if (m_decoder->wellFormed() && m_decoder->multiByte()) {
             decoded = ok;

@@ -41,8 +41,8 @@ struct FileLoadPlan {
     // text is decoded into Windows-1251.
     codepages::FileEncoding encoding = codepages::FileEncoding::CodePage;
     codepages::CodePage codePage = codepages::CodePage::Win; // the working code page
-    // A Unicode file that opens as its raw bytes, and why: not well-formed,
-    // or holding characters Windows-1251 lacks.
+    // A Unicode file that opens as its raw bytes, and why: the first fault
+    // in it is a broken sequence, or a character Windows-1251 lacks.
     codepages::FileEncoding refused = codepages::FileEncoding::CodePage;
     bool refusedMalformed = false;
     codepages::LineBreak lineBreak =

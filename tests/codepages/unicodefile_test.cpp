@@ -129,6 +129,8 @@ TEST(UnicodeFile, CharactersOutsideTheCodePageAndBrokenSequencesAreFlagged)
         {"pair", utf16(u"a\xD83D\xDE00", true), FileEncoding::Utf16Le, true, false, "a?"},
         {"lone low", utf16(u"\xDC00x", true), FileEncoding::Utf16Le, false, true, "?x"},
         {"high at the end", utf16(u"x\xD800", false), FileEncoding::Utf16Be, false, true, "x?"},
+        {"high before a NUL", utf16(std::u16string(u"x\xD800\0y", 4), true), FileEncoding::Utf16Le,
+         false, true, "x?"},
         {"odd byte",
          std::string("\xFF\xFE"
                      "a\0b",

@@ -22,10 +22,11 @@ struct Decoded {
     std::string text;
     bool wellFormed, mapped, multiByte;
     std::int64_t nul;
+    UnicodeDecoder::Fault fault;
     bool operator==(const Decoded& o) const
     {
         return text == o.text && wellFormed == o.wellFormed && mapped == o.mapped &&
-               multiByte == o.multiByte && nul == o.nul;
+               multiByte == o.multiByte && nul == o.nul && fault == o.fault;
     }
 };
 
@@ -40,6 +41,7 @@ Decoded decode(std::string_view bytes, FileEncoding encoding, std::size_t block)
     d.mapped = decoder.mapped();
     d.multiByte = decoder.multiByte();
     d.nul = decoder.firstNul();
+    d.fault = decoder.firstFault();
     return d;
 }
 
