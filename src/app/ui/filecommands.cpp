@@ -334,9 +334,9 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
     ed.NewDocument();
     ed.ApplyTextStyles();
     ed.ApplySettings();
+    // The code page is set before the text goes in: it is decoded once.
     if (plan.codePage != codepages::CodePage::Win)
-        ed.SetCharset(
-            codepages::codePageName(plan.codePage)); // before the text goes in: it is decoded once
+        ed.SetCharset(codepages::codePageName(plan.codePage));
     bool unwrapped = false;
     try {
         // The file goes into the editor block by block, never whole in memory.
