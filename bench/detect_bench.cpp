@@ -14,6 +14,7 @@
 #include <dirent.h>
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <sstream>
@@ -284,6 +285,34 @@ int main()
             showMisses = len == showLength && d.first == "zuk" ? 40 : 0;
             std::printf(" %11.2f%%", accuracy(cut, d.second, all));
         }
+        std::printf("\n");
+    }
+
+    // Samples of at most 16 bytes with Russian letters, none beside another
+    // ("read(2) и"): only the lone letters can tell.
+    {
+        std::vector<std::string> lone;
+        size_t i = 0;
+        while (i < words.size() && lone.size() < limit) {
+            std::string s;
+            while (i < words.size() && s.size() + (s.empty() ? 0 : 1) + words[i].size() <= 16) {
+                if (!s.empty())
+                    s += ' ';
+                s += words[i++];
+            }
+            if (s.empty()) {
+                ++i;
+                continue;
+            }
+            const bool letter = std::any_of(s.begin(), s.end(), [](char c) {
+                return isRussianLetter(static_cast<unsigned char>(c));
+            });
+            if (letter && !holdsRussianWord(s))
+                lone.push_back(s);
+        }
+        std::printf("  %-18s", ("lone letters (" + std::to_string(lone.size() * 3) + ")").c_str());
+        for (const auto& d : detectors)
+            std::printf(" %11.2f%%", accuracy(lone, d.second, all));
         std::printf("\n");
     }
 

@@ -71,6 +71,16 @@ def main():
     gap_chars = {}
     gap_total = 0
     lower_upper = letter_pairs = 0
+    # Characters beyond ASCII that stand alone, between two characters that
+    # are no letters: mostly the one-letter words (и, в, с, ...) and signs
+    # such as the dash between spaces.
+    lone_chars = {}
+    lone_total = 0
+    for i in range(1, len(text) - 1):
+        ch = text[i]
+        if ord(ch) >= 128 and letter_class(text[i - 1]) == GAP and letter_class(text[i + 1]) == GAP:
+            lone_chars[ch] = lone_chars.get(ch, 0) + 1
+            lone_total += 1
     prev = GAP
     prev_ch = " "
     for ch in text:
@@ -124,6 +134,20 @@ def main():
                 # the box line where the text had an em dash and a space.
                 count += gap_chars.get("\u2014", 0)
             vals.append(int(round(math.log((count + 0.5) / gap_total) * SCALE)))
+        out.write("    {" + ", ".join(str(v) for v in vals) + "}, // %s\n" % name)
+    out.write("};\n\n")
+
+    out.write("// log P(a lone character is this one) for the bytes 80..FF of each code page: the\n")
+    out.write("// character the byte shows there, standing between two characters that are no\n")
+    out.write("// letters, among all such characters beyond ASCII (case counts).\n")
+    out.write("constexpr short kLoneLog[3][128] = {\n")
+    for name in ("win", "dos", "koi"):
+        vals = []
+        for b in range(128, 256):
+            ch = bytes([b]).decode(CODEPAGES[name], errors="replace")
+            if name == "win" and b == 0x98:
+                ch = "\ufffd"
+            vals.append(int(round(math.log((lone_chars.get(ch, 0) + 0.5) / (lone_total + 64.0)) * SCALE)))
         out.write("    {" + ", ".join(str(v) for v in vals) + "}, // %s\n" % name)
     out.write("};\n\n")
 

@@ -292,6 +292,12 @@ std::vector<CommandRow> buildTable()
     add(cmd("ConvertToEncodingKOI8R", "KOI8-R", "KOI8-R", "mniConvertToEncoding"));
     add(cmd("ConvertToEncodingWindows1251", "Windows 1251", "Windows 1251",
             "mniConvertToEncoding"));
+    add(menu("mniSaveAsEncoding", "Сохранять как", "Save as", "mniEncoding"));
+    add(check("mniSaveAsCodePage", "Как есть (кодовая страница документа)",
+              "As it is (the document's code page)", "mniSaveAsEncoding", Doc));
+    add(check("mniSaveAsUTF8", "UTF-8", "UTF-8", "mniSaveAsEncoding", Doc));
+    add(check("mniSaveAsUTF8BOM", "UTF-8 с BOM", "UTF-8 with BOM", "mniSaveAsEncoding", Doc));
+    add(check("mniSaveAsUTF16", "UTF-16", "UTF-16", "mniSaveAsEncoding", Doc));
     add(sep("N21", "mniEncoding"));
     add(cmd("mniTranslit", "Транслит", "Transliterate", "mniEncoding"));
     add(cmd("mniDeTranslit", "де-транслит", "De-transliterate", "mniEncoding"));

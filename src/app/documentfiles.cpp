@@ -10,7 +10,7 @@ namespace zuk::app {
 
 std::vector<std::string> saveVersion(const plugins::CFIOINT& engine, const std::string& name,
                                      const std::string& text, const settings::RSaveOptions& options,
-                                     const Clock& clock)
+                                     const Clock& clock, const codepages::FileFormat& format)
 {
     const std::vector<std::string> targets =
         versionTargets(name, clock(), options, [](const std::string& folder) {
@@ -20,16 +20,22 @@ std::vector<std::string> saveVersion(const plugins::CFIOINT& engine, const std::
     if (targets.empty())
         return targets;
     const std::string body = versionText(text, options);
+    codepages::FileFormat written = format;
+    const bool converted =
+        options.DoConvertVersionToCharset &&
+        (options.ConvertVersionToCharset == "koi" || options.ConvertVersionToCharset == "dos");
+    if (converted)
+        written.encoding = codepages::FileEncoding::CodePage;
     for (const std::string& target : targets)
-        plugins::writeDocumentFile(engine, target, body);
+        plugins::writeDocumentFile(engine, target, body, written);
     return targets;
 }
 
 std::string saveBackupCopy(const plugins::CFIOINT& engine, const std::string& name,
-                           const std::string& text)
+                           const std::string& text, const codepages::FileFormat& format)
 {
     const std::string copy = backupName(name);
-    plugins::writeDocumentFile(engine, copy, text);
+    plugins::writeDocumentFile(engine, copy, text, format);
     return copy;
 }
 
@@ -42,7 +48,8 @@ std::vector<std::string> writeEmergencyCopies(const plugins::CFIOINT& engine,
             continue;
         try {
             plugins::writeDocumentFile(engine, emergencyName(document.name),
-                                       document.text ? document.text() : std::string());
+                                       document.text ? document.text() : std::string(),
+                                       document.format);
         } catch (...) {
             failed.push_back(document.name);
         }

@@ -79,6 +79,17 @@ const TextTable& mainFormMessages()
             {"sBigFileUnwrapped",
              "Файл большой: перенос по словам выключен (его можно включить в меню «Правка»).",
              "The file is big: word wrap is off (the Edit menu turns it on)."},
+            {"sUnicodeFileNotConverted",
+             "Файл в %s содержит символы вне Windows-1251: открыт без перекодировки",
+             "The %s file holds characters Windows-1251 lacks: opened without conversion"},
+            {"sUnicodeFileMalformed",
+             "Файл в %s содержит испорченные последовательности: открыт без перекодировки",
+             "The %s file holds broken sequences: opened without conversion"},
+            {"sUnicodeQuestionMarks",
+             "Файл %s сохранён, но в нём появились знаки «?» (%s шт.): так записываются "
+             "символы, которых нет в кодовой странице документа.",
+             "The file %s is saved, but it holds new question marks (%s): characters the "
+             "document's code page lacks are written so."},
             {"sSaveFileAs", "Сохранить файл как...", "Save file as..."},
             {"sOpenFile", "Открыть файл", "Open file"},
             {"sUnsavedDocuments", "Эти документы изменены и не сохранены:",

@@ -147,7 +147,8 @@ std::int64_t nowMs()
 bool RecoveryMeta::operator==(const RecoveryMeta& o) const
 {
     return path == o.path && title == o.title && charset == o.charset && syntax == o.syntax &&
-           changedMs == o.changedMs && textFile == o.textFile && textBytes == o.textBytes;
+           encoding == o.encoding && lineBreak == o.lineBreak && changedMs == o.changedMs &&
+           textFile == o.textFile && textBytes == o.textBytes;
 }
 
 // --- the description -------------------------------------------------------------
@@ -164,6 +165,12 @@ std::string formatRecoveryMeta(const RecoveryMeta& meta)
     line("Title", io::encodePathValue(meta.title));
     line("Charset", io::encodePathValue(meta.charset));
     line("Syntax", io::encodePathValue(meta.syntax));
+    // A copy of a document whose file is the code page's bytes with CR LF
+    // reads as it always did.
+    if (!meta.encoding.empty())
+        line("Encoding", io::encodePathValue(meta.encoding));
+    if (meta.lineBreak != "crlf")
+        line("LineBreak", io::encodePathValue(meta.lineBreak));
     line("Changed", std::to_string(meta.changedMs));
     line("Text", io::encodePathValue(meta.textFile));
     line("Bytes", std::to_string(meta.textBytes));
@@ -190,7 +197,7 @@ std::optional<RecoveryMeta> parseRecoveryMeta(std::string_view bytes)
 
     RecoveryMeta meta;
     bool title = false, charset = false, syntax = false, changed = false, text = false,
-         size = false;
+         size = false, encoding = false, lineBreak = false;
     auto once = [](bool& seen) {
         if (seen)
             return false;
@@ -217,6 +224,12 @@ std::optional<RecoveryMeta> parseRecoveryMeta(std::string_view bytes)
         } else if (key == "Syntax") {
             fresh = once(syntax);
             meta.syntax = io::decodePathValue(value);
+        } else if (key == "Encoding") {
+            fresh = once(encoding);
+            meta.encoding = io::decodePathValue(value);
+        } else if (key == "LineBreak") {
+            fresh = once(lineBreak);
+            meta.lineBreak = io::decodePathValue(value);
         } else if (key == "Changed") {
             fresh = once(changed) && parseNumber(value, meta.changedMs);
         } else if (key == "Text") {

@@ -40,6 +40,8 @@ struct RecoveryMeta {
     std::string title;               // the window title
     std::string charset;             // the code page name (Ted::charset())
     std::string syntax;              // the highlighting name; may be empty
+    std::string encoding;            // the file encoding (codepages::fileEncodingName); "": none
+    std::string lineBreak = "crlf";  // the file's line break (codepages::lineBreakName)
     std::int64_t changedMs = 0;      // the last change, ms since 1970 (UTC)
     std::string textFile;            // the text file's name in the run folder
     std::uint64_t textBytes = 0;     // its size

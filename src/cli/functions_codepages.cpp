@@ -103,7 +103,7 @@ std::string importFile(Invocation& call)
 
 std::string detect(Invocation& call)
 {
-    return DetectCodePage(call.input) + "\n";
+    return DetectEncoding(call.input) + "\n";
 }
 
 std::string fixLayout(Invocation& call)
@@ -182,7 +182,8 @@ const FunctionRegistration kCodePages{
                  "The Windows-1251 lines the import commands put into a new document.",
                  {{"from", true, true, false, "FORMAT", "mac, iso, utf8 or utf16"}}, importFile)
         .binaryInput(),
-    FunctionSpec("detect", FunctionKind::Text, "Guess the code page: win, dos or koi.", {}, detect)
+    FunctionSpec("detect", FunctionKind::Text,
+                 "Guess the encoding: utf8, utf16, or the code page win, dos or koi.", {}, detect)
         .binaryInput(),
     {"fix-layout",
      FunctionKind::Text,

@@ -1,5 +1,7 @@
 #include "codepages/detector.h"
 
+#include "codepages/unicodefile.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -229,12 +231,56 @@ DetectorScores shortTextScores(std::string_view text)
     return s;
 }
 
+namespace {
+
+// A page other than Windows-1251 needs this lead (five nats) to win on lone
+// letters: less turns too many Windows-1251 texts ending in a lone У or г.
+constexpr long long kLoneLead = 5 * kDetectorScale;
+// A sign of Windows-1251 standing alone is at least this likely (e^-7): the
+// statistics come from Russian text, where ©, € or § hardly ever stand alone,
+// but a short English text has them.
+constexpr int kLoneSignFloor = -7 * kDetectorScale;
+
+// No two bytes above 7Fh stand side by side, so no page shows a word of two
+// Russian letters. What may still be Russian are lone letters between
+// characters that are no letters: the one-letter words (и, в, с, к, а, я).
+// Each lone byte is scored by how often the character a page shows stands
+// alone in Russian text; a page other than Windows-1251 must lead clearly.
+// Long texts without a single pair are not Russian: they stay Windows-1251.
+CodePage loneLetterGuess(std::string_view text)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t n = text.size();
+    if (n >= kShortText)
+        return CodePage::Win;
+    const PairTable& t = pairTable();
+    // The neighbours of a lone byte are below 80h: no letters in any page but Latin ones.
+    auto isLetter = [&t](unsigned char c) { return t.win.letterClass[c] != kGap; };
+    long long score[3] = {0, 0, 0}; // win, dos, koi
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char b = p[i];
+        if (b < 0x80 || (i > 0 && isLetter(p[i - 1])) || (i + 1 < n && isLetter(p[i + 1])))
+            continue;
+        int win = kLoneLog[0][b - 0x80];
+        if (t.win.letterClass[b] == kGap)
+            win = std::max(win, kLoneSignFloor);
+        score[0] += win;
+        score[1] += kLoneLog[1][b - 0x80];
+        score[2] += kLoneLog[2][b - 0x80];
+    }
+    const CodePage best = score[2] >= score[1] ? CodePage::Koi : CodePage::Dos;
+    const long long lead = std::max(score[1], score[2]) - score[0];
+    return lead >= kLoneLead ? best : CodePage::Win;
+}
+
+} // namespace
+
 CodePage detectCodePage(std::string_view text)
 {
     const DetectorScores s =
         text.size() < kShortText ? shortTextScores(text) : detectorScores(text);
     if (s.highPairs == 0)
-        return CodePage::Win;
+        return loneLetterGuess(text);
     struct Candidate {
         CodePage cp;
         long long score;
@@ -263,6 +309,16 @@ CodePage detectCodePage(std::string_view text)
 std::string DetectCodePage(std::string_view text)
 {
     return codePageName(detectCodePage(text));
+}
+
+std::string DetectEncoding(std::string_view text)
+{
+    const FileEncoding marked = encodingByMark(text);
+    if (isUtf16(marked))
+        return "utf16";
+    if (marked == FileEncoding::Utf8Bom || isMultiByteUtf8(text))
+        return "utf8";
+    return DetectCodePage(text);
 }
 
 } // namespace zuk::codepages

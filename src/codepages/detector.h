@@ -15,13 +15,22 @@ namespace zuk::codepages {
 // the cost of non-letter bytes that code page would show and of a capital
 // right after a small letter. The best score wins; a long text is read only
 // until the lead of the best page is beyond doubt. A text where no two bytes
-// above 7Fh stand side by side is "win": it holds no Cyrillic word in any of
-// the pages, only stray symbols, and there is nothing to tell them apart by. When
+// above 7Fh stand side by side holds no Cyrillic word of two letters in any
+// of the pages: a short one (under 4 KB) is judged by its lone bytes, those
+// between characters that are no letters, by how often the character each
+// page shows stands alone in Russian text (the one-letter words и, в, с ...),
+// and another page than "win" must lead clearly; a longer one is "win". When
 // the scores of the best pages are too close to call, the marker rule (CP866
 // marker letters, then KOI8-R marker words) breaks the tie. Linear, one table
 // lookup per byte.
 std::string DetectCodePage(std::string_view text);
 CodePage detectCodePage(std::string_view text);
+
+// What a text is, as `zuk-text detect` answers: "utf16" after a UTF-16
+// byte-order mark, "utf8" after a UTF-8 one or for well-formed UTF-8 holding
+// a character beyond ASCII (the rules a file is opened by), otherwise the
+// code page DetectCodePage guesses.
+std::string DetectEncoding(std::string_view text);
 
 // The marker rule on its own: "dos" when any of nine CP866 letters occurs,
 // overridden by "koi" when any of thirteen short KOI8-R words occurs with a

@@ -122,6 +122,13 @@ public:
     virtual void SetCharsetUndoable(const std::string& name) { SetCharset(name); }
     virtual int GetFontSize() = 0;
     virtual std::string GetCharset() = 0;
+    // The encoding of the active document's file beside its working code
+    // page: "" (the code page's bytes themselves), "utf8", "utf8-bom",
+    // "utf16le" or "utf16be". Setting it chooses how the next save writes the
+    // file and marks the document modified; an unknown name changes nothing.
+    // An implementation without files may leave both as they are.
+    virtual std::string GetFileEncoding() { return {}; }
+    virtual void SetFileEncoding(const std::string& /*name*/) {}
     virtual void SetFileName(const std::string& fileName) = 0;
     virtual std::string GetFileNameOf(int index) = 0;
     virtual void LoadFile(const std::string& path) = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "codepages/unicodefile.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -45,7 +47,10 @@ public:
 
     std::vector<std::string> Formats; // the format names this module serves
     std::string FileName;             // UTF-8 path of the next read or write
-    std::int32_t Status = 0;          // kDone after every completed read or write
+    // How the next write stores the text: a document's file may be Unicode
+    // or keep line breaks other than CR LF. Reads ignore it.
+    codepages::FileFormat WriteFormat;
+    std::int32_t Status = 0; // kDone after every completed read or write
 
     static constexpr std::int32_t kDone = 13;
 };

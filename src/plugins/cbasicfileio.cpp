@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace zuk::plugins {
 
@@ -71,7 +72,7 @@ bool isCanonical(std::string_view text)
 // Blocks in that form already (what the editor hands over) go out as they are.
 class LineWriter {
 public:
-    explicit LineWriter(io::AtomicFileWriter& writer) : m_writer(writer) {}
+    explicit LineWriter(const std::function<void(std::string_view)>& out) : m_out(out) {}
 
     void put(std::string_view block)
     {
@@ -117,12 +118,12 @@ private:
     {
         if (bytes.empty())
             return;
-        m_writer.append(bytes);
+        m_out(bytes);
         m_written = true;
         m_last = bytes.back();
     }
 
-    io::AtomicFileWriter& m_writer;
+    const std::function<void(std::string_view)>& m_out;
     bool m_ended = false;
     bool m_pendingCr = false;
     bool m_written = false;
@@ -208,31 +209,65 @@ void CBasicFILEIO::ReadBlocks(const std::string& /*format*/,
     Status = kDone;
 }
 
+namespace {
+
+// The file's bytes for lines in the canonical form (every break CR LF) go
+// through the safe writer, converted on the way when the format asks for it.
+class FormattedOutput {
+public:
+    FormattedOutput(const std::string& path, const codepages::FileFormat& format) : m_writer(path)
+    {
+        if (!format.plain())
+            m_encoder.emplace(format, [this](std::string_view bytes) { m_writer.append(bytes); });
+        m_put = [this](std::string_view bytes) {
+            if (m_encoder)
+                m_encoder->put(bytes);
+            else
+                m_writer.append(bytes);
+        };
+    }
+    const std::function<void(std::string_view)>& put() const { return m_put; }
+    void commit()
+    {
+        if (m_encoder)
+            m_encoder->finish();
+        m_writer.commit();
+    }
+
+private:
+    io::AtomicFileWriter m_writer;
+    std::optional<codepages::FileEncoder> m_encoder;
+    std::function<void(std::string_view)> m_put;
+};
+
+} // namespace
+
 void CBasicFILEIO::Write(const std::string& text, const std::string& /*format*/)
 {
     const std::string_view body(text.data(), textLength(text));
-    io::AtomicFileWriter writer(FileName);
+    FormattedOutput out(FileName, WriteFormat);
+    const auto& put = out.put();
     if (isCanonical(body)) {
         constexpr std::size_t kSlice = 1 << 20;
         for (std::size_t at = 0; at < body.size(); at += kSlice)
-            writer.append(body.substr(at, kSlice));
+            put(body.substr(at, kSlice));
     } else {
-        forEachLine(body, [&writer](std::string_view line) {
-            writer.append(line);
-            writer.append("\r\n");
+        forEachLine(body, [&put](std::string_view line) {
+            put(line);
+            put("\r\n");
         });
     }
-    writer.commit();
+    out.commit();
     Status = kDone;
 }
 
 void CBasicFILEIO::WriteBlocks(const TextBlocks& text, const std::string& /*format*/)
 {
-    io::AtomicFileWriter writer(FileName);
-    LineWriter lines(writer);
+    FormattedOutput out(FileName, WriteFormat);
+    LineWriter lines(out.put());
     text([&lines](std::string_view block) { lines.put(block); });
     lines.finish();
-    writer.commit();
+    out.commit();
     Status = kDone;
 }
 

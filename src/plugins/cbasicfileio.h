@@ -12,7 +12,9 @@ namespace zuk::plugins {
 // line followed by CR LF; Write cuts the text the same way and writes every
 // line followed by CR LF, through a temporary file in the same folder that
 // replaces the target only when everything was written (the target keeps its
-// permissions). Bytes are never converted between code pages.
+// permissions). Bytes are never converted between code pages; a WriteFormat
+// other than the plain one writes the same lines in a Unicode encoding of the
+// code page's characters, or with another line break (codepages::FileEncoder).
 class CBasicFILEIO final : public AFILEIO {
 public:
     CBasicFILEIO();

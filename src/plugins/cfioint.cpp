@@ -37,6 +37,16 @@ AFILEIO& plainTextModule(const CFIOINT& engine)
     return *module;
 }
 
+// The format is set for one write only: whoever writes next unasked gets the plain one.
+struct WriteFormatFor {
+    AFILEIO& module;
+    WriteFormatFor(AFILEIO& m, const codepages::FileFormat& format) : module(m)
+    {
+        module.WriteFormat = format;
+    }
+    ~WriteFormatFor() { module.WriteFormat = {}; }
+};
+
 } // namespace
 
 std::string readDocumentFile(const CFIOINT& engine, const std::string& path)
@@ -56,17 +66,21 @@ void readDocumentBlocks(const CFIOINT& engine, const std::string& path,
     module.ReadBlocks(kPlainTextFormat, sink);
 }
 
-void writeDocumentFile(const CFIOINT& engine, const std::string& path, const std::string& text)
+void writeDocumentFile(const CFIOINT& engine, const std::string& path, const std::string& text,
+                       const codepages::FileFormat& format)
 {
     AFILEIO& module = plainTextModule(engine);
     module.FileName = path;
+    const WriteFormatFor scope(module, format);
     module.Write(text, kPlainTextFormat);
 }
 
-void writeDocumentBlocks(const CFIOINT& engine, const std::string& path, const TextBlocks& text)
+void writeDocumentBlocks(const CFIOINT& engine, const std::string& path, const TextBlocks& text,
+                         const codepages::FileFormat& format)
 {
     AFILEIO& module = plainTextModule(engine);
     module.FileName = path;
+    const WriteFormatFor scope(module, format);
     module.WriteBlocks(text, kPlainTextFormat);
 }
 

@@ -41,8 +41,11 @@ std::string readDocumentFile(const CFIOINT& engine, const std::string& path);
 // The file's bytes in blocks, for a reader that applies the line rules itself.
 void readDocumentBlocks(const CFIOINT& engine, const std::string& path,
                         const std::function<void(std::string_view)>& sink);
-void writeDocumentFile(const CFIOINT& engine, const std::string& path, const std::string& text);
+// `format` is how the file stores the text (the module's WriteFormat).
+void writeDocumentFile(const CFIOINT& engine, const std::string& path, const std::string& text,
+                       const codepages::FileFormat& format = {});
 // writeDocumentFile for a text given in blocks.
-void writeDocumentBlocks(const CFIOINT& engine, const std::string& path, const TextBlocks& text);
+void writeDocumentBlocks(const CFIOINT& engine, const std::string& path, const TextBlocks& text,
+                         const codepages::FileFormat& format = {});
 
 } // namespace zuk::plugins

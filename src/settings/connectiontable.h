@@ -93,6 +93,10 @@ struct RConnectionTable {
     int WinFontCharSet = 1;
     settings::RBrowserPaths BrowserPaths;
     bool DoEncDetect = false;
+    // A file opened that is UTF-8 without a byte-order mark is recognised as such.
+    bool UnicodeOnOpen = true;
+    // Every save writes the line break the document's file had, not CR LF.
+    bool KeepLineBreaks = false;
     bool ChangeQuotes = false;
     bool Lined = false;
     bool ShowLineNumbers = false;

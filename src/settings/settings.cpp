@@ -48,6 +48,8 @@ template <class Visitor> void visitConnectionTable(Visitor& v)
     v.field("Main", "MarginActive", &R::MarginActive);
     v.field("Main", "ShowLineNumbers", &R::ShowLineNumbers);
     v.field("Main", "DoEncDetect", &R::DoEncDetect);
+    v.field("Main", "UnicodeOnOpen", &R::UnicodeOnOpen);
+    v.field("Main", "KeepLineBreaks", &R::KeepLineBreaks);
     v.field("Main", "DefAutoIndent", &R::DefAutoIndent);
     v.field("Main", "RMargin", &R::RMargin);
     v.field("Main", "boutput_processed_files_to_dir", &R::boutput_processed_files_to_dir);

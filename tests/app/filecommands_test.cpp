@@ -323,13 +323,36 @@ TEST(DocumentFiles, VersionsBackupsEmergencyCopiesAndLastFiles)
     EXPECT_EQ(dir.read("notes.bak"), "x\r\n");
 
     std::vector<DocumentText> documents = {
-        {name, true, [] { return std::string("saved\r\n"); }},
-        {"untitled0", false, [] { return std::string("never asked"); }},
-        {dir.file("gone/x.txt"), true, [] { return std::string("lost"); }},
+        {name, true, [] { return std::string("saved\r\n"); }, {}},
+        {"untitled0", false, [] { return std::string("never asked"); }, {}},
+        {dir.file("gone/x.txt"), true, [] { return std::string("lost"); }, {}},
     };
     EXPECT_EQ(writeEmergencyCopies(engine, documents),
               std::vector<std::string>{dir.file("gone/x.txt")});
     EXPECT_EQ(dir.read("notes.avr"), "saved\r\n");
+
+    // Every copy is written the way the document's file is; a version the
+    // options convert to a code page is that code page's bytes.
+    using zuk::codepages::FileEncoding;
+    using zuk::codepages::LineBreak;
+    const zuk::codepages::FileFormat utf16{FileEncoding::Utf16Le, zuk::codepages::CodePage::Win,
+                                           LineBreak::Lf};
+    saveBackupCopy(engine, name, "ab\r\n", utf16);
+    EXPECT_EQ(dir.read("notes.bak"), std::string("\xFF\xFE"
+                                                 "a\0b\0\n\0",
+                                                 8));
+    documents[0].format = {FileEncoding::Utf8Bom, zuk::codepages::CodePage::Win, LineBreak::Cr};
+    writeEmergencyCopies(engine, documents);
+    EXPECT_EQ(dir.read("notes.avr"), "\xEF\xBB\xBFsaved\r");
+    options.DoCopyVer = false;
+    const std::string ya = zuk::codepages::utf8ToWin("я");
+    saveVersion(engine, name, ya, options, clock, utf16);
+    EXPECT_EQ(dir.read("date-31-12-2024time-23-59-58notes.txt"),
+              std::string("\xFF\xFE\x4F\x04\n\0", 6));
+    options.DoConvertVersionToCharset = true;
+    options.ConvertVersionToCharset = "koi";
+    saveVersion(engine, name, ya, options, clock, utf16);
+    EXPECT_EQ(dir.read("date-31-12-2024time-23-59-58notes.txt"), "\xD1\n");
 
     EXPECT_TRUE(readLastFiles(dir.file("lastfiles.txt")).empty());
     const std::vector<std::string> last{dir.file("b.txt"), "/д/а.txt"};

@@ -84,6 +84,28 @@ TEST(RecoveryMeta, CrLfLinesAndUnknownKeysAreRead)
     EXPECT_FALSE(m->path);
     EXPECT_EQ(m->charset, "dos");
     EXPECT_EQ(m->textBytes, 3u);
+    // Copies written before files had an encoding are the code page's bytes with CR LF.
+    EXPECT_EQ(m->encoding, "");
+    EXPECT_EQ(m->lineBreak, "crlf");
+}
+
+TEST(RecoveryMeta, TheFileEncodingAndLineBreakComeBack)
+{
+    RecoveryMeta meta;
+    meta.path = "/home/u/a.txt";
+    meta.title = "a.txt";
+    meta.charset = "win";
+    meta.encoding = "utf16be";
+    meta.lineBreak = "lf";
+    meta.textFile = "d1-1.txt";
+    const std::string text = formatRecoveryMeta(meta);
+    EXPECT_NE(text.find("Encoding=utf16be\n"), std::string::npos);
+    const std::optional<RecoveryMeta> back = parseRecoveryMeta(text);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(*back, meta);
+    std::string twice = text;
+    twice.insert(twice.find("End"), "Encoding=utf8\n");
+    EXPECT_FALSE(parseRecoveryMeta(twice));
 }
 
 TEST(RecoveryMeta, BrokenDescriptionsAreRefused)

@@ -171,6 +171,39 @@ TEST(Detector, TooLittleToTellIsWin)
         EXPECT_EQ(DetectCodePage(t), "win") << t;
 }
 
+// Without two letters side by side, lone letters still tell: a one-letter
+// word in KOI8-R or CP866 is a capital or a sign in Windows-1251.
+TEST(Detector, LoneLettersOfShortTextsAreScored)
+{
+    for (const char* utf8 : {"read(2) и", "см. в п. 5", "1 и 2 с 3"}) {
+        const std::string text = utf8ToWin(utf8);
+        EXPECT_EQ(detectCodePage(text), CodePage::Win) << utf8;
+        EXPECT_EQ(detectCodePage(WinToKoi(text)), CodePage::Koi) << utf8;
+        EXPECT_EQ(detectCodePage(WinToDos(text)), CodePage::Dos) << utf8;
+    }
+    // Signs standing alone in English text stay Windows-1251, one or many.
+    std::string english = "Terms \x97 see \xA7 4, \x95 price \x88 5 \x96 6 \xA9 2024 \xB9 7";
+    EXPECT_EQ(detectCodePage(english), CodePage::Win);
+    // A long text without a pair is no Russian text, whatever its lone bytes.
+    std::string koiLetters;
+    while (koiLetters.size() < 5000)
+        koiLetters += WinToKoi(utf8ToWin(" x и y в z "));
+    EXPECT_EQ(detectCodePage(koiLetters), CodePage::Win);
+}
+
+// What `zuk-text detect` answers: Unicode by the rules a file opens by.
+TEST(Detector, DetectEncodingNamesUnicodeFirst)
+{
+    EXPECT_EQ(DetectEncoding("Привет, мир"), "utf8");
+    EXPECT_EQ(DetectEncoding("\xEF\xBB\xBFplain"), "utf8");
+    EXPECT_EQ(DetectEncoding(std::string("\xFF\xFEx\0", 4)), "utf16");
+    EXPECT_EQ(DetectEncoding(std::string("\xFE\xFF\0x", 4)), "utf16");
+    // ASCII alone is no Unicode file; broken UTF-8 is a code page's text.
+    EXPECT_EQ(DetectEncoding("plain ASCII"), "win");
+    EXPECT_EQ(DetectEncoding(WinToKoi(utf8ToWin("Привет, мир, как дела?"))), "koi");
+    EXPECT_NE(DetectEncoding("Привет\xC0"), "utf8");
+}
+
 TEST(Detector, LongTextStopsEarlyWithTheSameAnswer)
 {
     const auto texts = proseTexts();

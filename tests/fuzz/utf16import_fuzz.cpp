@@ -1,6 +1,7 @@
 // The UTF-16 import: any bytes as a file, read as they come (with or without
-// a byte-order mark), the same units in the other byte order, and the UTF-16
-// export of the input taken as a document read back.
+// a byte-order mark), the same units in the other byte order, the decoder a
+// marked file opens through giving the same lines, and the UTF-16 export of
+// the input taken as a document read back.
 
 #include "fuzz/fuzztarget.h"
 
@@ -8,6 +9,7 @@
 
 #include "codepages/charsets.h"
 #include "codepages/exchange.h"
+#include "codepages/unicodefile.h"
 #include "io/linesfile.h"
 
 #include <cstdlib>
@@ -67,6 +69,13 @@ ZUK_FUZZ_TARGET(utf16import)
         for (size_t i = 0; i + 1 < swapped.size(); i += 2)
             std::swap(swapped[i], swapped[i + 1]);
         if (importLines(swapped, ExchangeFormat::Utf16) != lines)
+            std::abort();
+        // A marked file opened as a document decodes to the same lines.
+        UnicodeDecoder decoder(encodingByMark(input));
+        std::string decoded;
+        decoder.put(input, decoded);
+        decoder.finish(decoded);
+        if (eightBitLines(decoded) != lines)
             std::abort();
     } else if (lines != eightBitLines(input)) {
         std::abort();

@@ -1,6 +1,7 @@
 // The UTF-8 import: any bytes as a file read into a Windows-1251 document,
-// checked against a strict decoder of its own, and the UTF-8 export of the
-// input taken as a document read back.
+// checked against a strict decoder of its own, as is the decoder a UTF-8
+// file opens through, and the UTF-8 export of the input taken as a document
+// read back.
 
 #include "fuzz/fuzztarget.h"
 
@@ -8,6 +9,7 @@
 
 #include "codepages/charsets.h"
 #include "codepages/exchange.h"
+#include "codepages/unicodefile.h"
 #include "io/linesfile.h"
 
 #include <cstdlib>
@@ -21,7 +23,7 @@ using namespace zuk::codepages;
 // The Windows-1251 bytes of one line of UTF-8: a well-formed, shortest-form
 // sequence of a scalar value is one character ('?' when Windows-1251 lacks
 // it); every other byte is a '?' of its own.
-std::string strictDecode(std::string_view s)
+std::string strictDecode(std::string_view s, bool* wellFormed = nullptr)
 {
     std::string out;
     size_t i = 0;
@@ -51,6 +53,8 @@ std::string strictDecode(std::string_view s)
         if (!ok) {
             out += '?';
             ++i;
+            if (wellFormed)
+                *wellFormed = false;
             continue;
         }
         const int byte = encodeChar(c, CodePage::Win);
@@ -91,6 +95,16 @@ ZUK_FUZZ_TARGET(utf8import)
 {
     const std::vector<std::string> lines = importLines(input, ExchangeFormat::Utf8);
     if (lines != expectedLines(input))
+        std::abort();
+
+    // A file opened as a document decodes by the same rules, up to a NUL.
+    const std::string_view shown = input.substr(0, input.find('\0'));
+    UnicodeDecoder decoder(FileEncoding::Utf8);
+    std::string decoded;
+    decoder.put(input, decoded);
+    decoder.finish(decoded);
+    bool wellFormed = true;
+    if (decoded != strictDecode(shown, &wellFormed) || decoder.wellFormed() != wellFormed)
         std::abort();
 
     // The input as a document in each working code page: its export reads

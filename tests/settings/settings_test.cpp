@@ -56,6 +56,8 @@ std::vector<Key> expectedDefaults()
         {"Main", "MarginActive", "0"},
         {"Main", "ShowLineNumbers", "0"},
         {"Main", "DoEncDetect", "0"},
+        {"Main", "UnicodeOnOpen", "1"},
+        {"Main", "KeepLineBreaks", "0"},
         {"Main", "DefAutoIndent", "1"},
         {"Main", "RMargin", "72"},
         {"Main", "boutput_processed_files_to_dir", "0"},

@@ -3,6 +3,7 @@
 #include "app/filenames.h"
 #include "app/ui/crashhandler.h"
 #include "codepages/charsets.h"
+#include "codepages/unicodefile.h"
 #include "editor/ui/ted.h"
 #include "editor/ui/tedcontrol.h"
 
@@ -20,6 +21,8 @@ struct EmergencyDocument {
     char path[4096];
     editor::TedControl* control;
     codepages::CodePage codePage;
+    codepages::FileEncoding encoding;
+    char lineBreak[3]; // NUL-terminated
 };
 
 constexpr int kMaxEmergencyDocuments = 256;
@@ -51,8 +54,50 @@ struct EmergencyWriter {
     }
 };
 
-// Decodes the control's UTF-8 and writes it in the document's code page, every
-// line followed by CR LF.
+// One character as the document's file stores it: the code page's byte, or
+// the character itself in UTF-8 or UTF-16 (the control holds only characters
+// of the code page, so none is beyond the Basic Multilingual Plane).
+void putChar(EmergencyWriter& out, const EmergencyDocument& doc, char32_t c)
+{
+    using codepages::FileEncoding;
+    switch (doc.encoding) {
+    case FileEncoding::CodePage: {
+        const int byte = c < 0x80 ? static_cast<int>(c) : codepages::encodeChar(c, doc.codePage);
+        out.put(byte < 0 ? '?' : static_cast<char>(byte));
+        return;
+    }
+    case FileEncoding::Utf8:
+    case FileEncoding::Utf8Bom:
+        if (c < 0x80) {
+            out.put(static_cast<char>(c));
+        } else if (c < 0x800) {
+            out.put(static_cast<char>(0xC0 | (c >> 6)));
+            out.put(static_cast<char>(0x80 | (c & 0x3F)));
+        } else {
+            out.put(static_cast<char>(0xE0 | ((c >> 12) & 0x0F)));
+            out.put(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            out.put(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+        return;
+    case FileEncoding::Utf16Le:
+        out.put(static_cast<char>(c & 0xFF));
+        out.put(static_cast<char>((c >> 8) & 0xFF));
+        return;
+    case FileEncoding::Utf16Be:
+        out.put(static_cast<char>((c >> 8) & 0xFF));
+        out.put(static_cast<char>(c & 0xFF));
+        return;
+    }
+}
+
+void putBreak(EmergencyWriter& out, const EmergencyDocument& doc)
+{
+    for (const char* b = doc.lineBreak; *b; ++b)
+        putChar(out, doc, static_cast<unsigned char>(*b));
+}
+
+// Decodes the control's UTF-8 and writes it as the document's file stores it,
+// every line followed by the file's break.
 void writeEmergencyCopy(const EmergencyDocument& doc)
 {
     const long length = doc.control->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
@@ -64,6 +109,9 @@ void writeEmergencyCopy(const EmergencyDocument& doc)
     if (fd < 0)
         return;
     EmergencyWriter out{fd};
+    const std::string_view mark = codepages::byteOrderMark(doc.encoding);
+    for (char b : mark)
+        out.put(b);
     const bool softBreaks = doc.control->hasSoftBreaks();
     bool lineOpen = false;
     for (long i = 0; i < length;) {
@@ -74,8 +122,7 @@ void writeEmergencyCopy(const EmergencyDocument& doc)
         }
         if (b == '\r' || b == '\n') {
             i += (b == '\r' && i + 1 < length && text[i + 1] == '\n') ? 2 : 1;
-            out.put('\r');
-            out.put('\n');
+            putBreak(out, doc);
             lineOpen = false;
             continue;
         }
@@ -86,14 +133,11 @@ void writeEmergencyCopy(const EmergencyDocument& doc)
         ++i;
         for (; extra > 0 && i < length; --extra, ++i)
             c = (c << 6) | (text[i] & 0x3F);
-        const int byte = c < 0x80 ? static_cast<int>(c) : codepages::encodeChar(c, doc.codePage);
-        out.put(byte < 0 ? '?' : static_cast<char>(byte));
+        putChar(out, doc, c);
         lineOpen = true;
     }
-    if (lineOpen) {
-        out.put('\r');
-        out.put('\n');
-    }
+    if (lineOpen)
+        putBreak(out, doc);
     out.flush();
     ::close(fd);
 }
@@ -126,7 +170,9 @@ void EmergencyCopies::clear()
     g_emergencyCount.store(0);
 }
 
-void EmergencyCopies::refresh(const QList<editor::Ted*>& documents)
+void EmergencyCopies::refresh(
+    const QList<editor::Ted*>& documents,
+    const std::function<codepages::FileFormat(const editor::Ted&)>& formatOf)
 {
     g_emergencyCount.store(0);
     // The code-page tables are made on first use; the crash handler must not be it.
@@ -143,6 +189,11 @@ void EmergencyCopies::refresh(const QList<editor::Ted*>& documents)
         std::memcpy(g_emergency[n].path, path.c_str(), path.size() + 1);
         g_emergency[n].control = ted->control();
         g_emergency[n].codePage = ted->control()->codePage();
+        const codepages::FileFormat format = formatOf(*ted);
+        g_emergency[n].encoding = format.encoding;
+        const std::string_view lineBreak = codepages::lineBreakBytes(format.lineBreak);
+        std::memcpy(g_emergency[n].lineBreak, lineBreak.data(), lineBreak.size());
+        g_emergency[n].lineBreak[lineBreak.size()] = '\0';
         ++n;
     }
     g_emergencyCount.store(n);

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "codepages/unicodefile.h"
+
 #include <QList>
+
+#include <functional>
 
 namespace zuk::editor {
 class Ted;
@@ -23,8 +27,10 @@ public:
     // Makes the code-page tables the hook needs and hands the hook to the
     // crash handler.
     void install();
-    // The table anew from the documents bound to files.
-    void refresh(const QList<editor::Ted*>& documents);
+    // The table anew from the documents bound to files, each written the way
+    // `formatOf` says its file is.
+    void refresh(const QList<editor::Ted*>& documents,
+                 const std::function<codepages::FileFormat(const editor::Ted&)>& formatOf);
     // Nothing is written until the next refresh (a window is going).
     void clear();
 };

@@ -9,6 +9,7 @@
 #include "app/ui/mainstatusbar.h"
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
+#include "editor/fileload.h"
 #include "editor/syntaxtable.h"
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/doxwindow.h"
@@ -17,6 +18,7 @@
 #include "io/largebuffer.h"
 #include "io/rtfreader.h"
 #include "io/rtftohtml.h"
+#include "plugins/cbasicfileio.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -37,6 +39,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <utility>
 
 namespace zuk::app::ui {
@@ -162,26 +165,61 @@ void FileCommands::showMessage(const QString& text, bool warning)
 
 namespace {
 
-// The document's text goes to the file in blocks, never copied whole.
-void writeTed(const plugins::CFIOINT& engine, const std::string& path, const editor::Ted& ted)
+// The document's text goes to the file in blocks, never copied whole. Returns
+// how many '?' it holds.
+std::size_t writeTed(const plugins::CFIOINT& engine, const std::string& path,
+                     const editor::Ted& ted, const codepages::FileFormat& format)
 {
+    std::size_t questions = 0;
     plugins::writeDocumentBlocks(
         engine, path,
-        [&ted](const std::function<void(std::string_view)>& sink) { ted.writeText(sink); });
+        [&ted, &questions](const std::function<void(std::string_view)>& sink) {
+            ted.writeText([&](std::string_view block) {
+                questions += static_cast<std::size_t>(std::count(block.begin(), block.end(), '?'));
+                sink(block);
+            });
+        },
+        format);
+    return questions;
 }
 
 } // namespace
 
-bool FileCommands::writeDocument(const std::string& path, const editor::Ted& ted)
+codepages::FileFormat FileCommands::formatOf(const editor::Ted& ted) const
+{
+    codepages::FileFormat format;
+    format.encoding = ted.fileEncoding();
+    format.codePage = ted.control()->codePage();
+    if (m_form.settings().KeepLineBreaks)
+        format.lineBreak = ted.fileLineBreak();
+    return format;
+}
+
+bool FileCommands::writeDocument(const std::string& path, editor::Ted& ted)
 {
     try {
-        writeTed(m_engine, path, ted);
+        const std::size_t questions = writeTed(m_engine, path, ted, formatOf(ted));
+        tellQuestionMarks(ted, questions, false);
         return true;
     } catch (const ZukError& e) {
         showMessage(m_form.text("MainForm", "sFileNotSaved") + QStringLiteral("\n\n") +
                     m_form.message(e));
         return false;
     }
+}
+
+// A character the code page lacks, typed or pasted into a document, became a
+// '?'. In a Unicode file that is a character lost: the first save that writes
+// more '?' than the file held says so, once per document.
+void FileCommands::tellQuestionMarks(editor::Ted& ted, std::size_t written, bool quiet)
+{
+    if (quiet || !codepages::isUnicode(ted.fileEncoding()) || ted.questionMarksTold() ||
+        written <= ted.fileQuestionMarks())
+        return;
+    ted.setQuestionMarksTold(true);
+    showMessage(m_form.format("MainForm", "sUnicodeQuestionMarks",
+                              {QString::fromStdString(ted.fileName()),
+                               QString::number(written - ted.fileQuestionMarks())}));
 }
 
 // --- opening ----------------------------------------------------------------------
@@ -225,8 +263,9 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
 
     // The head of the file: proof that it can be read before a window opens,
     // and enough text for the code-page detector. A file is read twice (to
-    // size the editor, then to fill it); what is not a regular file, such as
-    // a pipe, can be read only once, so it is read whole here.
+    // learn what it is and size the editor, then to fill it); what is not a
+    // regular file, such as a pipe, can be read only once, so it is read
+    // whole here.
     constexpr std::size_t kSample = 256 * 1024;
     // Taken before the first read: a change made while the file loads is
     // noticed at the next save rather than missed.
@@ -237,16 +276,34 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
         if (regular) {
             head = io::readFileHead(name, kSample);
         } else {
-            whole = plugins::readDocumentFile(m_engine, name);
+            whole = io::readWholeFile(name);
             head = whole.substr(0, kSample);
         }
     } catch (const ZukError& e) {
         return fail(e);
     }
-    std::string detected;
+    // The detector guesses among the code pages; a Unicode file never asks it.
+    editor::FileLoadOptions options;
+    options.unicodeOnOpen = s.UnicodeOnOpen;
     if (s.DoEncDetect && detectorSlot()) {
-        head.resize(std::min(head.size(), head.find('\0'))); // a NUL ends the text
-        detected = detectorSlot()(head);
+        const std::string text = head.substr(0, head.find('\0')); // a NUL ends the text
+        const std::string detected = detectorSlot()(text);
+        if (detected == "dos" || detected == "koi")
+            codepages::codePageFromName(detected, options.codePage);
+    }
+    auto readFile = [&](const std::function<void(std::string_view)>& sink) {
+        if (regular)
+            plugins::readDocumentBlocks(m_engine, name, sink);
+        else
+            sink(whole);
+    };
+    editor::FileLoadPlan plan;
+    try {
+        editor::FileLoadScan scan(head, options);
+        readFile([&scan](std::string_view block) { scan.put(block); });
+        plan = scan.finish();
+    } catch (const ZukError& e) {
+        return fail(e);
     }
 
     // A big file shows how far it got; the events in between keep the window alive.
@@ -277,33 +334,25 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
     ed.NewDocument();
     ed.ApplyTextStyles();
     ed.ApplySettings();
-    if (detected == "dos" || detected == "koi")
-        ed.SetCharset(detected); // before the text goes in: it is decoded once
+    // The code page is set before the text goes in: it is decoded once.
+    if (plan.codePage != codepages::CodePage::Win)
+        ed.SetCharset(codepages::codePageName(plan.codePage));
     bool unwrapped = false;
-    // A NUL ends the text the document shows; how much of the file it holds is
-    // counted on the way (the source is read once per pass).
-    std::uint64_t fileBytes = 0;
-    std::optional<std::uint64_t> firstNul;
     try {
         // The file goes into the editor block by block, never whole in memory.
         unwrapped = ed.LoadFileBlocks(
             name,
             [&](const std::function<void(std::string_view)>& sink) {
-                fileBytes = 0;
-                firstNul.reset();
-                auto counted = [&](std::string_view block) {
-                    if (!firstNul)
-                        if (const std::size_t at = block.find('\0'); at != std::string_view::npos)
-                            firstNul = fileBytes + at;
-                    fileBytes += block.size();
-                    sink(block);
-                };
-                if (regular)
-                    plugins::readDocumentBlocks(m_engine, name, counted);
-                else
-                    counted(whole);
+                std::size_t consumed = 0;
+                editor::FileLoadReader reader(plan, sink);
+                readFile([&](std::string_view block) {
+                    reader.put(block);
+                    consumed += block.size();
+                    advance(consumed);
+                });
+                reader.finish();
             },
-            advance);
+            {}, plan.controlSize);
     } catch (const ZukError& e) {
         // The file failed part way (it vanished or the device failed): the
         // half-filled window goes away again.
@@ -314,21 +363,25 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
         }
         return fail(e);
     }
+    editor::Ted& ted = *ed.activeDocument();
+    ted.setFileEncoding(plan.encoding);
+    ted.setFileLineBreak(plan.lineBreak);
+    ted.setFileQuestionMarks(plan.questionMarks);
     m_openFiles.add(name);
     ed.SetModified(false);
     ed.SetHasFile(true);
-    rememberStamp(*ed.activeDocument(), stamp);
-    if (firstNul) {
-        markCut(*ed.activeDocument(), *firstNul, fileBytes);
+    rememberStamp(ted, stamp);
+    if (plan.nulAt) {
+        markCut(ted, *plan.nulAt, plan.fileBytes);
         showMessage(m_form.format("MainForm", "sFileHasNul",
-                                  {QString::number(*firstNul), QString::number(fileBytes)}),
+                                  {QString::number(*plan.nulAt), QString::number(plan.fileBytes)}),
                     false);
     }
     if (editor::TfmDox* dox = m_form.documentListWindow())
         dox->addDocument(full);
     if (s.bkonopen) {
         try {
-            saveBackupCopy(m_engine, name, ed.GetAllText());
+            saveBackupCopy(m_engine, name, ed.GetAllText(), formatOf(ted));
         } catch (const ZukError& e) {
             m_form.showStatus(m_form.message(e));
         }
@@ -338,8 +391,17 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
     watchDrops();
     if (progress)
         progress->setValue(100);
+    QStringList notes;
+    if (plan.refused != codepages::FileEncoding::CodePage)
+        notes << m_form.format("MainForm",
+                               plan.refusedMalformed ? "sUnicodeFileMalformed"
+                                                     : "sUnicodeFileNotConverted",
+                               {codepages::isUtf16(plan.refused) ? QStringLiteral("UTF-16")
+                                                                 : QStringLiteral("UTF-8")});
     if (unwrapped)
-        m_form.mainStatusBar().showMessage(m_form.text("MainForm", "sBigFileUnwrapped"), 15000);
+        notes << m_form.text("MainForm", "sBigFileUnwrapped");
+    if (!notes.isEmpty())
+        m_form.mainStatusBar().showMessage(notes.join(QLatin1Char(' ')), 15000);
     refreshEmergencyTable();
     return true;
 }
@@ -604,9 +666,10 @@ bool FileCommands::saveAllDocuments(bool quiet)
             continue;
         }
         try {
-            writeTed(m_engine, ted->fileName(), *ted);
+            const std::size_t questions = writeTed(m_engine, ted->fileName(), *ted, formatOf(*ted));
             rememberStamp(*ted, diskStampOf(ted->fileName()));
             clearCut(*ted);
+            tellQuestionMarks(*ted, questions, quiet);
         } catch (const ZukError& e) {
             failures << m_form.message(e);
         }
@@ -625,7 +688,7 @@ void FileCommands::saveCopy()
     if (ed.DocumentCount() == 0 || !ed.HasFile())
         return;
     try {
-        saveBackupCopy(m_engine, ed.GetFileName(), ed.GetAllText());
+        saveBackupCopy(m_engine, ed.GetFileName(), ed.GetAllText(), formatOf(*ed.activeDocument()));
     } catch (const ZukError& e) {
         showMessage(m_form.message(e));
     }
@@ -648,11 +711,24 @@ void FileCommands::revert()
         return;
     // Read first: a file that cannot be read changes nothing.
     const DiskStamp stamp = diskStampOf(ed.GetFileName());
-    const std::string text = plugins::readDocumentFile(m_engine, ed.GetFileName());
+    const std::string bytes = io::readWholeFile(ed.GetFileName());
+    editor::Ted& ted = *ed.activeDocument();
+    // The file is read as on opening, in case it is Unicode (now or no longer).
+    editor::FileLoadOptions options;
+    options.unicodeOnOpen = m_form.settings().UnicodeOnOpen;
+    options.codePage = ted.control()->codePage();
+    options.countForControl = false;
+    const editor::FileLoadPlan plan = editor::planFile(bytes, options);
+    const std::string text = plugins::normalizeLineBreaks(editor::documentBytes(bytes, plan));
     const bool modified = ed.GetModified();
+    if (plan.codePage != ted.control()->codePage())
+        ed.SetCharset(codepages::codePageName(plan.codePage));
     ed.SetAllText(text);
     ed.SetModified(modified);
-    rememberStamp(*ed.activeDocument(), stamp);
+    ted.setFileEncoding(plan.encoding);
+    ted.setFileLineBreak(plan.lineBreak);
+    ted.setFileQuestionMarks(plan.questionMarks);
+    rememberStamp(ted, stamp);
 }
 
 void FileCommands::saveVersion()
@@ -660,20 +736,23 @@ void FileCommands::saveVersion()
     editor::CdreamEditor& ed = m_form.editor();
     if (ed.DocumentCount() == 0)
         return;
-    saveVersionOf(ed.GetFileName(), ed.GetAllText());
+    saveVersionOf(ed.GetFileName(), ed.GetAllText(), formatOf(*ed.activeDocument()));
 }
 
-void FileCommands::saveVersionOf(const std::string& name, const std::string& text)
+void FileCommands::saveVersionOf(const std::string& name, const std::string& text,
+                                 const codepages::FileFormat& format)
 {
     try {
-        app::saveVersion(m_engine, name, text, m_form.settings().SaveOptions, clock);
+        app::saveVersion(m_engine, name, text, m_form.settings().SaveOptions, clock, format);
     } catch (const ZukError& e) {
         showMessage(m_form.message(e));
     }
 }
 
 editor::Ted* FileCommands::openRecovered(const QString& path, const std::string& charset,
-                                         const std::string& syntax, const std::string& text)
+                                         const std::string& syntax, const std::string& text,
+                                         codepages::FileEncoding encoding,
+                                         codepages::LineBreak lineBreak)
 {
     editor::CdreamEditor& ed = m_form.editor();
     const std::string name = path.toStdString();
@@ -703,6 +782,10 @@ editor::Ted* FileCommands::openRecovered(const QString& path, const std::string&
         ed.ApplyBackground();
         watchDrops();
     }
+    ted.setFileEncoding(encoding);
+    ted.setFileLineBreak(lineBreak);
+    // The '?' of the file are not known: every '?' counts as the file's.
+    ted.setFileQuestionMarks(static_cast<std::size_t>(std::count(text.begin(), text.end(), '?')));
     ted.setModified(true);
     refreshEmergencyTable();
     return &ted;
@@ -753,7 +836,7 @@ void FileCommands::documentClosed(editor::Ted* ted)
         if (!s.Closing)
             m_openFiles.remove(name);
         if (s.SaveOptions.SaveVersionOnExit)
-            saveVersionOf(name, ted->allText());
+            saveVersionOf(name, ted->allText(), formatOf(*ted));
     }
     if (!s.Closing)
         if (editor::TfmDox* dox = m_form.documentListWindow())
@@ -802,7 +885,7 @@ bool FileCommands::prepareExit()
         if (autosave && ted->hasFile() && mayWriteOver(*ted, ted->fileName(), false) &&
             mayOverwriteChanged(*ted, false)) {
             try {
-                writeTed(m_engine, ted->fileName(), *ted);
+                writeTed(m_engine, ted->fileName(), *ted, formatOf(*ted));
                 rememberStamp(*ted, diskStampOf(ted->fileName()));
                 clearCut(*ted);
                 continue;
@@ -862,7 +945,8 @@ void FileCommands::onBackupTimer()
     m_backupTimer->stop();
     if (ed.HasFile()) {
         try {
-            saveBackupCopy(m_engine, ed.GetFileName(), ed.GetAllText());
+            saveBackupCopy(m_engine, ed.GetFileName(), ed.GetAllText(),
+                           formatOf(*ed.activeDocument()));
         } catch (const ZukError& e) {
             // A box every few minutes would stop the user's work; the status bar tells.
             m_form.showStatus(m_form.message(e));
@@ -884,7 +968,7 @@ QStringList FileCommands::writeEmergencyCopies()
                 ? emergencyName(name)
                 : m_form.dataPath(shown + QStringLiteral(".avr")).toStdString();
         try {
-            writeTed(m_engine, path, *ted);
+            writeTed(m_engine, path, *ted, formatOf(*ted));
         } catch (const ZukError& e) {
             failures << m_form.message(e);
         }
@@ -898,7 +982,8 @@ void FileCommands::refreshEmergencyTable()
         m_emergency.clear();
         return;
     }
-    m_emergency.refresh(m_form.editor().documents());
+    m_emergency.refresh(m_form.editor().documents(),
+                        [this](const editor::Ted& ted) { return formatOf(ted); });
 }
 
 void installFileCommands(TMainForm& form)

@@ -4,6 +4,7 @@
 #include "app/filenames.h"
 #include "app/openfilelist.h"
 #include "app/ui/emergencycopies.h"
+#include "codepages/unicodefile.h"
 #include "plugins/cfioint.h"
 
 #include <QObject>
@@ -76,14 +77,21 @@ public:
     void revert();
     // SaveVersion of the active document.
     void saveVersion();
-    void saveVersionOf(const std::string& name, const std::string& text);
+    void saveVersionOf(const std::string& name, const std::string& text,
+                       const codepages::FileFormat& format = {});
+    // How a document's file is written: its file encoding and the code page
+    // of its bytes, with the line break the file had when KeepLineBreaks is set.
+    codepages::FileFormat formatOf(const editor::Ted& ted) const;
     // A document recovered after a crash: a new modified window holding
     // `text` exactly, in code page `charset`, highlighted as `syntax` (an
-    // internal or a scheme name; empty: none). It is bound to `path` like an
-    // opened file, unless `path` is empty or open already: then it is an
-    // untitled document. Returns the window.
+    // internal or a scheme name; empty: none), whose file is written as
+    // `encoding` with `lineBreak`. It is bound to `path` like an opened file,
+    // unless `path` is empty or open already: then it is an untitled
+    // document. Returns the window.
     editor::Ted* openRecovered(const QString& path, const std::string& charset,
-                               const std::string& syntax, const std::string& text);
+                               const std::string& syntax, const std::string& text,
+                               codepages::FileEncoding encoding = codepages::FileEncoding::CodePage,
+                               codepages::LineBreak lineBreak = codepages::LineBreak::CrLf);
     // RTF import into a new untitled document.
     bool importRtf(const QString& path);
     // Files dropped on the main window, in drop order.
@@ -153,7 +161,8 @@ private:
     bool m_loading = false;
     void install();
     void showMessage(const QString& text, bool warning = true);
-    bool writeDocument(const std::string& path, const editor::Ted& ted);
+    bool writeDocument(const std::string& path, editor::Ted& ted);
+    void tellQuestionMarks(editor::Ted& ted, std::size_t written, bool quiet);
     static void markCut(editor::Ted& ted, std::uint64_t shown, std::uint64_t fileBytes);
     static void clearCut(editor::Ted& ted);
     bool askYesNo(const QString& question);

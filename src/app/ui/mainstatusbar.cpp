@@ -12,6 +12,8 @@ TMainStatusBar::TMainStatusBar(QWidget* parent) : QStatusBar(parent)
         m_panels[i] = new QLabel(this);
         m_panels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         m_panels[i]->setMinimumWidth(widths[i]);
+        // A panel that outgrows its width ("Windows · UTF-8") keeps a gap before the next.
+        m_panels[i]->setContentsMargins(0, 0, 12, 0);
         addWidget(m_panels[i], i == 2 ? 1 : 0);
     }
 }

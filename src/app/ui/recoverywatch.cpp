@@ -222,6 +222,8 @@ void RecoveryWatch::writePending()
             meta.path = ted->fileName();
         meta.title = ted->windowTitle().toStdString();
         meta.charset = ted->charset();
+        meta.encoding = codepages::fileEncodingName(ted->fileEncoding());
+        meta.lineBreak = codepages::lineBreakName(ted->fileLineBreak());
         if (ted->hasHighlighter())
             meta.syntax = ted->syntaxName();
         meta.changedMs = t.changedMs;
@@ -327,7 +329,14 @@ void RecoveryWatch::offer()
             const QString path = e.meta.path ? QString::fromStdString(*e.meta.path) : QString();
             if (!path.isEmpty() && files->openFiles().contains(path.toStdString()))
                 m_form.consoleAppend(m_form.format("Recovery", "sRecoveryAlreadyOpen", {shown}));
-            editor::Ted* ted = files->openRecovered(path, e.meta.charset, e.meta.syntax, text);
+            // A name a later program wrote, unknown here, leaves the file as
+            // the code page's bytes: nothing of the text is lost by that.
+            codepages::FileEncoding encoding = codepages::FileEncoding::CodePage;
+            codepages::fileEncodingFromName(e.meta.encoding, encoding);
+            codepages::LineBreak lineBreak = codepages::LineBreak::CrLf;
+            codepages::lineBreakFromName(e.meta.lineBreak, lineBreak);
+            editor::Ted* ted = files->openRecovered(path, e.meta.charset, e.meta.syntax, text,
+                                                    encoding, lineBreak);
             attachDocuments();
             changed(ted);
             restored.emplace_back(e, ted);

@@ -9,6 +9,7 @@
 #include "codepages/exchange.h"
 #include "codepages/fixlayout.h"
 #include "codepages/transcoders.h"
+#include "editor/fileencodingchoice.h"
 #include "editor/ved.h"
 #include "io/linesfile.h"
 #include "io/safefile.h"
@@ -112,6 +113,26 @@ void TCodePageCommands::convertTo(CodePage target)
     editor::CVed::EditGroup group(doc);
     doc.SetAllText(result);
     doc.SetCharsetUndoable(codePageName(target));
+}
+
+void TCodePageCommands::saveAsEncoding(FileEncoding chosen)
+{
+    editor::CVed& doc = m_host.document();
+    FileEncoding current = FileEncoding::CodePage;
+    fileEncodingFromName(doc.GetFileEncoding(), current);
+    doc.SetFileEncoding(fileEncodingName(editor::encodingForChoice(chosen, current)));
+    refreshEncodingChecks();
+}
+
+void TCodePageCommands::refreshEncodingChecks()
+{
+    FileEncoding current = FileEncoding::CodePage;
+    if (m_host.hasDocument())
+        fileEncodingFromName(m_host.document().GetFileEncoding(), current);
+    for (const editor::FileEncodingChoice& choice : editor::fileEncodingChoices())
+        m_host.setChecked(choice.menuItem,
+                          m_host.hasDocument() &&
+                              editor::encodingForChoice(choice.encoding, current) == current);
 }
 
 void TCodePageCommands::exportTo(ExchangeFormat format)
@@ -302,6 +323,11 @@ void installCodePageCommands(app::ui::ToolHost& host)
     on("mniImportUnicode", [c] { c->importFrom(ExchangeFormat::Utf16); });
     on("mniUTF8", [c] { c->importFrom(ExchangeFormat::Utf8); });
 
+    for (const editor::FileEncodingChoice& choice : editor::fileEncodingChoices()) {
+        const FileEncoding encoding = choice.encoding;
+        on(choice.menuItem, [c, encoding] { c->saveAsEncoding(encoding); });
+    }
+
     on("mniTranslit", [c] { c->translitCommand(true); });
     on("mniDeTranslit", [c] { c->translitCommand(false); });
     on("mniFixEncoding", [c] { c->fixLayoutCommand(); });
@@ -309,6 +335,7 @@ void installCodePageCommands(app::ui::ToolHost& host)
     on("mniFido2Normal", [c] { c->tableCommand(kFidoTable, true); });
     host.addCommands(std::move(rows));
     host.addMenuProvider("mniKeybLayout", [c](QMenu& menu) { c->fillKLayoutMenu(menu); });
+    host.addMenuProvider("mniSaveAsEncoding", [c](QMenu&) { c->refreshEncodingChecks(); });
 }
 
 void codePageStartup(app::ui::ToolHost& host)

@@ -4,6 +4,7 @@
 #include "codepages/exchange.h"
 #include "codepages/rungler.h"
 #include "codepages/tablecommands.h"
+#include "codepages/unicodefile.h"
 
 #include <QAction>
 #include <QMenu>
@@ -73,6 +74,10 @@ public:
     // Commands, each on the active document (the wrapper has checked there is one).
     void workIn(const char* charset);
     void convertTo(CodePage target);
+    // One of the "Сохранять как" items: how the next save writes the file.
+    void saveAsEncoding(FileEncoding chosen);
+    // The check marks of those items from the active document.
+    void refreshEncodingChecks();
     void exportTo(ExchangeFormat format);
     void importFrom(ExchangeFormat format);
     void exportStyled(const char* extension, const char* format);

@@ -21,6 +21,7 @@
 #include "codepages/charsets.h"
 #include "editor/doctext.h"
 #include "editor/editortexts.h"
+#include "editor/fileload.h"
 #include "editor/styledexport.h"
 #include "editor/syntaxtable.h"
 #include "editor/ui/colours.h"
@@ -335,13 +336,16 @@ void CdreamEditor::LoadText(const std::string& fileName, const std::string& text
 
 bool CdreamEditor::LoadFileBlocks(const std::string& fileName,
                                   const TedControl::BlockSource& source,
-                                  const std::function<void(std::size_t)>& progress)
+                                  const std::function<void(std::size_t)>& progress,
+                                  std::optional<std::size_t> size)
 {
     Ted* t = active();
-    FeedOptions options;
-    options.stopAtNul = true;
+    const FeedOptions options = fileFeedOptions();
     sci(t, QsciScintilla::SCI_SETUNDOCOLLECTION, 0UL);
-    t->control()->loadContent(source, options, progress);
+    if (size)
+        t->control()->loadContentSized(source, options, *size, progress);
+    else
+        t->control()->loadContent(source, options, progress);
     sci(t, QsciScintilla::SCI_SETUNDOCOLLECTION, 1UL);
     sci(t, QsciScintilla::SCI_EMPTYUNDOBUFFER);
     const bool unwrapped = t->unwrapBigText();
@@ -461,6 +465,16 @@ void CdreamEditor::SetCharsetUndoable(const std::string& name)
 std::string CdreamEditor::GetCharset()
 {
     return active()->charset();
+}
+std::string CdreamEditor::GetFileEncoding()
+{
+    return codepages::fileEncodingName(active()->fileEncoding());
+}
+void CdreamEditor::SetFileEncoding(const std::string& name)
+{
+    codepages::FileEncoding encoding;
+    if (codepages::fileEncodingFromName(name, encoding))
+        active()->chooseFileEncoding(encoding);
 }
 std::string CdreamEditor::GetFontName()
 {

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -82,8 +83,11 @@ public:
     // LoadText for a file read in blocks as stored (see TedControl::loadContent);
     // a NUL ends its text. True when the text was too big to wrap and word
     // wrap was turned off for it (see Ted::unwrapBigText).
+    // With `size` (the exact size of the text in the control, see
+    // FileLoadScan) the source is read once.
     bool LoadFileBlocks(const std::string& fileName, const TedControl::BlockSource& source,
-                        const std::function<void(std::size_t)>& progress = {});
+                        const std::function<void(std::size_t)>& progress = {},
+                        std::optional<std::size_t> size = std::nullopt);
     std::string GetWorkText() override;
     std::string GetSelText() override;
     void PutWorkText(const std::string& text) override;
@@ -127,6 +131,8 @@ public:
     void SetCharsetUndoable(const std::string& name) override;
     int GetFontSize() override;
     std::string GetCharset() override;
+    std::string GetFileEncoding() override;
+    void SetFileEncoding(const std::string& name) override;
     void SetFileName(const std::string& fileName) override;
     std::string GetFileNameOf(int index) override;
     void LoadFile(const std::string& path) override;

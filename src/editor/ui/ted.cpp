@@ -336,22 +336,61 @@ void Ted::showCharset(const std::string& name)
 {
     m_charset = name;
     const auto& s = settings();
-    std::string status;
     if (name == "win") {
         m_fontName = s.FontWIN; // the font character set has no meaning for Qt fonts
         m_fontSize = s.WINSize;
-        status = "Windows";
     } else if (name == "koi") {
         m_fontName = s.FontKOI8;
         m_fontSize = s.KOI8Size;
-        status = "KOI8 R";
     } else if (name == "dos") {
         m_fontName = s.FontDOS;
         m_fontSize = s.DOSSize;
-        status = "DOS";
     }
     restyle();
-    m_editor.ShowStatus(13, status);
+    m_editor.ShowStatus(13, charsetStatusText());
+}
+
+std::string Ted::charsetStatusText() const
+{
+    const std::string& cs = m_charset;
+    std::string status = cs == "dos"   ? "DOS"
+                         : cs == "koi" ? "KOI8 R"
+                         : cs == "win" ? "Windows"
+                                       : "";
+    const char* key = nullptr;
+    switch (m_fileEncoding) {
+    case codepages::FileEncoding::Utf8:
+        key = "sFileUtf8";
+        break;
+    case codepages::FileEncoding::Utf8Bom:
+        key = "sFileUtf8Bom";
+        break;
+    case codepages::FileEncoding::Utf16Le:
+        key = "sFileUtf16Le";
+        break;
+    case codepages::FileEncoding::Utf16Be:
+        key = "sFileUtf16Be";
+        break;
+    case codepages::FileEncoding::CodePage:
+        return status;
+    }
+    return status + " \u00B7 " + uiText(m_editor.host().texts, editorTexts(), key).toStdString();
+}
+
+void Ted::setFileEncoding(codepages::FileEncoding encoding)
+{
+    m_fileEncoding = encoding;
+    // Only the active document speaks in the status bar.
+    if (m_editor.activeDocument() == this)
+        m_editor.ShowStatus(13, charsetStatusText());
+}
+
+void Ted::chooseFileEncoding(codepages::FileEncoding encoding)
+{
+    if (encoding == m_fileEncoding)
+        return;
+    setFileEncoding(encoding);
+    setModified(true);
 }
 
 // --- highlighting ---------------------------------------------------------------
@@ -488,11 +527,7 @@ void Ted::activate()
     setGutterVisible(s.Gutter_Visible);
     m_persistentBlocks = s.Persistent_blocks;
     m_control->setLineSeparators(s.Lined, s.EditLineSepStyle);
-    const std::string& cs = m_charset;
-    m_editor.ShowStatus(13, cs == "dos"   ? "DOS"
-                            : cs == "koi" ? "KOI8 R"
-                            : cs == "win" ? "Windows"
-                                          : "");
+    m_editor.ShowStatus(13, charsetStatusText());
     m_editor.ShowStatus(14, m_fileName);
     refreshCaretText();
     m_control->SendScintilla(QsciScintilla::SCI_SETHSCROLLBAR, wordWrap() ? 0L : 1L);

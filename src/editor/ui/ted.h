@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "codepages/unicodefile.h"
 #include "editor/syntaxtable.h"
 #include "editor/textstyles.h"
 #include "editor/typedchar.h"
@@ -75,6 +76,25 @@ public:
     void setSyntaxName(const std::string& name) { m_syntaxName = name; }
     bool hasFile() const { return m_hasFile; }
     void setHasFile(bool on) { m_hasFile = on; }
+
+    // --- how its file stores the text --------------------------------------
+    // The file's encoding beside the working code page (shown with it in the
+    // status bar), the line break the file had, and the '?' its text held
+    // when it was read, all as found when the file was opened.
+    codepages::FileEncoding fileEncoding() const { return m_fileEncoding; }
+    void setFileEncoding(codepages::FileEncoding encoding);
+    // The user's choice of encoding for the next save: the document is then
+    // modified (it differs from its file), unless nothing changed.
+    void chooseFileEncoding(codepages::FileEncoding encoding);
+    codepages::LineBreak fileLineBreak() const { return m_fileLineBreak; }
+    void setFileLineBreak(codepages::LineBreak lineBreak) { m_fileLineBreak = lineBreak; }
+    std::size_t fileQuestionMarks() const { return m_fileQuestionMarks; }
+    void setFileQuestionMarks(std::size_t count) { m_fileQuestionMarks = count; }
+    // Whether a save already told that the text holds more '?' than its file did.
+    bool questionMarksTold() const { return m_questionMarksTold; }
+    void setQuestionMarksTold(bool on) { m_questionMarksTold = on; }
+    // The status-bar text of the code page and the file encoding ("Windows · UTF-8").
+    std::string charsetStatusText() const;
     char32_t quoteToggle() const { return m_mapper.quoteToggle(); }
     const std::string& templatesType() const { return m_templatesType; }
     void setTemplatesType(const std::string& name) { m_templatesType = name; }
@@ -171,6 +191,10 @@ private:
     std::string m_charset = "win";
     std::string m_syntaxName;
     bool m_hasFile = false;
+    codepages::FileEncoding m_fileEncoding = codepages::FileEncoding::CodePage;
+    codepages::LineBreak m_fileLineBreak = codepages::LineBreak::CrLf;
+    std::size_t m_fileQuestionMarks = 0;
+    bool m_questionMarksTold = false;
     TypedCharMapper m_mapper;
     QPointer<QsciLexer> m_schemeLexer;
     // The code-page changes in the undo history, by their container-action

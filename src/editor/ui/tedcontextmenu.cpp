@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include "editor/editortexts.h"
+#include "editor/fileencodingchoice.h"
 #include "editor/selectedfile.h"
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/editorlocalise.h"
@@ -42,6 +43,17 @@ void Ted::buildContextMenu()
     add(m_menu, "mniWindowsCharset", [this] { setCharset("win"); });
     add(m_menu, "mniKOI8RCharset", [this] { setCharset("koi"); });
     add(m_menu, "mniDOSCharset", [this] { setCharset("dos"); });
+    QMenu* encodings = m_menu->addMenu(QString());
+    encodings->menuAction()->setObjectName(QStringLiteral("mniFileEncoding"));
+    auto* encodingGroup = new QActionGroup(m_menu);
+    for (const FileEncodingChoice& choice : fileEncodingChoices()) {
+        const codepages::FileEncoding encoding = choice.encoding;
+        QAction* a = add(encodings, choice.contextItem, [this, encoding] {
+            chooseFileEncoding(encodingForChoice(encoding, m_fileEncoding));
+        });
+        a->setCheckable(true);
+        encodingGroup->addAction(a);
+    }
     m_menu->addSeparator();
     add(m_menu, "mniTogglebreakpoint", [this] { toggleBreakpoint(); });
 
@@ -124,6 +136,9 @@ void Ted::showContextMenu(const QPoint& globalPos)
     menuAction(QStringLiteral("mniCopy"))->setEnabled(sel);
     menuAction(QStringLiteral("mniCut"))->setEnabled(sel);
     menuAction(QStringLiteral("mniPaste"))->setEnabled(m_editor.CanPaste());
+    for (const FileEncodingChoice& choice : fileEncodingChoices())
+        menuAction(QString::fromLatin1(choice.contextItem))
+            ->setChecked(encodingForChoice(choice.encoding, m_fileEncoding) == m_fileEncoding);
     m_menu->popup(globalPos);
 }
 

@@ -293,7 +293,14 @@ void TedControl::loadContent(const BlockSource& source, const FeedOptions& optio
     ControlFeed counter(m_codePage, options);
     source([&counter](std::string_view block) { counter.put(block); });
     counter.finish();
-    fill(source, options, progress, counter.size());
+    loadContentSized(source, options, counter.size(), progress);
+}
+
+void TedControl::loadContentSized(const BlockSource& source, const FeedOptions& options,
+                                  std::size_t size,
+                                  const std::function<void(std::size_t)>& progress)
+{
+    fill(source, options, progress, size);
     updateTextNotifications();
 
     // Caret and view to the start without bringing the caret into view: that

@@ -60,6 +60,10 @@ public:
     // hears how many bytes of the second reading went in.
     void loadContent(const BlockSource& source, const FeedOptions& options,
                      const std::function<void(std::size_t)>& progress = {});
+    // loadContent for a caller that knows the exact size already (a
+    // FileLoadScan counted it): the source is read once.
+    void loadContentSized(const BlockSource& source, const FeedOptions& options, std::size_t size,
+                          const std::function<void(std::size_t)>& progress = {});
     // The same for a text in memory; `text` may have any line breaks.
     void setContent(std::string_view text, const FeedOptions& options = {});
     // Text in the control's own form (CR LF breaks, no final break).

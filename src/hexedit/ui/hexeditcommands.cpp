@@ -11,8 +11,8 @@ void installHexEditCommands(app::ui::ToolHost& host)
     app::ui::ToolWindowSpec tool;
     tool.id = kHexEditWindow;
     tool.make = [h](QWidget* parent) { return new Tfmhexedit(*h, parent); };
-    tool.geometry = settings::WindowGeometryKeys{"HexEdit", "Top",    "Left",
-                                                 "Width",   "Height", {60, 60, 860, 560}};
+    tool.geometry = settings::WindowGeometryKeys{
+        "HexEdit", "Top", "Left", "Width", "Height", {60, 60, 860, 560}, {}};
     tool.mayClose = [](QWidget* window) { return static_cast<Tfmhexedit*>(window)->queryClose(); };
     host.addToolWindow(std::move(tool));
     host.addCommands({{"mniHEXeditor", [h] { h->showToolWindow(kHexEditWindow); }}});

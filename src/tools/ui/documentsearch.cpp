@@ -332,7 +332,7 @@ void TDocumentSearch::replaceAll()
     std::string span;
     std::vector<TextMatch> matches;
     if (!m_request.prompt) {
-        if (replacement.size() <= m_request.text.size())
+        if (static_cast<qsizetype>(replacement.size()) <= m_request.text.size())
             span.reserve(to - from);
         search.forEach(subject, from, to, [&](const TextMatch& m) {
             if (first == std::string::npos)

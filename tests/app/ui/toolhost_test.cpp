@@ -51,7 +51,7 @@ TEST(ToolHost, AToolWindowIsMadeOnFirstUseAndKeepsItsGeometryUnderItsOwnKeys)
         int made = 0;
         app::ui::ToolWindowSpec tool;
         tool.id = "probe";
-        tool.geometry = zuk::settings::WindowGeometryKeys{"Probe", "y", "x", "w", "h", {}};
+        tool.geometry = zuk::settings::WindowGeometryKeys{"Probe", "y", "x", "w", "h", {}, {}};
         tool.make = [&made](QWidget* parent) {
             ++made;
             auto* w = new QWidget(parent, Qt::Tool);
