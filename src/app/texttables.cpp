@@ -9,6 +9,7 @@
 #include "hexedit/hexedittexts.h"
 #include "highlight/highlighttexts.h"
 #include "io/iotexts.h"
+#include "organizer/organizertexts.h"
 #include "platform/platformtexts.h"
 #include "textfunc/textfunctexts.h"
 #include "tools/toolstexts.h"
@@ -34,6 +35,13 @@ const std::vector<const TextTable*>& subsystemTextTables()
         &calc::valconvTexts(),
         &hexedit::hexEditTexts(),
         &hexedit::hexEditOptionsTexts(),
+        &organizer::bmxTreeTexts(),
+        &organizer::calendarTexts(),
+        &organizer::pimTexts(),
+        &organizer::yearGridEditTexts(),
+        &organizer::viewerTexts(),
+        &organizer::charTableTexts(),
+        &organizer::melodyTexts(),
         &editor::editorMessages(),   // the editor's failures, shown by the main window
         &editor::editorTexts(),      // the document window
         &editor::doxTexts(),         // the document-list window

@@ -21,6 +21,7 @@
 #include "editor/ui/ted.h"
 #include "hexedit/ui/hexeditcommands.h"
 #include "io/inifile.h"
+#include "organizer/ui/organizercommands.h"
 #include "tools/ui/toolscommands.h"
 
 #include <QAction>
@@ -268,6 +269,7 @@ void TMainForm::wireCommands()
     });
     calc::ui::installCalcCommands(*this);
     hexedit::ui::installHexEditCommands(*this);
+    organizer::ui::installOrganizerCommands(*this);
     installSelectionCommands(*this);
     installFileCommands(*this);
     installRecoveryWatch(*this);
