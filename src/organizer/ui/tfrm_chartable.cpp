@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -17,11 +18,14 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace zuk::organizer::ui {
 
 namespace {
 
 constexpr int kCellSize = 24;
+constexpr int kCellPoints = 12;
 
 bool isControl(char16_t c)
 {
@@ -45,17 +49,27 @@ Tfrm_CharTable::Tfrm_CharTable(app::ui::ToolHost& host, QWidget* parent)
     }
     m_grid->setHorizontalHeaderLabels(columns);
     m_grid->setVerticalHeaderLabels(rows);
-    m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_grid->horizontalHeader()->setDefaultSectionSize(kCellSize);
-    m_grid->verticalHeader()->setDefaultSectionSize(kCellSize);
+    // Cells hold the 12-point characters with room to spare; the style's
+    // least section size would otherwise win over the one asked for and push
+    // the last column out of sight.
+    QFont cellFont = m_grid->font();
+    cellFont.setPointSize(kCellPoints);
+    const QFontMetrics metrics(cellFont);
+    const int cell = std::max(
+        kCellSize, std::max(metrics.height(), metrics.horizontalAdvance(QChar(0x0429))) + 6);
+    for (QHeaderView* header : {m_grid->horizontalHeader(), m_grid->verticalHeader()}) {
+        header->setSectionResizeMode(QHeaderView::Fixed);
+        header->setMinimumSectionSize(cell);
+        header->setDefaultSectionSize(cell);
+    }
     for (int code = 0; code < 256; ++code) {
         auto* item = new QTableWidgetItem;
         item->setTextAlignment(Qt::AlignCenter);
         m_grid->setItem(code / 16, code % 16, item);
     }
-    m_grid->setFixedSize(m_grid->verticalHeader()->sizeHint().width() + 16 * kCellSize + 4,
-                         m_grid->horizontalHeader()->sizeHint().height() + 16 * kCellSize + 4);
+    const int frame = 2 * m_grid->frameWidth();
+    m_grid->setFixedSize(m_grid->verticalHeader()->sizeHint().width() + 16 * cell + frame,
+                         m_grid->horizontalHeader()->sizeHint().height() + 16 * cell + frame);
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -127,7 +141,7 @@ void Tfrm_CharTable::fillGrid()
     QFont font = m_grid->font();
     if (!m_fontName.isEmpty())
         font.setFamily(m_fontName);
-    font.setPointSize(12);
+    font.setPointSize(kCellPoints);
     const QColor grey = palette().color(QPalette::Disabled, QPalette::Text);
     const QColor text = palette().color(QPalette::Text);
     for (int code = 0; code < 256; ++code) {
@@ -135,7 +149,9 @@ void Tfrm_CharTable::fillGrid()
         const char16_t c = codepages::unicodeTable(m_codePage)[code];
         QString shown = shownChar(code);
         if (isControl(c))
-            shown = c < 0x20 ? QString(QChar(0x2400 + c)) : c == 0x7F ? QString(QChar(0x2421)) : QString();
+            shown = c < 0x20    ? QString(QChar(0x2400 + c))
+                    : c == 0x7F ? QString(QChar(0x2421))
+                                : QString();
         item->setText(shown);
         item->setFont(font);
         item->setForeground(isControl(c) ? grey : text);
@@ -145,8 +161,8 @@ void Tfrm_CharTable::fillGrid()
     big.setPointSize(36);
     m_sample->setFont(big);
     if (m_code >= 0)
-        m_sample->setText(isControl(codepages::unicodeTable(m_codePage)[m_code]) ? QString()
-                                                                                 : shownChar(m_code));
+        m_sample->setText(
+            isControl(codepages::unicodeTable(m_codePage)[m_code]) ? QString() : shownChar(m_code));
 }
 
 void Tfrm_CharTable::chooseCode(int code)

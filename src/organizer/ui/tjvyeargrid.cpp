@@ -80,7 +80,11 @@ TjvYearGrid::TjvYearGrid(app::ui::ToolHost& host, QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(false);
     const QFontMetrics fm(font());
-    setColumnWidth(0, std::max(70, fm.horizontalAdvance(QStringLiteral("Сентябрь")) + 8));
+    // Column 0 holds the locale's month names whole, however long they are.
+    int names = 0;
+    for (const std::string& month : m_names.longMonthNames)
+        names = std::max(names, fm.horizontalAdvance(qs(month)));
+    setColumnWidth(0, std::max(70, names + 10));
     for (int c = 1; c < YearGrid::kColumns; ++c)
         setColumnWidth(c, std::max(16, fm.horizontalAdvance(QStringLiteral("00")) + 4));
     for (int r = 0; r < YearGrid::kRows; ++r)
@@ -269,8 +273,8 @@ bool TjvYearGrid::editableDay(int& row, int& column)
     if (!currentDay(row, column))
         return false;
     if (m_readOnly) {
-        showMessage(m_host.format(pimTexts().section, "sYearReadOnly",
-                                  {QString::number(m_grid->year())}));
+        showMessage(
+            m_host.format(pimTexts().section, "sYearReadOnly", {QString::number(m_grid->year())}));
         return false;
     }
     return true;
@@ -279,8 +283,8 @@ bool TjvYearGrid::editableDay(int& row, int& column)
 void TjvYearGrid::prepareMenu(int row, int column)
 {
     const bool day = row >= 0 && column >= 0 && m_grid->isDay(row, column);
-    for (const char* name : {"mniEdit", "mniColor", "mniNoColor", "mniCopy", "mniCut", "mniPaste",
-                             "mniDelete"}) {
+    for (const char* name :
+         {"mniEdit", "mniColor", "mniNoColor", "mniCopy", "mniCut", "mniPaste", "mniDelete"}) {
         const bool changes = std::string_view(name) != "mniCopy";
         if (QAction* a = m_menu->findChild<QAction*>(QLatin1String(name)))
             a->setEnabled(day && !(changes && m_readOnly));
@@ -323,8 +327,8 @@ bool TjvYearGrid::viewportEvent(QEvent* event)
 
 void TjvYearGrid::askYear()
 {
-    const std::optional<QString> answer = m_host.prompt(
-        text("sYearTitle"), text("sYearPrompt"), QString::number(m_grid->year()));
+    const std::optional<QString> answer =
+        m_host.prompt(text("sYearTitle"), text("sYearPrompt"), QString::number(m_grid->year()));
     if (!answer)
         return;
     bool ok = false;
