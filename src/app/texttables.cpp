@@ -8,9 +8,11 @@
 #include "editor/editortexts.h"
 #include "hexedit/hexedittexts.h"
 #include "highlight/highlighttexts.h"
+#include "html/htmltexts.h"
 #include "io/iotexts.h"
 #include "organizer/organizertexts.h"
 #include "platform/platformtexts.h"
+#include "plugins/plugintexts.h"
 #include "textfunc/textfunctexts.h"
 #include "tools/toolstexts.h"
 
@@ -47,11 +49,19 @@ const std::vector<const TextTable*>& subsystemTextTables()
         &editor::doxTexts(),         // the document-list window
         &editor::findReplaceTexts(), // the find and replace dialog
         &editor::gotoLineTexts(),    // the go-to-line prompt
+        &html::htmlMessages(),
+        &html::text2HtmlTexts(),
+        &html::cleanUpTexts(),
+        &html::tableWizardTexts(),
+        &html::gradientTexts(),
+        &html::webSafeTexts(),
+        &html::thumbOptionsTexts(),
         &io::ioMessages(),
         &platform::platformMessages(),
         &tools::toolsMessages(),
         &tools::compOptsTexts(),
         &tools::sniMTexts(),
+        &plugins::pluginMessages(),
     };
     return tables;
 }

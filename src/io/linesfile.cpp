@@ -8,6 +8,8 @@ namespace zuk::io {
 
 std::vector<std::string> splitLines(std::string_view text)
 {
+    if (text.empty())
+        return {}; // an empty view may have no data at all, which memchr must not get
     const char* p = text.data();
     const char* end = p + text.size();
     if (const void* nul = std::memchr(p, '\0', text.size()))

@@ -11,6 +11,7 @@ const TextTable& platformMessages()
              "Could not create the folder \"%s\": %s"},
             {"sCannotCopyDataFile", "Не удалось скопировать в папку программы «%s»: %s",
              "Could not copy into the program folder \"%s\": %s"},
+            {"sCannotStartHelper", "Не удалось запустить «%s»: %s", "Could not start \"%s\": %s"},
         },
     };
     return table;
