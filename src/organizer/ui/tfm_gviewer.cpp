@@ -140,10 +140,10 @@ Tfm_GViewer::Tfm_GViewer(app::ui::ToolHost& host, QWidget* parent)
     : QWidget(parent, Qt::Window), m_host(host)
 {
     setObjectName(QStringLiteral("fm_GViewer"));
+    // Black behind the picture only: the menu keeps the style's colours, or
+    // its black text would vanish on a black bar.
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
-    setAutoFillBackground(true);
 
     m_menu = new QMenuBar(this);
     m_menu->setNativeMenuBar(false);
@@ -160,6 +160,8 @@ Tfm_GViewer::Tfm_GViewer(app::ui::ToolHost& host, QWidget* parent)
     m_scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_scroll->setPalette(black);
     m_scroll->setBackgroundRole(QPalette::Window);
+    m_scroll->viewport()->setPalette(black);
+    m_scroll->viewport()->setAutoFillBackground(true);
     m_view = new TPictureView(m_scroll);
     m_scroll->setWidget(m_view);
     // While fitted, every new size of the window is a new size of the picture.

@@ -24,6 +24,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -305,6 +306,10 @@ TEST(PictureViewer, ShowsPicturesOfEveryKindWithinTheScreen)
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_EQ(viewer->windowTitle(), "640x480");
     EXPECT_EQ(viewer->pictureSize(), QSize(640, 480));
+    // The black behind the picture leaves the menu readable.
+    const auto* bar = viewer->findChild<QMenuBar*>();
+    ASSERT_TRUE(bar);
+    EXPECT_NE(bar->palette().color(QPalette::Window), bar->palette().color(QPalette::WindowText));
 
     // Fitted to the window: the caption follows every new size.
     viewer->setStretched(true);
