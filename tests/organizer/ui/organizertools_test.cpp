@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -261,6 +262,10 @@ TEST(CharTable, TypesTheByteOfTheDocumentsCodePageButNeverNul)
     EXPECT_EQ(table->codePage(), zuk::codepages::CodePage::Koi);
     EXPECT_EQ(table->shownChar(0xF1), "Я");
     EXPECT_EQ(table->shownChar(0xC1), "а");
+    // Every column in sight, whatever the style's least cell size.
+    const auto* grid = table->findChild<QTableWidget*>("sgChars");
+    ASSERT_TRUE(grid);
+    EXPECT_GE(grid->viewport()->width(), grid->columnViewportPosition(15) + grid->columnWidth(15));
 
     table->chooseCode(0xF1);
     EXPECT_EQ(f.host.ved.text, "a\xF1"
