@@ -50,6 +50,15 @@ std::string local(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
+// Some locales (Russian among them) give names in lower case; the grid's
+// header and month column read better capitalised, as calendars print them.
+std::string capitalised(const QString& name)
+{
+    if (name.isEmpty())
+        return {};
+    return (name.left(1).toUpper() + name.mid(1)).toStdString();
+}
+
 } // namespace
 
 YearNames systemYearNames()
@@ -59,10 +68,10 @@ YearNames systemYearNames()
     // QLocale counts Monday as 1 and Sunday as 7; the grid starts on Sunday.
     for (int d = 1; d <= 7; ++d)
         names.shortDayNames[static_cast<std::size_t>(d % 7)] =
-            loc.dayName(d, QLocale::ShortFormat).toStdString();
+            capitalised(loc.dayName(d, QLocale::ShortFormat));
     for (int m = 1; m <= 12; ++m) {
         names.longMonthNames[static_cast<std::size_t>(m - 1)] =
-            loc.standaloneMonthName(m, QLocale::LongFormat).toStdString();
+            capitalised(loc.standaloneMonthName(m, QLocale::LongFormat));
         names.shortMonthNames[static_cast<std::size_t>(m - 1)] =
             loc.monthName(m, QLocale::ShortFormat).toStdString();
     }
