@@ -14,6 +14,7 @@
 #include "platform/platformtexts.h"
 #include "plugins/plugintexts.h"
 #include "textfunc/textfunctexts.h"
+#include "tools/searchtexts.h"
 #include "tools/toolstexts.h"
 
 namespace zuk::app {
@@ -44,11 +45,10 @@ const std::vector<const TextTable*>& subsystemTextTables()
         &organizer::viewerTexts(),
         &organizer::charTableTexts(),
         &organizer::melodyTexts(),
-        &editor::editorMessages(),   // the editor's failures, shown by the main window
-        &editor::editorTexts(),      // the document window
-        &editor::doxTexts(),         // the document-list window
-        &editor::findReplaceTexts(), // the find and replace dialog
-        &editor::gotoLineTexts(),    // the go-to-line prompt
+        &editor::editorMessages(), // the editor's failures, shown by the main window
+        &editor::editorTexts(),    // the document window
+        &editor::doxTexts(),       // the document-list window
+        &editor::gotoLineTexts(),  // the go-to-line prompt
         &html::htmlMessages(),
         &html::text2HtmlTexts(),
         &html::cleanUpTexts(),
@@ -58,10 +58,16 @@ const std::vector<const TextTable*>& subsystemTextTables()
         &html::thumbOptionsTexts(),
         &io::ioMessages(),
         &platform::platformMessages(),
+        &platform::shellMessages(),
+        &platform::openWithTexts(),
+        &platform::filePropertiesTexts(),
         &tools::toolsMessages(),
         &tools::compOptsTexts(),
         &tools::sniMTexts(),
         &plugins::pluginMessages(),
+        &tools::searchMessages(),
+        &tools::findReplaceTexts(), // the find and replace dialogs
+        &tools::replaceFormTexts(),
     };
     return tables;
 }
