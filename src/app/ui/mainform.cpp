@@ -24,6 +24,7 @@
 #include "html/ui/gallery.h"
 #include "html/ui/htmlcommands.h"
 #include "io/inifile.h"
+#include "organizer/ui/organizercommands.h"
 #include "plugins/ui/plugincommands.h"
 #include "tools/ui/snippetcommands.h"
 #include "tools/ui/toolscommands.h"
@@ -271,6 +272,7 @@ void TMainForm::wireCommands()
     });
     calc::ui::installCalcCommands(*this);
     hexedit::ui::installHexEditCommands(*this);
+    organizer::ui::installOrganizerCommands(*this);
     installSelectionCommands(*this);
     installFileCommands(*this);
     installRecoveryWatch(*this);
