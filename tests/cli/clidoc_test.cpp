@@ -129,11 +129,10 @@ TEST(CliManual, AwkwardSummariesRenderAsTextAndUsageLinesShowTheShapeOfEachFunct
     if (!haveMan())
         GTEST_SKIP() << "man is not installed";
     const std::string page = tempPath("awkward.1");
-    writeFileBytes(page,
-                   zuk::clidoc::fillManualTemplate(
-                       ".TH T 1 \"\" \"T @VERSION@\"\n.SH NAME\nt \\- test\n.SH FUNCTIONS\n"
-                       "@FUNCTIONS@\n",
-                       "9.9", awkwardTable(), zuk::clidoc::Language::English));
+    writeFileBytes(page, zuk::clidoc::fillManualTemplate(
+                             ".TH T 1 \"\" \"T @VERSION@\"\n.SH NAME\nt \\- test\n.SH FUNCTIONS\n"
+                             "@FUNCTIONS@\n",
+                             "9.9", awkwardTable(), zuk::clidoc::Language::English));
     EXPECT_EQ(checkPageWarnings(page), "");
     const std::string shown = renderPage(page);
     std::remove(page.c_str());

@@ -21,8 +21,7 @@ const Words& words(Language language)
         "Reads the input as lines; writes every result line followed by CR LF.",
         "The input is the number text; the result has no line break.", "Reads no input."};
     static const Words russian{
-        "ФАЙЛ", "(обязателен)",
-        "Читает ввод построчно; каждую строку результата завершает CR LF.",
+        "ФАЙЛ", "(обязателен)", "Читает ввод построчно; каждую строку результата завершает CR LF.",
         "Ввод \\(em запись числа; результат без перевода строки.", "Ввод не читает."};
     return language == Language::Russian ? russian : english;
 }
@@ -154,8 +153,7 @@ std::string roffFunctions(const std::vector<cli::FunctionSpec>& functions, Langu
 }
 
 std::string fillManualTemplate(const std::string& text, const std::string& version,
-                               const std::vector<cli::FunctionSpec>& functions,
-                               Language language)
+                               const std::vector<cli::FunctionSpec>& functions, Language language)
 {
     std::istringstream in(text);
     std::string out;

@@ -27,8 +27,7 @@ std::string roffFunctions(const std::vector<cli::FunctionSpec>& functions, Langu
 // The template with "@VERSION@" replaced and a line holding only
 // "@FUNCTIONS@" replaced by roffFunctions().
 std::string fillManualTemplate(const std::string& text, const std::string& version,
-                               const std::vector<cli::FunctionSpec>& functions,
-                               Language language);
+                               const std::vector<cli::FunctionSpec>& functions, Language language);
 
 // A bash completion script: the function names after "zuk-text", each
 // function's options after it, the values of options that have a fixed set
