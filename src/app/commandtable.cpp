@@ -218,12 +218,12 @@ std::vector<CommandRow> buildTable()
     add(cmd("mniAnHypLinx", "Анализ гипер-ссылок", "Hyperlink analysis", "mniHTML"));
     add(cmd("mniDocWeight", "Вес документа", "Document weight", "mniHTML"));
     add(menu("mniWebFX", "webFX", "webFX", "mniHTML"));
-    add(cmd("mnitextGradient", "Текстовый градиент", "Text gradient", "mniWebFX"));
+    add(cmd("mnitextGradient", "Текстовый градиент", "Text gradient", "mniWebFX", Sel));
     add(cmd("mniText2HTML", "Текст > HTML", "Text > HTML", "mniHTML"));
     add(cmd("mniTableMaster", "Мастер таблиц", "Table wizard", "mniHTML"));
     add(cmd("mniHTMLTemplate", "HTML-шаблон", "HTML template", "mniHTML"));
     add(sep("N17", "mniHTML"));
-    add(cmd("mniColorizeText", "Раскрасить текст", "Colour the text", "mniHTML"));
+    add(cmd("mniColorizeText", "Раскрасить текст", "Colour the text", "mniHTML", Sel));
     add(cmd("mniWebFont", "Шрифт", "Font", "mniHTML"));
     add(cmd("mniSafepal", "Web-safe палитра", "Web-safe palette", "mniHTML"));
     add(cmd("mniStdPalette", "Стандартная палитра", "Standard palette", "mniHTML"));

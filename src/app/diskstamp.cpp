@@ -15,6 +15,8 @@ DiskStamp diskStampOf(const std::string& path)
     stamp.size = static_cast<std::uint64_t>(st.st_size);
     stamp.modifiedNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 +
                        static_cast<std::int64_t>(st.st_mtim.tv_nsec);
+    stamp.device = static_cast<std::uint64_t>(st.st_dev);
+    stamp.inode = static_cast<std::uint64_t>(st.st_ino);
     return stamp;
 }
 

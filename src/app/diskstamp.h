@@ -6,16 +6,21 @@
 namespace zuk::app {
 
 // What a document remembers of its file to notice that someone else changed
-// it: the size and the modification time to the nanosecond, as stat() gives
-// them at the moment the document last read or wrote the file.
+// it: the size, the modification time to the nanosecond and the file's inode,
+// as stat() gives them at the moment the document last read or wrote the
+// file. The inode catches a file renamed over this one within one tick of the
+// file system's clock, when the size and the time alone look the same.
 struct DiskStamp {
     bool exists = false;
     std::uint64_t size = 0;
     std::int64_t modifiedNs = 0;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
 
     bool operator==(const DiskStamp& o) const
     {
-        return exists == o.exists && size == o.size && modifiedNs == o.modifiedNs;
+        return exists == o.exists && size == o.size && modifiedNs == o.modifiedNs &&
+               device == o.device && inode == o.inode;
     }
     bool operator!=(const DiskStamp& o) const { return !(*this == o); }
 };

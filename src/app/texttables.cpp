@@ -8,6 +8,7 @@
 #include "editor/editortexts.h"
 #include "hexedit/hexedittexts.h"
 #include "highlight/highlighttexts.h"
+#include "html/htmltexts.h"
 #include "io/iotexts.h"
 #include "platform/platformtexts.h"
 #include "plugins/plugintexts.h"
@@ -40,6 +41,13 @@ const std::vector<const TextTable*>& subsystemTextTables()
         &editor::doxTexts(),         // the document-list window
         &editor::findReplaceTexts(), // the find and replace dialog
         &editor::gotoLineTexts(),    // the go-to-line prompt
+        &html::htmlMessages(),
+        &html::text2HtmlTexts(),
+        &html::cleanUpTexts(),
+        &html::tableWizardTexts(),
+        &html::gradientTexts(),
+        &html::webSafeTexts(),
+        &html::thumbOptionsTexts(),
         &io::ioMessages(),
         &platform::platformMessages(),
         &tools::toolsMessages(),

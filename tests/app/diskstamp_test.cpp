@@ -18,7 +18,7 @@ void setModifiedTime(const std::string& path, time_t seconds, long microseconds)
     ASSERT_EQ(::utimes(path.c_str(), times), 0);
 }
 
-TEST(DiskStamp, AChangeIsSizeOrTimeToTheNanosecondAndAGoneFileIsNone)
+TEST(DiskStamp, AChangeIsSizeTimeOrAnotherInodeAndAGoneFileIsNone)
 {
     zuk::testing::TempFolder dir;
     const std::string path = dir.file("doc.txt");
@@ -45,6 +45,16 @@ TEST(DiskStamp, AChangeIsSizeOrTimeToTheNanosecondAndAGoneFileIsNone)
         setModifiedTime(path, 1700000000, c.microseconds);
         EXPECT_EQ(changedOnDisk(opened, path), c.changed);
     }
+    // Another program saves by renaming its copy over the file: same size and
+    // time to the nanosecond, but another inode.
+    zuk::testing::seedFile(path, "12345");
+    setModifiedTime(path, 1700000000, 500);
+    const zuk::app::DiskStamp opened = diskStampOf(path);
+    zuk::testing::seedFile(path + ".new", "abcde");
+    setModifiedTime(path + ".new", 1700000000, 500);
+    std::filesystem::rename(path + ".new", path);
+    EXPECT_TRUE(changedOnDisk(opened, path));
+
     const zuk::app::DiskStamp before = diskStampOf(path);
     std::filesystem::remove(path);
     EXPECT_FALSE(diskStampOf(path).exists);

@@ -429,8 +429,10 @@ bool FileCommands::askYesNo(const QString& question)
 // --- files changed on disk behind the document -----------------------------------
 
 namespace {
-constexpr const char* kStampSize = "zukStampSize";   // bytes of the file, last seen
-constexpr const char* kStampTime = "zukStampTimeNs"; // its modification time, last seen
+constexpr const char* kStampSize = "zukStampSize";     // bytes of the file, last seen
+constexpr const char* kStampTime = "zukStampTimeNs";   // its modification time, last seen
+constexpr const char* kStampDevice = "zukStampDevice"; // the device and inode of the file
+constexpr const char* kStampInode = "zukStampInode";
 } // namespace
 
 void FileCommands::rememberStamp(editor::Ted& ted, const DiskStamp& stamp)
@@ -438,10 +440,14 @@ void FileCommands::rememberStamp(editor::Ted& ted, const DiskStamp& stamp)
     if (!stamp.exists) {
         ted.setProperty(kStampSize, QVariant());
         ted.setProperty(kStampTime, QVariant());
+        ted.setProperty(kStampDevice, QVariant());
+        ted.setProperty(kStampInode, QVariant());
         return;
     }
     ted.setProperty(kStampSize, QVariant::fromValue<qulonglong>(stamp.size));
     ted.setProperty(kStampTime, QVariant::fromValue<qlonglong>(stamp.modifiedNs));
+    ted.setProperty(kStampDevice, QVariant::fromValue<qulonglong>(stamp.device));
+    ted.setProperty(kStampInode, QVariant::fromValue<qulonglong>(stamp.inode));
 }
 
 DiskStamp FileCommands::rememberedStamp(const editor::Ted& ted)
@@ -453,6 +459,8 @@ DiskStamp FileCommands::rememberedStamp(const editor::Ted& ted)
     stamp.exists = true;
     stamp.size = size.toULongLong();
     stamp.modifiedNs = ted.property(kStampTime).toLongLong();
+    stamp.device = ted.property(kStampDevice).toULongLong();
+    stamp.inode = ted.property(kStampInode).toULongLong();
     return stamp;
 }
 

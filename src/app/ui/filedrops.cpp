@@ -10,12 +10,11 @@
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/ted.h"
 #include "editor/ui/tedcontrol.h"
+#include "html/ui/picturetag.h"
 
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
@@ -31,22 +30,9 @@ FileDrops::FileDrops(FileCommands& files, TMainForm& form)
     form.installEventFilter(this);
 }
 
-// A simple image tag with the picture's real size, its path relative to the
-// active document's folder.
 bool FileDrops::insertPicture(const QString& path)
 {
-    editor::CdreamEditor& ed = m_form.editor();
-    const std::string docName = ed.GetFileName();
-    const QString base = isFilePath(docName)
-                             ? QFileInfo(QString::fromStdString(docName)).absolutePath()
-                             : QDir::currentPath();
-    const QString relative = QDir(base).relativeFilePath(QFileInfo(path).absoluteFilePath());
-    QString tag = QStringLiteral("<img src=\"%1\"").arg(relative);
-    const QSize size = QImageReader(path).size();
-    if (size.isValid())
-        tag += QStringLiteral(" width=\"%1\" height=\"%2\"").arg(size.width()).arg(size.height());
-    tag += QLatin1Char('>');
-    return ed.InsertAtCaret(editor::documentBytes(ed, tag.toStdString()));
+    return html::ui::insertPictureTag(m_form.editor(), path);
 }
 
 bool FileDrops::insertFlash(const QString& path)

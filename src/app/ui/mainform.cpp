@@ -20,8 +20,11 @@
 #include "editor/ui/doxwindow.h"
 #include "editor/ui/ted.h"
 #include "hexedit/ui/hexeditcommands.h"
+#include "html/ui/gallery.h"
+#include "html/ui/htmlcommands.h"
 #include "io/inifile.h"
 #include "plugins/ui/plugincommands.h"
+#include "tools/ui/snippetcommands.h"
 #include "tools/ui/toolscommands.h"
 
 #include <QAction>
@@ -33,6 +36,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTranslator>
@@ -275,6 +279,13 @@ void TMainForm::wireCommands()
     codepages::ui::installCodePageCommands(*this);
     tools::ui::installToolsCommands(*this);
     plugins::ui::installPluginCommands(*this);
+    html::ui::installHtmlCommands(*this);
+    // The gallery page passes through the macros of makros.txt. The form is
+    // guarded: the setting outlives a window (tests make many in turn).
+    html::ui::setGalleryMacroExpansion([self = QPointer<TMainForm>(this)](const std::string& text) {
+        tools::ui::TSnippetCommands* snippets = self ? tools::ui::snippetCommands(*self) : nullptr;
+        return snippets ? snippets->expandMacros(text, self->partsFolder()) : text;
+    });
     setCodePageDetector([](const std::string& text) { return codepages::DetectCodePage(text); });
 }
 

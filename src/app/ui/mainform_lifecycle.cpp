@@ -26,6 +26,7 @@
 #include "editor/ui/ted.h"
 #include "editor/ui/tedcontrol.h"
 #include "highlight/ui/highlightinstall.h"
+#include "html/ui/htmlcommands.h"
 #include "io/inifile.h"
 #include "io/linesfile.h"
 #include "platform/privatefolder.h"
@@ -207,6 +208,7 @@ void TMainForm::runStartup()
     applyShortcutFile();
 
     m_history = readRecentFiles(*m_ini, std::max(0, m_settings.MRUItemsCount));
+    html::ui::htmlStartup(*this);
     highlight::ui::installHighlighting(*this, *m_editor, m_toolRow->cbSyntax());
     plugins::ui::pluginStartup(*this);
     FileCommands::of(*this)->startup();

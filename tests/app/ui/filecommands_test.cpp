@@ -500,7 +500,9 @@ TEST(FileCommandsDrop, RtfEndsTheDropPicturesAndFlashGoToTheCaret)
     s.fixture.seed("m.swf", "FWS");
     s.files->dropFiles({s.path("img/p.png"), s.path("m.swf")});
     const std::string text = s.form->editor().GetAllText();
-    EXPECT_NE(text.find("<img src=\"img/p.png\" width=\"3\" height=\"2\">"), std::string::npos)
+    EXPECT_NE(
+        text.find("<img src=\"img/p.png\" width=\"3\" height=\"2\" border=\"0\" alt=\"p.png\">"),
+        std::string::npos)
         << text;
     EXPECT_NE(text.find("<object id=\"m\" clsid=\""), std::string::npos) << text;
     EXPECT_NE(text.find("src=\"" + s.path8("m.swf") + "\">"), std::string::npos) << text;

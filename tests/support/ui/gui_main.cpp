@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -11,6 +12,9 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Qt's own settings (the file and colour dialogs keep some) go to a test
+    // folder, never into the user's.
+    QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir workFolder;
     if (workFolder.isValid())
         QDir::setCurrent(workFolder.path());

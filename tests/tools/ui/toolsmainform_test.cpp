@@ -4,14 +4,19 @@
 #include "app/ui/toolrow.h"
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/ted.h"
+#include "html/ui/gallery.h"
+#include "html/ui/htmltestsupport.h"
+#include "html/ui/tfmthumboptions.h"
 #include "support/ui/mainformfixture.h"
 #include "tools/ui/cfunx.h"
 #include "tools/ui/toolscommands.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QToolButton>
 #include <QtTest/QTest>
 
@@ -79,6 +84,23 @@ TEST(ToolsOnTheMainWindow, CodeTemplatesExpandWithCtrlJOnlyWhenASetIsChosen)
     EXPECT_EQ(ed.GetAllText(), "  if  then\r\n  begin\r\n\r\n  end;\r\n");
     EXPECT_EQ(ed.GetCaretPos(), 5);
     form.editor().SetModified(false);
+}
+
+TEST(ToolsOnTheMainWindow, TheGalleryPagePassesThroughTheMacrosOfTheMacroFile)
+{
+    MainFormFixture f;
+    f.seed("Engine/Parts/makros.txt", "GALNAME=Holidays\r\n");
+    f.seed("Engine/Parts/defgaltemplate.htm", "<h1>GALNAME</h1>\r\n$%PROCESSED_TEXT\r\n");
+    zuk::app::ui::TMainForm& form = f.start();
+    QImage picture(20, 10, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    ASSERT_TRUE(picture.save(f.home() + "a.png", "png"));
+    ASSERT_TRUE(picture.save(f.home() + "b.png", "png"));
+    auto answer = zuk::test::onModal<zuk::html::ui::TfmThumbOptions>(
+        [](zuk::html::ui::TfmThumbOptions* d) { d->findChild<QPushButton*>("btOK")->click(); });
+    ASSERT_TRUE(zuk::html::ui::makeGallery(form, {"a.png", "b.png"}, f.home()));
+    EXPECT_EQ(f.read("gallery.htm").rfind("<h1>Holidays</h1>\r\n<table>", 0), 0u)
+        << f.read("gallery.htm");
 }
 
 } // namespace
