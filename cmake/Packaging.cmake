@@ -86,6 +86,10 @@ if(NOT gzip_result EQUAL 0)
 endif()
 install(FILES ${ZUK_DEBIAN_DIR}/changelog.gz ${CMAKE_SOURCE_DIR}/data/debian/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zuk)
+# The built examples sit in the data tree; their sources are where a
+# plug-in author looks for examples.
+file(GLOB ZUK_PLUGIN_EXAMPLES ${CMAKE_SOURCE_DIR}/plugins/*.c)
+install(FILES ${ZUK_PLUGIN_EXAMPLES} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zuk/examples/plugins)
 install(FILES ${CMAKE_SOURCE_DIR}/data/debian/lintian-overrides
         DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME zuk)
 
@@ -101,9 +105,11 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # Dependencies come from the libraries the binaries link (dpkg-shlibdeps).
 # What the program loads by itself is only recommended: Qt's MNG and SVG
 # image plug-ins (MNG pictures, the window icon), Qt's own Russian texts in
-# its standard dialogs; HTML Tidy is what HTML → Tidy runs.
+# its standard dialogs; HTML Tidy is what HTML → Tidy runs. Debian 12 keeps
+# the SVG plug-in in libqt6svg6, later releases in qt6-svg-plugins.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins, qt6-svg-plugins, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-image-formats-plugins, qt6-svg-plugins | libqt6svg6, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "tidy")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "text and HTML editor for Russian text in every Cyrillic code page")
 # CPack puts the summary before it as the first line.
