@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <unistd.h>
 #include <vector>
 
 namespace zuk::plugins {
@@ -110,7 +111,14 @@ std::string run(const Call& call)
 
 std::string defaultHelperPath()
 {
-    return platform::executableFolder() + "zuk-plughost";
+    // The build tree and a portable folder keep the helper beside the
+    // program; an installed program keeps it in its libexec folder, since
+    // nobody runs it by hand.
+    const std::string folder = platform::executableFolder();
+    const std::string beside = folder + "zuk-plughost";
+    const std::string installed = folder + "../libexec/zuk/zuk-plughost";
+    return ::access(beside.c_str(), X_OK) != 0 && ::access(installed.c_str(), X_OK) == 0 ? installed
+                                                                                         : beside;
 }
 
 std::string pluginVersionInfo(const std::string& helper, const std::string& library,

@@ -22,7 +22,8 @@ inline constexpr std::uint64_t kResultCap = std::uint64_t{1} << 30;
 // How long VersionInfo may take while the plugins folder is scanned.
 inline constexpr std::chrono::milliseconds kVersionInfoTimeLimit{5000};
 
-// The helper program zuk-plughost beside the running executable.
+// The helper program zuk-plughost: beside the running executable, or in
+// ../libexec/zuk/ from it where an installed program keeps it.
 std::string defaultHelperPath();
 
 // Every call below starts the helper `helper` for one call into `library`

@@ -25,6 +25,10 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Zuk"));
     // No display name: Qt would append it to every window caption.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/zuk/zuk.svg")));
+#ifdef ZUK_DESKTOP_ID
+    // Wayland shells match the window to the installed desktop entry by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZUK_DESKTOP_ID));
+#endif
 
     std::vector<std::string> args;
     for (const QString& a : QApplication::arguments().mid(1))

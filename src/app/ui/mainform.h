@@ -43,7 +43,7 @@ class TToolRow;
 // What the program entry hands the main window.
 struct StartupOptions {
     QString home;          // --home DIR; empty when not given
-    QStringList files;     // file arguments; only the first is opened
+    QStringList files;     // file arguments, opened in order at the first activation
     QString executableDir; // folder of the running program; empty: the application's
 };
 
@@ -209,6 +209,7 @@ private:
     void applyShortcutFile();
     void updateLoadPanel();
     void loadLastFiles();
+    bool isOpenFile(const QString& path) const;
     void showQuotation();
     bool ask(const QString& question, bool warning);
     void fillLanguageMenu(QMenu& menu);

@@ -346,8 +346,12 @@ void TMainForm::FormActivate()
     if (!m_settings.FirstActivation)
         return;
     m_settings.FirstActivation = false;
-    if (!m_options.files.isEmpty())
-        OpenFile(m_options.files.first(), true);
+    // Every file argument opens (a desktop passes all the files chosen for
+    // "Open with"); a file named twice, or also in the last session's list,
+    // opens once and without a word.
+    for (const QString& file : m_options.files)
+        if (!isOpenFile(file))
+            OpenFile(file, true);
     loadLastFiles();
     RecoveryWatch::of(*this)->offer();
     showQuotation();
@@ -364,8 +368,14 @@ void TMainForm::loadLastFiles()
         return;
     for (const std::string& line :
          readListIfPresent(local(dataPath(QStringLiteral("lastfiles.txt")))))
-        if (!line.empty())
+        if (!line.empty() && !isOpenFile(QString::fromStdString(line)))
             OpenFile(QString::fromStdString(line), false);
+}
+
+bool TMainForm::isOpenFile(const QString& path) const
+{
+    const FileCommands* files = FileCommands::of(*this);
+    return files && files->openFiles().contains(QFileInfo(path).absoluteFilePath().toStdString());
 }
 
 void TMainForm::showQuotation()

@@ -2,6 +2,7 @@
 
 #include "app/commandtable.h"
 #include "app/ui/documenttabs.h"
+#include "app/ui/filecommands.h"
 #include "app/ui/generalcommands.h"
 #include "app/ui/infoconsole.h"
 #include "app/ui/mainmenu.h"
@@ -239,7 +240,7 @@ TEST(MainFormCommands, EveryEnabledCommandSurvivesNoEmptyAndFilledDocuments)
     EXPECT_TRUE(form.isVisible());
 }
 
-TEST(MainFormActivation, CommandLineOpensOnlyTheFirstFileAndLastFilesSkipsMissingOnes)
+TEST(MainFormActivation, CommandLineOpensEveryFileOnceAndLastFilesSkipMissingAndOpenOnes)
 {
     MainFormFixture f;
     f.seed("a.txt", "alpha\r\n");
@@ -247,23 +248,30 @@ TEST(MainFormActivation, CommandLineOpensOnlyTheFirstFileAndLastFilesSkipsMissin
     f.seed("c.txt", "gamma\n");
     f.seed("zuk.ini", "[OnStart]\r\nLoadLastFiles=1\r\n");
     f.seed("Engine/Parts/lastfiles.txt",
-           (f.home() + "gone.txt\r\n" + f.home() + "c.txt\r\n").toStdString());
-    ui::TMainForm& form = f.start({f.home() + "a.txt", f.home() + "b.txt"});
+           (f.home() + "gone.txt\r\n" + f.home() + "b.txt\r\n" + f.home() + "c.txt\r\n")
+               .toStdString());
+    // A desktop's "Open with" hands over every chosen file; one named twice
+    // (here through another spelling of its path) or missing opens no box.
+    ui::TMainForm& form = f.start(
+        {f.home() + "a.txt", f.home() + "missing.txt", f.home() + "b.txt", f.home() + "./a.txt"});
+    QStringList boxes;
+    ui::FileCommands::of(form)->messageHook = [&boxes](const QString& text) { boxes << text; };
     form.FormActivate();
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join('\n').toStdString();
     EXPECT_FALSE(form.settings().FirstActivation);
-    ASSERT_EQ(form.editor().DocumentCount(), 2);
-    EXPECT_EQ(tabTexts(form), (QStringList{"a.txt", "c.txt"}));
+    ASSERT_EQ(form.editor().DocumentCount(), 3);
+    EXPECT_EQ(tabTexts(form), (QStringList{"a.txt", "b.txt", "c.txt"}));
     EXPECT_EQ(form.editor().GetFileName(), (f.home() + "c.txt").toStdString());
     EXPECT_EQ(form.editor().GetAllText(), "gamma\r\n");
     EXPECT_FALSE(form.editor().GetModified());
     EXPECT_TRUE(form.editor().HasFile());
     form.FormActivate(); // only once
-    EXPECT_EQ(form.editor().DocumentCount(), 2);
+    EXPECT_EQ(form.editor().DocumentCount(), 3);
 
-    // The same file again is refused.
+    // Opening the same file again by hand is refused.
     ModalCloser closer;
     EXPECT_FALSE(form.OpenFile(f.home() + "a.txt"));
-    EXPECT_EQ(form.editor().DocumentCount(), 2);
+    EXPECT_EQ(form.editor().DocumentCount(), 3);
 }
 
 TEST(MainFormShutdown, ConfirmAnsweredNoLeavesEverythingUntouched)
