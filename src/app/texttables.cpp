@@ -13,6 +13,7 @@
 #include "platform/platformtexts.h"
 #include "plugins/plugintexts.h"
 #include "textfunc/textfunctexts.h"
+#include "tools/searchtexts.h"
 #include "tools/toolstexts.h"
 
 namespace zuk::app {
@@ -48,12 +49,22 @@ const std::vector<const TextTable*>& subsystemTextTables()
         &html::gradientTexts(),
         &html::webSafeTexts(),
         &html::thumbOptionsTexts(),
+        &editor::editorMessages(), // the editor's failures, shown by the main window
+        &editor::editorTexts(),    // the document window
+        &editor::doxTexts(),       // the document-list window
+        &editor::gotoLineTexts(),  // the go-to-line prompt
         &io::ioMessages(),
         &platform::platformMessages(),
+        &platform::shellMessages(),
+        &platform::openWithTexts(),
+        &platform::filePropertiesTexts(),
         &tools::toolsMessages(),
         &tools::compOptsTexts(),
         &tools::sniMTexts(),
         &plugins::pluginMessages(),
+        &tools::searchMessages(),
+        &tools::findReplaceTexts(), // the find and replace dialogs
+        &tools::replaceFormTexts(),
     };
     return tables;
 }

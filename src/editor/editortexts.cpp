@@ -65,28 +65,6 @@ const TextTable& doxTexts()
     return table;
 }
 
-const TextTable& findReplaceTexts()
-{
-    static const TextTable table{
-        "FindReplaceDialog",
-        {
-            {"sFindCaption", "Найти текст", "Find Text"},
-            {"sReplaceCaption", "Заменить текст", "Replace Text"},
-            {"lSearchFor", "&Искать:", "&Search for:"},
-            {"lReplaceWith", "&Заменить на:", "&Replace with:"},
-            {"cbCaseSensitive", "&Учитывать регистр", "C&ase sensitivity"},
-            {"cbWholeWords", "Только &целые слова", "&Whole words only"},
-            {"cbRegex", "Регулярное &выражение", "Regular e&xpression"},
-            {"cbBackwards", "Искать &назад", "Search &backwards"},
-            {"btFind", "&Найти", "&Find"},
-            {"btReplace", "За&менить", "&Replace"},
-            {"btReplaceAll", "Заменить &все", "Replace &All"},
-            {"btCancel", "Отмена", "Cancel"},
-        },
-    };
-    return table;
-}
-
 const TextTable& gotoLineTexts()
 {
     static const TextTable table{

@@ -11,9 +11,6 @@ const TextTable& editorTexts();
 // The document-list window (section fmdox).
 const TextTable& doxTexts();
 
-// The find and replace dialog of the text control (section FindReplaceDialog).
-const TextTable& findReplaceTexts();
-
 // The go-to-line prompt of the text control (section GotoLineDialog).
 const TextTable& gotoLineTexts();
 

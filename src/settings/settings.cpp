@@ -447,6 +447,11 @@ WindowGeometryKeys fileBoxGeometryKeys()
     return {"FileBox", "top", "left", "w", "h", {2, 2, 400, 300}, {}};
 }
 
+WindowGeometryKeys replaceFormGeometryKeys()
+{
+    return {"replaceform", "Top", "Left", "W", "H", {120, 160, 480, 400}, {}};
+}
+
 RWindowGeometry readWindowGeometry(const io::IniFile& ini, const WindowGeometryKeys& k)
 {
     RWindowGeometry g;

@@ -93,6 +93,7 @@ WindowGeometryKeys doxGeometryKeys();     // [Dox] Top, Left, W, H = 2, 2, 100, 
 WindowGeometryKeys bmxGeometryKeys();     // [Bmx] Top, Left, width, height = 2, 2, 200, 300
 WindowGeometryKeys sniMGeometryKeys();    // [fmSniM] Top, Left, width, height = 2, 2, 200, 300; H
 WindowGeometryKeys fileBoxGeometryKeys(); // [FileBox] left, top, w, h = 2, 2, 400, 300
+WindowGeometryKeys replaceFormGeometryKeys(); // [replaceform] Top, Left, W, H = 120, 160, 480, 400
 
 // Read when the window is made; written at shut-down. The caller passes the
 // height a collapsed window had before it was collapsed.

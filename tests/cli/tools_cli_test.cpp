@@ -32,4 +32,26 @@ TEST(ZukTextTools, ExpandMacrosWithAMacroFileMetaAndIncludes)
     std::remove(part.c_str());
 }
 
+TEST(ZukTextTools, ReplaceAndMultiReplaceAsTheCommandLineContractSays)
+{
+    EXPECT_EQ(runCli({"replace", "--find", "aa", "--with", "a"}, "aaaa").out, "aa");
+    EXPECT_EQ(
+        runCli({"replace", "--find", "\xcf", "--with", "x", "--ignore-case"}, "\xcf\xef-").out,
+        "xx-");
+    EXPECT_EQ(runCli({"replace", "--find", "", "--with", "x"}, "abc").out, "abc");
+    EXPECT_EQ(runCli({"replace", "--find", "b", "--with", ""}, "abcb").out, "ac");
+    EXPECT_EQ(
+        runCli({"replace", "--find", "ё", "--with", "е", "--utf8", "--ignore-case"}, "Ёлка ёж").out,
+        "елка еж");
+    EXPECT_EQ(runCli({"replace", "--find", "x"}, "x").status, 2);
+
+    const std::string list = tempPath("multi.txt");
+    writeFileBytes(list, "a=b\nb=c\r\n=x\r\nno equals sign\r\nB=repeated\nd=\n");
+    EXPECT_EQ(runCli({"multi-replace", "--list", list}, "a B d!").out, "c c !");
+    const auto missing = runCli({"multi-replace", "--list", tempPath("gone")}, "a");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.out.empty());
+    std::remove(list.c_str());
+}
+
 } // namespace

@@ -9,6 +9,7 @@
 #include "app/ui/infoconsole.h"
 #include "app/ui/mainmenu.h"
 #include "app/ui/mainstatusbar.h"
+#include "app/ui/previewcommands.h"
 #include "app/ui/recoverywatch.h"
 #include "app/ui/toolrow.h"
 #include "base/zukerror.h"
@@ -255,9 +256,6 @@ void TMainForm::wireCommands()
              doc().FocusEditor();
          }},
         {"mniGotoLine", [doc] { doc().GotoLineDialog(); }},
-        {"mniFind", [doc] { doc().FindDialog(); }},
-        {"mniFindNext", [doc] { doc().FindNext(); }},
-        {"mniReplace", [doc] { doc().ReplaceDialog(); }},
         {"mniPrint", [doc] { doc().PrintDialog(); }},
         {"mniCallWindowManager",
          [this] {
@@ -286,6 +284,7 @@ void TMainForm::wireCommands()
         tools::ui::TSnippetCommands* snippets = self ? tools::ui::snippetCommands(*self) : nullptr;
         return snippets ? snippets->expandMacros(text, self->partsFolder()) : text;
     });
+    installPreviewCommands(*this);
     setCodePageDetector([](const std::string& text) { return codepages::DetectCodePage(text); });
 }
 

@@ -13,6 +13,7 @@
 #include "app/ui/localiser.h"
 #include "app/ui/mainmenu.h"
 #include "app/ui/mainstatusbar.h"
+#include "app/ui/previewcommands.h"
 #include "app/ui/recoverywatch.h"
 #include "app/ui/startupsupport.h"
 #include "app/ui/terminationwatch.h"
@@ -32,9 +33,12 @@
 #include "platform/privatefolder.h"
 #include "platform/programfolder.h"
 #include "platform/sysload.h"
+#include "platform/ui/desktopshell.h"
 #include "platform/ui/soundplayer.h"
 #include "plugins/ui/plugincommands.h"
 #include "settings/settings.h"
+#include "tools/ui/documentsearch.h"
+#include "tools/ui/searchcommands.h"
 #include "tools/ui/toolscommands.h"
 
 #include <QAction>
@@ -171,6 +175,25 @@ void TMainForm::runStartup()
         m_status->setPanel(panel, text);
     };
     host.closeMainWindow = [this] { close(); };
+    host.findDialog = [this] {
+        if (tools::ui::TDocumentSearch* search = tools::ui::documentSearch(*this))
+            search->FindDialog();
+    };
+    host.replaceDialog = [this] {
+        if (tools::ui::TDocumentSearch* search = tools::ui::documentSearch(*this))
+            search->ReplaceDialog();
+    };
+    host.findNext = [this] {
+        tools::ui::TDocumentSearch* search = tools::ui::documentSearch(*this);
+        return search && search->FindNext();
+    };
+    host.findText = [this](const QString& text) {
+        tools::ui::TDocumentSearch* search = tools::ui::documentSearch(*this);
+        return search && search->findText(text);
+    };
+    host.openWith = [this](const QString& path) {
+        platform::ui::DesktopShell(this, &m_texts).OpenWithDialog(path);
+    };
     // Called while the window is still there; its tab goes with the window.
     // A document of a file goes into the history, also during shut-down.
     host.documentClosed = [this](editor::Ted* ted) {
@@ -490,6 +513,8 @@ void TMainForm::closeEvent(QCloseEvent* event)
     guarded([this] { SaveSettings(); });
     // The toolbar layout is saved here when SaveToolbarsOnExit is set.
     guarded([this] { writeShutdownState(); });
+    if (PreviewCommands* preview = PreviewCommands::of(*this))
+        preview->removeCopy();        // beside a document, and only while it is still ours
     platform::removeExchangeFolder(); // the exchange files of programs and previews
     guarded([this] { writeLastFiles(); });
     // With autosave_on_exit the documents were saved before Closing was set,

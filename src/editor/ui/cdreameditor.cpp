@@ -25,7 +25,6 @@
 #include "editor/syntaxtable.h"
 #include "editor/ui/colours.h"
 #include "editor/ui/editorlocalise.h"
-#include "editor/ui/findreplacedialog.h"
 #include "editor/ui/ted.h"
 #include "highlight/cmytextstyles.h"
 #include "highlight/textstyleset.h"
@@ -218,6 +217,8 @@ void CdreamEditor::SetSelection(long anchor, long caret)
     c->SendScintilla(QsciScintilla::SCI_SETSEL,
                      static_cast<unsigned long>(c->controlPosition(anchor)),
                      c->controlPosition(caret));
+    // The caret panel follows a caret moved by a command (a search, a replace).
+    active()->refreshCaretText();
 }
 
 void CdreamEditor::OpenFileByName(const std::string& fileName)
@@ -829,74 +830,21 @@ void CdreamEditor::GotoLineDialog()
     t->control()->ensureCursorVisible();
 }
 
-bool CdreamEditor::runSearch(Ted* ted, bool fromStart)
-{
-    if (!ted || m_search.text.isEmpty())
-        return false;
-    QsciScintilla* c = ted->control();
-    int line = -1, index = -1;
-    if (fromStart) {
-        line = 0;
-        index = 0;
-    } else if (m_search.backwards && c->hasSelectedText()) {
-        int lineTo = 0, indexTo = 0;
-        c->getSelection(&line, &index, &lineTo, &indexTo);
-    }
-    return c->findFirst(m_search.text, m_search.regex, m_search.caseSensitive, m_search.wholeWords,
-                        !fromStart, !m_search.backwards, line, index, true);
-}
-
 void CdreamEditor::FindDialog()
 {
-    Ted* t = active();
-    if (!t)
-        return;
-    FindReplaceDialog dialog(false, m_search, m_host.texts, m_host.mainWindow);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    dialog.store(m_search);
-    runSearch(t);
+    if (active() && m_host.findDialog)
+        m_host.findDialog();
 }
 
 bool CdreamEditor::FindNext()
 {
-    return runSearch(active());
+    return active() && m_host.findNext && m_host.findNext();
 }
 
 void CdreamEditor::ReplaceDialog()
 {
-    Ted* t = active();
-    if (!t)
-        return;
-    FindReplaceDialog dialog(true, m_search, m_host.texts, m_host.mainWindow);
-    const int result = dialog.exec();
-    if (result == QDialog::Rejected)
-        return;
-    dialog.store(m_search);
-    QsciScintilla* c = t->control();
-    if (result != FindReplaceDialog::kReplaceAll) {
-        if (runSearch(t))
-            c->replace(m_search.replacement);
-        return;
-    }
-    // Replace all from the top, as one undo step; a match that does not move
-    // the search forward (an empty regex match) ends the loop.
-    const bool backwards = m_search.backwards;
-    m_search.backwards = false;
-    c->beginUndoAction();
-    long lastEnd = -1;
-    bool found = c->findFirst(m_search.text, m_search.regex, m_search.caseSensitive,
-                              m_search.wholeWords, false, true, 0, 0, false);
-    while (found) {
-        c->replace(m_search.replacement);
-        const long end = c->SendScintilla(QsciScintilla::SCI_GETSELECTIONEND);
-        if (end <= lastEnd && c->SendScintilla(QsciScintilla::SCI_GETSELECTIONEMPTY))
-            break;
-        lastEnd = end;
-        found = c->findNext();
-    }
-    c->endUndoAction();
-    m_search.backwards = backwards;
+    if (active() && m_host.replaceDialog)
+        m_host.replaceDialog();
 }
 
 void CdreamEditor::PrintDialog()

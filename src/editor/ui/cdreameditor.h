@@ -25,19 +25,9 @@ namespace zuk::editor {
 
 class Ted;
 
-// The last search of the find dialogs, repeated by FindNext and Alt+F.
-struct SearchState {
-    QString text;
-    QString replacement;
-    bool caseSensitive = false;
-    bool wholeWords = false;
-    bool regex = false;
-    bool backwards = false;
-};
-
 // The editor interface over the document windows of the main window's MDI
-// area. It owns nothing but its search state: the windows belong to the MDI
-// area, the settings record to the main window.
+// area. It owns nothing: the windows belong to the MDI area, the settings
+// record to the main window. Its searches are the host's (EditorHost).
 class CdreamEditor final : public QObject, public CVed {
     Q_OBJECT
 public:
@@ -66,8 +56,6 @@ public:
     settings::RConnectionTable& settings() const { return m_settings; }
     const HostCallbacks& callbacks() const { return m_callbacks; }
     const EditorHost& host() const { return m_host; }
-    SearchState& search() { return m_search; }
-    bool runSearch(Ted* ted, bool fromStart = false);
     const std::string& templatesType() const { return m_templatesType; }
 
     // --- CVed ----------------------------------------------------------------
@@ -194,7 +182,6 @@ private:
     QList<QPointer<Ted>> m_history; // most recently active first
     // The control of every open edit group, innermost last.
     std::vector<QPointer<TedControl>> m_editGroups;
-    SearchState m_search;
     std::string m_templatesType = "None";
 };
 

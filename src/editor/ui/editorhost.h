@@ -28,6 +28,12 @@ struct EditorHost {
     std::function<void(Ted*)> documentClosed;             // bookkeeping after a window closes
     std::function<void(const QString& path)> showPicture; // the built-in picture viewer
     std::function<void(const QString& path)> openWith;    // the choose-a-program dialog
+    // The find and replace dialogs, the repeated search and Alt+F's search
+    // for a text: the program's document search.
+    std::function<void()> findDialog;
+    std::function<void()> replaceDialog;
+    std::function<bool()> findNext;
+    std::function<bool(const QString& text)> findText;
     // The texts of the editor's windows and dialogs; none: the built-in ones.
     // It outlives the editor interface.
     const app::TextService* texts = nullptr;

@@ -204,11 +204,9 @@ bool Ted::handleAltKey(QKeyEvent* e)
         return true;
     }
     if (key == Qt::Key_F) {
-        SearchState& search = m_editor.search();
-        search = SearchState{};
-        search.text = QApplication::clipboard()->text();
-        if (!search.text.isEmpty())
-            m_editor.runSearch(this);
+        const QString text = QApplication::clipboard()->text();
+        if (!text.isEmpty() && m_editor.host().findText)
+            m_editor.host().findText(text);
         return true;
     }
     if (key == Qt::Key_G) {

@@ -6,6 +6,7 @@
 #include "tools/snippets.h"
 #include "tools/toolstexts.h"
 #include "tools/ui/cfunx.h"
+#include "tools/ui/searchcommands.h"
 #include "tools/ui/snippetcommands.h"
 #include "tools/ui/tfmsnim.h"
 
@@ -146,6 +147,7 @@ void installToolsCommands(ToolHost& host)
     host.addMenuProvider("mniSnippets",
                          [snippets](QMenu& menu) { snippets->fillSnippetsMenu(menu); });
     wireCommandBox(host, programs);
+    installSearchCommands(host);
 }
 
 void toolsStartup(ToolHost& host)

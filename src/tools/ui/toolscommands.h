@@ -13,8 +13,9 @@ class TSnippetCommands;
 // host: the commands mniNewFromTemplate, mniSaveAsTemplate, mniSaveAsSnippet,
 // mniHTMLTemplate, mniOPenMakros, mniApplyMakroses, mniRunTidy and mniSniM
 // (the snippet manager, made on first use), the run-time menus mniCompilers
-// and mniSnippets, and the command box of the tool row (the combo box edRun
-// and the button btRun, found by name under the host's window).
+// and mniSnippets, the command box of the tool row (the combo box edRun
+// and the button btRun, found by name under the host's window), and the
+// search commands (searchcommands.h).
 void installToolsCommands(app::ui::ToolHost& host);
 
 // The start-up step: compilers.txt read.

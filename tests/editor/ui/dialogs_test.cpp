@@ -1,11 +1,8 @@
 #include "editorfixture.h"
 
-#include <QCheckBox>
 #include <QDialog>
 #include <QInputDialog>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTimer>
 
 #include <functional>
@@ -47,44 +44,6 @@ TEST_F(EditorFixture, GoToLineMovesTheCaretToTheEnteredLine)
     t->control()->getCursorPosition(&line, &index);
     EXPECT_EQ(line, 2);
     EXPECT_EQ(index, 0);
-}
-
-TEST_F(EditorFixture, FindAndReplaceDialogsSearchTheDocument)
-{
-    Ted* t = newDocument();
-    m_editor->SetAllText("one Two two\r\ntwo");
-    onModal([](QWidget* w) {
-        w->findChild<QLineEdit*>(QStringLiteral("edFind"))->setText(QStringLiteral("two"));
-        w->findChild<QCheckBox*>(QStringLiteral("cbCaseSensitive"))->setChecked(true);
-        static_cast<QDialog*>(w)->accept();
-    });
-    m_editor->FindDialog();
-    int lf = 0, inf = 0, lt = 0, it = 0;
-    t->control()->getSelection(&lf, &inf, &lt, &it);
-    EXPECT_EQ(inf, 8);
-    EXPECT_TRUE(m_editor->FindNext());
-    t->control()->getSelection(&lf, &inf, &lt, &it);
-    EXPECT_EQ(lf, 1);
-
-    onModal([](QWidget* w) {
-        w->findChild<QLineEdit*>(QStringLiteral("edFind"))->setText(QStringLiteral("o"));
-        w->findChild<QLineEdit*>(QStringLiteral("edReplace"))->setText(QString::fromUtf8("я"));
-        w->findChild<QPushButton*>(QStringLiteral("btReplaceAll"))->click();
-    });
-    m_editor->ReplaceDialog();
-    EXPECT_EQ(m_editor->GetAllText(), "\xFFne Tw\xFF tw\xFF\r\ntw\xFF\r\n");
-    m_editor->Undo(); // one undo step
-    EXPECT_EQ(m_editor->GetAllText(), "one Two two\r\ntwo\r\n");
-
-    // A pattern that matches the empty string ends instead of looping.
-    onModal([](QWidget* w) {
-        w->findChild<QLineEdit*>(QStringLiteral("edFind"))->setText(QStringLiteral("x*"));
-        w->findChild<QLineEdit*>(QStringLiteral("edReplace"))->setText(QString());
-        w->findChild<QCheckBox*>(QStringLiteral("cbRegex"))->setChecked(true);
-        w->findChild<QPushButton*>(QStringLiteral("btReplaceAll"))->click();
-    });
-    m_editor->ReplaceDialog();
-    EXPECT_EQ(m_editor->GetAllText(), "one Two two\r\ntwo\r\n");
 }
 
 TEST_F(EditorFixture, DocumentListActivatesTheClickedDocument)
