@@ -194,6 +194,7 @@ std::vector<CommandRow> buildTable()
     add(cmd("mniParaSort", "Сортировка параграфов", "Sort paragraphs", "mniSorting", Sel));
     add(menu("mniMobila", "Мобила", "Mobile", "mniFunctions"));
     add(cmd("mniPlayText", "Проиграть всю мелодию", "Play the whole melody", "mniMobila"));
+    add(cmd("mniStopMelody", "Остановить мелодию", "Stop the melody", "mniMobila", N0));
     add(cmd("mnirtttl2Dnotes", "rtttl > цифры  (CDEF > 1234)", "rtttl > digits  (CDEF > 1234)",
             "mniMobila"));
     add(menu("mniAntiSpam", "Антиспам", "Anti-spam", "mniFunctions"));

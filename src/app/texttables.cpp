@@ -10,6 +10,7 @@
 #include "highlight/highlighttexts.h"
 #include "html/htmltexts.h"
 #include "io/iotexts.h"
+#include "organizer/organizertexts.h"
 #include "platform/platformtexts.h"
 #include "plugins/plugintexts.h"
 #include "textfunc/textfunctexts.h"
@@ -37,6 +38,13 @@ const std::vector<const TextTable*>& subsystemTextTables()
         &calc::valconvTexts(),
         &hexedit::hexEditTexts(),
         &hexedit::hexEditOptionsTexts(),
+        &organizer::bmxTreeTexts(),
+        &organizer::calendarTexts(),
+        &organizer::pimTexts(),
+        &organizer::yearGridEditTexts(),
+        &organizer::viewerTexts(),
+        &organizer::charTableTexts(),
+        &organizer::melodyTexts(),
         &editor::editorMessages(),   // the editor's failures, shown by the main window
         &editor::editorTexts(),      // the document window
         &editor::doxTexts(),         // the document-list window

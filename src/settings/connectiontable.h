@@ -71,6 +71,15 @@ struct RHexEdit {
     Colour OddColumn = 0xFF0000, EvenColumn = 0x800000;
 };
 
+// The year planner's colours and the look of its year page (section Planner
+// of zuk.ini). The font name is Windows-1251.
+struct RPlanner {
+    Colour BorderColor = 0xEEF5FF;   // red FF, green F5, blue EE
+    Colour BookMarkColor = 0x00FFFF; // yellow
+    bool HTMLBorder = false;
+    std::string HTMLFontName = "Arial";
+};
+
 // The one settings record of the run. The main window owns it and hands it to
 // the tools through the host; everything reads it by field name. It holds
 // values only: the objects of a run (scheme registry, text styles) belong to
@@ -167,6 +176,7 @@ struct RConnectionTable {
     int th_w = 150, th_h = 100;
     Colour th_color = 0x800000;
     settings::RHexEdit HexEdit;
+    settings::RPlanner Planner;
 };
 
 // The sound settings of section Sound_Man (key clicks and the tone generator).

@@ -175,6 +175,12 @@ template <class Visitor> void visitConnectionTable(Visitor& v)
     v.field("HexEdit", "OffsetText", &R::HexEdit, &H::OffsetText);
     v.field("HexEdit", "OddColumn", &R::HexEdit, &H::OddColumn);
     v.field("HexEdit", "EvenColumn", &R::HexEdit, &H::EvenColumn);
+
+    using P = settings::RPlanner;
+    v.field("Planner", "BorderColor", &R::Planner, &P::BorderColor);
+    v.field("Planner", "BookMarkColor", &R::Planner, &P::BookMarkColor);
+    v.field("Planner", "HTMLBorder", &R::Planner, &P::HTMLBorder);
+    v.field("Planner", "HTMLFontName", &R::Planner, &P::HTMLFontName);
 }
 
 // A value of the file outside what the hex editor can show gives the default:

@@ -26,6 +26,7 @@
 #include "io/inifile.h"
 #include "plugins/ui/plugincommands.h"
 #include "tools/ui/snippetcommands.h"
+#include "organizer/ui/organizercommands.h"
 #include "tools/ui/toolscommands.h"
 
 #include <QAction>
@@ -271,6 +272,7 @@ void TMainForm::wireCommands()
     });
     calc::ui::installCalcCommands(*this);
     hexedit::ui::installHexEditCommands(*this);
+    organizer::ui::installOrganizerCommands(*this);
     installSelectionCommands(*this);
     installFileCommands(*this);
     installRecoveryWatch(*this);

@@ -124,6 +124,7 @@ public:
     {
         return OpenFile(path, reportFailure);
     }
+    bool activateFile(const QString& path) override;
     bool saveDocument() override;
     bool saveDocumentAs(const QString& path) override;
     QWidget* window() override { return this; }

@@ -6,6 +6,7 @@
 
 #include "app/commandtable.h"
 #include "app/mainformtexts.h"
+#include "app/openfilelist.h"
 #include "app/ui/crashhandler.h"
 #include "app/ui/filecommands.h"
 #include "app/ui/infoconsole.h"
@@ -14,12 +15,14 @@
 #include "base/zukassert.h"
 #include "codepages/charsets.h"
 #include "editor/ui/cdreameditor.h"
+#include "editor/ui/ted.h"
 #include "io/inifile.h"
 #include "platform/programfolder.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -313,7 +316,18 @@ std::optional<QString> TMainForm::prompt(const QString& title, const QString& la
     return box.textValue();
 }
 
-// --- saving for the tools ----------------------------------------------------------
+// --- documents for the tools -------------------------------------------------------
+
+bool TMainForm::activateFile(const QString& path)
+{
+    const std::string wanted = QFileInfo(path).absoluteFilePath().toStdString();
+    for (editor::Ted* t : m_editor->documents())
+        if (sameFile(t->fileName(), wanted)) {
+            m_editor->activateDocument(t);
+            return true;
+        }
+    return false;
+}
 
 bool TMainForm::saveDocument()
 {

@@ -30,6 +30,7 @@
 #include "html/ui/htmlcommands.h"
 #include "io/inifile.h"
 #include "io/linesfile.h"
+#include "organizer/ui/organizercommands.h"
 #include "platform/privatefolder.h"
 #include "platform/programfolder.h"
 #include "platform/sysload.h"
@@ -267,7 +268,8 @@ void TMainForm::createToolWindows()
     };
     addToolWindow(std::move(dox));
     m_dox = tool<editor::TfmDox>("Dox");
-    // The bookmark window and the find-in-files window come here.
+    organizer::ui::createBookmarkWindow(*this);
+    // The find-in-files window comes here.
     m_busy = false;
 }
 

@@ -138,6 +138,9 @@ public:
     virtual editor::CVed& document() = 0;
     virtual void newDocument() = 0;
     virtual bool openFile(const QString& path, bool reportFailure) = 0;
+    // Makes the document of this file the current one when the file is open
+    // (compared as the open-file list compares names); false when it is not.
+    virtual bool activateFile(const QString& path) = 0;
     // Saves the current document as File, "Сохранить" does (one without a
     // file asks for a name); true when its text reached the disk.
     virtual bool saveDocument() = 0;

@@ -9,10 +9,24 @@
 
 namespace zuk::platform::ui {
 
+namespace {
+
+QAudioFormat formatFor(int sampleRate)
+{
+    QAudioFormat format;
+    format.setSampleRate(sampleRate);
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::Int16);
+    return format;
+}
+
+} // namespace
+
 SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
 
 SoundPlayer::~SoundPlayer()
 {
+    finished = nullptr;
     stop();
 }
 
@@ -40,34 +54,63 @@ void SoundPlayer::stop()
 {
     if (m_sink)
         m_sink->stop();
-    if (m_buffer)
-        m_buffer->close();
+    m_source.reset();
+}
+
+bool SoundPlayer::isPlaying() const
+{
+    return m_source && m_sink && m_sink->state() != QAudio::StoppedState;
+}
+
+bool SoundPlayer::canPlay(int sampleRate)
+{
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    return !device.isNull() && device.isFormatSupported(formatFor(sampleRate));
+}
+
+bool SoundPlayer::openSink(int sampleRate)
+{
+    if (m_sink && m_rate == sampleRate)
+        return true;
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull() || !device.isFormatSupported(formatFor(sampleRate)))
+        return false;
+    m_sink = std::make_unique<QAudioSink>(device, formatFor(sampleRate));
+    m_rate = sampleRate;
+    connect(m_sink.get(), &QAudioSink::stateChanged, this, [this] { stateChanged(); });
+    return true;
+}
+
+// A sink that runs dry after its source ended has played it all.
+void SoundPlayer::stateChanged()
+{
+    if (!m_sink || !m_source || m_sink->state() != QAudio::IdleState || !m_source->atEnd())
+        return;
+    m_sink->stop();
+    m_source.reset();
+    if (finished)
+        finished();
 }
 
 void SoundPlayer::play(std::vector<int16_t> samples, int sampleRate)
 {
     if (samples.empty())
         return;
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->setData(QByteArray(reinterpret_cast<const char*>(samples.data()),
+                               static_cast<qsizetype>(samples.size() * sizeof(int16_t))));
+    buffer->open(QIODevice::ReadOnly);
+    playStream(std::move(buffer), sampleRate);
+}
+
+bool SoundPlayer::playStream(std::unique_ptr<QIODevice> source, int sampleRate)
+{
     stop();
-    if (!m_sink || m_rate != sampleRate) {
-        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-        if (device.isNull())
-            return;
-        QAudioFormat format;
-        format.setSampleRate(sampleRate);
-        format.setChannelCount(1);
-        format.setSampleFormat(QAudioFormat::Int16);
-        if (!device.isFormatSupported(format))
-            return;
-        m_sink = std::make_unique<QAudioSink>(device, format);
-        m_rate = sampleRate;
-    }
-    QByteArray bytes(reinterpret_cast<const char*>(samples.data()),
-                     static_cast<qsizetype>(samples.size() * sizeof(int16_t)));
-    m_buffer = std::make_unique<QBuffer>();
-    m_buffer->setData(bytes);
-    m_buffer->open(QIODevice::ReadOnly);
-    m_sink->start(m_buffer.get());
+    if (!source || !openSink(sampleRate))
+        return false;
+    m_source = std::move(source);
+    m_sink->start(m_source.get());
+    return true;
 }
 
 } // namespace zuk::platform::ui

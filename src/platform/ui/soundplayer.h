@@ -6,11 +6,12 @@
 #include <QPointer>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
 class QAudioSink;
-class QBuffer;
+class QIODevice;
 
 namespace zuk::platform::ui {
 
@@ -29,11 +30,24 @@ public:
     // Plays mono signed 16-bit samples at the given rate.
     void play(std::vector<int16_t> samples, int sampleRate);
 
-private:
+    // Plays mono signed 16-bit samples that `source` makes as they are read,
+    // so a long sound is never held whole; the player owns the source until
+    // the sound ends or stops. False (nothing plays) without an audio device.
+    bool playStream(std::unique_ptr<QIODevice> source, int sampleRate);
+    // Whether an audio device could play at this rate.
+    static bool canPlay(int sampleRate);
+
     void stop();
+    bool isPlaying() const;
+    // Called when a sound has played to its end (not when it was stopped).
+    std::function<void()> finished;
+
+private:
+    bool openSink(int sampleRate);
+    void stateChanged();
 
     std::unique_ptr<QAudioSink> m_sink;
-    std::unique_ptr<QBuffer> m_buffer;
+    std::unique_ptr<QIODevice> m_source;
     int m_rate = 0;
 };
 

@@ -194,6 +194,15 @@ public:
         openedFiles << path;
         return true;
     }
+    // The files open as documents; activateFile brings one to the front.
+    QStringList openDocuments, activatedFiles;
+    bool activateFile(const QString& path) override
+    {
+        if (!openDocuments.contains(path))
+            return false;
+        activatedFiles << path;
+        return true;
+    }
     bool saveDocument() override
     {
         ++saves;
