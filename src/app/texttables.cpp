@@ -45,11 +45,6 @@ const std::vector<const TextTable*>& subsystemTextTables()
         &organizer::viewerTexts(),
         &organizer::charTableTexts(),
         &organizer::melodyTexts(),
-        &editor::editorMessages(),   // the editor's failures, shown by the main window
-        &editor::editorTexts(),      // the document window
-        &editor::doxTexts(),         // the document-list window
-        &editor::findReplaceTexts(), // the find and replace dialog
-        &editor::gotoLineTexts(),    // the go-to-line prompt
         &html::htmlMessages(),
         &html::text2HtmlTexts(),
         &html::cleanUpTexts(),

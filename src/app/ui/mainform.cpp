@@ -24,9 +24,9 @@
 #include "html/ui/gallery.h"
 #include "html/ui/htmlcommands.h"
 #include "io/inifile.h"
+#include "organizer/ui/organizercommands.h"
 #include "plugins/ui/plugincommands.h"
 #include "tools/ui/snippetcommands.h"
-#include "organizer/ui/organizercommands.h"
 #include "tools/ui/toolscommands.h"
 
 #include <QAction>
