@@ -53,8 +53,7 @@ void writeNodes(std::string& out, const std::vector<BookmarkNode>& nodes, int le
                 std::uint32_t& count)
 {
     if (level >= kMaxBookmarkDepth && !nodes.empty())
-        throw FormatError(bmxTreeTexts(), "sBmxTooDeep",
-                          {std::to_string(kMaxBookmarkDepth)});
+        throw FormatError(bmxTreeTexts(), "sBmxTooDeep", {std::to_string(kMaxBookmarkDepth)});
     for (const BookmarkNode& node : nodes) {
         putU32(out, static_cast<std::uint32_t>(level));
         out += encodeBookmark(node.data);

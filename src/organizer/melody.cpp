@@ -74,8 +74,7 @@ std::vector<int> melodyNotes(std::string_view text)
 }
 
 MelodyStream::MelodyStream(std::vector<int> notes)
-    : m_notes(std::move(notes)),
-      m_rate(platform::sampleRateFor(1)),
+    : m_notes(std::move(notes)), m_rate(platform::sampleRateFor(1)),
       m_perNote(static_cast<std::size_t>(kNoteMs) * static_cast<std::size_t>(m_rate) / 1000)
 {
 }

@@ -53,8 +53,8 @@ YearGrid::YearGrid(int year, const YearNames& names) : m_year(year), m_cells(kCe
 {
     cell(0, 0).Text = std::to_string(year);
     for (int column = 1; column < kColumns; ++column) {
-        cell(0, column).Text =
-            firstCharacter(names.shortDayNames[static_cast<std::size_t>(weekdayOfColumn(column) - 1)]);
+        cell(0, column).Text = firstCharacter(
+            names.shortDayNames[static_cast<std::size_t>(weekdayOfColumn(column) - 1)]);
         for (int row = 0; row < kRows; ++row)
             cell(row, column).OwnColor = isWeekendColumn(column) ? kColourSilver : kColourWhite;
     }

@@ -82,7 +82,7 @@ private:
 
     int m_year;
     std::array<int, 13> m_firstColumn{}; // the weekday of each month's first day
-    std::vector<TYearData> m_cells; // kCells, row by row
+    std::vector<TYearData> m_cells;      // kCells, row by row
 };
 
 // A note's line breaks (CR LF, a lone LF, a lone CR) as CR LF, NULs dropped.

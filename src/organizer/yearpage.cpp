@@ -76,7 +76,8 @@ std::string writeYearPage(const YearGrid& grid, const YearNames& names,
             if (day == 0 || c.Info.empty() || (options.foundOnly && !c.Found))
                 continue;
             const std::string weekday =
-                names.shortDayNames[static_cast<std::size_t>(YearGrid::weekdayOfColumn(column) - 1)];
+                names
+                    .shortDayNames[static_cast<std::size_t>(YearGrid::weekdayOfColumn(column) - 1)];
             const std::string date = std::to_string(day) + "-" +
                                      names.shortMonthNames[static_cast<std::size_t>(month - 1)] +
                                      "-" + year;

@@ -29,8 +29,8 @@ zuk::organizer::YearNames names()
 ZUK_FUZZ_TARGET(yearfile)
 {
     using namespace zuk::organizer;
-    const int year = YearGrid::kMinYear +
-                     (input.empty() ? 0 : static_cast<unsigned char>(input[0]) % 52);
+    const int year =
+        YearGrid::kMinYear + (input.empty() ? 0 : static_cast<unsigned char>(input[0]) % 52);
     static const YearNames yearNames = names();
     // The input as a note the planner keeps (line breaks as CR LF, no NUL)
     // survives the file's escaping exactly.

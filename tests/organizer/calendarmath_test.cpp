@@ -62,8 +62,8 @@ TEST(CalendarMath, CountsBetweenTwoDatesInEitherOrder)
     expectCounts(encodeDate(2001, 3, 15), encodeDate(2003, 3, 15),
                  {2, 24, 104, 730, 17520, 1051200, 63072000});
     // The day before the anniversary is one year less; a leap day in between.
-    expectCounts(encodeDate(2001, 3, 15), encodeDate(2004, 3, 14), {2, 35, 156, 1095, 26280,
-                                                                    1576800, 94608000});
+    expectCounts(encodeDate(2001, 3, 15), encodeDate(2004, 3, 14),
+                 {2, 35, 156, 1095, 26280, 1576800, 94608000});
     expectCounts(encodeDate(2010, 6, 1), encodeDate(2010, 6, 1), {0, 0, 0, 0, 0, 0, 0});
     // Dates left unset are the epoch.
     expectCounts(0, encodeDate(1900, 1, 6), {0, 0, 1, 7, 168, 10080, 604800});

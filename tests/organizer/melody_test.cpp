@@ -12,8 +12,7 @@ using namespace zuk::organizer;
 TEST(Melody, LettersAndDigitsAreNotesAndTheRestIsSkipped)
 {
     EXPECT_EQ(melodyNotes("CDE 123"), (std::vector<int>{262, 294, 330, 262, 294, 330}));
-    EXPECT_EQ(melodyNotes("fgab FGAB"),
-              (std::vector<int>{349, 392, 440, 494, 349, 392, 440, 494}));
+    EXPECT_EQ(melodyNotes("fgab FGAB"), (std::vector<int>{349, 392, 440, 494, 349, 392, 440, 494}));
     EXPECT_EQ(melodyNotes("45678"), (std::vector<int>{349, 392, 440, 494, 523}));
     EXPECT_TRUE(melodyNotes("09 hHzZ,.#\r\n\xC0\xFF").empty());
 }

@@ -18,8 +18,8 @@ qint64 TMelodyDevice::readData(char* data, qint64 maxSize)
     std::int16_t buffer[4096];
     qint64 done = 0;
     while (done + 2 <= maxSize && !m_stream.atEnd()) {
-        const std::size_t want =
-            std::min<std::size_t>(std::size(buffer), static_cast<std::size_t>((maxSize - done) / 2));
+        const std::size_t want = std::min<std::size_t>(
+            std::size(buffer), static_cast<std::size_t>((maxSize - done) / 2));
         const std::size_t got = m_stream.read(buffer, want);
         std::memcpy(data + done, buffer, got * sizeof(std::int16_t));
         done += static_cast<qint64>(got * sizeof(std::int16_t));

@@ -41,8 +41,8 @@ void playMelody(ToolHost& host, TMelodyPlayer& player)
     const std::string_view section = melodyTexts().section;
     switch (player.play(text)) {
     case TMelodyPlayer::Start::Playing:
-        host.showStatus(host.format(section, "sPlaying",
-                                    {QString::number(melodyNotes(text).size())}));
+        host.showStatus(
+            host.format(section, "sPlaying", {QString::number(melodyNotes(text).size())}));
         break;
     case TMelodyPlayer::Start::NoNotes:
         host.showStatus(host.text(section, "sNoNotes"));

@@ -68,9 +68,9 @@ protected:
         }
         const QSize shown = shownSize();
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(QRect(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2),
-                          shown),
-                    m_image);
+        p.drawImage(
+            QRect(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown),
+            m_image);
     }
 
 private:
@@ -83,10 +83,9 @@ namespace {
 // The extensions the file box treats as pictures.
 const QStringList& boxPictureExtensions()
 {
-    static const QStringList list{QStringLiteral("gif"), QStringLiteral("jpg"),
-                                  QStringLiteral("jpeg"), QStringLiteral("png"),
-                                  QStringLiteral("bmp"), QStringLiteral("mng"),
-                                  QStringLiteral("jng")};
+    static const QStringList list{
+        QStringLiteral("gif"), QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("png"),
+        QStringLiteral("bmp"), QStringLiteral("mng"), QStringLiteral("jng")};
     return list;
 }
 
@@ -107,8 +106,8 @@ QImage readStill(const QString& path, QString& error)
             return {};
         }
         const QByteArray bytes = file.readAll();
-        const std::optional<std::string> mng =
-            wrapJngAsMng(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        const std::optional<std::string> mng = wrapJngAsMng(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
         if (!mng) {
             error = QImageReader(path).errorString();
             return {};
@@ -219,8 +218,7 @@ bool Tfm_GViewer::loadPicture(const QString& path)
         QString error;
         first = readStill(path, error);
         if (first.isNull()) {
-            const QString text =
-                m_host.format(viewerTexts().section, "sCannotShow", {path, error});
+            const QString text = m_host.format(viewerTexts().section, "sCannotShow", {path, error});
             if (messageHook)
                 messageHook(text);
             else
@@ -233,7 +231,8 @@ bool Tfm_GViewer::loadPicture(const QString& path)
     m_view->setImage(first);
     if (m_movie) {
         QMovie* m = m_movie.get();
-        connect(m, &QMovie::frameChanged, m_view, [this, m] { m_view->setImage(m->currentImage()); });
+        connect(m, &QMovie::frameChanged, m_view,
+                [this, m] { m_view->setImage(m->currentImage()); });
         m->start();
     }
     setStretched(m_stretched);

@@ -67,12 +67,11 @@ QString keptName(const QString& path)
 } // namespace
 
 Tfmbmxtree::Tfmbmxtree(app::ui::ToolHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), m_host(host),
-      m_save([this] { write(); })
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), m_host(host), m_save([this] { write(); })
 {
     setObjectName(QStringLiteral("fmbmxtree"));
-    m_file = QString::fromStdString(platform::resolveDataPath(
-        host.programFolder().toStdString(), "Engine/bookmarx/bmxtree.bmx"));
+    m_file = QString::fromStdString(platform::resolveDataPath(host.programFolder().toStdString(),
+                                                              "Engine/bookmarx/bmxtree.bmx"));
 
     m_title = new TRollUpTitle(this);
     m_body = new QWidget(this);
@@ -94,8 +93,7 @@ Tfmbmxtree::Tfmbmxtree(app::ui::ToolHost& host, QWidget* parent)
     m_tree = new QTreeWidget(m_body);
     m_tree->setObjectName(QStringLiteral("tvBookmarks"));
     m_tree->setHeaderHidden(true);
-    m_tree->setEditTriggers(QAbstractItemView::EditKeyPressed |
-                            QAbstractItemView::SelectedClicked);
+    m_tree->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     m_tree->setDragDropMode(QAbstractItemView::InternalMove);
     m_tree->installEventFilter(this);
     m_caption = new QLineEdit(m_body);
@@ -201,7 +199,8 @@ RBookmark Tfmbmxtree::nodeOf(const QTreeWidgetItem* item) const
 std::vector<BookmarkNode> Tfmbmxtree::nodes() const
 {
     std::vector<BookmarkNode> out;
-    collect(m_tree->invisibleRootItem(), out, [this](const QTreeWidgetItem* i) { return nodeOf(i); });
+    collect(m_tree->invisibleRootItem(), out,
+            [this](const QTreeWidgetItem* i) { return nodeOf(i); });
     return out;
 }
 
@@ -224,7 +223,8 @@ void Tfmbmxtree::load()
                                  {m_file, m_host.message(e), kept});
         } else {
             m_writable = false;
-            text = m_host.format(bmxTreeTexts().section, "sBmxNotRead", {m_file, m_host.message(e)});
+            text =
+                m_host.format(bmxTreeTexts().section, "sBmxNotRead", {m_file, m_host.message(e)});
         }
         // Shown once the program is up, not while its windows are being made.
         QTimer::singleShot(0, this, [this, text] { showMessage(text); });
@@ -291,7 +291,8 @@ void Tfmbmxtree::add(bool child)
         return;
     }
     RBookmark node;
-    node.Caption = fitCaption((QFileInfo(path).fileName() + QString::number(++m_added)).toStdString());
+    node.Caption =
+        fitCaption((QFileInfo(path).fileName() + QString::number(++m_added)).toStdString());
     node.FilePath = path.toStdString();
     node.Line = ved.GetTopLine();
     node.Line2 = ved.GetTopLine2();
@@ -305,7 +306,8 @@ void Tfmbmxtree::add(bool child)
         current->addChild(item);
         current->setExpanded(true);
     } else {
-        QTreeWidgetItem* parent = current->parent() ? current->parent() : m_tree->invisibleRootItem();
+        QTreeWidgetItem* parent =
+            current->parent() ? current->parent() : m_tree->invisibleRootItem();
         parent->insertChild(parent->indexOfChild(current) + 1, item);
     }
     m_filling = false;

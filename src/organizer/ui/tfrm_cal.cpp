@@ -118,8 +118,8 @@ void Tfrm_cal::compute()
     const DateDifference d = dateDifference(m_first, m_second);
     append(text("sDateDiff"));
     const std::pair<const char*, std::int64_t> counts[] = {
-        {"sInYears", d.years}, {"sInMonths", d.months},   {"sInWeeks", d.weeks},
-        {"sInDays", d.days},   {"sInHours", d.hours},     {"sInMinutes", d.minutes},
+        {"sInYears", d.years},     {"sInMonths", d.months}, {"sInWeeks", d.weeks},
+        {"sInDays", d.days},       {"sInHours", d.hours},   {"sInMinutes", d.minutes},
         {"sInSeconds", d.seconds},
     };
     for (const auto& [key, count] : counts)

@@ -135,7 +135,9 @@ void Tfrm_CharTable::fillGrid()
         const char16_t c = codepages::unicodeTable(m_codePage)[code];
         QString shown = shownChar(code);
         if (isControl(c))
-            shown = c < 0x20 ? QString(QChar(0x2400 + c)) : c == 0x7F ? QString(QChar(0x2421)) : QString();
+            shown = c < 0x20    ? QString(QChar(0x2400 + c))
+                    : c == 0x7F ? QString(QChar(0x2421))
+                                : QString();
         item->setText(shown);
         item->setFont(font);
         item->setForeground(isControl(c) ? grey : text);
@@ -145,8 +147,8 @@ void Tfrm_CharTable::fillGrid()
     big.setPointSize(36);
     m_sample->setFont(big);
     if (m_code >= 0)
-        m_sample->setText(isControl(codepages::unicodeTable(m_codePage)[m_code]) ? QString()
-                                                                                 : shownChar(m_code));
+        m_sample->setText(
+            isControl(codepages::unicodeTable(m_codePage)[m_code]) ? QString() : shownChar(m_code));
 }
 
 void Tfrm_CharTable::chooseCode(int code)

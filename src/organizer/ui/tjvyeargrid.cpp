@@ -269,8 +269,8 @@ bool TjvYearGrid::editableDay(int& row, int& column)
     if (!currentDay(row, column))
         return false;
     if (m_readOnly) {
-        showMessage(m_host.format(pimTexts().section, "sYearReadOnly",
-                                  {QString::number(m_grid->year())}));
+        showMessage(
+            m_host.format(pimTexts().section, "sYearReadOnly", {QString::number(m_grid->year())}));
         return false;
     }
     return true;
@@ -279,8 +279,8 @@ bool TjvYearGrid::editableDay(int& row, int& column)
 void TjvYearGrid::prepareMenu(int row, int column)
 {
     const bool day = row >= 0 && column >= 0 && m_grid->isDay(row, column);
-    for (const char* name : {"mniEdit", "mniColor", "mniNoColor", "mniCopy", "mniCut", "mniPaste",
-                             "mniDelete"}) {
+    for (const char* name :
+         {"mniEdit", "mniColor", "mniNoColor", "mniCopy", "mniCut", "mniPaste", "mniDelete"}) {
         const bool changes = std::string_view(name) != "mniCopy";
         if (QAction* a = m_menu->findChild<QAction*>(QLatin1String(name)))
             a->setEnabled(day && !(changes && m_readOnly));
@@ -323,8 +323,8 @@ bool TjvYearGrid::viewportEvent(QEvent* event)
 
 void TjvYearGrid::askYear()
 {
-    const std::optional<QString> answer = m_host.prompt(
-        text("sYearTitle"), text("sYearPrompt"), QString::number(m_grid->year()));
+    const std::optional<QString> answer =
+        m_host.prompt(text("sYearTitle"), text("sYearPrompt"), QString::number(m_grid->year()));
     if (!answer)
         return;
     bool ok = false;

@@ -92,7 +92,8 @@ void TYearGridEditF::report(const char* key, const QString& path, const QString&
 bool TYearGridEditF::loadFrom(const QString& path)
 {
     try {
-        m_text->setPlainText(decodeNotesFile(io::readFileBytes(QFile::encodeName(path).toStdString())));
+        m_text->setPlainText(
+            decodeNotesFile(io::readFileBytes(QFile::encodeName(path).toStdString())));
         return true;
     } catch (const ZukError& e) {
         report("sCannotRead", path, m_host.message(e));

@@ -17,8 +17,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QKeyEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QTreeWidget>
@@ -88,9 +88,11 @@ TEST(Bookmarks, AddedEditedAndDeletedNodesReachTheTreeFileSoonAfter)
     EXPECT_EQ(tree->topLevelItem(0)->child(1)->text(0), "notes.txt3");
 
     // Written by the timer, with no flush and no window closing.
-    ASSERT_TRUE(waitFor([&] { return !w->savePending() && QFileInfo::exists(
-                                                             QString::fromStdString(f.treeFile())); },
-                        4000));
+    ASSERT_TRUE(waitFor(
+        [&] {
+            return !w->savePending() && QFileInfo::exists(QString::fromStdString(f.treeFile()));
+        },
+        4000));
     std::vector<BookmarkNode> kept = f.stored();
     ASSERT_EQ(kept.size(), 1u);
     EXPECT_EQ(kept[0].data.FilePath, "/docs/notes.txt");
