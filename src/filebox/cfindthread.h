@@ -20,7 +20,7 @@ namespace zuk::filebox {
 class CFINDTHREAD final {
 public:
     struct Events {
-        std::function<void()> starting;                        // the walk begins
+        std::function<void()> starting;                       // the walk begins
         std::function<void(const std::string& path)> reading; // at most ~20 a second
         std::function<void(const std::string& path)> found;
         // At the end, also after a stop; `failure` when the folder was refused.

@@ -59,8 +59,7 @@ TextPattern::TextPattern(std::string_view text)
     m_shift.fill(maxShift);
     for (std::size_t i = 0; i + 1 < m; ++i)
         if (!m_anyByte[i])
-            m_shift[static_cast<unsigned char>(m_folded[i])] =
-                std::min(maxShift, m - 1 - i);
+            m_shift[static_cast<unsigned char>(m_folded[i])] = std::min(maxShift, m - 1 - i);
 }
 
 std::size_t TextPattern::find(const char* data, std::size_t size) const
@@ -172,6 +171,8 @@ FindSummary findInFiles(const FindRequest& request, const FindObserver& observer
         }
         return true;
     };
+    // As grep -r: a link is not searched (its file is, where it lies below).
+    visitor.fileLinks = false;
     visitor.unreadableFolder = [&summary](const std::string&) { ++summary.skipped; };
     walkFolder(request.folder, request.maxDepth, visitor);
     return summary;

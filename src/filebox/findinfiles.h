@@ -30,8 +30,8 @@ public:
     std::size_t find(const char* data, std::size_t size) const;
 
 private:
-    std::string m_folded;            // the text through the case table
-    std::vector<bool> m_anyByte;     // positions of '*' and '?'
+    std::string m_folded;                   // the text through the case table
+    std::vector<bool> m_anyByte;            // positions of '*' and '?'
     std::array<std::size_t, 256> m_shift{}; // Horspool's shift per folded byte
 };
 
@@ -59,7 +59,8 @@ struct FindSummary {
 // The files below `request.folder` (the folder itself first, then the folders
 // below in breadth-first order of discovery; names sorted within a folder)
 // whose names match the mask and whose bytes hold the text. Only regular
-// files are read (a link to one counts); links to folders are never followed,
+// files are read; links are never followed (a linked file is searched where
+// it lies when that is below the folder, as grep -r does),
 // and folders deeper than maxDepth are left out. A file or folder that cannot
 // be read is counted and skipped. A folder that does not exist or cannot be
 // listed throws IoError.

@@ -14,7 +14,7 @@ namespace zuk::filebox {
 
 namespace {
 
-enum class Kind { File, Folder, LinkedFolder, Other };
+enum class Kind { File, LinkedFile, Folder, LinkedFolder, Other };
 
 Kind kindOf(int dirFd, const dirent& entry)
 {
@@ -29,7 +29,7 @@ Kind kindOf(int dirFd, const dirent& entry)
             return Kind::Other;
         if (S_ISDIR(st.st_mode))
             return Kind::LinkedFolder;
-        return S_ISREG(st.st_mode) ? Kind::File : Kind::Other;
+        return S_ISREG(st.st_mode) ? Kind::LinkedFile : Kind::Other;
     case DT_UNKNOWN:
         if (::fstatat(dirFd, entry.d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
             return Kind::Other;
@@ -38,6 +38,7 @@ Kind kindOf(int dirFd, const dirent& entry)
                 return Kind::Other;
             if (S_ISDIR(st.st_mode))
                 return Kind::LinkedFolder;
+            return S_ISREG(st.st_mode) ? Kind::LinkedFile : Kind::Other;
         }
         if (S_ISDIR(st.st_mode))
             return Kind::Folder;
@@ -129,7 +130,7 @@ void walkFolder(const std::string& root, int maxDepth, const WalkVisitor& visito
         for (const auto& [name, kind] : entries) {
             if (kind == Kind::Folder && depth < maxDepth)
                 folders.emplace_back(joinPath(folder, name), depth + 1);
-            if (kind != Kind::File)
+            if (kind != Kind::File && !(kind == Kind::LinkedFile && visitor.fileLinks))
                 continue;
             if (visitor.file && !visitor.file(WalkEntry{name, joinPath(folder, name)}))
                 return;

@@ -26,8 +26,9 @@ struct WalkEntry {
 };
 
 struct WalkVisitor {
-    // A regular file or a link to one; false ends the walk.
+    // A regular file (or a link to one, with fileLinks); false ends the walk.
     std::function<bool(const WalkEntry&)> file;
+    bool fileLinks = true;
     // A folder below the start that could not be listed.
     std::function<void(const std::string& path)> unreadableFolder;
 };

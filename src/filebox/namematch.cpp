@@ -51,7 +51,10 @@ std::u32string foldName(std::string_view name)
     while (i < name.size()) {
         const auto b = static_cast<unsigned char>(name[i]);
         int extra = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : -1;
-        char32_t c = extra == 0 ? b : extra == 1 ? (b & 0x1F) : extra == 2 ? (b & 0x0F) : (b & 0x07);
+        char32_t c = extra == 0   ? b
+                     : extra == 1 ? (b & 0x1F)
+                     : extra == 2 ? (b & 0x0F)
+                                  : (b & 0x07);
         bool valid = extra >= 0 && i + static_cast<std::size_t>(extra) < name.size();
         for (int k = 1; valid && k <= extra; ++k) {
             const auto cont = static_cast<unsigned char>(name[i + k]);

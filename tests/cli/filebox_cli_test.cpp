@@ -20,8 +20,8 @@ TEST(FileBoxCli, FindInFilesListsMatchesInSearchOrder)
     EXPECT_EQ(found.out, root + "/a.TXT\n" + root + "/b.txt\n" + root + "/sub/d.txt\n");
 
     // --utf8 converts the text, never the paths.
-    const CliResult cyrillic = runCli(
-        {"find-in-files", "--utf8", "--dir", root, "--mask", "*", "--text", "ПРИВЕТ"});
+    const CliResult cyrillic =
+        runCli({"find-in-files", "--utf8", "--dir", root, "--mask", "*", "--text", "ПРИВЕТ"});
     EXPECT_EQ(cyrillic.out, root + "/sub/d.txt\n");
 
     const CliResult missing =

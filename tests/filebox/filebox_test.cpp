@@ -74,8 +74,8 @@ TEST_F(FileBoxTest, ListingPutsUpFirstThenFoldersThenFilesWithoutRegardToCase)
     CFileBox box("/", [&](const std::string& p) { chosen.push_back(p); });
     EXPECT_TRUE(box.ListItems().empty()); // nothing before a folder is read
     box.ReadDir(m_root);
-    EXPECT_EQ(names(box), (std::vector<std::string>{"..", "alpha", "Zeta", ".hidden", "A.txt",
-                                                    "b.txt"}));
+    EXPECT_EQ(names(box),
+              (std::vector<std::string>{"..", "alpha", "Zeta", ".hidden", "A.txt", "b.txt"}));
     box.Activate("alpha");
     EXPECT_EQ(box.Dir(), m_root + "/alpha");
     EXPECT_EQ(names(box).front(), "..");

@@ -17,10 +17,9 @@ std::size_t plainFind(std::string_view pattern, std::string_view text)
     const auto& fold = zuk::textfunc::Cp1251Lower;
     for (std::size_t at = 0; at + pattern.size() <= text.size(); ++at) {
         std::size_t i = 0;
-        while (i < pattern.size() &&
-               (pattern[i] == '*' || pattern[i] == '?' ||
-                fold[static_cast<unsigned char>(pattern[i])] ==
-                    fold[static_cast<unsigned char>(text[at + i])]))
+        while (i < pattern.size() && (pattern[i] == '*' || pattern[i] == '?' ||
+                                      fold[static_cast<unsigned char>(pattern[i])] ==
+                                          fold[static_cast<unsigned char>(text[at + i])]))
             ++i;
         if (i == pattern.size())
             return at;

@@ -197,9 +197,8 @@ void makeLinks(Tnewfilebox& box, ToolHost& host)
         } catch (const ZukError&) {
             bytes.clear();
         }
-        std::string line =
-            linkTo(forDocument(host, html::PictureSource(document, file)), bytes,
-                   forDocument(host, file.substr(file.rfind('/') + 1)));
+        std::string line = linkTo(forDocument(host, html::PictureSource(document, file)), bytes,
+                                  forDocument(host, file.substr(file.rfind('/') + 1)));
         if (files.size() > 1)
             line += "<br>";
         lines.push_back(std::move(line));
@@ -252,8 +251,8 @@ void renameItem(Tnewfilebox& box, ToolHost& host)
     if (path.empty())
         return;
     const QString old = QFileInfo(qs(path)).fileName();
-    const std::optional<QString> answer = host.prompt(
-        text(host, "SFileRename"), text(host, "sNewName") + QStringLiteral(": "), old);
+    const std::optional<QString> answer =
+        host.prompt(text(host, "SFileRename"), text(host, "sNewName") + QStringLiteral(": "), old);
     if (!answer || answer->isEmpty() || *answer == old)
         return;
     platform::ui::DesktopShell(&box, &host.texts())

@@ -26,16 +26,15 @@ void installFileBoxCommands(ToolHost& host)
         w->setGeometry(r);
         // Without a stored splitter position the list takes 60 % of the width.
         auto* window = static_cast<Tnewfilebox*>(w);
-        const int list = h->settings().splitterx > 0
-                             ? h->settings().splitterx
-                             : static_cast<int>(r.width() * 0.6 + 0.5);
+        const int list = h->settings().splitterx > 0 ? h->settings().splitterx
+                                                     : static_cast<int>(r.width() * 0.6 + 0.5);
         window->splitter()->setSizes({list, std::max(0, r.width() - list)});
     };
     host.addToolWindow(std::move(box));
 
     app::ui::ToolWindowSpec find;
     find.id = kFileFindWindow;
-    find.geometry = settings::WindowGeometryKeys{"frm_FileFind", "Top", "Left", "W", "H",
+    find.geometry = settings::WindowGeometryKeys{"frm_FileFind",       "Top", "Left", "W", "H",
                                                  {120, 120, 520, 420}, {}};
     find.make = [h](QWidget* parent) { return new Tfrm_FileFind(*h, parent); };
     find.restoreGeometry = [](QWidget* w, const QRect& r) {

@@ -109,8 +109,7 @@ Tfrm_FileFind::Tfrm_FileFind(app::ui::ToolHost& host, QWidget* parent)
     connect(m_btBrowse, &QToolButton::clicked, this, &Tfrm_FileFind::browse);
     connect(m_btRollUp, &QToolButton::clicked, this, &Tfrm_FileFind::toggleRollUp);
     connect(m_list, &QListWidget::itemActivated, this, &Tfrm_FileFind::openResult);
-    connect(m_edFindWhat->lineEdit(), &QLineEdit::returnPressed, this,
-            &Tfrm_FileFind::startSearch);
+    connect(m_edFindWhat->lineEdit(), &QLineEdit::returnPressed, this, &Tfrm_FileFind::startSearch);
 
     localise();
     m_host.addLocaliser(this, [this] { localise(); });
@@ -193,9 +192,7 @@ void Tfrm_FileFind::startSearch()
             Qt::QueuedConnection);
     };
     CFINDTHREAD::Events events;
-    events.starting = [this, post] {
-        post([this] { m_status->setText(text("sStarting")); });
-    };
+    events.starting = [this, post] { post([this] { m_status->setText(text("sStarting")); }); };
     events.reading = [this, post](const std::string& path) {
         post([this, p = QString::fromStdString(path)] { m_status->setText(p); });
     };
@@ -221,9 +218,8 @@ void Tfrm_FileFind::finished(const FindSummary& summary, const QString& failure)
     QString line = text("sFound") + QStringLiteral(": ") + QString::number(summary.found) +
                    QLatin1Char(' ') + text("sFile");
     if (summary.skipped != 0)
-        line += QStringLiteral(", ") +
-                m_host.format(fileFindTexts().section, "sSkipped",
-                              {QString::number(summary.skipped)});
+        line += QStringLiteral(", ") + m_host.format(fileFindTexts().section, "sSkipped",
+                                                     {QString::number(summary.skipped)});
     m_status->setText(line);
 }
 

@@ -52,14 +52,14 @@ QImage ThumbnailLoader::thumbnail(const QString& path, QSize box, const QColor& 
 void ThumbnailLoader::load(QStringList paths, QSize box, QColor background, Ready ready)
 {
     stop();
-    m_thread = std::thread([this, paths = std::move(paths), box, background,
-                            ready = std::move(ready)] {
-        for (int i = 0; i < paths.size() && !m_stop; ++i) {
-            const QImage image = thumbnail(paths[i], box, background);
-            if (!image.isNull() && !m_stop)
-                ready(i, paths[i], image);
-        }
-    });
+    m_thread =
+        std::thread([this, paths = std::move(paths), box, background, ready = std::move(ready)] {
+            for (int i = 0; i < paths.size() && !m_stop; ++i) {
+                const QImage image = thumbnail(paths[i], box, background);
+                if (!image.isNull() && !m_stop)
+                    ready(i, paths[i], image);
+            }
+        });
 }
 
 } // namespace zuk::filebox::ui

@@ -67,16 +67,21 @@ const std::vector<MenuSpec>& menuSpecs()
     return menus;
 }
 
-const char* const kToolbar[] = {"mniRefresh",    "mniMakeThumbs",   "mniMakeLinkTo",
-                                "mniText2HTML",  "mniFindInFiles",  "mniCleanUpHTML",
-                                "mniOptions"};
+const char* const kToolbar[] = {"mniRefresh",     "mniMakeThumbs",  "mniMakeLinkTo", "mniText2HTML",
+                                "mniFindInFiles", "mniCleanUpHTML", "mniOptions"};
 
-const char* const kListMenu[] = {"mniMakeLinkTo",    "mniMakeIMG",
-                                 "mniShowInInternalViewer", nullptr,
-                                 "mniOPenInExtrernalEditor", "mniOPenInExtrernalViewer",
-                                 "mniOpeninHEXEditor", nullptr,
-                                 "mniRename",         "mniDeleteFile",
-                                 "mniFileProps",      nullptr,
+const char* const kListMenu[] = {"mniMakeLinkTo",
+                                 "mniMakeIMG",
+                                 "mniShowInInternalViewer",
+                                 nullptr,
+                                 "mniOPenInExtrernalEditor",
+                                 "mniOPenInExtrernalViewer",
+                                 "mniOpeninHEXEditor",
+                                 nullptr,
+                                 "mniRename",
+                                 "mniDeleteFile",
+                                 "mniFileProps",
+                                 nullptr,
                                  "mniRefresh"};
 
 QString qs(const std::string& s)
@@ -101,7 +106,9 @@ Tnewfilebox::Tnewfilebox(app::ui::ToolHost& host, QWidget* parent)
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_drives = new QComboBox(this);
     m_drives->setObjectName(QStringLiteral("DriveComboBox1"));
-    m_drives->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Mount points can be long; the path field gets the room.
+    m_drives->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_drives->setMinimumContentsLength(8);
     m_path = new QLineEdit(this);
     m_path->setObjectName(QStringLiteral("edPath"));
 
@@ -160,9 +167,8 @@ Tnewfilebox::Tnewfilebox(app::ui::ToolHost& host, QWidget* parent)
     m_host.addLocaliser(this, [this] { localise(); });
     setWindowTitle(QString::fromStdString(m_box->Dir()));
 
-    connect(m_list, &QListView::doubleClicked, this, [this](const QModelIndex&) {
-        activateCurrent();
-    });
+    connect(m_list, &QListView::doubleClicked, this,
+            [this](const QModelIndex&) { activateCurrent(); });
     connect(m_list, &QListView::customContextMenuRequested, this,
             [this](const QPoint& at) { m_listMenu->popup(m_list->viewport()->mapToGlobal(at)); });
     connect(m_path, &QLineEdit::returnPressed, this, &Tnewfilebox::navigate);
@@ -174,8 +180,7 @@ Tnewfilebox::Tnewfilebox(app::ui::ToolHost& host, QWidget* parent)
     connect(m_thumbs, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         organizer::ui::openPicture(m_host, item->data(Qt::UserRole).toString());
     });
-    connect(m_thumbs, &QListWidget::customContextMenuRequested, this,
-            &Tnewfilebox::thumbnailMenu);
+    connect(m_thumbs, &QListWidget::customContextMenuRequested, this, &Tnewfilebox::thumbnailMenu);
     connect(m_splitter, &QSplitter::splitterMoved, this,
             [this] { m_host.settings().splitterx = m_splitter->sizes().value(0); });
 }
@@ -277,8 +282,7 @@ void Tnewfilebox::applyLook()
     if (s.PelFontSize > 0)
         font.setPointSize(s.PelFontSize);
     m_list->setFont(font);
-    m_delegate->setItemHeight(QFontMetrics(font).boundingRect(QStringLiteral("|j_|")).height() +
-                              2);
+    m_delegate->setItemHeight(QFontMetrics(font).boundingRect(QStringLiteral("|j_|")).height() + 2);
     QPalette palette = m_list->palette();
     palette.setColor(QPalette::Base, editor::toQColor(s.FileBoxBack, Qt::white));
     m_list->setPalette(palette);
@@ -600,9 +604,9 @@ void Tnewfilebox::reloadThumbnails()
                            [this, generation, path, image] {
                                if (generation != m_thumbGeneration)
                                    return;
-                               auto* item = new QListWidgetItem(
-                                   QIcon(QPixmap::fromImage(image)),
-                                   QFileInfo(path).fileName(), m_thumbs);
+                               auto* item =
+                                   new QListWidgetItem(QIcon(QPixmap::fromImage(image)),
+                                                       QFileInfo(path).fileName(), m_thumbs);
                                item->setData(Qt::UserRole, path);
                            },
                            Qt::QueuedConnection);
@@ -650,8 +654,8 @@ ProcessRule Tnewfilebox::processRule() const
 {
     ProcessRule rule;
     try {
-        rule.extensions = io::readLinesFile(
-            m_host.dataPath(QStringLiteral("enabled_exts.txt")).toStdString());
+        rule.extensions =
+            io::readLinesFile(m_host.dataPath(QStringLiteral("enabled_exts.txt")).toStdString());
     } catch (const ZukError&) {
         rule.extensions.clear();
     }

@@ -7,8 +7,8 @@
 #include <QWidget>
 
 #include <functional>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 

@@ -3,9 +3,9 @@
 #include "app/ui/mainform.h"
 #include "editor/ved.h"
 #include "filebox/ui/fileboxcommands.h"
+#include "filebox/ui/filelistview.h"
 #include "filebox/ui/tfrm_filefind.h"
 #include "filebox/ui/tnewfilebox.h"
-#include "filebox/ui/filelistview.h"
 #include "support/ui/mainformfixture.h"
 #include "support/ui/promptanswer.h"
 
@@ -207,8 +207,8 @@ TEST(FindInFilesWindow, FindsOpensAndReportsTheCount)
     find->path()->setText(dir.path());
     find->fileMask()->setEditText(QStringLiteral("*.txt"));
     find->startSearch();
-    ASSERT_TRUE(waitFor([find] { return !find->searching() &&
-                                        find->status()->text().startsWith("НАЙДЕНО"); }));
+    ASSERT_TRUE(waitFor(
+        [find] { return !find->searching() && find->status()->text().startsWith("НАЙДЕНО"); }));
     EXPECT_EQ(find->status()->text(), QStringLiteral("НАЙДЕНО: 2 файл[ов]"));
     ASSERT_EQ(find->results()->count(), 2);
     EXPECT_EQ(find->results()->item(0)->text(), dir.filePath("one.txt"));
