@@ -6,6 +6,7 @@
 #include "calc/calctexts.h"
 #include "codepages/codepagetexts.h"
 #include "editor/editortexts.h"
+#include "filebox/fileboxtexts.h"
 #include "hexedit/hexedittexts.h"
 #include "highlight/highlighttexts.h"
 #include "html/htmltexts.h"
@@ -68,6 +69,8 @@ const std::vector<const TextTable*>& subsystemTextTables()
         &tools::searchMessages(),
         &tools::findReplaceTexts(), // the find and replace dialogs
         &tools::replaceFormTexts(),
+        &filebox::fileBoxTexts(),
+        &filebox::fileFindTexts(),
     };
     return tables;
 }

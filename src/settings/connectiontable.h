@@ -176,7 +176,7 @@ struct RConnectionTable {
     int FileBoxCols = 2;
     int PelFontSize = 10;
     std::string PelFont = "Courier";
-    int splitterx = 200;
+    int splitterx = 0; // the file box's list width; 0: none stored, 60 % of the window
     int th_w = 150, th_h = 100;
     Colour th_color = 0x800000;
     settings::RHexEdit HexEdit;

@@ -20,6 +20,7 @@
 #include "editor/ui/cdreameditor.h"
 #include "editor/ui/doxwindow.h"
 #include "editor/ui/ted.h"
+#include "filebox/ui/fileboxcommands.h"
 #include "hexedit/ui/hexeditcommands.h"
 #include "html/ui/gallery.h"
 #include "html/ui/htmlcommands.h"
@@ -280,6 +281,7 @@ void TMainForm::wireCommands()
     tools::ui::installToolsCommands(*this);
     plugins::ui::installPluginCommands(*this);
     html::ui::installHtmlCommands(*this);
+    filebox::ui::installFileBoxCommands(*this);
     // The gallery page passes through the macros of makros.txt. The form is
     // guarded: the setting outlives a window (tests make many in turn).
     html::ui::setGalleryMacroExpansion([self = QPointer<TMainForm>(this)](const std::string& text) {
