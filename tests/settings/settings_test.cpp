@@ -304,14 +304,31 @@ TEST(Settings, FallbacksBytesAndScreenRounding)
         EXPECT_EQ(percentRoundedHalfEven(r.value, r.percent), r.expected)
             << r.value << " " << r.percent;
 
-    // The read-only keys stay as the user wrote them; the mode keeps one character.
+    // The read-only keys stay as the user wrote them; the mode keeps one character;
+    // the dialog's transliteration switch is saved.
+    ct.use_ext_translit = true;
     SaveSettings(ini, ct, sound, props, RMenuChecks{false, true});
     IniFile after(dir.file("zuk.ini"));
     EXPECT_EQ(after.readString("Sound_Man", "mode", ""), "s");
-    EXPECT_EQ(after.readString("Translit", "use_ext_translit", ""), "0");
+    EXPECT_EQ(after.readString("Translit", "use_ext_translit", ""), "1");
     EXPECT_EQ(after.readString("Utils", "QuoteChar", ""), "'");
     EXPECT_EQ(after.readString("Main", "W", ""), "wide");         // shut-down key: untouched
     EXPECT_EQ(after.readString("Main", "CopyOnSelect", ""), "1"); // from the check mark
+}
+
+TEST(Settings, NumbersThatSizeEditorLoopsAreClamped)
+{
+    TempFolder dir;
+    dir.write("zuk.ini", "[Main]\r\nSpacesPerTab=1000000000\r\nautoindent=-4\r\n"
+                         "[Autoscroll]\r\nLinesPerTime=99999\r\n");
+    IniFile ini(dir.file("zuk.ini"));
+    RConnectionTable ct;
+    RSoundSettings sound;
+    RMainWindowProps props;
+    LoadSettings(ini, ct, sound, props, 800, 600, "/p/");
+    EXPECT_EQ(ct.SpacesPerTab, 32);
+    EXPECT_EQ(ct.autoindent, 1);
+    EXPECT_EQ(ct.LinesPerTime, 1000);
 }
 
 TEST(Settings, ShutdownKeys)
