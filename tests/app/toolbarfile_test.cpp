@@ -25,11 +25,10 @@ bool isItem(std::string_view name)
 
 TEST(ToolbarFile, ButtonsComeBackInTheirOrderAndOnlyNamedItemsAreButtons)
 {
-    const ToolbarLayout layout =
-        parseToolbar({"caption=Файл", "top=12", "left=x", "dock=ControlBarL", "Visible=1",
-                      "ShowCaptions=0", "mniSave", "mniNoSuchItem", "mniOpen", "", "mniFileNew",
-                      "mniExit=1"},
-                     isItem);
+    const ToolbarLayout layout = parseToolbar(
+        {"caption=Файл", "top=12", "left=x", "dock=ControlBarL", "Visible=1", "ShowCaptions=0",
+         "mniSave", "mniNoSuchItem", "mniOpen", "", "mniFileNew", "mniExit=1"},
+        isItem);
     EXPECT_EQ(layout.caption, "Файл");
     EXPECT_EQ(layout.top, 12);
     EXPECT_EQ(layout.left, 0); // not a number

@@ -6,16 +6,16 @@
 #include "app/ui/mainform.h"
 #include "app/ui/toolbarsholder.h"
 #include "base/zukerror.h"
+#include "codepages/charsets.h"
 #include "filebox/ui/fileboxcommands.h"
 #include "plugins/ui/plugincommands.h"
+#include "settings/settings.h"
+#include "settings/settingsnotifier.h"
+#include "settings/settingstexts.h"
 #include "tools/toolstexts.h"
 #include "tools/ui/cfunx.h"
 #include "tools/ui/tfmcompopts.h"
 #include "tools/ui/toolscommands.h"
-#include "codepages/charsets.h"
-#include "settings/settings.h"
-#include "settings/settingsnotifier.h"
-#include "settings/settingstexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -215,9 +215,7 @@ void Tfopts::buildMiscPage()
 void Tfopts::buildSavePage()
 {
     auto* page = new QVBoxLayout(addPage("tsSaveOptions"));
-    auto save = [](auto member) {
-        return field<bool>(&RConnectionTable::SaveOptions, member);
-    };
+    auto save = [](auto member) { return field<bool>(&RConnectionTable::SaveOptions, member); };
 
     QGroupBox* versions = group(page, "gbVersions");
     auto* v = new QVBoxLayout(versions);
@@ -225,7 +223,8 @@ void Tfopts::buildSavePage()
     m_binder.bind(check(v, "cbConvertVersionTo"), save(&RSaveOptions::DoConvertVersionToCharset));
     auto* charsets = row(v);
     std::vector<std::pair<QAbstractButton*, std::string>> choice;
-    for (const auto& [name, value] : {std::pair{"rbWin", "win"}, {"rbKOI", "koi"}, {"rbDOS", "dos"}}) {
+    for (const auto& [name, value] :
+         {std::pair{"rbWin", "win"}, {"rbKOI", "koi"}, {"rbDOS", "dos"}}) {
         auto* button = new QRadioButton;
         button->setObjectName(QString::fromLatin1(name));
         charsets->addWidget(button);
@@ -233,8 +232,8 @@ void Tfopts::buildSavePage()
     }
     charsets->addStretch();
     m_binder.bindChoice<std::string>(
-        choice, field<std::string>(&RConnectionTable::SaveOptions,
-                                   &RSaveOptions::ConvertVersionToCharset));
+        choice,
+        field<std::string>(&RConnectionTable::SaveOptions, &RSaveOptions::ConvertVersionToCharset));
     auto* prefixRow = row(v);
     QCheckBox* addPrefix = check(prefixRow, "cbAddPrefixToVersion");
     m_binder.bind(addPrefix, save(&RSaveOptions::AddVersionNamePrefix));
@@ -250,10 +249,10 @@ void Tfopts::buildSavePage()
             prefix->setCursorPosition(at);
         }
     });
-    m_binder.bind(prefix,
-                  field<std::string>(&RConnectionTable::SaveOptions,
-                                     &RSaveOptions::VersionNamePrefix),
-                  TextField::win1251);
+    m_binder.bind(
+        prefix,
+        field<std::string>(&RConnectionTable::SaveOptions, &RSaveOptions::VersionNamePrefix),
+        TextField::win1251);
     m_binder.bind(check(v, "cbSamePlace"), save(&RSaveOptions::SaveInSameFolder));
     auto* copyRow = row(v);
     m_binder.bind(check(copyRow, "cbDoCopyOfVer"), save(&RSaveOptions::DoCopyVer));
@@ -615,9 +614,9 @@ void Tfopts::fillModeBoxes()
                             {"sPenDot", 2},
                             {"sPenDashDot", 3},
                             {"sPenDashDotDot", 4}});
-    refill(m_wallMode, {{"cbFillWallMode_Tiled", 1},
-                        {"cbFillWallMode_Stretch", 3},
-                        {"cbFillWallMode_Center", 2}});
+    refill(
+        m_wallMode,
+        {{"cbFillWallMode_Tiled", 1}, {"cbFillWallMode_Stretch", 3}, {"cbFillWallMode_Center", 2}});
     for (QComboBox* box : {m_gradMode, m_gutterGradMode})
         refill(box, {{"cbFillGradMode_vert", 1}, {"cbFillGradMode_hor", 2}});
 }

@@ -224,9 +224,9 @@ bool Tfopts::event(QEvent* e)
 
 void Tfopts::rebuildMenuTree()
 {
-    const QString focused =
-        m_menuTree->currentItem() ? m_menuTree->currentItem()->data(0, kNameRole).toString()
-                                  : QString();
+    const QString focused = m_menuTree->currentItem()
+                                ? m_menuTree->currentItem()->data(0, kNameRole).toString()
+                                : QString();
     m_menuTree->clear();
     addMenuNodes(nullptr, m_menuTree, m_form.mainMenu().bar()->actions());
     if (focused.isEmpty())
@@ -259,8 +259,8 @@ void Tfopts::assignShortcut()
             if (other == item || other->shortcut() != keys)
                 continue;
             if (!m_form.confirm(
-                    m_form.format("PREFS", "sShortcutTaken", {keys.toString(QKeySequence::NativeText),
-                                                              shownCaption(other)})))
+                    m_form.format("PREFS", "sShortcutTaken",
+                                  {keys.toString(QKeySequence::NativeText), shownCaption(other)})))
                 return;
             other->setShortcut(QKeySequence());
         }

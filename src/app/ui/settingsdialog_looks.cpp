@@ -109,7 +109,8 @@ void Tfopts::buildColoursPage()
                   TextField::utf8);
     m_binder.bind(m_wallMode, fill(&RFR::WallpaperMode));
     m_binder.bind(m_gradMode, fill(&RFR::GradientMode));
-    m_binder.bind(from, field<settings::Colour>(&RConnectionTable::EditorFill, &RFR::GradientColor1));
+    m_binder.bind(from,
+                  field<settings::Colour>(&RConnectionTable::EditorFill, &RFR::GradientColor1));
     m_binder.bind(to, field<settings::Colour>(&RConnectionTable::EditorFill, &RFR::GradientColor2));
 
     // The plain colours of the text.

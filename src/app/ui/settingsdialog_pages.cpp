@@ -116,7 +116,9 @@ void Tfopts::buildSoundPage()
         [&sound, typewriter, synth](const RConnectionTable&) {
             (sound.mode == 't' ? typewriter : synth)->setChecked(true);
         },
-        [&sound, typewriter](RConnectionTable&) { sound.mode = typewriter->isChecked() ? 't' : 's'; });
+        [&sound, typewriter](RConnectionTable&) {
+            sound.mode = typewriter->isChecked() ? 't' : 's';
+        });
 
     QGroupBox* synthOpts = group(page, "gbSyntOpts");
     auto* so = new QHBoxLayout(synthOpts);
@@ -365,8 +367,8 @@ void Tfopts::buildInterfacePage()
     auto* charset = new QComboBox;
     charset->setObjectName(QStringLiteral("cbWinFontCharSet"));
     const std::pair<const char*, int> charsets[] = {
-        {"DEFAULT_CHARSET", 1}, {"RUSSIAN_CHARSET", 204},   {"ANSI_CHARSET", 0},
-        {"OEM_CHARSET", 255},   {"SYMBOL_CHARSET", 2},      {"BALTIC_CHARSET", 186},
+        {"DEFAULT_CHARSET", 1},      {"RUSSIAN_CHARSET", 204}, {"ANSI_CHARSET", 0},
+        {"OEM_CHARSET", 255},        {"SYMBOL_CHARSET", 2},    {"BALTIC_CHARSET", 186},
         {"EASTEUROPE_CHARSET", 238},
     };
     for (const auto& [name, number] : charsets)

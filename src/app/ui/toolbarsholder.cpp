@@ -34,15 +34,15 @@ constexpr Dock kDocks[] = {
 // Freedesktop theme icons for the commands that have an obvious one; the
 // others show their caption.
 constexpr std::pair<const char*, const char*> kThemeIcons[] = {
-    {"mniFileNew", "document-new"},       {"mniOpen", "document-open"},
-    {"mniSave", "document-save"},         {"mniFileSaveAs", "document-save-as"},
-    {"mniSaveAll", "document-save-all"},  {"mniCloseCurrent", "document-close"},
-    {"mniPrint", "document-print"},       {"mniExit", "application-exit"},
-    {"EditUndoItem", "edit-undo"},        {"Redo1", "edit-redo"},
-    {"EditCopyItem", "edit-copy"},        {"EditCutItem", "edit-cut"},
-    {"EditPasteItem", "edit-paste"},      {"mniFind", "edit-find"},
-    {"mniReplace", "edit-find-replace"},  {"mniOpts", "preferences-system"},
-    {"mniGotoLine", "go-jump"},           {"mniFindNext", "go-down-search"},
+    {"mniFileNew", "document-new"},      {"mniOpen", "document-open"},
+    {"mniSave", "document-save"},        {"mniFileSaveAs", "document-save-as"},
+    {"mniSaveAll", "document-save-all"}, {"mniCloseCurrent", "document-close"},
+    {"mniPrint", "document-print"},      {"mniExit", "application-exit"},
+    {"EditUndoItem", "edit-undo"},       {"Redo1", "edit-redo"},
+    {"EditCopyItem", "edit-copy"},       {"EditCutItem", "edit-cut"},
+    {"EditPasteItem", "edit-paste"},     {"mniFind", "edit-find"},
+    {"mniReplace", "edit-find-replace"}, {"mniOpts", "preferences-system"},
+    {"mniGotoLine", "go-jump"},          {"mniFindNext", "go-down-search"},
 };
 
 QString qs(const std::string& win)
@@ -123,10 +123,9 @@ void CToolbarsHolder::LoadAll()
     for (Entry& entry : m_toolbars)
         delete entry.bar.data();
     m_toolbars.clear();
-    std::vector<ToolbarLayout> layouts =
-        folder().loadAll([this](std::string_view name) {
-            return menuItem(QString::fromStdString(std::string(name))) != nullptr;
-        });
+    std::vector<ToolbarLayout> layouts = folder().loadAll([this](std::string_view name) {
+        return menuItem(QString::fromStdString(std::string(name))) != nullptr;
+    });
     // Within an area the bars stand in the order of their stored positions.
     std::stable_sort(layouts.begin(), layouts.end(), [](const auto& a, const auto& b) {
         return std::pair(a.top, a.left) < std::pair(b.top, b.left);

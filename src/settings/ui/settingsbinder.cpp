@@ -74,13 +74,12 @@ void SettingsBinder::bind(QSpinBox* box, FieldAccess<int> access, int lowest, in
                           int scale)
 {
     box->setRange(lowest, highest);
-    m_bindings.push_back({[box, access, lowest, highest, scale](const RConnectionTable& ct) {
-                              const int shown = access.get(ct) / scale;
-                              box->setValue(std::clamp(shown, lowest, highest));
-                          },
-                          [box, access, scale](RConnectionTable& ct) {
-                              access.set(ct, box->value() * scale);
-                          }});
+    m_bindings.push_back(
+        {[box, access, lowest, highest, scale](const RConnectionTable& ct) {
+             const int shown = access.get(ct) / scale;
+             box->setValue(std::clamp(shown, lowest, highest));
+         },
+         [box, access, scale](RConnectionTable& ct) { access.set(ct, box->value() * scale); }});
 }
 
 void SettingsBinder::bind(QLineEdit* edit, FieldAccess<std::string> access, TextField kind)

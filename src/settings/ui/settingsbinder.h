@@ -38,8 +38,7 @@ template <class T, class M> FieldAccess<T> field(M RConnectionTable::*member)
 }
 
 // A member of a member: field(&RConnectionTable::SaveOptions, &RSaveOptions::DoCopyVer).
-template <class T, class S, class M>
-FieldAccess<T> field(S RConnectionTable::*outer, M S::*inner)
+template <class T, class S, class M> FieldAccess<T> field(S RConnectionTable::*outer, M S::*inner)
 {
     return {[outer, inner](const RConnectionTable& ct) { return static_cast<T>(ct.*outer.*inner); },
             [outer, inner](RConnectionTable& ct, T value) {
@@ -91,17 +90,16 @@ public:
     template <class T>
     void bindChoice(std::vector<std::pair<QAbstractButton*, T>> buttons, FieldAccess<T> access)
     {
-        m_bindings.push_back(
-            {[buttons, access](const RConnectionTable& ct) {
-                 const T value = access.get(ct);
-                 for (const auto& [button, standsFor] : buttons)
-                     checkExclusive(button, standsFor == value);
-             },
-             [buttons, access](RConnectionTable& ct) {
-                 for (const auto& [button, standsFor] : buttons)
-                     if (isChecked(button))
-                         access.set(ct, standsFor);
-             }});
+        m_bindings.push_back({[buttons, access](const RConnectionTable& ct) {
+                                  const T value = access.get(ct);
+                                  for (const auto& [button, standsFor] : buttons)
+                                      checkExclusive(button, standsFor == value);
+                              },
+                              [buttons, access](RConnectionTable& ct) {
+                                  for (const auto& [button, standsFor] : buttons)
+                                      if (isChecked(button))
+                                          access.set(ct, standsFor);
+                              }});
     }
     // Anything else: a pair of functions written by the page.
     void bindCustom(std::function<void(const RConnectionTable&)> load,

@@ -1,8 +1,8 @@
 // The settings dialog over a real main window: which page it opens on, what
 // OK, closing and "Сохранить ща!" do to the record, the file and the windows.
 
-#include "app/ui/mainform.h"
 #include "app/toolbarfile.h"
+#include "app/ui/mainform.h"
 #include "app/ui/settingsdialog.h"
 #include "app/ui/toolbarsholder.h"
 #include "settings/settingsnotifier.h"
@@ -13,12 +13,12 @@
 #include <QComboBox>
 #include <QFile>
 #include <QKeySequenceEdit>
-#include <QToolBar>
-#include <QTreeWidget>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -72,11 +72,12 @@ TEST(SettingsDialog, OpensOnTheRememberedPageOrOnHighlighting)
     EXPECT_FALSE(form.busy());
 
     form.windowProps().Lastab = "\xD0\xE5\xE4\xE0\xEA\xF2\xEE\xF0"; // "Редактор"
-    withDialog([&] { form.runCommand("mniOpts"); }, [&](ui::Tfopts& d) {
-        shown = d.activePageCaption();
-        d.pages()->setCurrentIndex(0); // "Всякое"
-        d.reject();
-    });
+    withDialog([&] { form.runCommand("mniOpts"); },
+               [&](ui::Tfopts& d) {
+                   shown = d.activePageCaption();
+                   d.pages()->setCurrentIndex(0); // "Всякое"
+                   d.reject();
+               });
     EXPECT_EQ(shown, QStringLiteral("Редактор"));
     EXPECT_EQ(form.windowProps().Lastab, "\xC2\xF1\xFF\xEA\xEE\xE5"); // the page left open
 
@@ -86,11 +87,12 @@ TEST(SettingsDialog, OpensOnTheRememberedPageOrOnHighlighting)
 
     // From the file box: its own page, and the remembered one stays.
     form.windowProps().Lastab = "\xD0\xE5\xE4\xE0\xEA\xF2\xEE\xF0";
-    withDialog([&] { ui::ShowSettingsOnFileManagerPage(form); }, [&](ui::Tfopts& d) {
-        shown = d.activePageCaption();
-        EXPECT_FALSE(form.busy());
-        d.reject();
-    });
+    withDialog([&] { ui::ShowSettingsOnFileManagerPage(form); },
+               [&](ui::Tfopts& d) {
+                   shown = d.activePageCaption();
+                   EXPECT_FALSE(form.busy());
+                   d.reject();
+               });
     EXPECT_EQ(shown, QStringLiteral("Файл-менеджер"));
     EXPECT_EQ(form.windowProps().Lastab, "\xD0\xE5\xE4\xE0\xEA\xF2\xEE\xF0");
 }
@@ -110,19 +112,21 @@ TEST(SettingsDialog, ClosingChangesNothingAndOkStoresEveryPageWithOneNotificatio
         child<QSpinBox>(d, "spTabsCount")->setValue(8);
         child<QLineEdit>(d, "edDefExt")->setText(QStringLiteral("htm"));
     };
-    withDialog([&] { form.runCommand("mniOpts"); }, [&](ui::Tfopts& d) {
-        edit(d);
-        d.reject();
-    });
+    withDialog([&] { form.runCommand("mniOpts"); },
+               [&](ui::Tfopts& d) {
+                   edit(d);
+                   d.reject();
+               });
     EXPECT_EQ(notified, 0);
     EXPECT_EQ(form.settings().CPUStatus_update, 2500);
     EXPECT_FALSE(form.settings().BHU);
     EXPECT_EQ(form.settings().defext, "txt");
 
-    withDialog([&] { form.runCommand("mniOpts"); }, [&](ui::Tfopts& d) {
-        edit(d);
-        d.accept();
-    });
+    withDialog([&] { form.runCommand("mniOpts"); },
+               [&](ui::Tfopts& d) {
+                   edit(d);
+                   d.accept();
+               });
     EXPECT_EQ(notified, 1);
     EXPECT_EQ(form.settings().CPUStatus_update, 3000);
     EXPECT_TRUE(form.settings().BHU);
@@ -134,12 +138,13 @@ TEST(SettingsDialog, SaveNowWritesTheFileAndKeepsTheDialogOpen)
 {
     MainFormFixture f;
     ui::TMainForm& form = f.start();
-    withDialog([&] { form.runCommand("mniOpts"); }, [&](ui::Tfopts& d) {
-        child<QCheckBox>(d, "cbShowLineNumbers")->setChecked(true);
-        d.saveNow();
-        EXPECT_TRUE(d.isVisible());
-        d.reject();
-    });
+    withDialog([&] { form.runCommand("mniOpts"); },
+               [&](ui::Tfopts& d) {
+                   child<QCheckBox>(d, "cbShowLineNumbers")->setChecked(true);
+                   d.saveNow();
+                   EXPECT_TRUE(d.isVisible());
+                   d.reject();
+               });
     EXPECT_TRUE(form.settings().ShowLineNumbers);
     EXPECT_NE(f.read("zuk.ini").find("ShowLineNumbers=1"), std::string::npos);
 }
@@ -148,18 +153,19 @@ TEST(SettingsDialog, BoxesWithRulesOfTheirOwn)
 {
     MainFormFixture f;
     ui::TMainForm& form = f.start();
-    withDialog([&] { form.runCommand("mniOpts"); }, [&](ui::Tfopts& d) {
-        auto* margin = child<QSpinBox>(d, "edit1");
-        margin->setValue(10);
-        EXPECT_EQ(margin->value(), 11);
+    withDialog([&] { form.runCommand("mniOpts"); },
+               [&](ui::Tfopts& d) {
+                   auto* margin = child<QSpinBox>(d, "edit1");
+                   margin->setValue(10);
+                   EXPECT_EQ(margin->value(), 11);
 
-        auto* prefix = child<QLineEdit>(d, "edPrefix");
-        prefix->setText(QStringLiteral("../a/b*c"));
-        EXPECT_EQ(prefix->text(), QStringLiteral("   a b c"));
+                   auto* prefix = child<QLineEdit>(d, "edPrefix");
+                   prefix->setText(QStringLiteral("../a/b*c"));
+                   EXPECT_EQ(prefix->text(), QStringLiteral("   a b c"));
 
-        child<QLineEdit>(d, "edMakros")->clear();
-        d.accept();
-    });
+                   child<QLineEdit>(d, "edMakros")->clear();
+                   d.accept();
+               });
     EXPECT_EQ(form.settings().RMargin, 11);
     EXPECT_EQ(form.settings().SaveOptions.VersionNamePrefix, "   a b c");
     EXPECT_EQ(form.settings().Metachar, "@"); // an empty macro box keeps the character
@@ -170,12 +176,14 @@ TEST(SettingsDialog, EnglishCaptions)
     MainFormFixture f;
     f.seedShippedEnglish();
     ui::TMainForm& form = f.start();
-    withDialog([&] { form.runCommand("mniOpts"); }, [&](ui::Tfopts& d) {
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("Settings"));
-        EXPECT_EQ(d.activePageCaption(), QStringLiteral("Highlighting"));
-        EXPECT_EQ(child<QCheckBox>(d, "cbHlUrls")->text(), QStringLiteral("Highlight links (URLs)"));
-        d.reject();
-    });
+    withDialog([&] { form.runCommand("mniOpts"); },
+               [&](ui::Tfopts& d) {
+                   EXPECT_EQ(d.windowTitle(), QStringLiteral("Settings"));
+                   EXPECT_EQ(d.activePageCaption(), QStringLiteral("Highlighting"));
+                   EXPECT_EQ(child<QCheckBox>(d, "cbHlUrls")->text(),
+                             QStringLiteral("Highlight links (URLs)"));
+                   d.reject();
+               });
 }
 
 TEST(SettingsDialog, AShortcutAnotherItemHasIsTakenFromItAfterAsking)
@@ -189,28 +197,29 @@ TEST(SettingsDialog, AShortcutAnotherItemHasIsTakenFromItAfterAsking)
     };
     const QKeySequence f9 = form.command("mniOpts")->shortcut();
     ASSERT_FALSE(f9.isEmpty());
-    withDialog([&] { form.runCommand("mniOpts"); }, [&](ui::Tfopts& d) {
-        auto* tree = child<QTreeWidget>(d, "vdtMenuItems");
-        d.rebuildMenuTree();
-        QTreeWidgetItem* save = nullptr;
-        int unnamed = 0;
-        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
-            const QString name = (*it)->data(0, Qt::UserRole).toString();
-            if (name == QLatin1String("mniSave"))
-                save = *it;
-            // Separators and submenus cannot carry a shortcut.
-            if ((*it)->text(0) == QLatin1String("-") || (*it)->childCount() > 0) {
-                EXPECT_TRUE(name.isEmpty()) << name.toStdString();
-                ++unnamed;
-            }
-        }
-        EXPECT_GT(unnamed, 5);
-        ASSERT_NE(save, nullptr);
-        tree->setCurrentItem(save);
-        child<QKeySequenceEdit>(d, "hkCurrentHotKey")->setKeySequence(f9);
-        d.assignShortcut();
-        d.reject(); // shortcuts change in the menu at once
-    });
+    withDialog([&] { form.runCommand("mniOpts"); },
+               [&](ui::Tfopts& d) {
+                   auto* tree = child<QTreeWidget>(d, "vdtMenuItems");
+                   d.rebuildMenuTree();
+                   QTreeWidgetItem* save = nullptr;
+                   int unnamed = 0;
+                   for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+                       const QString name = (*it)->data(0, Qt::UserRole).toString();
+                       if (name == QLatin1String("mniSave"))
+                           save = *it;
+                       // Separators and submenus cannot carry a shortcut.
+                       if ((*it)->text(0) == QLatin1String("-") || (*it)->childCount() > 0) {
+                           EXPECT_TRUE(name.isEmpty()) << name.toStdString();
+                           ++unnamed;
+                       }
+                   }
+                   EXPECT_GT(unnamed, 5);
+                   ASSERT_NE(save, nullptr);
+                   tree->setCurrentItem(save);
+                   child<QKeySequenceEdit>(d, "hkCurrentHotKey")->setKeySequence(f9);
+                   d.assignShortcut();
+                   d.reject(); // shortcuts change in the menu at once
+               });
     EXPECT_FALSE(asked.isEmpty());
     EXPECT_EQ(form.command("mniSave")->shortcut(), f9);
     EXPECT_TRUE(form.command("mniOpts")->shortcut().isEmpty());
@@ -225,16 +234,17 @@ TEST(SettingsDialog, ALanguageSwitchKeepsTheModeBoxes)
     ui::TMainForm& form = f.start();
     form.settings().EditorFill.GradientMode = 2;
     form.settings().EditorFill.WallpaperMode = 3;
-    withDialog([&] { form.runCommand("mniOpts"); }, [&](ui::Tfopts& d) {
-        auto* grad = child<QComboBox>(d, "cbFillGradMode");
-        auto* wall = child<QComboBox>(d, "cbFillWallMode");
-        EXPECT_EQ(grad->currentText(), QStringLiteral("Горизонтальный"));
-        child<QComboBox>(d, "cbLang")->setCurrentText(QStringLiteral("English"));
-        EXPECT_EQ(grad->currentText(), QStringLiteral("Horizontal"));
-        EXPECT_EQ(wall->currentText(), QStringLiteral("Stretch"));
-        EXPECT_EQ(d.activePageCaption(), QStringLiteral("Highlighting"));
-        d.accept();
-    });
+    withDialog([&] { form.runCommand("mniOpts"); },
+               [&](ui::Tfopts& d) {
+                   auto* grad = child<QComboBox>(d, "cbFillGradMode");
+                   auto* wall = child<QComboBox>(d, "cbFillWallMode");
+                   EXPECT_EQ(grad->currentText(), QStringLiteral("Горизонтальный"));
+                   child<QComboBox>(d, "cbLang")->setCurrentText(QStringLiteral("English"));
+                   EXPECT_EQ(grad->currentText(), QStringLiteral("Horizontal"));
+                   EXPECT_EQ(wall->currentText(), QStringLiteral("Stretch"));
+                   EXPECT_EQ(d.activePageCaption(), QStringLiteral("Highlighting"));
+                   d.accept();
+               });
     EXPECT_EQ(form.settings().EditorFill.GradientMode, 2);
     EXPECT_EQ(form.settings().EditorFill.WallpaperMode, 3);
 }
@@ -250,8 +260,7 @@ TEST(UserToolbars, BuiltOnThePageAndBackAfterARestart)
         ui::CToolbarsHolder* holder = ui::toolbarsHolder(form);
         ASSERT_NE(holder, nullptr);
         ASSERT_EQ(holder->ListToolbars(), QStringList{QStringLiteral("Main")});
-        EXPECT_EQ(holder->buttons("Main"),
-                  (QStringList{"mniFileNew", "mniOpen", "mniSave"}));
+        EXPECT_EQ(holder->buttons("Main"), (QStringList{"mniFileNew", "mniOpen", "mniSave"}));
         QToolBar* bar = holder->toolbar("Main");
         EXPECT_EQ(form.toolBarArea(bar), Qt::LeftToolBarArea);
         // The button is the menu item itself: it follows its enabled state.
