@@ -11,8 +11,6 @@ const TextTable& prefsTexts()
             {"sRussianLangSelected",
              "Выбран русский язык, поэтому изменения вступят в силу после перезапуска ZUK!",
              "Russian is selected, so the change takes effect after ZUK restarts!"},
-            {"sCannotChangeBuiltInParsers", "Ничего такого делать со встроенными парсерами нельзя!",
-             "Built-in parsers cannot be changed like that!"},
             {"sWarning", "Ахтунг!", "Warning!"},
             {"sAreUSure", "Вы в натуре хотите это сделать?", "Do you really want to do this?"},
             {"sPluginName", "Имя плагина", "Plug-in name"},
