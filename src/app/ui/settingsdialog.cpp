@@ -35,6 +35,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace zuk::app::ui {
 
 using settings::RConnectionTable;
@@ -107,6 +109,8 @@ Tfopts::Tfopts(TMainForm& form) : QDialog(form.window()), m_form(form)
 
     LocaliseSettingsDialog();
     m_binder.load(m_form.settings());
+    // Wide enough for the keyboard page's tree beside the toolbar group.
+    resize(std::max(sizeHint().width(), 900), std::max(sizeHint().height(), 640));
     form.addLocaliser(this, [this] { LocaliseSettingsDialog(); });
 }
 
