@@ -5,6 +5,8 @@
 #include "app/ui/mainform.h"
 #include "app/ui/settingsdialog.h"
 #include "app/ui/toolbarsholder.h"
+#include "editor/ui/cdreameditor.h"
+#include "editor/ui/ted.h"
 #include "settings/settingsnotifier.h"
 #include "support/ui/mainformfixture.h"
 
@@ -284,4 +286,20 @@ TEST(UserToolbars, BuiltOnThePageAndBackAfterARestart)
     EXPECT_EQ(holder->ListToolbars(), (QStringList{"Copying", "Main"}));
     EXPECT_TRUE(holder->buttons("Main").isEmpty()); // emptied, and kept so
     EXPECT_EQ(holder->buttons("Copying"), QStringList{"EditCopyItem"});
+}
+
+TEST(SettingsDialog, OkAppliesToEveryOpenDocumentAtOnce)
+{
+    MainFormFixture f;
+    ui::TMainForm& form = f.start();
+    form.NewFile();
+    form.NewFile();
+    withDialog([&] { form.runCommand("mniOpts"); },
+               [&](ui::Tfopts& d) {
+                   child<QCheckBox>(d, "cbShowLineNumbers")->setChecked(true);
+                   d.accept();
+               });
+    ASSERT_EQ(form.editor().documents().size(), 2u);
+    for (zuk::editor::Ted* ted : form.editor().documents())
+        EXPECT_TRUE(ted->lineNumbers());
 }
