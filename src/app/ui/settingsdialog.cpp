@@ -383,7 +383,10 @@ void Tfopts::buildProgramsPage()
         editor->setObjectName(QStringLiteral("lbcompilers"));
         if (auto* close = editor->findChild<QWidget*>(QStringLiteral("btClose")))
             close->hide();
-        editor->edited = [programs] { programs->programListEdited(); };
+        editor->edited = [this, programs] {
+            programs->programListEdited();
+            rebuildMenuTree();
+        };
         m_form.addLocaliser(editor, [this, editor] {
             localiseWindow(editor, tools::compOptsTexts(), m_form.texts());
         });
@@ -449,12 +452,14 @@ void Tfopts::buildPluginsPage()
             return;
         manager->removePlugin(row);
         refillPlugins();
+        rebuildMenuTree();
     });
     connect(rescan, &QPushButton::clicked, this, [this, manager] {
         m_form.showStatus(
             m_form.format("PREFS", "sScanAt", {QString::fromStdString(manager->pluginsFolder())}));
         manager->rescanPlugins();
         refillPlugins();
+        rebuildMenuTree();
     });
     refillPlugins();
 }

@@ -224,6 +224,8 @@ bool Tfopts::event(QEvent* e)
 
 void Tfopts::rebuildMenuTree()
 {
+    if (!m_menuTree)
+        return;
     const QString focused = m_menuTree->currentItem()
                                 ? m_menuTree->currentItem()->data(0, kNameRole).toString()
                                 : QString();
