@@ -35,7 +35,7 @@ std::optional<DesktopEntry> parseDesktopEntry(std::string_view text,
 // (a path; `url` its file:// form): %f %F stand for the path, %u %U for the
 // URL, %i for --icon and the icon, %c for the name, %k for the entry's file,
 // %% for %; other field codes go. An Exec without a file field code gets the
-// path as its last argument. Quoting follows the specification (double
+// path as its last argument. Quoting follows the desktop-entry rules (double
 // quotes, backslash before " ` $ \). Empty for an Exec that does not parse.
 std::vector<std::string> execArguments(const DesktopEntry& entry, const std::string& file,
                                        const std::string& url);

@@ -227,11 +227,11 @@ void Tnewfilebox::buildMenus()
     action("mniHotDirs")->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     action("mniRefresh")->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
     action("mniRefresh")->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    for (const MenuSpec& spec : menuSpecs()) {
+    for (const MenuSpec& menuSpec : menuSpecs()) {
         QMenu* menu = m_menuBar->addMenu(QString());
-        menu->setObjectName(QLatin1String(spec.name));
+        menu->setObjectName(QLatin1String(menuSpec.name));
         m_menus.push_back(menu);
-        for (const char* item : spec.items) {
+        for (const char* item : menuSpec.items) {
             if (!item)
                 menu->addSeparator();
             else if (find(item))
