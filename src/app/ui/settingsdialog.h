@@ -5,6 +5,10 @@
 #include <QDialog>
 #include <QString>
 
+#include <functional>
+#include <optional>
+#include <string>
+
 class QTabWidget;
 class QBoxLayout;
 class QCheckBox;
@@ -17,6 +21,10 @@ class QListWidget;
 class QTreeWidget;
 class QKeySequenceEdit;
 class QAction;
+
+namespace zuk::highlight {
+struct TRNHandler;
+}
 
 namespace zuk::app::ui {
 
@@ -60,6 +68,21 @@ public:
     // The toolbar group refilled from the toolbar holder.
     void fillToolbarPage();
 
+    // The name a new colour scheme or file-box preset is saved under (the
+    // folder is fixed); nothing when cancelled. Without it the user is asked.
+    std::function<std::optional<QString>(const QString& title)> nameHook;
+    // Edits a file type in the type dialog; false when cancelled. Without it
+    // the dialog is shown.
+    std::function<bool(highlight::TRNHandler& type)> fileTypeHook;
+    // Edits a highlighting scheme's registration; false when cancelled.
+    std::function<bool(std::string& ext, std::string& name, std::string& file)> synModuleHook;
+
+    // The lists of other parts the pages edit, refilled from them.
+    void refillColourSchemes();
+    void refillFileTypes();
+    void refillSynModules();
+    void refillFileBoxPresets();
+
 protected:
     bool event(QEvent* e) override;
 
@@ -88,6 +111,21 @@ private:
     QString selectedToolbar() const;
     void selectToolbar();
     void buildTidyPage();
+    // The list pages' parts (settingsdialog_lists.cpp).
+    void buildSchemeList(QBoxLayout* layout);
+    void applySchemeColours();
+    void saveColourScheme(const QString& name);
+    void deleteColourScheme();
+    void buildFileTypes(QBoxLayout* layout);
+    void editFileType(int row);
+    void buildFileBoxPresets(QBoxLayout* layout);
+    void buildSynModules(QBoxLayout* layout);
+    void buildTextStyles(QBoxLayout* layout);
+    void showTextStyle(int row);
+    void storeTextStyle();
+    void buildLayoutList(QBoxLayout* layout);
+    void storeLayouts();
+    std::optional<QString> askName(const QString& title);
     // The extension list of "Функции" becomes the program's, however the
     // dialog closes.
     void takeExtensionList();
@@ -121,6 +159,25 @@ private:
     QComboBox* m_shcha = nullptr;
     QComboBox* m_xa = nullptr;
     QComboBox* m_w = nullptr;
+    // "Цвета": the scheme list and the pickers it drives (text, background,
+    // selected text, selection background), and the gradient pickers.
+    QListWidget* m_colourSchemes = nullptr;
+    settings::ui::ColourButton* m_schemeColours[4] = {};
+    settings::ui::ColourButton* m_gradientFrom = nullptr;
+    settings::ui::ColourButton* m_gradientTo = nullptr;
+    bool m_refillingSchemes = false;
+    // "Файл-менеджер".
+    QListWidget* m_fileTypes = nullptr;
+    QComboBox* m_fileBoxPresets = nullptr;
+    settings::ui::ColourButton* m_fileBoxColours[3] = {};
+    // "Подсветка".
+    QListWidget* m_synModules = nullptr;
+    QListWidget* m_textStyles = nullptr;
+    settings::ui::ColourButton* m_styleColours[2] = {};
+    QCheckBox* m_styleFlags[3] = {};
+    bool m_showingStyle = false;
+    // "Клавиатура".
+    QListWidget* m_layouts = nullptr;
 };
 
 // The "Настройки" command: automatic scrolling paused and the main window

@@ -110,6 +110,7 @@ void Tfopts::buildKeyboardPage()
     });
     connect(assign, &QPushButton::clicked, this, &Tfopts::assignShortcut);
     connect(clear, &QPushButton::clicked, this, &Tfopts::deleteShortcut);
+    buildLayoutList(left);
 
     QGroupBox* bars = group(page, "gbToolbars");
     page->setStretchFactor(bars, 2);

@@ -113,19 +113,27 @@ void Tfopts::buildColoursPage()
                   field<settings::Colour>(&RConnectionTable::EditorFill, &RFR::GradientColor1));
     m_binder.bind(to, field<settings::Colour>(&RConnectionTable::EditorFill, &RFR::GradientColor2));
 
-    // The plain colours of the text.
-    QGroupBox* plain = group(e, "gbSimpleText");
+    m_gradientFrom = from;
+    m_gradientTo = to;
+
+    // The colour schemes beside the four colours they set.
+    auto* schemeRow = new QHBoxLayout;
+    e->addLayout(schemeRow);
+    auto* colourGroups = new QVBoxLayout;
+    schemeRow->addLayout(colourGroups, 1);
+    QGroupBox* plain = group(colourGroups, "gbSimpleText");
     auto* pl = new QVBoxLayout(plain);
-    m_binder.bind(colourRow(pl, "lFontColor", "cpFontColor"),
-                  field<settings::Colour>(&RConnectionTable::FontColor));
-    m_binder.bind(colourRow(pl, "lBackColor", "cpBackColor"),
-                  field<settings::Colour>(&RConnectionTable::BGColor));
-    QGroupBox* selected = group(e, "gbSelectedtext");
+    m_schemeColours[0] = colourRow(pl, "lFontColor", "cpFontColor");
+    m_schemeColours[1] = colourRow(pl, "lBackColor", "cpBackColor");
+    QGroupBox* selected = group(colourGroups, "gbSelectedtext");
     auto* se = new QVBoxLayout(selected);
-    m_binder.bind(colourRow(se, "lSelFontColor", "cpSelFontColor"),
-                  field<settings::Colour>(&RConnectionTable::SelFontColor));
-    m_binder.bind(colourRow(se, "lSelBack", "cpSelBack"),
-                  field<settings::Colour>(&RConnectionTable::SelBGColor));
+    m_schemeColours[2] = colourRow(se, "lSelFontColor", "cpSelFontColor");
+    m_schemeColours[3] = colourRow(se, "lSelBack", "cpSelBack");
+    m_binder.bind(m_schemeColours[0], field<settings::Colour>(&RConnectionTable::FontColor));
+    m_binder.bind(m_schemeColours[1], field<settings::Colour>(&RConnectionTable::BGColor));
+    m_binder.bind(m_schemeColours[2], field<settings::Colour>(&RConnectionTable::SelFontColor));
+    m_binder.bind(m_schemeColours[3], field<settings::Colour>(&RConnectionTable::SelBGColor));
+    buildSchemeList(schemeRow);
     e->addStretch();
 
     // The gutter.
@@ -203,12 +211,14 @@ void Tfopts::buildFileManagerPage()
 
     QGroupBox* colours = group(page, "gbPelagosColors");
     auto* c = new QVBoxLayout(colours);
-    m_binder.bind(colourRow(c, "lFolders", "cbFolders"),
-                  field<settings::Colour>(&RConnectionTable::FileBoxFolders));
-    m_binder.bind(colourRow(c, "lFiles", "cbFiles"),
-                  field<settings::Colour>(&RConnectionTable::FileBoxFiles));
-    m_binder.bind(colourRow(c, "lBackgr", "cbBack"),
-                  field<settings::Colour>(&RConnectionTable::FileBoxBack));
+    m_fileBoxColours[0] = colourRow(c, "lFolders", "cbFolders");
+    m_fileBoxColours[1] = colourRow(c, "lFiles", "cbFiles");
+    m_fileBoxColours[2] = colourRow(c, "lBackgr", "cbBack");
+    m_binder.bind(m_fileBoxColours[0], field<settings::Colour>(&RConnectionTable::FileBoxFolders));
+    m_binder.bind(m_fileBoxColours[1], field<settings::Colour>(&RConnectionTable::FileBoxFiles));
+    m_binder.bind(m_fileBoxColours[2], field<settings::Colour>(&RConnectionTable::FileBoxBack));
+    buildFileBoxPresets(c);
+    buildFileTypes(page);
 
     QGroupBox* viewer = group(page, "gbSmotrelka");
     auto* v = new QVBoxLayout(viewer);
@@ -239,7 +249,12 @@ void Tfopts::buildHighlightPage()
                   field<bool>(&RConnectionTable::SyntaxHighlight));
     m_binder.bind(check(page, "cbtext_styles_use_back_color"),
                   field<bool>(&RConnectionTable::text_styles_use_back_color));
-    page->addStretch();
+    auto* lists = new QHBoxLayout;
+    page->addLayout(lists, 1);
+    auto* modules = new QVBoxLayout;
+    lists->addLayout(modules, 1);
+    buildSynModules(modules);
+    buildTextStyles(lists);
 }
 
 } // namespace zuk::app::ui
