@@ -76,6 +76,8 @@ public:
     std::function<bool(highlight::TRNHandler& type)> fileTypeHook;
     // Edits a highlighting scheme's registration; false when cancelled.
     std::function<bool(std::string& ext, std::string& name, std::string& file)> synModuleHook;
+    // Shows the list pages' messages; without it a message box.
+    std::function<void(const QString& text)> noteHook;
 
     // The lists of other parts the pages edit, refilled from them.
     void refillColourSchemes();
@@ -126,6 +128,7 @@ private:
     void buildLayoutList(QBoxLayout* layout);
     void storeLayouts();
     std::optional<QString> askName(const QString& title);
+    void note(const QString& text);
     // The extension list of "Функции" becomes the program's, however the
     // dialog closes.
     void takeExtensionList();

@@ -126,12 +126,20 @@ bool editFileTypeInDialog(TMainForm& form, QWidget* parent, highlight::TRNHandle
 
 } // namespace
 
+void Tfopts::note(const QString& text)
+{
+    if (noteHook)
+        noteHook(text);
+    else
+        m_form.showNote(text);
+}
+
 std::optional<QString> Tfopts::askName(const QString& title)
 {
     std::optional<QString> name =
         nameHook ? nameHook(title) : m_form.prompt(title, prefs("sEnterNewName"));
     if (name && !isPlainFileName(*name)) {
-        m_form.showNote(m_form.format("PREFS", "sNotAFileName", {*name}));
+        note(m_form.format("PREFS", "sNotAFileName", {*name}));
         return std::nullopt;
     }
     return name;
@@ -228,7 +236,7 @@ void Tfopts::saveColourScheme(const QString& name)
         saveColorStyle(QDir(QString::fromStdString(schemes->folder())).filePath(name).toStdString(),
                        scheme);
     } catch (const ZukError& e) {
-        m_form.showNote(m_form.message(e));
+        note(m_form.message(e));
     }
     refillColourSchemes();
     const QList<QListWidgetItem*> found = m_colourSchemes->findItems(name, Qt::MatchExactly);
@@ -249,7 +257,7 @@ void Tfopts::deleteColourScheme()
     try {
         highlight::deleteColorStyle(schemes->folder(), item->text().toStdString());
     } catch (const ZukError& e) {
-        m_form.showNote(m_form.message(e));
+        note(m_form.message(e));
     }
     refillColourSchemes();
     highlight::ui::rebuildColorStylesMenu(m_form);
@@ -268,7 +276,7 @@ void Tfopts::applySchemeColours()
         m_form.editor().ApplyBackgroundToAll();
         m_form.editor().ApplyColorsToAll();
     } catch (const ZukError& e) {
-        m_form.showNote(m_form.message(e));
+        note(m_form.message(e));
     }
 }
 
@@ -324,7 +332,8 @@ void Tfopts::editFileType(int row)
     highlight::CPelagos* types = highlightObjects(m_form).fileTypes;
     if (!types)
         return;
-    const bool adding = row < 0 || !types->Handlers || row >= static_cast<int>(types->Handlers->size());
+    const bool adding =
+        row < 0 || !types->Handlers || row >= static_cast<int>(types->Handlers->size());
     highlight::TRNHandler type;
     if (!adding)
         type = (*types->Handlers)[static_cast<size_t>(row)];
@@ -367,7 +376,7 @@ void Tfopts::buildFileBoxPresets(QBoxLayout* layout)
             QDir().mkpath(folder);
             highlight::saveFileBoxColors((folder + *name).toStdString(), preset);
         } catch (const ZukError& e) {
-            m_form.showNote(m_form.message(e));
+            note(m_form.message(e));
         }
         refillFileBoxPresets();
         m_fileBoxPresets->setCurrentText(*name);
@@ -422,7 +431,7 @@ void Tfopts::buildSynModules(QBoxLayout* layout)
             return std::nullopt;
         const std::string name = toWin(current->text());
         if (highlight::IsBuiltInHighlighter(name)) {
-            m_form.showNote(prefs("sCannotChangeBuiltInParsers"));
+            note(prefs("sCannotChangeBuiltInParsers"));
             return std::nullopt;
         }
         return name;
@@ -539,7 +548,7 @@ void Tfopts::storeTextStyle()
     try {
         m_form.editor().ApplyColorsToAll();
     } catch (const ZukError& e) {
-        m_form.showNote(m_form.message(e));
+        note(m_form.message(e));
     }
 }
 
