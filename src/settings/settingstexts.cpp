@@ -87,6 +87,10 @@ const TextTable& prefsTexts()
             {"gbSelectedtext", "Выделенный текст", "Selected text"},
             {"lSelFontColor", "Цвет букв", "Text colour"},
             {"lSelBack", "Цвет фона", "Background colour"},
+            {"lWallpapersLink",
+             "<a href=\"https://commons.wikimedia.org/wiki/Category:Textures\">Обои в сети</a>",
+             "<a href=\"https://commons.wikimedia.org/wiki/Category:Textures\">Wallpapers on the "
+             "web</a>"},
             {"lColorPresets", "Цветовые схемы:", "Colour schemes:"},
             {"btEditFillSave", "Save", "Save"},
             {"btEditFillSaveAs", "Save As", "Save As"},

@@ -129,6 +129,8 @@ private:
     void storeLayouts();
     std::optional<QString> askName(const QString& title);
     void note(const QString& text);
+    // A Yes/No question titled "Ахтунг!"; true unless the answer is No.
+    bool askWarning(const QString& question);
     // The extension list of "Функции" becomes the program's, however the
     // dialog closes.
     void takeExtensionList();

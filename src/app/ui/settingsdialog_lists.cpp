@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -132,6 +133,15 @@ void Tfopts::note(const QString& text)
         noteHook(text);
     else
         m_form.showNote(text);
+}
+
+bool Tfopts::askWarning(const QString& question)
+{
+    if (m_form.confirmHook)
+        return m_form.confirmHook(question);
+    return QMessageBox::question(this, prefs("sWarning"), question,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) != QMessageBox::No;
 }
 
 std::optional<QString> Tfopts::askName(const QString& title)
@@ -252,7 +262,7 @@ void Tfopts::deleteColourScheme()
 {
     highlight::CFontCOlors* schemes = highlightObjects(m_form).colorStyles;
     QListWidgetItem* item = m_colourSchemes->currentItem();
-    if (!m_form.confirm(prefs("sAreUSure")) || !schemes || !item)
+    if (!askWarning(prefs("sAreUSure")) || !schemes || !item)
         return;
     try {
         highlight::deleteColorStyle(schemes->folder(), item->text().toStdString());

@@ -88,6 +88,10 @@ void Tfopts::buildColoursPage()
         if (!chosen.isEmpty())
             wallpaper->setText(chosen);
     });
+    auto* wallpapers = new QLabel;
+    wallpapers->setObjectName(QStringLiteral("lWallpapersLink"));
+    wallpapers->setOpenExternalLinks(true);
+    wallRow->addWidget(wallpapers);
     m_wallMode = new QComboBox;
     m_wallMode->setObjectName(QStringLiteral("cbFillWallMode"));
     wallRow->addWidget(m_wallMode);

@@ -79,11 +79,21 @@ QStringList texts(const QListWidget* list)
 
 // Controls whose values live outside the settings record (text styles,
 // toolbars) or that only OK takes: the round trip through zuk.ini skips them.
-const QSet<QString> kNotInTheRecord{"cbTextStyleBold",   "cbTextStyleItalic", "cbTextStyleUnderline",
-                                    "cbShowCaptions",    "cbTextStyleFColor", "cbTextStyleBColor",
-                                    "edDefExt",          "edDenyExt",         "edMakros",
-                                    "edPrefix",          "edExt",             "qt_spinbox_lineedit",
-                                    "edCommand",         "edName",            "qt_keysequenceedit_lineedit"};
+const QSet<QString> kNotInTheRecord{"cbTextStyleBold",
+                                    "cbTextStyleItalic",
+                                    "cbTextStyleUnderline",
+                                    "cbShowCaptions",
+                                    "cbTextStyleFColor",
+                                    "cbTextStyleBColor",
+                                    "edDefExt",
+                                    "edDenyExt",
+                                    "edMakros",
+                                    "edPrefix",
+                                    "edExt",
+                                    "qt_spinbox_lineedit",
+                                    "edCommand",
+                                    "edName",
+                                    "qt_keysequenceedit_lineedit"};
 
 // Keys of zuk.ini that only the shut-down writes.
 const QSet<QString> kWrittenAtShutdown{"cbDisplayMemStatus", "sePelFontSize", "sePelagosCols"};
@@ -174,9 +184,11 @@ TEST(SettingsDialogPages, EveryBoundControlComesBackFromTheSettingsFile)
     // A second program folder with only that zuk.ini: nothing written at
     // shut-down can help.
     auto compare = [&](ui::Tfopts& d, bool shutdownKeys) {
-        for (auto it = changed.cbegin(); it != changed.cend(); ++it)
-            if (kWrittenAtShutdown.contains(it.key()) == shutdownKeys)
+        for (auto it = changed.cbegin(); it != changed.cend(); ++it) {
+            if (kWrittenAtShutdown.contains(it.key()) == shutdownKeys) {
                 EXPECT_EQ(valueOf(d, it.key()), it.value()) << it.key().toStdString();
+            }
+        }
         d.reject();
     };
     {
@@ -215,8 +227,9 @@ TEST(SettingsDialogPages, ColourSchemesAreSavedReloadedAndDeleted)
         EXPECT_EQ(schemes->Schemes[0].BackColor, 255);
         EXPECT_EQ(f.read("Engine/CStyles/Dark").find("BackColor=255"), std::string::npos);
         click(d, "btEditFillSave");
-        EXPECT_EQ(f.read("Engine/CStyles/Dark"),
-                  "FontColor=16777215\r\nBackColor=255\r\nSelFontColor=0\r\nSelBackColor=65280\r\n");
+        EXPECT_EQ(
+            f.read("Engine/CStyles/Dark"),
+            "FontColor=16777215\r\nBackColor=255\r\nSelFontColor=0\r\nSelBackColor=65280\r\n");
 
         // Save As under a name that stays in the folder; a path is refused.
         QStringList notes;
@@ -300,8 +313,8 @@ TEST(SettingsDialogPages, FileTypesAndFileBoxPresets)
         child<ColourButton>(d, "cbBack")->setColour(3);
         d.nameHook = [](const QString&) { return std::optional<QString>("Mine"); };
         click(d, "btPelColorsSave");
-        const zuk::highlight::FileBoxColors saved = zuk::highlight::loadFileBoxColors(
-            (f.parts() + "Pelagos/Colors/Mine").toStdString());
+        const zuk::highlight::FileBoxColors saved =
+            zuk::highlight::loadFileBoxColors((f.parts() + "Pelagos/Colors/Mine").toStdString());
         EXPECT_EQ(saved.Dirs, 1);
         EXPECT_EQ(saved.Files, 2);
         EXPECT_EQ(saved.back, 3);
@@ -353,8 +366,8 @@ TEST(SettingsDialogPages, HighlightingSchemesAndTextStyles)
         EXPECT_EQ(list->count(), builtIn + 1);
         EXPECT_EQ(list->item(builtIn)->text(), QStringLiteral("Markdown"));
         auto* box = form.findChild<QComboBox*>(QStringLiteral("cbSyntax"));
-        if (box)
-            EXPECT_NE(box->findText(QStringLiteral("Markdown")), -1);
+        ASSERT_NE(box, nullptr);
+        EXPECT_NE(box->findText(QStringLiteral("Markdown")), -1);
         list->setCurrentRow(builtIn);
         d.synModuleHook = [](std::string& ext, std::string& name, std::string&) {
             EXPECT_EQ(name, "Markdown");
