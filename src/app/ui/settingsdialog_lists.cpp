@@ -363,8 +363,10 @@ void Tfopts::buildFileBoxPresets(QBoxLayout* layout)
 {
     auto* row = new QHBoxLayout;
     layout->addLayout(row);
+    QLabel* caption = label(row, "lPelColors");
     m_fileBoxPresets = new QComboBox;
     m_fileBoxPresets->setObjectName(QStringLiteral("cbPelColors"));
+    caption->setBuddy(m_fileBoxPresets);
     row->addWidget(m_fileBoxPresets, 1);
     QPushButton* save = button(row, "btPelColorsSave");
     const QString folder = m_form.partsFolder() + QStringLiteral("Pelagos/Colors/");
