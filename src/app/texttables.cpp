@@ -14,6 +14,7 @@
 #include "organizer/organizertexts.h"
 #include "platform/platformtexts.h"
 #include "plugins/plugintexts.h"
+#include "settings/settingstexts.h"
 #include "textfunc/textfunctexts.h"
 #include "tools/searchtexts.h"
 #include "tools/toolstexts.h"
@@ -58,6 +59,8 @@ const std::vector<const TextTable*>& subsystemTextTables()
         &html::webSafeTexts(),
         &html::thumbOptionsTexts(),
         &io::ioMessages(),
+        &settings::prefsTexts(), // the settings dialog
+        &settings::toolbarTexts(),
         &platform::platformMessages(),
         &platform::shellMessages(),
         &platform::openWithTexts(),

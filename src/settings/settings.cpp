@@ -3,6 +3,7 @@
 #include "io/inifile.h"
 #include "platform/programfolder.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace zuk::settings {
@@ -76,7 +77,7 @@ template <class Visitor> void visitConnectionTable(Visitor& v)
 
     v.field("Makros", "Metachar", &R::Metachar);
     v.field("AI", "showmagik", &R::showmagik);
-    v.field("Translit", "use_ext_translit", &R::use_ext_translit, Store::ReadOnly);
+    v.field("Translit", "use_ext_translit", &R::use_ext_translit);
     v.field("CPUStatus", "CPUStatus_enable", &R::CPUStatus_enable);
     v.field("CPUStatus", "CPUStatus_update", &R::CPUStatus_update);
     v.field("DoOnExit", "confirm_on_exit", &R::confirm_on_exit);
@@ -370,6 +371,11 @@ void LoadSettings(const io::IniFile& ini, RConnectionTable& ct, settings::RSound
     ct.WordWrap = ini.readBool("Main", "WordWrap", ctDefaults.WordWrap);
     ct.CopyOnSelect = ini.readBool("Main", "CopyOnSelect", ctDefaults.CopyOnSelect);
     normaliseHexEdit(ct.HexEdit);
+    // Numbers that size loops of the editor: a tab width of a billion would
+    // hang the Tab key.
+    ct.SpacesPerTab = std::clamp(ct.SpacesPerTab, kMinIndent, kMaxIndent);
+    ct.autoindent = std::clamp(ct.autoindent, kMinIndent, kMaxIndent);
+    ct.LinesPerTime = std::clamp(ct.LinesPerTime, 1, kMaxScrollLines);
 
     const settings::RSoundSettings soundDefaults;
     Loader<settings::RSoundSettings> soundLoader{ini, sound, soundDefaults};

@@ -43,6 +43,11 @@ int percentRoundedHalfEven(int value, int percent);
 settings::RMainWindowProps defaultMainWindowProps(int screenW, int screenH,
                                                   const std::string& programFolder);
 
+// The bounds LoadSettings puts the tab width, the indent and the automatic
+// scrolling's lines into; the settings dialog offers the same.
+inline constexpr int kMinIndent = 1, kMaxIndent = 32;
+inline constexpr int kMaxScrollLines = 1000;
+
 // Reads every key of zuk.ini into the record, the sound settings and the
 // main-window properties; a missing key gives the built-in default (the
 // defaults of RConnectionTable, RSoundSettings and defaultMainWindowProps).

@@ -52,6 +52,7 @@ std::vector<Key> expectedDefaults()
         {"Main", "dlgFileOpenSizeY", "576"},
         {"Main", "Persistent_blocks", "0"},
         {"Main", "SpacesPerTab", "3"},
+        {"Translit", "use_ext_translit", "1"},
         {"Main", "bkonopen", "0"},
         {"Main", "MarginActive", "0"},
         {"Main", "ShowLineNumbers", "0"},
@@ -208,7 +209,6 @@ TEST(Settings, FirstSaveWritesEveryDefaultAndNothingElse)
         EXPECT_FALSE(written.hasKey("Main", key)) << key;
     for (const char* key : {"Cols", "PelFont", "PelFontSize", "splitterx", "left", "w"})
         EXPECT_FALSE(written.hasKey("FileBox", key)) << key;
-    EXPECT_FALSE(written.hasSection("Translit"));
     EXPECT_FALSE(written.hasSection("Utils"));
 
     // Read back, every field equals what was saved: saving again changes nothing.
@@ -242,7 +242,9 @@ TEST(Settings, EveryKeyRoundTripsThroughTheRecord)
             continue; // checked on load: hexeditsettings_test.cpp
         for (const auto& [key, value] : ini.sectionValues(section)) {
             std::string next;
-            if (value == "0" || value == "1")
+            if (key == "autoindent" || key == "LinesPerTime")
+                next = "7"; // kept in bounds on load
+            else if (value == "0" || value == "1")
                 next = value == "0" ? "1" : "0";
             else if (!value.empty() && value.find_first_not_of("0123456789") == std::string::npos)
                 next = std::to_string((std::stoi(value) + 7) % 256);
@@ -304,14 +306,31 @@ TEST(Settings, FallbacksBytesAndScreenRounding)
         EXPECT_EQ(percentRoundedHalfEven(r.value, r.percent), r.expected)
             << r.value << " " << r.percent;
 
-    // The read-only keys stay as the user wrote them; the mode keeps one character.
+    // The read-only keys stay as the user wrote them; the mode keeps one character;
+    // the dialog's transliteration switch is saved.
+    ct.use_ext_translit = true;
     SaveSettings(ini, ct, sound, props, RMenuChecks{false, true});
     IniFile after(dir.file("zuk.ini"));
     EXPECT_EQ(after.readString("Sound_Man", "mode", ""), "s");
-    EXPECT_EQ(after.readString("Translit", "use_ext_translit", ""), "0");
+    EXPECT_EQ(after.readString("Translit", "use_ext_translit", ""), "1");
     EXPECT_EQ(after.readString("Utils", "QuoteChar", ""), "'");
     EXPECT_EQ(after.readString("Main", "W", ""), "wide");         // shut-down key: untouched
     EXPECT_EQ(after.readString("Main", "CopyOnSelect", ""), "1"); // from the check mark
+}
+
+TEST(Settings, NumbersThatSizeEditorLoopsAreClamped)
+{
+    TempFolder dir;
+    dir.write("zuk.ini", "[Main]\r\nSpacesPerTab=1000000000\r\nautoindent=-4\r\n"
+                         "[Autoscroll]\r\nLinesPerTime=99999\r\n");
+    IniFile ini(dir.file("zuk.ini"));
+    RConnectionTable ct;
+    RSoundSettings sound;
+    RMainWindowProps props;
+    LoadSettings(ini, ct, sound, props, 800, 600, "/p/");
+    EXPECT_EQ(ct.SpacesPerTab, 32);
+    EXPECT_EQ(ct.autoindent, 1);
+    EXPECT_EQ(ct.LinesPerTime, 1000);
 }
 
 TEST(Settings, ShutdownKeys)

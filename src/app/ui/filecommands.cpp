@@ -406,19 +406,31 @@ bool FileCommands::loadIntoNewDocument(const QString& full, bool reportFailure)
     return true;
 }
 
+QFileDialog& FileCommands::openFileDialog()
+{
+    if (!m_openDialog) {
+        m_openDialog = new QFileDialog(&m_form);
+        m_openDialog->setOption(QFileDialog::DontUseNativeDialog);
+        m_openDialog->setFileMode(QFileDialog::ExistingFiles);
+        m_openDialog->setWindowTitle(m_form.text("MainForm", "sOpenFile"));
+        m_openDialog->setSizeGripEnabled(true);
+    }
+    const settings::RMainWindowProps& props = m_form.windowProps();
+    const QSize stored(props.dlgFileOpenSizeX, props.dlgFileOpenSizeY);
+    if (!stored.isEmpty() && stored != m_openDialogSize) {
+        m_openDialog->resize(stored);
+        m_openDialogSize = stored;
+    }
+    return *m_openDialog;
+}
+
 void FileCommands::openDialog()
 {
     QStringList files;
     if (openDialogHook) {
         files = openDialogHook();
     } else {
-        if (!m_openDialog) {
-            m_openDialog = new QFileDialog(&m_form);
-            m_openDialog->setOption(QFileDialog::DontUseNativeDialog);
-            m_openDialog->setFileMode(QFileDialog::ExistingFiles);
-            m_openDialog->setWindowTitle(m_form.text("MainForm", "sOpenFile"));
-            m_openDialog->setSizeGripEnabled(true);
-        }
+        openFileDialog();
         m_openDialog->setNameFilters(fileFilters(m_form, false));
         m_openDialog->setDirectory(m_openFolder);
         const bool accepted = m_openDialog->exec() == QDialog::Accepted;

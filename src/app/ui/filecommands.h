@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -142,7 +143,11 @@ public:
     QString saveFolder() const { return m_saveFolder; }
 
     // Test hooks. Without them the real dialogs and boxes are shown.
-    std::function<QStringList()> openDialogHook;                // empty list: cancelled
+    std::function<QStringList()> openDialogHook; // empty list: cancelled
+    // The open-file dialog as the next "Открыть" shows it: made on first use,
+    // and given the stored size whenever that changed (the settings dialog),
+    // so a size the user dragged stays until the setting changes.
+    QFileDialog& openFileDialog();
     std::function<QString()> saveDialogHook;                    // empty: cancelled
     std::function<bool(const QString& question)> overwriteHook; // true: Yes (every Yes/No question)
     std::function<void(const QString& message)> messageHook;
@@ -178,6 +183,7 @@ private:
     QString m_openFolder;
     QString m_saveFolder;
     QPointer<QFileDialog> m_openDialog; // kept for the run: it keeps its size
+    QSize m_openDialogSize;             // the stored size it was last given
     QTimer* m_backupTimer = nullptr;
     QTimer* m_emergencyTimer = nullptr;
     EmergencyCopies m_emergency;

@@ -1,5 +1,6 @@
 #include "app/ui/mainform.h"
 #include "app/ui/selectioncommands.h"
+#include "app/ui/settingsdialog.h"
 
 #include "app/commandtable.h"
 #include "app/datetimeformat.h"
@@ -273,6 +274,7 @@ void TMainForm::wireCommands()
     });
     calc::ui::installCalcCommands(*this);
     hexedit::ui::installHexEditCommands(*this);
+    installSettingsCommands(*this);
     organizer::ui::installOrganizerCommands(*this);
     installSelectionCommands(*this);
     installFileCommands(*this);

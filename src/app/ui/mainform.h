@@ -79,6 +79,10 @@ public:
     io::IniFile& ini() { return *m_ini; }
     // Set from the start of start-up until the tool windows are made.
     bool busy() const { return m_busy; }
+    // Set while a modal step (the settings dialog) owns the window.
+    void setBusy(bool on) { m_busy = on; }
+    // The extensions batch processing may rewrite (enabled_exts.txt), as read.
+    std::vector<std::string>& enabledExts() { return m_enabledExts; }
 
     // --- ToolHost -------------------------------------------------------------
     void addCommands(std::vector<CommandHandler> handlers) override;
@@ -95,6 +99,7 @@ public:
     bool runCommand(const char* name) { return runCommand(std::string_view(name)); }
     bool isChecked(std::string_view name) const override;
     void setChecked(std::string_view name, bool on) override;
+    void showSettingsPage(std::string_view page) override;
     void addToolWindow(ToolWindowSpec tool) override;
     QWidget* toolWindow(std::string_view id) override;
     QWidget* existingToolWindow(std::string_view id) const override;

@@ -1,6 +1,7 @@
 // Start-up, first activation and shut-down of the main window.
 
 #include "app/ui/mainform.h"
+#include "app/ui/toolbarsholder.h"
 
 #include "app/mainformtexts.h"
 #include "app/quotation.h"
@@ -241,6 +242,7 @@ void TMainForm::runStartup()
     // The transliterator's modes, then klayouts.txt and the keyboard-layout submenu.
     codepages::ui::codePageStartup(*this);
     tools::ui::toolsStartup(*this);
+    (new CToolbarsHolder(*this))->LoadAll();
 }
 
 void TMainForm::createToolWindows()
@@ -296,6 +298,11 @@ void TMainForm::applySettingsEverywhere()
     m_toolRow->setVisible(m_settings.show_topbar);
     m_status->setVisible(m_settings.show_statusbar);
     m_statusTimer->setInterval(std::max(100, m_settings.CPUStatus_update));
+    // As at start-up: the memory display alone keeps the panel updated too.
+    if (!m_settings.CPUStatus_enable && !m_settings.DisplayMemStatus)
+        m_statusTimer->stop();
+    else if (!m_statusTimer->isActive())
+        m_statusTimer->start();
     if (FileCommands* files = FileCommands::of(*this))
         files->applyBackupTimer();
     if (GeneralCommands* general = GeneralCommands::of(*this))
@@ -523,7 +530,9 @@ void TMainForm::closeEvent(QCloseEvent* event)
         }
     };
     guarded([this] { SaveSettings(); });
-    // The toolbar layout is saved here when SaveToolbarsOnExit is set.
+    if (m_settings.SaveToolbarsOnExit)
+        if (CToolbarsHolder* toolbars = toolbarsHolder(*this))
+            guarded([toolbars] { toolbars->SaveAll(); });
     guarded([this] { writeShutdownState(); });
     if (PreviewCommands* preview = PreviewCommands::of(*this))
         preview->removeCopy();        // beside a document, and only while it is still ours

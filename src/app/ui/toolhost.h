@@ -75,6 +75,14 @@ public:
     virtual bool isChecked(std::string_view name) const = 0;
     virtual void setChecked(std::string_view name, bool on) = 0;
 
+    // The settings dialog opened on one page (a component name such as
+    // "tsFileMan"); the dialog's command by default.
+    virtual void showSettingsPage(std::string_view page)
+    {
+        static_cast<void>(page);
+        runCommand("mniOpts");
+    }
+
     // --- tool windows ---------------------------------------------------------
     virtual void addToolWindow(ToolWindowSpec tool) = 0;
     // The window, made now when it does not exist yet; nullptr for an unknown id.

@@ -1,5 +1,7 @@
 #include "codepages/ui/codepagecommands.h"
 
+#include "settings/settingsnotifier.h"
+
 #include "app/ui/toolhost.h"
 #include "base/zukerror.h"
 #include "codepages/charsets.h"
@@ -19,6 +21,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace zuk::codepages::ui {
 
@@ -336,6 +339,12 @@ void installCodePageCommands(app::ui::ToolHost& host)
     host.addCommands(std::move(rows));
     host.addMenuProvider("mniKeybLayout", [c](QMenu& menu) { c->fillKLayoutMenu(menu); });
     host.addMenuProvider("mniSaveAsEncoding", [c](QMenu&) { c->refreshEncodingChecks(); });
+    // The settings dialog changes the transliteration modes.
+    QPointer<TCodePageCommands> live(c);
+    host.settingsNotifier().subscribe([live] {
+        if (live)
+            live->applyRunglerSettings();
+    });
 }
 
 void codePageStartup(app::ui::ToolHost& host)

@@ -345,7 +345,7 @@ const std::vector<FileBoxCommand>& fileBoxCommands()
              hot->raise();
              hot->activateWindow();
          }},
-        {"mniOptions", [](Tnewfilebox&, ToolHost& host) { host.runCommand("mniOpts"); },
+        {"mniOptions", [](Tnewfilebox&, ToolHost& host) { host.showSettingsPage("tsFileMan"); },
          hasOptions},
         {"mniShowInInternalViewer", showPicture},
         {"mniMakeIMG",

@@ -1,4 +1,5 @@
 #include "filebox/ui/tnewfilebox.h"
+#include "settings/settingsnotifier.h"
 
 #include "app/ui/toolhost.h"
 #include "base/zukerror.h"
@@ -33,6 +34,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -163,6 +165,11 @@ Tnewfilebox::Tnewfilebox(app::ui::ToolHost& host, QWidget* parent)
     buildMenus();
     fillDrives();
     applyLook();
+    QPointer<Tnewfilebox> self(this);
+    m_host.settingsNotifier().subscribe([self] {
+        if (self)
+            self->applyLook();
+    });
     localise();
     m_host.addLocaliser(this, [this] { localise(); });
     setWindowTitle(QString::fromStdString(m_box->Dir()));

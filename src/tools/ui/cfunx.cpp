@@ -144,6 +144,11 @@ void CFunx::editProgramList()
 {
     TfmCompOpts dialog(m_host, m_programs, m_host.window());
     dialog.exec();
+    programListEdited();
+}
+
+void CFunx::programListEdited()
+{
     m_programsLoaded = true;
     m_host.refillMenu("mniCompilers");
 }

@@ -41,6 +41,9 @@ public:
     // The Programs submenu: one item per entry, then the list editor.
     void fillProgramsMenu(QMenu& menu);
     void editProgramList();
+    // After the list was edited elsewhere (the settings page): it is written
+    // at shut-down and the submenu shows it.
+    void programListEdited();
 
     // A command line from the Programs submenu or the command box, run on
     // the current document as those places do (saving first, a temporary

@@ -121,6 +121,8 @@ void TfmCompOpts::add()
     if (const auto entry = typedEntry()) {
         m_programs.add(*entry);
         refill(static_cast<int>(m_programs.size()) - 1);
+        if (edited)
+            edited();
     }
 }
 
@@ -132,6 +134,8 @@ void TfmCompOpts::change()
     if (const auto entry = typedEntry()) {
         m_programs.replace(static_cast<std::size_t>(row), *entry);
         refill(row);
+        if (edited)
+            edited();
     }
 }
 
@@ -142,6 +146,8 @@ void TfmCompOpts::remove()
         return;
     m_programs.remove(static_cast<std::size_t>(row));
     refill(row);
+    if (edited)
+        edited();
 }
 
 void TfmCompOpts::chooseProgram()

@@ -33,6 +33,8 @@ public:
     void change();
     void remove();
 
+    // Called after an entry was added, changed or removed.
+    std::function<void()> edited;
     // Tests: answers the program picker instead of the file dialog.
     std::function<QString()> chooseProgramHook;
 

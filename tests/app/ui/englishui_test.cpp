@@ -63,7 +63,8 @@ void collect(QWidget* window, const QString& where, std::set<std::string>& found
             check(g, g->title());
         else if (auto* c = qobject_cast<QComboBox*>(w); c && !c->isEditable())
             for (int i = 0; i < c->count(); ++i)
-                check(c, c->itemText(i));
+                if (c->objectName() != QLatin1String("cbLang")) // languages named in themselves
+                    check(c, c->itemText(i));
         if (auto* t = qobject_cast<QTabWidget*>(w))
             for (int i = 0; i < t->count(); ++i)
                 check(t, t->tabText(i));
