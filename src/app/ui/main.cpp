@@ -1,3 +1,4 @@
+#include "app/ui/appicon.h"
 #include "app/ui/crashhandler.h"
 #include "app/ui/mainform.h"
 #include "base/zukerror.h"
@@ -5,7 +6,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -24,7 +24,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zuk"));
     // No display name: Qt would append it to every window caption.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/zuk/zuk.svg")));
+    zuk::app::ui::setApplicationIcon();
 #ifdef ZUK_DESKTOP_ID
     // Wayland shells match the window to the installed desktop entry by it.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZUK_DESKTOP_ID));

@@ -2,12 +2,15 @@
 // the tab strip over an MDI area, the load panel text and the fatal-signal handler.
 
 #include "app/commandtable.h"
+#include "app/ui/appicon.h"
 #include "app/ui/crashhandler.h"
 #include "app/ui/documenttabs.h"
 #include "app/ui/mainmenu.h"
 #include "app/ui/mainstatusbar.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -192,4 +195,13 @@ TEST(CrashHandlerDeathTest, FatalSignalsPrintTheMessageRunTheHookAndEnd)
             ::testing::ExitedWithCode(3), "Бым! Случилась жуткая ошибка.*\nhook ran")
             << "signal " << sig;
     }
+}
+
+// The icon comes from resources linked in from a static library; they must be
+// registered by hand or the program shows no icon.
+TEST(ApplicationIcon, ComesFromTheBuiltInResources)
+{
+    zuk::app::ui::setApplicationIcon();
+    EXPECT_TRUE(QFile::exists(QStringLiteral(":/zuk/zuk.svg")));
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
 }
