@@ -28,7 +28,8 @@ namespace {
 void writeScript(const std::string& path, std::size_t bytes)
 {
     std::ofstream out(path, std::ios::binary);
-    const std::string comment = "# \xEF\xF0\xEE\xE2\xE5\xF0\xEA\xE0 \xE7\xED\xE0\xF7\xE5\xED\xE8\xFF";
+    const std::string comment =
+        "# \xEF\xF0\xEE\xE2\xE5\xF0\xEA\xE0 \xE7\xED\xE0\xF7\xE5\xED\xE8\xFF";
     std::size_t written = 0;
     for (int i = 0; written < bytes; ++i) {
         const std::string n = std::to_string(i);

@@ -9,6 +9,7 @@
 #include "io/tempfolder.h"
 #include "plugins/testplugins.h"
 #include "plugins/ui/plugincommands.h"
+#include "support/ui/eventwait.h"
 #include "support/ui/fakehost.h"
 #include "support/ui/mainformfixture.h"
 
@@ -59,7 +60,7 @@ protected:
         const QList<QAction*> items = menu().actions();
         ASSERT_LT(index, items.size());
         items[index]->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(!c.running(), 20000);
+        ASSERT_TRUE(zuk::test::eventsUntil([&] { return !c.running(); }, 20000));
     }
 
     zuk::testing::TempFolder home;
@@ -144,7 +145,8 @@ TEST_F(PluginCommandsTest, CancelInTheProgressBoxStopsTheCall)
     host.refillMenu("plugsmenubase");
     menu().actions()[0]->trigger();
     QProgressDialog* box = nullptr;
-    QTRY_VERIFY((box = host.window()->findChild<QProgressDialog*>()) != nullptr);
+    ASSERT_TRUE(zuk::test::eventsUntil(
+        [&] { return (box = host.window()->findChild<QProgressDialog*>()) != nullptr; }));
     EXPECT_TRUE(box->labelText().contains("Endless"));
 
     // One call at a time.
@@ -152,7 +154,7 @@ TEST_F(PluginCommandsTest, CancelInTheProgressBoxStopsTheCall)
     EXPECT_EQ(host.statuses.size(), 1);
 
     box->findChild<QPushButton*>()->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!c.running(), 10000);
+    ASSERT_TRUE(zuk::test::eventsUntil([&] { return !c.running(); }, 10000));
     EXPECT_EQ(host.ved.text, "text");
     EXPECT_FALSE(host.ved.modified);
     EXPECT_TRUE(host.notes.isEmpty());
@@ -167,7 +169,7 @@ TEST_F(PluginCommandsTest, AResultForATextThatChangedMeanwhileIsNotWritten)
     menu().actions()[0]->trigger();
     // The end of the call is handled by the event loop, which has not run yet.
     host.ved.text = "edited";
-    QTRY_VERIFY_WITH_TIMEOUT(!c.running(), 20000);
+    ASSERT_TRUE(zuk::test::eventsUntil([&] { return !c.running(); }, 20000));
     EXPECT_EQ(host.ved.text, "edited");
     ASSERT_EQ(host.notes.size(), 1);
 }
@@ -238,7 +240,7 @@ TEST(PluginMenu, RunsFromTheMainWindow)
     form.document().SetAllText("abc\r\n");
     form.document().SetModified(false);
     item->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(!c->running(), 20000);
+    ASSERT_TRUE(zuk::test::eventsUntil([&] { return !c->running(); }, 20000));
     EXPECT_EQ(form.document().GetAllText(), "ABC\r\n");
     EXPECT_TRUE(form.document().GetModified());
     form.document().Undo();

@@ -5,6 +5,7 @@
 
 #include "editor/doctext.h"
 #include "platform/privatefolder.h"
+#include "support/ui/eventwait.h"
 #include "support/ui/fakehost.h"
 #include "tools/ui/toolscommands.h"
 
@@ -84,7 +85,7 @@ TEST(ExternalPrograms, AHostileFileNameReachesTheProgramAsOneArgumentAndNothingE
     const QString args = e.file("args");
     qputenv("ZUK_TEST_ARGS", args.toLocal8Bit());
     e.funx->RunCommand(program("args.sh") + " @ @filename.@ext", e.host.ved.fileName);
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(args), 10000);
+    ASSERT_TRUE(zuk::test::eventsUntil([&] { return QFileInfo::exists(args); }, 10000));
     EXPECT_EQ(readAll(args), e.host.ved.fileName + "\n" + "a b;$(touch X)'\"..txt\n");
     EXPECT_FALSE(QFileInfo::exists(e.file("X")));
     EXPECT_FALSE(QFileInfo::exists(QDir::current().filePath("X")));
