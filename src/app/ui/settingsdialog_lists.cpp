@@ -61,6 +61,14 @@ QString fromWin(const std::string& text)
     return QString::fromStdString(codepages::winToUtf8(text));
 }
 
+// Replaces the rows of `list` with `names` (Windows-1251).
+void showNames(QListWidget* list, const std::vector<std::string>& names)
+{
+    list->clear();
+    for (const std::string& name : names)
+        list->addItem(fromWin(name));
+}
+
 std::string toWin(const QString& text)
 {
     return codepages::utf8ToWin(text.toStdString());
@@ -332,9 +340,7 @@ void Tfopts::refillFileTypes()
         return;
     std::vector<std::string> names;
     types->ListFileTypes(names);
-    m_fileTypes->clear();
-    for (const std::string& name : names)
-        m_fileTypes->addItem(fromWin(name));
+    showNames(m_fileTypes, names);
 }
 
 void Tfopts::editFileType(int row)
@@ -485,9 +491,7 @@ void Tfopts::refillSynModules()
         return;
     std::vector<std::string> names;
     registry->ListSchemeNames(names);
-    m_synModules->clear();
-    for (const std::string& name : names)
-        m_synModules->addItem(fromWin(name));
+    showNames(m_synModules, names);
 }
 
 void Tfopts::buildTextStyles(QBoxLayout* layout)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/mainform.h"
+#include "support/ui/eventwait.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -83,15 +84,7 @@ private:
 // `ms` milliseconds pass; returns whether it holds.
 inline bool waitFor(const std::function<bool()>& done, int ms = 3000)
 {
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    return true;
+    return zuk::test::eventsUntil(done, ms);
 }
 
 // Closes every modal box or dialog that appears while it lives (rejecting it),
