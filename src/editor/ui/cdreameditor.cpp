@@ -888,13 +888,16 @@ void CdreamEditor::ExportTo(const std::string& fileName, const std::string& form
     text.styles.resize(static_cast<size_t>(len));
     bool used[256] = {};
     const bool softBreaks = c->hasSoftBreaks();
+    // Without a lexer the style bytes only cut the text for measuring.
+    const bool plain = c->lexer() == nullptr;
     size_t n = 0;
     for (long i = 0; i < len; ++i) {
         const char ch = cells[static_cast<size_t>(2 * i)];
         // A lone LF only cuts a long line for the display.
         if (softBreaks && ch == '\n' && (i == 0 || cells[static_cast<size_t>(2 * i - 2)] != '\r'))
             continue;
-        const auto st = static_cast<uint8_t>(cells[static_cast<size_t>(2 * i + 1)]);
+        const auto st =
+            plain ? uint8_t{0} : static_cast<uint8_t>(cells[static_cast<size_t>(2 * i + 1)]);
         text.utf8[n] = ch;
         text.styles[n] = st;
         ++n;

@@ -451,8 +451,10 @@ void Ted::restyle()
     const QColor bg = toQColor(s.BGColor, Qt::white);
 
     QsciLexer* shown = m_colourSyntax ? m_lexer : nullptr;
-    if (m_control->lexer() != shown)
+    if (m_control->lexer() != shown) {
         m_control->setLexer(shown);
+        m_control->updateLayoutRuns();
+    }
     if (!shown) {
         m_control->setFont(font);
         m_control->setColor(fg);
@@ -632,6 +634,7 @@ void Ted::setWordWrap(bool on)
 {
     m_control->setWrapMode(on ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
     m_control->SendScintilla(QsciScintilla::SCI_SETHSCROLLBAR, on ? 0L : 1L);
+    m_control->updateLayoutRuns();
 }
 
 bool Ted::wordWrap() const

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "editor/doctext.h"
+#include "editor/layoutruns.h"
 #include "editor/ui/ted.h"
 #include "editor/urlscan.h"
 
@@ -113,6 +114,8 @@ TedControl::TedControl(Ted* ted, QWidget* parent) : QsciScintilla(parent), m_ted
     // out once, not on every paint and caret move.
     SendScintilla(SCI_SETLAYOUTCACHE, static_cast<unsigned long>(SC_CACHE_PAGE));
     SendScintilla(SCI_SETPOSITIONCACHE, 4096UL);
+    connect(this, &QsciScintillaBase::SCN_STYLENEEDED, this,
+            [this](int position) { styleLayoutRuns(position); });
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
         if (updated & SC_UPDATE_CONTENT) {
             if (m_quietText)
@@ -124,6 +127,41 @@ TedControl::TedControl(Ted* ted, QWidget* parent) : QsciScintilla(parent), m_ted
         markUrls();
         markBreakpointLines();
     });
+}
+
+void TedControl::updateLayoutRuns()
+{
+    const bool on = lexer() == nullptr && SendScintilla(SCI_GETWRAPMODE) != SC_WRAP_NONE;
+    if (on == m_layoutRuns)
+        return;
+    m_layoutRuns = on;
+    if (lexer())
+        return; // it styles the text afresh itself
+    const long styled = SendScintilla(SCI_GETENDSTYLED);
+    SendScintilla(SCI_STARTSTYLING, 0UL, 0L);
+    // Unwrapped, the runs only cost drawing time: one style again.
+    if (!on && styled > 0)
+        SendScintilla(SCI_SETSTYLING, static_cast<unsigned long>(styled), 0L);
+}
+
+// Scintilla asks for the styles up to `end` before it lays lines out; the
+// runs restart at each line, so styling starts at the line of the first
+// byte not yet styled.
+void TedControl::styleLayoutRuns(long end)
+{
+    if (!m_layoutRuns || lexer())
+        return;
+    const long line = SendScintilla(SCI_LINEFROMPOSITION, SendScintilla(SCI_GETENDSTYLED));
+    const long start = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    if (end <= start)
+        return;
+    const auto length = static_cast<size_t>(end - start);
+    const auto* text = reinterpret_cast<const char*>(SendScintilla(
+        SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), static_cast<long>(length)));
+    std::string styles(length, kRunStyleA);
+    fillLayoutRunStyles(std::string_view(text, length), styles.data());
+    SendScintilla(SCI_STARTSTYLING, static_cast<unsigned long>(start), 0L);
+    SendScintilla(SCI_SETSTYLINGEX, static_cast<unsigned long>(length), styles.data());
 }
 
 // QScintilla announces every insertion and deletion to accessibility with the

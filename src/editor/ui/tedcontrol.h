@@ -99,6 +99,10 @@ public:
     void markBreakpointLines();
     bool urlHighlight() const { return m_urls; }
     int marginsWidth() const;
+    // A plain text is styled in runs for word wrap (see layoutruns.h) while it
+    // is wrapped and shown without a lexer; called after either changes.
+    void updateLayoutRuns();
+    bool layoutRuns() const { return m_layoutRuns; }
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -111,6 +115,7 @@ protected:
 
 private:
     void markUrls();
+    void styleLayoutRuns(long end);
     std::string documentBytes(std::string_view utf8) const;
     void fill(const BlockSource& source, const FeedOptions& options,
               const std::function<void(std::size_t)>& progress, std::size_t size);
@@ -127,6 +132,7 @@ private:
     bool m_urls = false;
     bool m_softBreaks = false;
     bool m_quietText = false; // see updateTextNotifications
+    bool m_layoutRuns = false;
     long m_lineCount = 0;
 };
 

@@ -422,3 +422,57 @@ TEST_F(EditorFixture, AddressesAreMarkedWhenUrlHighlightingIsOn)
     t->activate();
     EXPECT_FALSE(marked(4));
 }
+
+TEST_F(EditorFixture, WrappedPlainTextIsStyledInRunsThatLookAlike)
+{
+    QTemporaryDir dir;
+    m_settings.WordWrap = true;
+    Ted* t = newDocument();
+    m_editor->SetWordWrap(true);
+    m_editor->SetAllText("\xCF\xF0\xE8\xE2\xE5\xF2 ab\r\n"); // Привет ab
+    TedControl* c = t->control();
+    ASSERT_TRUE(c->layoutRuns());
+    c->SendScintilla(QsciScintilla::SCI_COLOURISE, 0UL, -1L);
+    auto style = [c](long pos) { return c->SendScintilla(QsciScintilla::SCI_GETSTYLEAT, pos); };
+    // Both bytes of a letter share a style; the next letter has the other one.
+    EXPECT_EQ(style(0), style(1));
+    EXPECT_NE(style(1), style(2));
+    EXPECT_NE(style(12), style(13)); // " a" after the Cyrillic
+    EXPECT_EQ(c->SendScintilla(QsciScintilla::SCI_STYLEGETFORE, 0L),
+              c->SendScintilla(QsciScintilla::SCI_STYLEGETFORE, 1L));
+    EXPECT_EQ(c->SendScintilla(QsciScintilla::SCI_STYLEGETSIZE, 0L),
+              c->SendScintilla(QsciScintilla::SCI_STYLEGETSIZE, 1L));
+
+    // An edit restyles its line, and the export shows no trace of the runs.
+    c->SendScintilla(QsciScintilla::SCI_GOTOPOS, 0L);
+    type(QStringLiteral("x"));
+    c->SendScintilla(QsciScintilla::SCI_COLOURISE, 0UL, -1L);
+    EXPECT_NE(style(0), style(1));
+    EXPECT_EQ(style(1), style(2));
+    const std::string wrapped = dir.filePath("w.html").toStdString();
+    const std::string unwrapped = dir.filePath("u.html").toStdString();
+    m_editor->ExportTo(wrapped, "HTML");
+
+    // Unwrapped, the text is one style again.
+    m_editor->SetWordWrap(false);
+    EXPECT_FALSE(c->layoutRuns());
+    for (long pos = 0; pos < 16; ++pos)
+        EXPECT_EQ(style(pos), 0) << pos;
+    m_editor->ExportTo(unwrapped, "HTML");
+    QFile w(QString::fromStdString(wrapped)), u(QString::fromStdString(unwrapped));
+    ASSERT_TRUE(w.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(u.open(QIODevice::ReadOnly));
+    EXPECT_EQ(w.readAll(), u.readAll());
+
+    // A highlighter owns the styles: no runs under it, and back after it goes.
+    m_editor->SetWordWrap(true);
+    m_editor->LoadText("/d/p.pas", "begin x;\r\n");
+    EXPECT_FALSE(t->control()->layoutRuns());
+    t->control()->SendScintilla(QsciScintilla::SCI_COLOURISE, 0UL, -1L);
+    EXPECT_NE(t->control()->SendScintilla(QsciScintilla::SCI_GETSTYLEAT, 0L),
+              t->control()->SendScintilla(QsciScintilla::SCI_GETSTYLEAT, 6L)); // "begin" "x"
+    EXPECT_EQ(t->control()->SendScintilla(QsciScintilla::SCI_GETSTYLEAT, 0L),
+              t->control()->SendScintilla(QsciScintilla::SCI_GETSTYLEAT, 1L));
+    t->setBuiltinSyntax(BuiltinSyntax::None);
+    EXPECT_TRUE(t->control()->layoutRuns());
+}

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "editor/layoutruns.h"
+
+using zuk::editor::fillLayoutRunStyles;
+
+namespace {
+
+// The runs as the text split at every change of style.
+std::vector<std::string> runs(const std::string& utf8)
+{
+    std::string styles(utf8.size(), '?');
+    fillLayoutRunStyles(utf8, styles.data());
+    std::vector<std::string> out;
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        EXPECT_TRUE(styles[i] == zuk::editor::kRunStyleA || styles[i] == zuk::editor::kRunStyleB);
+        if (i == 0 || styles[i] != styles[i - 1])
+            out.emplace_back();
+        out.back() += utf8[i];
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(LayoutRuns, EveryLetterOfSimpleScriptsIsARunOfItsOwnBytes)
+{
+    using V = std::vector<std::string>;
+    EXPECT_EQ(runs("Ab ё№"), (V{"A", "b", " ", "ё", "№"}));
+    EXPECT_EQ(runs("Ωж—€┼"), (V{"Ω", "ж", "—", "€", "┼"}));
+    EXPECT_EQ(runs(""), V{});
+    // The same text gives the same styles wherever a restyling starts.
+    std::string a(6, 0), b(6, 0);
+    fillLayoutRunStyles("абв", a.data());
+    fillLayoutRunStyles("абв", b.data());
+    EXPECT_EQ(a, b);
+}
+
+TEST(LayoutRuns, JoiningCharactersStayWithTheCharacterBefore)
+{
+    using V = std::vector<std::string>;
+    // A stress mark, a Cyrillic combining mark and a joiner belong to their letter.
+    EXPECT_EQ(runs("е\u0301т"), (V{"е\u0301", "т"}));
+    EXPECT_EQ(runs("а\u0483б"), (V{"а\u0483", "б"}));
+    EXPECT_EQ(runs("a\u200Db"), (V{"a\u200D", "b"}));
+    // A shaping script is measured as one piece with the letter before it.
+    EXPECT_EQ(runs("xسلام y"), (V{"xسلام", " ", "y"}));
+    EXPECT_EQ(runs("中文"), (V{"中文"}));
+    // A four-byte character is one character.
+    EXPECT_EQ(runs("a😀"), (V{"a😀"}));
+}
+
+TEST(LayoutRuns, BytesThatAreNotUtf8AreEachARun)
+{
+    using V = std::vector<std::string>;
+    EXPECT_EQ(runs("a\xFF\xC0z"), (V{"a", "\xFF", "\xC0", "z"}));
+    // A sequence cut short: its lead byte alone, then what follows.
+    EXPECT_EQ(runs("\xD0" "b"), (V{"\xD0", "b"}));
+    EXPECT_EQ(runs("x\xE2\x82"), (V{"x", "\xE2", "\x82"}));
+}
