@@ -24,8 +24,10 @@ ControlFeed::ControlFeed(codepages::CodePage cp, const FeedOptions& options, Sin
         m_options.longLine = SIZE_MAX; // no cutting
     m_options.partLength = std::clamp<std::size_t>(m_options.partLength, 2, m_options.longLine);
     m_zoneStart = m_options.partLength - std::min(kBlankSearch, m_options.partLength / 2);
-    if (m_sink)
-        m_out.resize(std::max<std::size_t>(m_options.chunk, 64));
+    if (m_sink) {
+        m_outSize = std::max<std::size_t>(m_options.chunk, 64);
+        m_out.reset(new char[m_outSize]);
+    }
 }
 
 void ControlFeed::put(std::string_view bytes)
@@ -170,13 +172,13 @@ void ControlFeed::emitBytes(const char* p, std::size_t n)
     }
     while (n > 0) {
         // A byte becomes at most three UTF-8 bytes.
-        const std::size_t k = std::min(n, (m_out.size() - m_used) / 3);
+        const std::size_t k = std::min(n, (m_outSize - m_used) / 3);
         if (k == 0) {
             flushOut();
             continue;
         }
-        char* end = codepages::decodeToUtf8(std::string_view(p, k), m_cp, m_out.data() + m_used);
-        m_used = static_cast<std::size_t>(end - m_out.data());
+        char* end = codepages::decodeToUtf8(std::string_view(p, k), m_cp, m_out.get() + m_used);
+        m_used = static_cast<std::size_t>(end - m_out.get());
         p += k;
         n -= k;
     }
@@ -188,9 +190,9 @@ void ControlFeed::emitLiteral(std::string_view s)
         m_size += s.size();
         return;
     }
-    if (m_out.size() - m_used < s.size())
+    if (m_outSize - m_used < s.size())
         flushOut();
-    std::memcpy(m_out.data() + m_used, s.data(), s.size());
+    std::memcpy(m_out.get() + m_used, s.data(), s.size());
     m_used += s.size();
 }
 
@@ -198,7 +200,7 @@ void ControlFeed::flushOut()
 {
     if (!m_sink || m_used == 0)
         return;
-    m_sink(std::string_view(m_out.data(), m_used));
+    m_sink(std::string_view(m_out.get(), m_used));
     m_size += m_used;
     m_used = 0;
 }

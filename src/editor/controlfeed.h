@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -22,7 +23,9 @@ struct FeedOptions {
     bool dropFinalBreak = true;       // the break after the last line is not shown
     std::size_t longLine = kLongLine; // 0: no line is cut
     std::size_t partLength = kPartLength;
-    std::size_t chunk = 1 << 20; // UTF-8 bytes handed to the sink at a time
+    // UTF-8 bytes handed to the sink at a time: small enough for the buffer
+    // to stay in the cache and its pages to be touched once.
+    std::size_t chunk = 256 << 10;
 };
 
 // Turns document bytes, given in blocks of any size, into the UTF-8 text the
@@ -70,7 +73,10 @@ private:
     bool m_ended = false;        // a NUL ended the text
     std::size_t m_size = 0;
     std::size_t m_softBreaks = 0;
-    std::string m_out; // the output buffer, m_used bytes of it filled
+    // The output buffer, m_used of its m_outSize bytes filled; left
+    // uninitialised, as a buffer that is only written before it is read.
+    std::unique_ptr<char[]> m_out;
+    std::size_t m_outSize = 0;
     std::size_t m_used = 0;
 };
 

@@ -27,11 +27,11 @@ bool measuresAlone(char32_t c)
     return c >= 0x2500 && c < 0x2600; // box drawing, blocks, shapes
 }
 
-void fillLayoutRunStyles(std::string_view utf8, char* styles)
+char fillLayoutRunStyles(std::string_view utf8, char* styles, char before)
 {
     const auto* s = reinterpret_cast<const unsigned char*>(utf8.data());
     const size_t n = utf8.size();
-    char current = kRunStyleB;
+    char current = before;
     size_t i = 0;
     while (i < n) {
         const unsigned char lead = s[i];
@@ -66,6 +66,7 @@ void fillLayoutRunStyles(std::string_view utf8, char* styles)
             styles[i + k] = current;
         i += length;
     }
+    return current;
 }
 
 } // namespace zuk::editor

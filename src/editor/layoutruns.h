@@ -18,12 +18,14 @@ namespace zuk::editor {
 // shaped together with what it joins.
 //
 // `styles` receives one byte per byte of `utf8`: kRunStyleA and kRunStyleB
-// alternate, starting afresh at the start of `utf8` (callers pass text from
-// a line start, so a line always gets the same styles). Bytes that are not
-// UTF-8 each make a segment of their own.
+// alternate. `before` is the style of the character before `utf8`, and the
+// style of its last character is returned, so a long text can be styled in
+// pieces cut at character starts. Callers start at a line start with the
+// default, so a line always gets the same styles. Bytes that are not UTF-8
+// each make a segment of their own.
 constexpr char kRunStyleA = 0;
 constexpr char kRunStyleB = 1;
-void fillLayoutRunStyles(std::string_view utf8, char* styles);
+char fillLayoutRunStyles(std::string_view utf8, char* styles, char before = kRunStyleB);
 
 // True for a code point that can be measured apart from its neighbours.
 bool measuresAlone(char32_t c);

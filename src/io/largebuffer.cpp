@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <fcntl.h>
+#include <memory>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -135,12 +136,14 @@ void readFileBlocks(const std::string& path, std::size_t blockSize,
 {
     struct stat st {};
     const Fd fd = openForReading(path, st);
-    std::string buffer(std::max<std::size_t>(blockSize, 1), '\0');
+    // Not zero-filled: read() writes what is then read.
+    const std::size_t size = std::max<std::size_t>(blockSize, 1);
+    const std::unique_ptr<char[]> buffer(new char[size]);
     for (;;) {
-        const std::size_t n = readFully(fd, buffer.data(), buffer.size(), path);
+        const std::size_t n = readFully(fd, buffer.get(), size, path);
         if (n > 0)
-            sink(std::string_view(buffer.data(), n));
-        if (n < buffer.size())
+            sink(std::string_view(buffer.get(), n));
+        if (n < size)
             return;
     }
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "editor/layoutruns.h"
 
@@ -57,6 +58,24 @@ TEST(LayoutRuns, BytesThatAreNotUtf8AreEachARun)
     using V = std::vector<std::string>;
     EXPECT_EQ(runs("a\xFF\xC0z"), (V{"a", "\xFF", "\xC0", "z"}));
     // A sequence cut short: its lead byte alone, then what follows.
-    EXPECT_EQ(runs("\xD0" "b"), (V{"\xD0", "b"}));
+    EXPECT_EQ(runs("\xD0"
+                   "b"),
+              (V{"\xD0", "b"}));
     EXPECT_EQ(runs("x\xE2\x82"), (V{"x", "\xE2", "\x82"}));
+}
+
+TEST(LayoutRuns, StylingInPiecesGivesTheStylesOfStylingAtOnce)
+{
+    const std::string text = "Жёлтый е\u0301ж, x\xFFy — сорок два";
+    std::string whole(text.size(), 0);
+    fillLayoutRunStyles(text, whole.data());
+    for (size_t cut = 0; cut <= text.size(); ++cut) {
+        // Pieces are cut at character starts only.
+        if (cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+            continue;
+        std::string pieces(text.size(), 0);
+        const char last = fillLayoutRunStyles(std::string_view(text).substr(0, cut), pieces.data());
+        fillLayoutRunStyles(std::string_view(text).substr(cut), pieces.data() + cut, last);
+        EXPECT_EQ(pieces, whole) << cut;
+    }
 }

@@ -158,10 +158,22 @@ void TedControl::styleLayoutRuns(long end)
     const auto length = static_cast<size_t>(end - start);
     const auto* text = reinterpret_cast<const char*>(SendScintilla(
         SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), static_cast<long>(length)));
-    std::string styles(length, kRunStyleA);
-    fillLayoutRunStyles(std::string_view(text, length), styles.data());
+    // In pieces through one small buffer: a megabyte-sized one would cost
+    // more in fresh pages than the styling itself.
+    constexpr size_t kPiece = 64 * 1024;
+    std::vector<char> styles(std::min(length, kPiece));
     SendScintilla(SCI_STARTSTYLING, static_cast<unsigned long>(start), 0L);
-    SendScintilla(SCI_SETSTYLINGEX, static_cast<unsigned long>(length), styles.data());
+    char style = kRunStyleB;
+    for (size_t done = 0; done < length;) {
+        size_t n = std::min(kPiece, length - done);
+        // Cut before a character, never inside one.
+        while (done + n < length && n > 4 &&
+               (static_cast<unsigned char>(text[done + n]) & 0xC0) == 0x80)
+            --n;
+        style = fillLayoutRunStyles(std::string_view(text + done, n), styles.data(), style);
+        SendScintilla(SCI_SETSTYLINGEX, static_cast<unsigned long>(n), styles.data());
+        done += n;
+    }
 }
 
 // QScintilla announces every insertion and deletion to accessibility with the
