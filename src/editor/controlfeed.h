@@ -23,6 +23,9 @@ struct FeedOptions {
     std::size_t longLine = kLongLine; // 0: no line is cut
     std::size_t partLength = kPartLength;
     std::size_t chunk = 1 << 20; // UTF-8 bytes handed to the sink at a time
+    // No highlighter will colour the text: a big one may be kept without
+    // style bytes (read only by the editing control).
+    bool plainText = false;
 };
 
 // Turns document bytes, given in blocks of any size, into the UTF-8 text the
