@@ -266,8 +266,11 @@ void TedControl::remakeWithStyles()
     const std::size_t room = std::clamp<std::size_t>(length / 64, 4096, 1 << 20);
     installDocument(true, static_cast<std::size_t>(length) + room);
     const long collecting = SendScintilla(SCI_GETUNDOCOLLECTION);
+    const long readOnly = SendScintilla(SCI_GETREADONLY);
     SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
+    SendScintilla(SCI_SETREADONLY, 0UL);
     SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(length), text);
+    SendScintilla(SCI_SETREADONLY, static_cast<unsigned long>(readOnly));
     SendScintilla(SCI_SETUNDOCOLLECTION, static_cast<unsigned long>(collecting));
     SendScintilla(SCI_RELEASEDOCUMENT, 0UL, old);
     SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask));

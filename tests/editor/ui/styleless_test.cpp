@@ -78,10 +78,9 @@ TEST_F(StylelessFixture, BigPlainTextsLoadWithoutStylesAndOtherwiseAsBefore)
     Ted* normal = load("/d/c.txt", text);
     ASSERT_FALSE(styleless(normal));
     EXPECT_EQ(plain->allText(), normal->allText());
-    for (const unsigned msg :
-         {Sci::SCI_GETCODEPAGE, Sci::SCI_GETEOLMODE, Sci::SCI_GETTABWIDTH, Sci::SCI_GETINDENT,
-          Sci::SCI_GETUSETABS, Sci::SCI_GETUNDOCOLLECTION, Sci::SCI_GETREADONLY,
-          Sci::SCI_GETBACKSPACEUNINDENTS})
+    for (const unsigned msg : {Sci::SCI_GETCODEPAGE, Sci::SCI_GETEOLMODE, Sci::SCI_GETTABWIDTH,
+                               Sci::SCI_GETINDENT, Sci::SCI_GETUSETABS, Sci::SCI_GETUNDOCOLLECTION,
+                               Sci::SCI_GETREADONLY, Sci::SCI_GETBACKSPACEUNINDENTS})
         EXPECT_EQ(plain->control()->SendScintilla(msg), normal->control()->SendScintilla(msg))
             << msg;
     EXPECT_EQ(plain->control()->SendScintilla(Sci::SCI_GETCODEPAGE), Sci::SC_CP_UTF8);
@@ -122,7 +121,8 @@ TEST_F(StylelessFixture, AHighlighterRemakesTheDocumentWithStylesKeepingWhatItSh
     EXPECT_EQ(c->SendScintilla(Sci::SCI_GETANCHOR), 150);
     EXPECT_EQ(c->SendScintilla(Sci::SCI_GETCURRENTPOS), 90);
     EXPECT_EQ(c->SendScintilla(Sci::SCI_GETCODEPAGE), Sci::SC_CP_UTF8);
-    EXPECT_EQ(c->SendScintilla(Sci::SCI_GETTABWIDTH), load("/d/b.txt", "x")->control()->SendScintilla(Sci::SCI_GETTABWIDTH));
+    EXPECT_EQ(c->SendScintilla(Sci::SCI_GETTABWIDTH),
+              load("/d/b.txt", "x")->control()->SendScintilla(Sci::SCI_GETTABWIDTH));
     ASSERT_EQ(m_messages.size(), 1U);
     EXPECT_EQ(m_messages.back(), uiText(nullptr, editorTexts(), "sUndoClearedForHighlighting"));
 
