@@ -26,6 +26,9 @@ struct FeedOptions {
     // UTF-8 bytes handed to the sink at a time: small enough for the buffer
     // to stay in the cache and its pages to be touched once.
     std::size_t chunk = 256 << 10;
+    // No highlighter will colour the text: a big one may be kept without
+    // style bytes (read only by the editing control).
+    bool plainText = false;
 };
 
 // Turns document bytes, given in blocks of any size, into the UTF-8 text the

@@ -45,6 +45,9 @@ const TextTable& editorTexts()
              "The file has changed since it was saved. Do you want to close it?"},
             {"sButtonYes", "Да", "Yes"},
             {"sButtonNo", "Нет", "No"},
+            {"sUndoClearedForHighlighting",
+             "Для подсветки синтаксиса документ перестроен, история отмены очищена.",
+             "The document was rebuilt for syntax highlighting; its undo history was cleared."},
         },
     };
     return table;

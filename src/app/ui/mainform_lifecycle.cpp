@@ -176,6 +176,7 @@ void TMainForm::runStartup()
     host.setStatusPanel = [this](int panel, const QString& text) {
         m_status->setPanel(panel, text);
     };
+    host.showMessage = [this](const QString& text) { showStatus(text); };
     host.closeMainWindow = [this] { close(); };
     host.findDialog = [this] {
         if (tools::ui::TDocumentSearch* search = tools::ui::documentSearch(*this))

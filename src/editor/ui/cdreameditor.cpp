@@ -340,7 +340,10 @@ bool CdreamEditor::LoadFileBlocks(const std::string& fileName,
                                   std::optional<std::size_t> size)
 {
     Ted* t = active();
-    const FeedOptions options = fileFeedOptions();
+    FeedOptions options = fileFeedOptions();
+    // Decided before the text goes in: a big text no highlighter colours is
+    // held without style bytes.
+    options.plainText = !t->colourSyntax() || !picksHighlighter(fileName);
     sci(t, QsciScintilla::SCI_SETUNDOCOLLECTION, 0UL);
     if (size)
         t->control()->loadContentSized(source, options, *size, progress);
@@ -353,6 +356,12 @@ bool CdreamEditor::LoadFileBlocks(const std::string& fileName,
     SetFileName(fileName);
     chooseHighlighterForFile(t, fileName);
     return unwrapped;
+}
+
+bool CdreamEditor::picksHighlighter(const std::string& fileName) const
+{
+    return builtinForFileName(fileName) ||
+           (schemeForExtension && !schemeForExtension(lowerExtension(fileName)).empty());
 }
 
 void CdreamEditor::chooseHighlighterForFile(Ted* ted, const std::string& fileName)

@@ -180,6 +180,8 @@ private:
     void onSubWindowActivated(QMdiSubWindow* window);
     void applyTextFill(const QList<Ted*>& targets);
     void chooseHighlighterForFile(Ted* ted, const std::string& fileName);
+    // Whether chooseHighlighterForFile finds a highlighter for the name.
+    bool picksHighlighter(const std::string& fileName) const;
     bool applySchemeByName(Ted* ted, const std::string& name);
 
     settings::RConnectionTable& m_settings;

@@ -24,7 +24,8 @@ struct EditorHost {
     QMdiArea* mdiArea = nullptr;
     QComboBox* syntaxBox = nullptr;                                // the highlighting list cbSyntax
     std::function<void(int panel, const QString&)> setStatusPanel; // panels 0, 1, 2
-    std::function<void()> closeMainWindow;                         // Esc with exit_on_esc
+    std::function<void(const QString&)> showMessage;      // a passing note in the status bar
+    std::function<void()> closeMainWindow;                // Esc with exit_on_esc
     std::function<void(Ted*)> documentClosed;             // bookkeeping after a window closes
     std::function<void(const QString& path)> showPicture; // the built-in picture viewer
     std::function<void(const QString& path)> openWith;    // the choose-a-program dialog

@@ -451,6 +451,8 @@ void Ted::restyle()
     const QColor bg = toQColor(s.BGColor, Qt::white);
 
     QsciLexer* shown = m_colourSyntax ? m_lexer : nullptr;
+    if (shown && !m_control->hasStyles())
+        giveStyles();
     if (m_control->lexer() != shown) {
         m_control->setLexer(shown);
         m_control->updateLayoutRuns();
@@ -497,6 +499,20 @@ void Ted::restyle()
     // A background marker colours only the line's background; the text of a
     // breakpoint line gets its colour from an indicator.
     m_control->setBreakpointTextColour(bp ? toQColor(bp->fore, Qt::white) : QColor(Qt::white));
+}
+
+// A big plain text was loaded without style bytes; a highlighter needs them.
+void Ted::giveStyles()
+{
+    // The undo history stays with the old document, and with it the save
+    // point: the flag keeps the text modified until it is saved.
+    if (modified())
+        m_forcedModified = true;
+    m_control->remakeWithStyles();
+    m_charsetSteps.clear();
+    if (m_editor.host().showMessage)
+        m_editor.host().showMessage(
+            uiText(m_editor.host().texts, editorTexts(), "sUndoClearedForHighlighting"));
 }
 
 // --- look ------------------------------------------------------------------------
@@ -645,8 +661,7 @@ bool Ted::wordWrap() const
 bool Ted::unwrapBigText()
 {
     // Wrapping lays out some 1.5 MB of text a second.
-    constexpr long kBigText = 8L << 20;
-    m_bigText = m_control->SendScintilla(QsciScintilla::SCI_GETLENGTH) > kBigText;
+    m_bigText = m_control->SendScintilla(QsciScintilla::SCI_GETLENGTH) > TedControl::bigTextLimit();
     if (!m_bigText || !wordWrap())
         return false;
     setWordWrap(false);

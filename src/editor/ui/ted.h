@@ -109,6 +109,7 @@ public:
     bool hasHighlighter() const { return m_lexer != nullptr; }
     QsciLexer* highlighter() const { return m_lexer; }
     void setColourSyntax(bool on);
+    bool colourSyntax() const { return m_colourSyntax; }
     void setTextStyles(const std::vector<TextStyle>& styles);
     const std::vector<TextStyle>& textStyles() const { return m_styles; }
     void showSyntaxName();
@@ -174,6 +175,7 @@ private:
     void showCharset(const std::string& name);
     void charsetStepReplayed(int token, bool undone);
     void restyle();
+    void giveStyles();
     void updateGutterLayout();
     void buildContextMenu();
     bool handleCtrlKey(QKeyEvent* e);

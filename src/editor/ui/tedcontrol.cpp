@@ -8,6 +8,9 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
+#include <vector>
 
 #include "editor/doctext.h"
 #include "editor/layoutruns.h"
@@ -95,7 +98,66 @@ QAccessibleInterface* bigTextAccessible(const QString&, QObject* object)
     return new QAccessibleWidget(c, QAccessible::EditableText);
 }
 
+long g_bigTextLimit = kBigText;
+
+// What Scintilla keeps per document and the control or its window set: a
+// new document starts with Scintilla's defaults for all of it.
+struct DocumentSettings {
+    static constexpr unsigned kNumbers[][2] = {
+        {QsciScintillaBase::SCI_GETCODEPAGE, QsciScintillaBase::SCI_SETCODEPAGE},
+        {QsciScintillaBase::SCI_GETEOLMODE, QsciScintillaBase::SCI_SETEOLMODE},
+        {QsciScintillaBase::SCI_GETTABWIDTH, QsciScintillaBase::SCI_SETTABWIDTH},
+        {QsciScintillaBase::SCI_GETINDENT, QsciScintillaBase::SCI_SETINDENT},
+        {QsciScintillaBase::SCI_GETUSETABS, QsciScintillaBase::SCI_SETUSETABS},
+        {QsciScintillaBase::SCI_GETTABINDENTS, QsciScintillaBase::SCI_SETTABINDENTS},
+        {QsciScintillaBase::SCI_GETBACKSPACEUNINDENTS,
+         QsciScintillaBase::SCI_SETBACKSPACEUNINDENTS},
+        {QsciScintillaBase::SCI_GETUNDOCOLLECTION, QsciScintillaBase::SCI_SETUNDOCOLLECTION},
+        {QsciScintillaBase::SCI_GETREADONLY, QsciScintillaBase::SCI_SETREADONLY},
+    };
+    static constexpr unsigned kCharClasses[][2] = {
+        {QsciScintillaBase::SCI_GETWORDCHARS, QsciScintillaBase::SCI_SETWORDCHARS},
+        {QsciScintillaBase::SCI_GETWHITESPACECHARS, QsciScintillaBase::SCI_SETWHITESPACECHARS},
+        {QsciScintillaBase::SCI_GETPUNCTUATIONCHARS, QsciScintillaBase::SCI_SETPUNCTUATIONCHARS},
+    };
+
+    long numbers[std::size(kNumbers)] = {};
+    std::string classes[std::size(kCharClasses)];
+
+    explicit DocumentSettings(const QsciScintillaBase* c)
+    {
+        for (std::size_t i = 0; i < std::size(kNumbers); ++i)
+            numbers[i] = c->SendScintilla(kNumbers[i][0]);
+        for (std::size_t i = 0; i < std::size(kCharClasses); ++i) {
+            std::string& chars = classes[i];
+            chars.assign(257, '\0');
+            const long n =
+                c->SendScintilla(kCharClasses[i][0], 0UL, static_cast<void*>(chars.data()));
+            chars.resize(static_cast<std::size_t>(std::clamp(n, 0L, 255L)));
+        }
+    }
+    // The whitespace class goes after the word class: setting the word class
+    // resets the other two.
+    void apply(QsciScintillaBase* c) const
+    {
+        for (std::size_t i = 0; i < std::size(kNumbers); ++i)
+            c->SendScintilla(kNumbers[i][1], static_cast<unsigned long>(numbers[i]));
+        for (std::size_t i = 0; i < std::size(kCharClasses); ++i)
+            c->SendScintilla(kCharClasses[i][1], 0UL, classes[i].c_str());
+    }
+};
+
 } // namespace
+
+long TedControl::bigTextLimit()
+{
+    return g_bigTextLimit;
+}
+
+void TedControl::setBigTextLimit(long bytes)
+{
+    g_bigTextLimit = bytes;
+}
 
 TedControl::TedControl(Ted* ted, QWidget* parent) : QsciScintilla(parent), m_ted(ted)
 {
@@ -174,6 +236,100 @@ void TedControl::styleLayoutRuns(long end)
         SendScintilla(SCI_SETSTYLINGEX, static_cast<unsigned long>(n), styles.data());
         done += n;
     }
+}
+
+TedControl::~TedControl()
+{
+    // QsciScintilla hands the document it made back to Scintilla on
+    // destruction: it must be the one shown then. Showing it releases the
+    // current one.
+    if (!m_homeDocument)
+        return;
+    blockSignals(true);
+    SendScintilla(SCI_SETMODEVENTMASK, 0UL);
+    SendScintilla(SCI_SETDOCPOINTER, 0UL, m_homeDocument);
+    SendScintilla(SCI_RELEASEDOCUMENT, 0UL, m_homeDocument);
+}
+
+bool TedControl::hasStyles() const
+{
+    return (SendScintilla(SCI_GETDOCUMENTOPTIONS) & SC_DOCUMENTOPTION_STYLES_NONE) == 0;
+}
+
+// A new empty document in place of the current one. Scintilla frees the old
+// one unless something else holds it; the first one is held (see
+// m_homeDocument) after it was emptied.
+void TedControl::installDocument(bool styles, std::size_t bytes)
+{
+    const DocumentSettings settings(this);
+    void* const old = SendScintillaPtrResult(SCI_GETDOCPOINTER);
+    if (!m_homeDocument) {
+        m_homeDocument = old;
+        SendScintilla(SCI_ADDREFDOCUMENT, 0UL, m_homeDocument);
+        const long collecting = SendScintilla(SCI_GETUNDOCOLLECTION);
+        SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
+        SendScintilla(SCI_CLEARALL);
+        SendScintilla(SCI_EMPTYUNDOBUFFER);
+        SendScintilla(SCI_SETUNDOCOLLECTION, static_cast<unsigned long>(collecting));
+    }
+    const bool wasModified = isModified();
+    // The lexer of a document is set on the document itself.
+    QsciLexer* const shownLexer = lexer();
+    if (shownLexer)
+        setLexer(nullptr);
+
+    const long made = SendScintilla(SCI_CREATEDOCUMENT, static_cast<unsigned long>(bytes),
+                                    styles ? 0L : static_cast<long>(SC_DOCUMENTOPTION_STYLES_NONE));
+    SendScintilla(SCI_SETDOCPOINTER, 0UL, reinterpret_cast<void*>(made));
+    SendScintilla(SCI_RELEASEDOCUMENT, 0UL, reinterpret_cast<void*>(made));
+    settings.apply(this);
+    if (shownLexer)
+        setLexer(shownLexer);
+    // QsciScintilla keeps its own modified flag, which follows the save
+    // point notifications; the new document is at its save point.
+    if (wasModified)
+        SendScintilla(SCI_SETSAVEPOINT);
+}
+
+void TedControl::remakeWithStyles()
+{
+    if (hasStyles())
+        return;
+    const long length = SendScintilla(SCI_GETLENGTH);
+    const long anchor = SendScintilla(SCI_GETANCHOR);
+    const long caret = SendScintilla(SCI_GETCURRENTPOS);
+    const long topLine =
+        SendScintilla(SCI_DOCLINEFROMVISIBLE, SendScintilla(SCI_GETFIRSTVISIBLELINE));
+    const long xOffset = SendScintilla(SCI_GETXOFFSET);
+    std::vector<std::pair<long, unsigned long>> markers;
+    for (long line = SendScintilla(SCI_MARKERNEXT, 0UL, -1L); line >= 0;
+         line = SendScintilla(SCI_MARKERNEXT, static_cast<unsigned long>(line + 1), -1L))
+        markers.emplace_back(line, static_cast<unsigned long>(SendScintilla(SCI_MARKERGET, line)));
+
+    // The old document stays alive, its text in one piece, until it is copied.
+    void* const old = SendScintillaPtrResult(SCI_GETDOCPOINTER);
+    SendScintilla(SCI_ADDREFDOCUMENT, 0UL, old);
+    const auto* text = reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER));
+    const WrapPause pause(this, static_cast<std::size_t>(length));
+    const long mask = SendScintilla(SCI_GETMODEVENTMASK);
+    SendScintilla(SCI_SETMODEVENTMASK, 0UL);
+    const std::size_t room = std::clamp<std::size_t>(length / 64, 4096, 1 << 20);
+    installDocument(true, static_cast<std::size_t>(length) + room);
+    const long collecting = SendScintilla(SCI_GETUNDOCOLLECTION);
+    const long readOnly = SendScintilla(SCI_GETREADONLY);
+    SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
+    SendScintilla(SCI_SETREADONLY, 0UL);
+    SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(length), text);
+    SendScintilla(SCI_SETREADONLY, static_cast<unsigned long>(readOnly));
+    SendScintilla(SCI_SETUNDOCOLLECTION, static_cast<unsigned long>(collecting));
+    SendScintilla(SCI_RELEASEDOCUMENT, 0UL, old);
+    SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask));
+
+    for (const auto& [line, bits] : markers)
+        SendScintilla(SCI_MARKERADDSET, static_cast<unsigned long>(line), static_cast<long>(bits));
+    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(anchor), caret);
+    SendScintilla(SCI_SETFIRSTVISIBLELINE, SendScintilla(SCI_VISIBLEFROMDOCLINE, topLine));
+    SendScintilla(SCI_SETXOFFSET, static_cast<unsigned long>(xOffset));
 }
 
 // QScintilla announces every insertion and deletion to accessibility with the
@@ -384,7 +540,13 @@ void TedControl::fill(const BlockSource& source, const FeedOptions& options,
     // full buffer would be copied whole, with the memory of both, on the
     // first keystroke); the pieces then fill it in place.
     const std::size_t room = std::clamp<std::size_t>(size / 64, 4096, 1 << 20);
-    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(size + room));
+    // A big plain text goes into a document without style bytes (one for
+    // every byte of text otherwise); it is remade with them when a
+    // highlighter is asked for. Other texts stay in the document there is.
+    if (options.plainText && size > static_cast<std::size_t>(g_bigTextLimit) && hasStyles())
+        installDocument(false, size + room);
+    else
+        SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(size + room));
     ControlFeed feed(m_codePage, options, [this](std::string_view utf8) {
         SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.data());
     });

@@ -16,6 +16,11 @@ namespace zuk::editor {
 
 class Ted;
 
+// Texts above this many bytes of control text are big: word wrap, which lays
+// out every line, is off for them (see Ted::unwrapBigText), and a big text no
+// highlighter colours is held without style bytes (see FeedOptions::plainText).
+inline constexpr long kBigText = 8L << 20;
+
 // How a part of the control is filled behind the text.
 struct AreaFill {
     enum class Kind { None, Plain, Gradient, Picture };
@@ -35,6 +40,11 @@ class TedControl final : public QsciScintilla {
     Q_OBJECT
 public:
     explicit TedControl(Ted* ted, QWidget* parent = nullptr);
+    ~TedControl() override;
+
+    // kBigText, or a smaller limit a test sets.
+    static long bigTextLimit();
+    static void setBigTextLimit(long bytes);
 
     codepages::CodePage codePage() const { return m_codePage; }
     void setCodePage(codepages::CodePage cp) { m_codePage = cp; }
@@ -68,6 +78,13 @@ public:
     void setContent(std::string_view text, const FeedOptions& options = {});
     // Text in the control's own form (CR LF breaks, no final break).
     void setContentBytes(std::string_view controlFormBytes);
+    // False while the control holds a big plain text without style bytes
+    // (half the memory of the text again): a lexer cannot colour it.
+    bool hasStyles() const;
+    // Moves the text into a new document with style bytes, keeping the
+    // markers, the selection and the view; the undo history stays behind
+    // with the old document.
+    void remakeWithStyles();
     // True when long lines of the content are shown in parts.
     bool hasSoftBreaks() const { return m_softBreaks; }
     // The control lines that show one document line: a control line continues
@@ -119,6 +136,7 @@ private:
     std::string documentBytes(std::string_view utf8) const;
     void fill(const BlockSource& source, const FeedOptions& options,
               const std::function<void(std::size_t)>& progress, std::size_t size);
+    void installDocument(bool styles, std::size_t bytes);
     void updateTextNotifications();
     void announceChange();
     void visiblePart(long& start, long& end) const;
@@ -134,6 +152,9 @@ private:
     bool m_quietText = false; // see updateTextNotifications
     bool m_layoutRuns = false;
     long m_lineCount = 0;
+    // The document QsciScintilla made: kept alive while another one is shown,
+    // for QsciScintilla takes it back when the control goes.
+    void* m_homeDocument = nullptr;
 };
 
 } // namespace zuk::editor

@@ -37,6 +37,7 @@ protected:
         host.syntaxBox = m_box.get();
         host.setStatusPanel = [this](int panel, const QString& text) { m_panels[panel] = text; };
         host.documentClosed = [this](zuk::editor::Ted*) { ++m_closed; };
+        host.showMessage = [this](const QString& text) { m_messages.push_back(text); };
         host.closeMainWindow = [this] { ++m_exitRequests; };
         host.texts = &m_texts;
         zuk::editor::HostCallbacks callbacks;
@@ -96,6 +97,7 @@ protected:
     QString m_panels[3];
     std::vector<std::string> m_tabs, m_opened;
     std::vector<unsigned char> m_sounds;
+    std::vector<QString> m_messages;
     int m_closed = 0;
     int m_exitRequests = 0;
 };
