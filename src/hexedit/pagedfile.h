@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zuk::hexedit {
@@ -28,6 +29,8 @@ public:
     // The size when the file was opened; it does not follow later changes.
     std::uint64_t size() const { return m_size; }
     int descriptor() const { return m_fd; }
+    // Hands the descriptor to the caller, who closes it; no reads after.
+    int releaseDescriptor() { return std::exchange(m_fd, -1); }
 
     // `count` bytes from `offset` (which must lie inside size()). Throws
     // zuk::IoError when the file can no longer give them: a read error, or
