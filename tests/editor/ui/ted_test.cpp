@@ -432,6 +432,8 @@ TEST_F(EditorFixture, WrappedPlainTextIsStyledInRunsThatLookAlike)
     m_editor->SetAllText("\xCF\xF0\xE8\xE2\xE5\xF2 ab\r\n"); // Привет ab
     TedControl* c = t->control();
     ASSERT_TRUE(c->layoutRuns());
+    // Only the visible lines' layouts are kept, wrapped or not.
+    EXPECT_EQ(c->SendScintilla(QsciScintilla::SCI_GETLAYOUTCACHE), QsciScintilla::SC_CACHE_PAGE);
     c->SendScintilla(QsciScintilla::SCI_COLOURISE, 0UL, -1L);
     auto style = [c](long pos) { return c->SendScintilla(QsciScintilla::SCI_GETSTYLEAT, pos); };
     // Both bytes of a letter share a style; the next letter has the other one.
