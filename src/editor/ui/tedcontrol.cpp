@@ -193,7 +193,15 @@ TedControl::TedControl(Ted* ted, QWidget* parent) : QsciScintilla(parent), m_ted
 
 void TedControl::updateLayoutRuns()
 {
-    const bool on = lexer() == nullptr && SendScintilla(SCI_GETWRAPMODE) != SC_WRAP_NONE;
+    const long mode = SendScintilla(SCI_GETWRAPMODE);
+    const bool on = lexer() == nullptr && mode != SC_WRAP_NONE;
+    // Word wrap breaks lines at changes of style as well as at blanks. The
+    // runs change style at every character, so a text styled in them wraps at
+    // blanks only: where a plain text, which has no changes of style, breaks.
+    if (on && mode != SC_WRAP_WHITESPACE)
+        SendScintilla(SCI_SETWRAPMODE, static_cast<unsigned long>(SC_WRAP_WHITESPACE));
+    else if (!on && mode == SC_WRAP_WHITESPACE)
+        SendScintilla(SCI_SETWRAPMODE, static_cast<unsigned long>(SC_WRAP_WORD));
     if (on == m_layoutRuns)
         return;
     m_layoutRuns = on;

@@ -432,6 +432,24 @@ TEST_F(EditorFixture, WrappedPlainTextIsStyledInRunsThatLookAlike)
     m_editor->SetAllText("\xCF\xF0\xE8\xE2\xE5\xF2 ab\r\n"); // Привет ab
     TedControl* c = t->control();
     ASSERT_TRUE(c->layoutRuns());
+    // Lines break between words, as in a text of one style.
+    {
+        std::string words;
+        for (int i = 0; i < 400; ++i)
+            words += i % 2 ? "\xEC\xE8\xF0 " : "\xF1\xEB\xEE\xE2\xEE ";
+        m_editor->SetAllText(words + "\r\n");
+        c->SendScintilla(QsciScintilla::SCI_DOCUMENTEND);
+        QApplication::processEvents();
+        const long rows = c->SendScintilla(QsciScintilla::SCI_WRAPCOUNT, 0UL);
+        ASSERT_GT(rows, 1);
+        for (long row = 1; row < rows; ++row) {
+            const long start =
+                c->SendScintilla(QsciScintilla::SCI_POSITIONFROMPOINT, 1L,
+                                 c->SendScintilla(QsciScintilla::SCI_POINTYFROMPOSITION, 0UL, 0L) +
+                                     row * c->SendScintilla(QsciScintilla::SCI_TEXTHEIGHT, 0UL));
+            EXPECT_EQ(c->SendScintilla(QsciScintilla::SCI_GETCHARAT, start - 1), ' ') << row;
+        }
+    }
     // Only the visible lines' layouts are kept, wrapped or not.
     EXPECT_EQ(c->SendScintilla(QsciScintilla::SCI_GETLAYOUTCACHE), QsciScintilla::SC_CACHE_PAGE);
     c->SendScintilla(QsciScintilla::SCI_COLOURISE, 0UL, -1L);
