@@ -44,6 +44,20 @@ void copyAsBackup(const std::string& path, const std::string& backup)
     writer.commit();
 }
 
+// The last descriptor of a replaced file takes the file's blocks with it when
+// closed: for a big file on ext4 that is a good part of a second of freeing
+// (and discarding) blocks, which nothing needs to wait for.
+void closeInBackground(int fd)
+{
+    if (fd < 0)
+        return;
+    try {
+        std::thread([fd] { ::close(fd); }).detach();
+    } catch (const std::system_error&) {
+        ::close(fd);
+    }
+}
+
 } // namespace
 
 CHexDocument::CHexDocument(const std::string& path)
@@ -154,24 +168,6 @@ bool CHexDocument::namesOpenFile(const std::string& path) const
     return ::stat(path.c_str(), &a) == 0 && ::fstat(m_file->descriptor(), &b) == 0 &&
            a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
-
-namespace {
-
-// The last descriptor of a replaced file takes the file's blocks with it when
-// closed: for a big file on ext4 that is a good part of a second of freeing
-// (and discarding) blocks, which nothing needs to wait for.
-void closeInBackground(int fd)
-{
-    if (fd < 0)
-        return;
-    try {
-        std::thread([fd] { ::close(fd); }).detach();
-    } catch (const std::system_error&) {
-        ::close(fd);
-    }
-}
-
-} // namespace
 
 void CHexDocument::stream(const CPagedFile& source, io::AtomicFileWriter& writer) const
 {

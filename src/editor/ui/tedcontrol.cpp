@@ -100,6 +100,19 @@ QAccessibleInterface* bigTextAccessible(const QString&, QObject* object)
 
 long g_bigTextLimit = kBigText;
 
+bool isContinuationByte(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// A document is allocated for its text and some room for the first edits (a
+// full buffer would be copied whole, with the memory of both, on the first
+// keystroke).
+std::size_t roomFor(std::size_t size)
+{
+    return std::clamp<std::size_t>(size / 64, 4096, 1 << 20);
+}
+
 // What Scintilla keeps per document and the control or its window set: a
 // new document starts with Scintilla's defaults for all of it.
 struct DocumentSettings {
@@ -237,8 +250,7 @@ void TedControl::styleLayoutRuns(long end)
     for (size_t done = 0; done < length;) {
         size_t n = std::min(kPiece, length - done);
         // Cut before a character, never inside one.
-        while (done + n < length && n > 4 &&
-               (static_cast<unsigned char>(text[done + n]) & 0xC0) == 0x80)
+        while (done + n < length && n > 4 && isContinuationByte(text[done + n]))
             --n;
         style = fillLayoutRunStyles(std::string_view(text + done, n), styles.data(), style);
         SendScintilla(SCI_SETSTYLINGEX, static_cast<unsigned long>(n), styles.data());
@@ -321,8 +333,8 @@ void TedControl::remakeWithStyles()
     const WrapPause pause(this, static_cast<std::size_t>(length));
     const long mask = SendScintilla(SCI_GETMODEVENTMASK);
     SendScintilla(SCI_SETMODEVENTMASK, 0UL);
-    const std::size_t room = std::clamp<std::size_t>(length / 64, 4096, 1 << 20);
-    installDocument(true, static_cast<std::size_t>(length) + room);
+    installDocument(true,
+                    static_cast<std::size_t>(length) + roomFor(static_cast<std::size_t>(length)));
     const long collecting = SendScintilla(SCI_GETUNDOCOLLECTION);
     const long readOnly = SendScintilla(SCI_GETREADONLY);
     SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
@@ -427,17 +439,6 @@ std::string TedControl::rangeBytes(long start, long end) const
     return documentBytes(
         std::string_view(reinterpret_cast<const char*>(ptr), static_cast<size_t>(end - start)));
 }
-
-namespace {
-
-// A lone LF of the control is a cut of a long line, not a document byte; every
-// other character is one byte of the working code page.
-bool isContinuationByte(char c)
-{
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-} // namespace
 
 bool TedControl::continuesLine(long line) const
 {
@@ -544,10 +545,9 @@ void TedControl::fill(const BlockSource& source, const FeedOptions& options,
     } const noPaints(this);
 
     SendScintilla(SCI_CLEARALL);
-    // One allocation of the final size and some room for the first edits (a
-    // full buffer would be copied whole, with the memory of both, on the
-    // first keystroke); the pieces then fill it in place.
-    const std::size_t room = std::clamp<std::size_t>(size / 64, 4096, 1 << 20);
+    // One allocation of the final size and some room; the pieces then fill
+    // it in place.
+    const std::size_t room = roomFor(size);
     // A big plain text goes into a document without style bytes (one for
     // every byte of text otherwise); it is remade with them when a
     // highlighter is asked for. Other texts stay in the document there is.
