@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QWindow>
 
 #include <algorithm>
 #include <iterator>
@@ -220,24 +221,45 @@ void TedControl::updateLayoutRuns()
     m_layoutRuns = on;
     if (lexer())
         return; // it styles the text afresh itself
-    const long styled = SendScintilla(SCI_GETENDSTYLED);
     SendScintilla(SCI_STARTSTYLING, 0UL, 0L);
-    // Unwrapped, the runs only cost drawing time: one style again.
-    if (!on && styled > 0)
-        SendScintilla(SCI_SETSTYLING, static_cast<unsigned long>(styled), 0L);
+    // Unwrapped, the runs only cost drawing time: one style again, also for
+    // lines a paint styled beyond the mark of the styled part.
+    if (!on)
+        SendScintilla(SCI_SETSTYLING, static_cast<unsigned long>(SendScintilla(SCI_GETLENGTH)), 0L);
 }
 
 // Scintilla asks for the styles up to `end` before it lays lines out; the
 // runs restart at each line, so styling starts at the line of the first
 // byte not yet styled.
+//
+// A paint or a jump far below the styled part (to the end right after a big
+// text opened) needs only the lines it shows: those
+// are styled on their own, and the mark of the styled part goes back to where
+// it was, so that the wrapping in the background styles the stretch between
+// in its turn. Outside a paint the stretch is styled whole: a wrap of every
+// line needs it.
 void TedControl::styleLayoutRuns(long end)
 {
     if (!m_layoutRuns || lexer())
         return;
-    const long line = SendScintilla(SCI_LINEFROMPOSITION, SendScintilla(SCI_GETENDSTYLED));
-    const long start = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const long styledTo = SendScintilla(SCI_GETENDSTYLED);
+    const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(styledTo));
+    long start = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
     if (end <= start)
         return;
+    bool skipped = false;
+    constexpr long kSkipAbove = 256L << 10;
+    if (m_stylingShown && end - start > kSkipAbove) {
+        // A paint wraps the shown lines from a few above the top one.
+        const long top = SendScintilla(SCI_DOCLINEFROMVISIBLE,
+                                       static_cast<unsigned long>(SendScintilla(SCI_GETFIRSTVISIBLELINE)));
+        const long from =
+            SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(std::max(line, top - 8)));
+        if (from - start > kSkipAbove / 2) {
+            start = from;
+            skipped = true;
+        }
+    }
     const auto length = static_cast<size_t>(end - start);
     const auto* text = reinterpret_cast<const char*>(SendScintilla(
         SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), static_cast<long>(length)));
@@ -256,6 +278,8 @@ void TedControl::styleLayoutRuns(long end)
         SendScintilla(SCI_SETSTYLINGEX, static_cast<unsigned long>(n), styles.data());
         done += n;
     }
+    if (skipped)
+        SendScintilla(SCI_STARTSTYLING, static_cast<unsigned long>(styledTo), 0L);
 }
 
 TedControl::~TedControl()
@@ -744,6 +768,36 @@ void TedControl::visiblePart(long& start, long& end) const
     end = e;
 }
 
+// Scintilla's own jump first wraps every line not wrapped yet, so that it
+// knows exactly where the end is shown: right after a big text opens, that is
+// the whole layout (about 20 ms per megabyte) in one keystroke. Here only the
+// last screenful is wrapped, by showing it (a paint wraps what it shows, and
+// draws nothing when heights changed), so the caret can then be scrolled into
+// view from exact heights. The lines above wait for the wrapping in the
+// background, which keeps the top line shown where it is.
+void TedControl::jumpToEnd(bool extend)
+{
+    constexpr long kWrapsQuicklyBelow = 512L << 10;
+    const long length = SendScintilla(SCI_GETLENGTH);
+    const QWindow* window = viewport()->window()->windowHandle();
+    if (SendScintilla(SCI_GETWRAPMODE) == SC_WRAP_NONE || length < kWrapsQuicklyBelow ||
+        !viewport()->isVisible() || !window || !window->isExposed()) {
+        SendScintilla(extend ? SCI_DOCUMENTENDEXTEND : SCI_DOCUMENTEND);
+        return;
+    }
+    const long anchor = extend ? SendScintilla(SCI_GETANCHOR) : length;
+    const long lastLine = SendScintilla(SCI_GETLINECOUNT) - 1;
+    const long lastRow = SendScintilla(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(lastLine)) +
+                         SendScintilla(SCI_WRAPCOUNT, static_cast<unsigned long>(lastLine)) - 1;
+    const long rows = SendScintilla(SCI_LINESONSCREEN);
+    m_stylingShown = true;
+    SendScintilla(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(std::max(0L, lastRow - rows + 1)));
+    viewport()->repaint();
+    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(anchor), length);
+    m_stylingShown = false;
+    SendScintilla(SCI_CHOOSECARETX);
+}
+
 void TedControl::keyPressEvent(QKeyEvent* e)
 {
     if (m_ted)
@@ -832,7 +886,9 @@ void TedControl::paintFill(QPainter& p, const QRect& area, const AreaFill& fill)
 
 void TedControl::paintEvent(QPaintEvent* e)
 {
+    const bool shown = std::exchange(m_stylingShown, true);
     QsciScintilla::paintEvent(e);
+    m_stylingShown = shown;
     const bool fills = m_textFill.kind == AreaFill::Kind::Gradient ||
                        m_textFill.kind == AreaFill::Kind::Picture ||
                        m_gutterFill.kind == AreaFill::Kind::Gradient;

@@ -102,6 +102,9 @@ public:
 
     // The Scintilla key handling, for a window that let a key through.
     void passKey(QKeyEvent* e) { QsciScintilla::keyPressEvent(e); }
+    // Ctrl+End (with Shift: extending the selection) without waiting for word
+    // wrap to lay out every line before the end.
+    void jumpToEnd(bool extend);
 
     void setTextFill(const AreaFill& fill);
     void setGutterFill(const AreaFill& fill);
@@ -151,6 +154,9 @@ private:
     bool m_softBreaks = false;
     bool m_quietText = false; // see updateTextNotifications
     bool m_layoutRuns = false;
+    // Inside a paint or a jump: styles are wanted for the shown lines only
+    // (see styleLayoutRuns).
+    bool m_stylingShown = false;
     long m_lineCount = 0;
     // The document QsciScintilla made: kept alive while another one is shown,
     // for QsciScintilla takes it back when the control goes.

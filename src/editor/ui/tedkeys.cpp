@@ -147,6 +147,10 @@ bool Ted::handleCtrlKey(QKeyEvent* e)
                                      start);
         return true;
     }
+    if (key == Qt::Key_End) {
+        m_control->jumpToEnd(shift);
+        return true;
+    }
     if (key == Qt::Key_Y && !shift) {
         deleteDocumentLine();
         return true;

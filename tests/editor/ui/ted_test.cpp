@@ -496,3 +496,63 @@ TEST_F(EditorFixture, WrappedPlainTextIsStyledInRunsThatLookAlike)
     t->setBuiltinSyntax(BuiltinSyntax::None);
     EXPECT_TRUE(t->control()->layoutRuns());
 }
+
+TEST_F(EditorFixture, CtrlEndShowsTheEndOfABigWrappedTextBeforeTheRestIsWrapped)
+{
+    m_settings.WordWrap = true;
+    Ted* t = newDocument();
+    m_editor->SetWordWrap(true);
+    TedControl* c = t->control();
+    QApplication::processEvents(); // shown
+    ASSERT_TRUE(c->viewport()->isVisible());
+    // About a megabyte of Russian in lines that wrap into several rows, and a
+    // short last line.
+    std::string line;
+    for (int i = 0; i < 60; ++i)
+        line += i % 2 ? "\xEC\xE8\xF0 " : "\xF1\xEB\xEE\xE2\xEE ";
+    std::string text;
+    while (text.size() < (1u << 20))
+        text += line + "\r\n";
+    text += "end";
+    m_editor->SetAllText(text);
+    auto send = [c](unsigned int message, unsigned long w = 0, long l = 0) {
+        return c->SendScintilla(message, w, l);
+    };
+    const long length = send(QsciScintilla::SCI_GETLENGTH);
+    const long last = send(QsciScintilla::SCI_GETLINECOUNT) - 1;
+    const long middle = last / 2;
+    // The rows a line takes as far as it is wrapped (one until then).
+    auto rows = [&](long n) {
+        return send(QsciScintilla::SCI_VISIBLEFROMDOCLINE, n + 1) -
+               send(QsciScintilla::SCI_VISIBLEFROMDOCLINE, n);
+    };
+    auto endShown = [&] {
+        const long row = send(QsciScintilla::SCI_VISIBLEFROMDOCLINE, last);
+        const long top = send(QsciScintilla::SCI_GETFIRSTVISIBLELINE);
+        return row >= top && row < top + send(QsciScintilla::SCI_LINESONSCREEN);
+    };
+    send(QsciScintilla::SCI_SETEMPTYSELECTION, 5);
+
+    press(Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(send(QsciScintilla::SCI_GETCURRENTPOS), length);
+    EXPECT_EQ(send(QsciScintilla::SCI_GETANCHOR), 5);
+    EXPECT_TRUE(endShown());
+    EXPECT_GT(rows(last - 1), 1); // the rows shown are wrapped
+    EXPECT_EQ(rows(middle), 1);   // the rest is not, yet
+
+    // The wrapping in the background leaves the end in view and styles the
+    // lines a paint skipped in runs before it wraps them.
+    press(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(send(QsciScintilla::SCI_GETANCHOR), length);
+    for (int i = 0; i < 2000 && rows(middle) == 1; ++i)
+        QApplication::processEvents();
+    EXPECT_GT(rows(middle), 1);
+    EXPECT_TRUE(endShown());
+    const long at = send(QsciScintilla::SCI_POSITIONFROMLINE, middle);
+    EXPECT_NE(send(QsciScintilla::SCI_GETSTYLEAT, at), send(QsciScintilla::SCI_GETSTYLEAT, at + 2));
+
+    // Unwrapped, every byte has the one style again.
+    m_editor->SetWordWrap(false);
+    EXPECT_EQ(send(QsciScintilla::SCI_GETSTYLEAT, length - 2), 0);
+    EXPECT_EQ(send(QsciScintilla::SCI_GETSTYLEAT, at + 2), 0);
+}
