@@ -103,10 +103,17 @@ void FileLoadScan::put(std::string_view block)
     if (m_rawCount)
         m_rawCount->put(block);
     m_raw->put(block);
-    if (!m_decoder || m_refused)
-        return;
+    // In slices: decoding stops within a slice of where a file shows it is
+    // not Unicode (most often its first letter), not at the end of the block.
+    constexpr std::size_t kSlice = 64 * 1024;
+    for (std::size_t at = 0; at < block.size() && m_decoder && !m_refused; at += kSlice)
+        decode(block.substr(at, kSlice));
+}
+
+void FileLoadScan::decode(std::string_view slice)
+{
     m_decoded.clear();
-    m_decoder->put(block, m_decoded);
+    m_decoder->put(slice, m_decoded);
     if (m_mark == FileEncoding::CodePage) {
         // Without a mark, a file is UTF-8 only when all of it is.
         if (!m_decoder->wellFormed()) {

@@ -71,6 +71,7 @@ public:
 
 private:
     class TextFacts;
+    void decode(std::string_view slice);
     void stopDecoding();
 
     FileLoadOptions m_options;

@@ -151,3 +151,27 @@ TEST(FileLoad, QuestionMarksAndTheNulAreCountedInTheText)
     ASSERT_TRUE(u16.nulAt);
     EXPECT_EQ(*u16.nulAt, 4u);
 }
+
+// A big block is decoded slice by slice: letters cut at a slice's end, and a
+// fault far into the block, read the same as in small blocks.
+TEST(FileLoad, BigBlocksReadAsSmallOnes)
+{
+    std::string utf8 = "a"; // every two-byte letter straddles 64 KiB bounds
+    while (utf8.size() < 200 * 1024)
+        utf8 += (utf8.size() % 64 == 0) ? "\r\n" : "ж";
+    std::string broken = utf8;
+    broken[150 * 1024] = '\xFF';
+    FileLoadOptions options;
+    options.unicodeOnOpen = true;
+    for (const std::string* file : {&utf8, &broken}) {
+        const FileLoadPlan small = scanInBlocks(*file, options, 4096);
+        const FileLoadPlan whole = scanInBlocks(*file, options, file->size());
+        EXPECT_EQ(whole.encoding, small.encoding);
+        EXPECT_EQ(whole.lineBreak, small.lineBreak);
+        EXPECT_EQ(whole.controlSize, small.controlSize);
+        ASSERT_TRUE(whole.controlSize);
+        EXPECT_EQ(*whole.controlSize, fedSize(*file, whole));
+    }
+    EXPECT_EQ(scanInBlocks(utf8, options, utf8.size()).encoding, FileEncoding::Utf8);
+    EXPECT_EQ(scanInBlocks(broken, options, broken.size()).encoding, FileEncoding::CodePage);
+}
