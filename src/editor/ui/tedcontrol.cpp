@@ -787,12 +787,23 @@ void TedControl::jumpToEnd(bool extend)
     }
     const long anchor = extend ? SendScintilla(SCI_GETANCHOR) : length;
     const long lastLine = SendScintilla(SCI_GETLINECOUNT) - 1;
-    const long lastRow = SendScintilla(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(lastLine)) +
-                         SendScintilla(SCI_WRAPCOUNT, static_cast<unsigned long>(lastLine)) - 1;
+    auto row = [this](long line) {
+        return SendScintilla(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(line));
+    };
     const long rows = SendScintilla(SCI_LINESONSCREEN);
+    const long firstRow = std::max(0L, row(lastLine + 1) - rows);
+    // Once the wrapping is through the lines of the last screenful (it has
+    // always been, long after opening), the paint is not needed.
+    bool wrapped = true;
+    for (long line = SendScintilla(SCI_DOCLINEFROMVISIBLE, static_cast<unsigned long>(firstRow));
+         line <= lastLine && wrapped; ++line)
+        wrapped = row(line + 1) - row(line) ==
+                  SendScintilla(SCI_WRAPCOUNT, static_cast<unsigned long>(line));
     m_stylingShown = true;
-    SendScintilla(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(std::max(0L, lastRow - rows + 1)));
-    viewport()->repaint();
+    if (!wrapped) {
+        SendScintilla(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(firstRow));
+        viewport()->repaint();
+    }
     SendScintilla(SCI_SETSEL, static_cast<unsigned long>(anchor), length);
     m_stylingShown = false;
     SendScintilla(SCI_CHOOSECARETX);
