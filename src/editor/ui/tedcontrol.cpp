@@ -251,10 +251,11 @@ void TedControl::styleLayoutRuns(long end)
     constexpr long kSkipAbove = 256L << 10;
     if (m_stylingShown && end - start > kSkipAbove) {
         // A paint wraps the shown lines from a few above the top one.
-        const long top = SendScintilla(SCI_DOCLINEFROMVISIBLE,
-                                       static_cast<unsigned long>(SendScintilla(SCI_GETFIRSTVISIBLELINE)));
-        const long from =
-            SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(std::max(line, top - 8)));
+        const long top =
+            SendScintilla(SCI_DOCLINEFROMVISIBLE,
+                          static_cast<unsigned long>(SendScintilla(SCI_GETFIRSTVISIBLELINE)));
+        const long from = SendScintilla(SCI_POSITIONFROMLINE,
+                                        static_cast<unsigned long>(std::max(line, top - 8)));
         if (from - start > kSkipAbove / 2) {
             start = from;
             skipped = true;
