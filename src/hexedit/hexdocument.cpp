@@ -169,14 +169,15 @@ bool CHexDocument::namesOpenFile(const std::string& path) const
            a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-void CHexDocument::stream(const CPagedFile& source, io::AtomicFileWriter& writer) const
+void CHexDocument::stream(const CPagedFile& source, io::AtomicFileWriter& writer,
+                          bool replacing) const
 {
     const int fd = source.descriptor();
     std::uint64_t at = 0;
     std::string run;
     for (auto it = m_changes.begin(); it != m_changes.end();) {
         const std::uint64_t start = it->first;
-        writer.appendFrom(fd, at, start - at, source.path());
+        writer.appendFrom(fd, at, start - at, source.path(), replacing);
         run.clear();
         std::uint64_t next = start;
         for (; it != m_changes.end() && it->first == next; ++it, ++next)
@@ -184,7 +185,7 @@ void CHexDocument::stream(const CPagedFile& source, io::AtomicFileWriter& writer
         writer.append(run);
         at = next;
     }
-    writer.appendFrom(fd, at, source.size() - at, source.path());
+    writer.appendFrom(fd, at, source.size() - at, source.path(), replacing);
 }
 
 void CHexDocument::save(const std::string& path, const HexSaveOptions& options)
@@ -197,11 +198,13 @@ void CHexDocument::save(const std::string& path, const HexSaveOptions& options)
     if (static_cast<std::uint64_t>(now.st_size) < size())
         throw IoError(hexEditTexts(), "sSourceChanged", {m_name});
 
-    if (options.createBackup && modified() && namesOpenFile(path))
+    const bool replacing = namesOpenFile(path);
+    if (options.createBackup && modified() && replacing)
         copyAsBackup(path, backupNameOf(path, options.backupExtension));
 
+    // Over the file it came from, the old one is not needed once copied.
     io::AtomicFileWriter writer(path);
-    stream(*m_file, writer);
+    stream(*m_file, writer, replacing);
     writer.commit();
 
     // The saved file is what the document shows: it becomes the file the

@@ -97,7 +97,7 @@ private:
         std::optional<std::uint8_t> before; // the change the byte had; nothing: none
     };
     bool namesOpenFile(const std::string& path) const;
-    void stream(const CPagedFile& source, io::AtomicFileWriter& writer) const;
+    void stream(const CPagedFile& source, io::AtomicFileWriter& writer, bool replacing) const;
 
     std::unique_ptr<CPagedFile> m_file;
     std::string m_name;

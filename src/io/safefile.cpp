@@ -24,6 +24,20 @@ constexpr std::size_t kWriteChunk = 1 << 20;
 // writing and copying overlap instead of following one another.
 constexpr std::uint64_t kWriteBackStep = 32u << 20;
 
+// Only a hint as well: clean cached pages of the range go, dirty ones are
+// written first and stay, and a file system that keeps files in memory
+// (tmpfs) keeps them.
+void releaseCache(int fd, off_t offset, off_t length)
+{
+#ifdef __linux__
+    ::posix_fadvise(fd, offset, length, POSIX_FADV_DONTNEED);
+#else
+    (void)fd;
+    (void)offset;
+    (void)length;
+#endif
+}
+
 // Closes a descriptor when it goes out of scope.
 class FdGuard final {
 public:
@@ -235,7 +249,7 @@ void AtomicFileWriter::writeBack(std::uint64_t written)
 }
 
 void AtomicFileWriter::appendFrom(int source, std::uint64_t offset, std::uint64_t count,
-                                  const std::string& sourceName)
+                                  const std::string& sourceName, bool releaseSource)
 {
     if (m_done)
         throw writeError(m_shownPath, EBADF);
@@ -244,6 +258,7 @@ void AtomicFileWriter::appendFrom(int source, std::uint64_t offset, std::uint64_
     while (count > 0) {
         const std::size_t step =
             static_cast<std::size_t>(std::min<std::uint64_t>(count, kWriteBackStep));
+        const off_t start = from;
         const ssize_t n = sys::copyRange(source, &from, m_fd, step);
         if (n < 0) {
             if (errno == EINTR)
@@ -251,7 +266,8 @@ void AtomicFileWriter::appendFrom(int source, std::uint64_t offset, std::uint64_
             // Not between these two files (other file systems, old kernels):
             // the plain way then.
             if (errno == ENOSYS || errno == EXDEV || errno == EINVAL || errno == EOPNOTSUPP) {
-                appendFromByReading(source, static_cast<std::uint64_t>(from), count, sourceName);
+                appendFromByReading(source, static_cast<std::uint64_t>(from), count, sourceName,
+                                    releaseSource);
                 return;
             }
             fail(errno);
@@ -260,11 +276,13 @@ void AtomicFileWriter::appendFrom(int source, std::uint64_t offset, std::uint64_
             sourceEnded(sourceName);
         count -= static_cast<std::uint64_t>(n);
         writeBack(static_cast<std::uint64_t>(n));
+        if (releaseSource)
+            releaseCache(source, start, n);
     }
 }
 
 void AtomicFileWriter::appendFromByReading(int source, std::uint64_t offset, std::uint64_t count,
-                                           const std::string& sourceName)
+                                           const std::string& sourceName, bool releaseSource)
 {
     std::string chunk(static_cast<std::size_t>(std::min<std::uint64_t>(count, kWriteChunk)), '\0');
     while (count > 0) {
@@ -282,6 +300,8 @@ void AtomicFileWriter::appendFromByReading(int source, std::uint64_t offset, std
             sourceEnded(sourceName);
         m_buffer.assign(chunk.data(), static_cast<std::size_t>(n));
         flushBuffer();
+        if (releaseSource)
+            releaseCache(source, static_cast<off_t>(offset), n);
         offset += static_cast<std::uint64_t>(n);
         count -= static_cast<std::uint64_t>(n);
     }

@@ -37,16 +37,20 @@ public:
     // system where it can (no pass through this process's memory), else read
     // and written in chunks. A failed read, or a source that ends before
     // `count` bytes, throws zuk::IoError naming `sourceName` (the target is
-    // then untouched, like after any failure).
+    // then untouched, like after any failure). With `releaseSource` (the
+    // source is the file this one replaces) the system's cache lets go of the
+    // source's pages behind the copy: a big file is then not held twice in
+    // memory, and the copy takes the pages the old one gave back instead of
+    // fresh ones.
     void appendFrom(int source, std::uint64_t offset, std::uint64_t count,
-                    const std::string& sourceName);
+                    const std::string& sourceName, bool releaseSource = false);
     void commit();
 
 private:
     void flushBuffer();
     void writeBack(std::uint64_t written);
     void appendFromByReading(int source, std::uint64_t offset, std::uint64_t count,
-                             const std::string& sourceName);
+                             const std::string& sourceName, bool releaseSource);
     void abandon();
     [[noreturn]] void fail(int errnoValue);
     [[noreturn]] void sourceEnded(const std::string& sourceName);
