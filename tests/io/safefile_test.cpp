@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <iostream>
 #include <sys/stat.h>
@@ -193,3 +194,38 @@ TEST(SafeFile, AReadOnlyFolderIsRefusedWithItsReason)
 }
 
 } // namespace
+
+// A copy from the file being replaced, as a hex save makes it: by the system
+// or (where the system cannot copy) by reading, with the old file's cached
+// pages let go behind it. The new file is right and the old one, still open,
+// has every byte it had.
+TEST(SafeFile, ACopyFromTheReplacedFileLeavesItsBytesAlone)
+{
+    TempFolder dir;
+    std::string original(3 * 1024 * 1024 + 5, '\0');
+    for (std::size_t i = 0; i < original.size(); ++i)
+        original[i] = static_cast<char>((i * 131 + i / 4096) & 0xFF);
+    std::string expected = original;
+    const std::size_t cut = 1024 * 1024;
+    expected[cut] = 'x';
+    for (const bool byReading : {false, true}) {
+        SCOPED_TRACE(byReading ? "by reading" : "by the system");
+        dir.write("f.bin", original);
+        const int fd = ::open(dir.file("f.bin").c_str(), O_RDONLY);
+        ASSERT_GE(fd, 0);
+        {
+            const InjectedFault noCopy =
+                byReading ? InjectedFault(WriteCall::Write, 1, EXDEV) : InjectedFault();
+            AtomicFileWriter writer(dir.file("f.bin"));
+            writer.appendFrom(fd, 0, cut, "f.bin", true);
+            writer.append("x");
+            writer.appendFrom(fd, cut + 1, original.size() - cut - 1, "f.bin", true);
+            writer.commit();
+        }
+        EXPECT_EQ(dir.read("f.bin"), expected);
+        std::string old(original.size(), '\0');
+        EXPECT_EQ(::pread(fd, &old[0], old.size(), 0), static_cast<ssize_t>(old.size()));
+        EXPECT_TRUE(old == original);
+        ::close(fd);
+    }
+}
