@@ -55,6 +55,15 @@ std::string win(const QString& text)
     return codepages::utf8ToWin(text.toStdString());
 }
 
+// The fallback theme (hicolor) holds the icons of programs, not of commands,
+// and reading its index (hundreds of folders) would cost every start about
+// 10 ms to find none: without a theme of its own a desktop gets captions.
+bool themeHasCommandIcons()
+{
+    const QString theme = QIcon::themeName();
+    return !theme.isEmpty() && theme != QLatin1String("hicolor");
+}
+
 } // namespace
 
 CToolbarsHolder::CToolbarsHolder(TMainForm& form) : QObject(&form), m_form(form)
@@ -88,7 +97,7 @@ QAction* CToolbarsHolder::menuItem(const QString& componentName) const
 
 void CToolbarsHolder::addButton(QToolBar* bar, QAction* item)
 {
-    if (item->icon().isNull())
+    if (item->icon().isNull() && themeHasCommandIcons())
         for (const auto& [name, icon] : kThemeIcons)
             if (item->objectName() == QLatin1String(name) && QIcon::hasThemeIcon(icon))
                 item->setIcon(QIcon::fromTheme(icon));

@@ -13,11 +13,15 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QIcon>
+#include <QImage>
 #include <QKeySequenceEdit>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -302,4 +306,35 @@ TEST(SettingsDialog, OkAppliesToEveryOpenDocumentAtOnce)
     ASSERT_EQ(form.editor().documents().size(), 2u);
     for (zuk::editor::Ted* ted : form.editor().documents())
         EXPECT_TRUE(ted->lineNumbers());
+}
+
+// Buttons of commands take the icon theme's icons; with only the fallback
+// theme (which holds programs' icons) they show their captions.
+TEST(UserToolbars, ButtonsTakeIconsFromAnIconThemeOnly)
+{
+    QTemporaryDir icons;
+    ASSERT_TRUE(QDir().mkpath(icons.filePath(QStringLiteral("zuktest/16x16/actions"))));
+    QFile index(icons.filePath(QStringLiteral("zuktest/index.theme")));
+    ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+    index.write("[Icon Theme]\nName=zuktest\nDirectories=16x16/actions\n\n"
+                "[16x16/actions]\nSize=16\nType=Fixed\n");
+    index.close();
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(
+        image.save(icons.filePath(QStringLiteral("zuktest/16x16/actions/document-save.png"))));
+    const QStringList paths = QIcon::themeSearchPaths();
+    const QString theme = QIcon::themeName();
+    QIcon::setThemeSearchPaths(paths + QStringList{icons.path()});
+
+    MainFormFixture f;
+    f.seed("Engine/Parts/Toolbars/Main.txt",
+           "caption=Main\r\ndock=ControlBarL\r\nVisible=1\r\nShowCaptions=0\r\nmniSave\r\n");
+    QIcon::setThemeName(QStringLiteral("zuktest"));
+    EXPECT_FALSE(f.start().command("mniSave")->icon().isNull());
+    QIcon::setThemeName(QStringLiteral("hicolor"));
+    EXPECT_TRUE(f.start().command("mniSave")->icon().isNull());
+
+    QIcon::setThemeName(theme);
+    QIcon::setThemeSearchPaths(paths);
 }
