@@ -24,7 +24,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zuk"));
     // No display name: Qt would append it to every window caption.
-    zuk::app::ui::setApplicationIcon();
+    zuk::app::ui::ApplicationIconLoader icon;
 #ifdef ZUK_DESKTOP_ID
     // Wayland shells match the window to the installed desktop entry by it.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZUK_DESKTOP_ID));
@@ -50,6 +50,7 @@ int main(int argc, char** argv)
     zuk::app::ui::TMainForm& window = *owner;
     window.createToolWindows();
     window.watchTermination();
+    icon.apply();
     window.show();
     window.activateWindow();
     // The first activation opens the command-line file; where no window manager

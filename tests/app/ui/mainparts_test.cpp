@@ -11,6 +11,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QIcon>
+#include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -204,4 +206,22 @@ TEST(ApplicationIcon, ComesFromTheBuiltInResources)
     zuk::app::ui::setApplicationIcon();
     EXPECT_TRUE(QFile::exists(QStringLiteral(":/zuk/zuk.svg")));
     EXPECT_FALSE(QApplication::windowIcon().isNull());
+}
+
+// The icon drawn on the worker thread gives the window manager every size it
+// picks from, drawn from the same file.
+TEST(ApplicationIcon, IsDrawnInEverySizeOnAWorkerThread)
+{
+    {
+        zuk::app::ui::ApplicationIconLoader loader;
+        loader.apply();
+    }
+    const QIcon icon = QApplication::windowIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    for (int side : {16, 24, 32, 48, 64, 128})
+        EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
+    // Not blank: the icon's frame is drawn near the top edge.
+    const QImage big = icon.pixmap(QSize(128, 128)).toImage();
+    EXPECT_NE(big.pixelColor(64, 16).alpha(), 0);
+    zuk::app::ui::setApplicationIcon();
 }
