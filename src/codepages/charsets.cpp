@@ -149,23 +149,31 @@ struct ReverseTable {
     int lookup(char32_t c) const { return c < bmp.size() ? bmp[c] : -1; }
 };
 
-// One lookup structure of type Table per code page, built on first use.
+// One lookup structure of type Table per code page, each built on its own
+// first use: a program that meets only Windows-1251 never builds the others.
 template <typename Table> const Table& perCodePage(CodePage cp)
 {
-    static const Table win(kWinToUnicode), dos(kDosToUnicode), koi(kKoiToUnicode),
-        mac(kMacToUnicode), iso(kIsoToUnicode);
     switch (cp) {
-    case CodePage::Dos:
+    case CodePage::Dos: {
+        static const Table dos(kDosToUnicode);
         return dos;
-    case CodePage::Koi:
+    }
+    case CodePage::Koi: {
+        static const Table koi(kKoiToUnicode);
         return koi;
-    case CodePage::Mac:
+    }
+    case CodePage::Mac: {
+        static const Table mac(kMacToUnicode);
         return mac;
-    case CodePage::Iso:
+    }
+    case CodePage::Iso: {
+        static const Table iso(kIsoToUnicode);
         return iso;
+    }
     case CodePage::Win:
         break;
     }
+    static const Table win(kWinToUnicode);
     return win;
 }
 
