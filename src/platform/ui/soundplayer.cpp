@@ -1,26 +1,57 @@
 #include "platform/ui/soundplayer.h"
 
+#include "platform/programfolder.h"
 #include "platform/tonegen.h"
+#include "platform/ui/audiooutput.h"
 
-#include <QAudioFormat>
-#include <QAudioSink>
 #include <QBuffer>
-#include <QMediaDevices>
+#include <QLibrary>
+
+#include <unistd.h>
 
 namespace zuk::platform::ui {
 
 namespace {
 
-QAudioFormat formatFor(int sampleRate)
+struct SoundModule {
+    CanPlayFunction canPlay = nullptr;
+    CreateOutputFunction createOutput = nullptr;
+};
+
+// Loaded once, on the first question about sound, and kept for the run.
+const SoundModule& soundModule()
 {
-    QAudioFormat format;
-    format.setSampleRate(sampleRate);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    return format;
+    static const SoundModule module = [] {
+        SoundModule m;
+        const std::string path = SoundPlayer::modulePath(executableFolder());
+        if (path.empty())
+            return m;
+        QLibrary library(QString::fromStdString(path));
+        if (!library.load())
+            return m;
+        auto canPlay = reinterpret_cast<CanPlayFunction>(library.resolve(kCanPlayEntry));
+        auto createOutput =
+            reinterpret_cast<CreateOutputFunction>(library.resolve(kCreateOutputEntry));
+        if (canPlay && createOutput) {
+            m.canPlay = canPlay;
+            m.createOutput = createOutput;
+        }
+        return m;
+    }();
+    return module;
 }
 
 } // namespace
+
+std::string SoundPlayer::modulePath(const std::string& executableFolder)
+{
+    for (const std::string& path : {executableFolder + kSoundModuleName,
+                                    executableFolder + "../libexec/zuk/" + kSoundModuleName}) {
+        if (::access(path.c_str(), R_OK) == 0)
+            return path;
+    }
+    return {};
+}
 
 SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
 
@@ -52,41 +83,28 @@ void SoundPlayer::keySound(char typed, const settings::RSoundSettings& sound)
 
 void SoundPlayer::stop()
 {
-    if (m_sink)
-        m_sink->stop();
+    if (m_output)
+        m_output->stop();
     m_source.reset();
 }
 
 bool SoundPlayer::isPlaying() const
 {
-    return m_source && m_sink && m_sink->state() != QAudio::StoppedState;
+    return m_source && m_output && m_output->isActive();
 }
 
 bool SoundPlayer::canPlay(int sampleRate)
 {
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    return !device.isNull() && device.isFormatSupported(formatFor(sampleRate));
+    const SoundModule& module = soundModule();
+    return module.canPlay && module.canPlay(sampleRate);
 }
 
-bool SoundPlayer::openSink(int sampleRate)
+// An output that runs dry after its source ended has played it all.
+void SoundPlayer::drained()
 {
-    if (m_sink && m_rate == sampleRate)
-        return true;
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull() || !device.isFormatSupported(formatFor(sampleRate)))
-        return false;
-    m_sink = std::make_unique<QAudioSink>(device, formatFor(sampleRate));
-    m_rate = sampleRate;
-    connect(m_sink.get(), &QAudioSink::stateChanged, this, [this] { stateChanged(); });
-    return true;
-}
-
-// A sink that runs dry after its source ended has played it all.
-void SoundPlayer::stateChanged()
-{
-    if (!m_sink || !m_source || m_sink->state() != QAudio::IdleState || !m_source->atEnd())
+    if (!m_output || !m_source || !m_source->atEnd())
         return;
-    m_sink->stop();
+    m_output->stop();
     m_source.reset();
     if (finished)
         finished();
@@ -106,10 +124,20 @@ void SoundPlayer::play(std::vector<int16_t> samples, int sampleRate)
 bool SoundPlayer::playStream(std::unique_ptr<QIODevice> source, int sampleRate)
 {
     stop();
-    if (!source || !openSink(sampleRate))
+    if (!source)
+        return false;
+    if (!m_output) {
+        const SoundModule& module = soundModule();
+        if (!module.createOutput)
+            return false;
+        m_output = module.createOutput();
+        m_output->setParent(this);
+        m_output->drained = [this] { drained(); };
+    }
+    if (!m_output->open(sampleRate))
         return false;
     m_source = std::move(source);
-    m_sink->start(m_source.get());
+    m_output->start(m_source.get());
     return true;
 }
 

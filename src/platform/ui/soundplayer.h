@@ -3,21 +3,23 @@
 #include "settings/connectiontable.h"
 
 #include <QObject>
-#include <QPointer>
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
-class QAudioSink;
 class QIODevice;
 
 namespace zuk::platform::ui {
 
+class AudioOutput;
+
 // Plays the key clicks and synthesised notes. A new sound cuts the one still
-// playing, so fast typing never queues up. Without an audio device it stays
-// silent. The audio output is opened on the first sound, never at start-up.
+// playing, so fast typing never queues up. Without an audio device, or
+// without the sound module, it stays silent. The module and the audio output
+// are loaded on the first sound, never at start-up.
 class SoundPlayer final : public QObject {
 public:
     explicit SoundPlayer(QObject* parent = nullptr);
@@ -42,13 +44,15 @@ public:
     // Called when a sound has played to its end (not when it was stopped).
     std::function<void()> finished;
 
-private:
-    bool openSink(int sampleRate);
-    void stateChanged();
+    // Where the sound module is looked for: beside the program, then in the
+    // installed place. Empty when neither holds it.
+    static std::string modulePath(const std::string& executableFolder);
 
-    std::unique_ptr<QAudioSink> m_sink;
+private:
+    void drained();
+
+    AudioOutput* m_output = nullptr; // child, made on the first sound
     std::unique_ptr<QIODevice> m_source;
-    int m_rate = 0;
 };
 
 } // namespace zuk::platform::ui
