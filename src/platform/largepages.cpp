@@ -9,11 +9,76 @@
 // is first touched. Where the system gives no large pages the hint is
 // ignored. Sanitizer builds keep their own operator new.
 
+#include "platform/largepages.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <new>
 #include <sys/mman.h>
 #include <unistd.h>
+
+namespace {
+
+constexpr std::uintptr_t kLargePage = 2u << 20;
+
+thread_local zuk::platform::ParallelFirstTouch* t_firstTouch = nullptr;
+
+// Faults in [first, last) writable, from the end down, a few large pages at a
+// time, so the filling thread coming up from the start meets present pages.
+void populateDownwards(std::uintptr_t first, std::uintptr_t last)
+{
+#if defined(MADV_POPULATE_WRITE)
+    constexpr std::uintptr_t kStep = 4 * kLargePage;
+    while (last > first) {
+        const std::uintptr_t from = last - first > kStep ? last - kStep : first;
+        // Fails where the block was freed meanwhile, or on an older system.
+        if (::madvise(reinterpret_cast<void*>(from), last - from, MADV_POPULATE_WRITE) != 0)
+            return;
+        last = from;
+    }
+#else
+    (void)first;
+    (void)last;
+#endif
+}
+
+} // namespace
+
+namespace zuk::platform {
+
+ParallelFirstTouch::ParallelFirstTouch() : m_outer(t_firstTouch)
+{
+    t_firstTouch = this;
+}
+
+ParallelFirstTouch::~ParallelFirstTouch()
+{
+    for (std::thread& helper : m_helpers)
+        helper.join();
+    t_firstTouch = m_outer;
+}
+
+void ParallelFirstTouch::allocated(void* block, std::size_t size)
+{
+    ParallelFirstTouch* touch = t_firstTouch;
+    if (!touch)
+        return;
+    const auto start = reinterpret_cast<std::uintptr_t>(block);
+    const std::uintptr_t first = (start + kLargePage - 1) & ~(kLargePage - 1);
+    const std::uintptr_t last = (start + size) & ~(kLargePage - 1);
+    if (last <= first)
+        return;
+    // The helper's own allocations are small; this is not entered again.
+    t_firstTouch = nullptr;
+    try {
+        touch->m_helpers.emplace_back(populateDownwards, first, last);
+    } catch (...) {
+        // Without a thread the filling thread faults every page in itself.
+    }
+    t_firstTouch = touch;
+}
+
+} // namespace zuk::platform
 
 #if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
 
@@ -22,7 +87,6 @@ namespace {
 // From this size malloc always maps a block of its own (its threshold for
 // doing so never rises past 32 MB), so the hint never touches the shared heap.
 constexpr std::size_t kLargeBlock = 32u << 20;
-constexpr std::uintptr_t kLargePage = 2u << 20;
 
 void adviseLargePages(void* block, std::size_t size)
 {
@@ -51,8 +115,10 @@ void* operator new(std::size_t size)
             throw std::bad_alloc();
         handler();
     }
-    if (size >= kLargeBlock)
+    if (size >= kLargeBlock) {
         adviseLargePages(block, size);
+        zuk::platform::ParallelFirstTouch::allocated(block, size);
+    }
     return block;
 }
 

@@ -17,6 +17,7 @@
 #include "editor/layoutruns.h"
 #include "editor/ui/ted.h"
 #include "editor/urlscan.h"
+#include "platform/largepages.h"
 
 namespace zuk::editor {
 
@@ -571,7 +572,9 @@ void TedControl::fill(const BlockSource& source, const FeedOptions& options,
 
     SendScintilla(SCI_CLEARALL);
     // One allocation of the final size and some room; the pieces then fill
-    // it in place.
+    // it in place. The control clears it whole at once, with a helper
+    // thread faulting in its far end meanwhile.
+    const platform::ParallelFirstTouch firstTouch;
     const std::size_t room = roomFor(size);
     // A big plain text goes into a document without style bytes (one for
     // every byte of text otherwise); it is remade with them when a
