@@ -15,6 +15,7 @@
 
 #include "editor/doctext.h"
 #include "editor/layoutruns.h"
+#include "editor/threadedfeed.h"
 #include "editor/ui/ted.h"
 #include "editor/urlscan.h"
 #include "platform/largepages.h"
@@ -27,6 +28,9 @@ constexpr int kUrlIndicator = 8;
 constexpr int kBreakpointTextIndicator = 9;
 // Lines longer than this are scanned for links only around what is on screen.
 constexpr long kUrlScanLine = 8192;
+// From this size a text is decoded on a worker thread as it goes in; below it
+// the thread would cost more than it saves.
+constexpr std::size_t kThreadedFeedSize = 4u << 20;
 
 // Scintilla rewraps the whole document while a big text goes in with word wrap
 // on (seconds for a few megabytes); with wrapping paused the text goes in at
@@ -583,18 +587,28 @@ void TedControl::fill(const BlockSource& source, const FeedOptions& options,
         installDocument(false, size + room);
     else
         SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(size + room));
-    ControlFeed feed(m_codePage, options, [this](std::string_view utf8) {
+    auto append = [this](std::string_view utf8) {
         SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.data());
-    });
-    std::size_t consumed = 0;
-    source([&](std::string_view block) {
-        feed.put(block);
-        consumed += block.size();
-        if (progress)
-            progress(consumed);
-    });
-    feed.finish();
-    m_softBreaks = feed.softBreaks() > 0;
+    };
+    auto feedAll = [&](auto& feed) {
+        std::size_t consumed = 0;
+        source([&](std::string_view block) {
+            feed.put(block);
+            consumed += block.size();
+            if (progress)
+                progress(consumed);
+        });
+        feed.finish();
+        m_softBreaks = feed.softBreaks() > 0;
+    };
+    // A big text is decoded on a worker thread while the control takes it in.
+    if (size >= kThreadedFeedSize) {
+        ThreadedControlFeed feed(m_codePage, options, append);
+        feedAll(feed);
+    } else {
+        ControlFeed feed(m_codePage, options, append);
+        feedAll(feed);
+    }
 }
 
 void TedControl::setContent(std::string_view text, const FeedOptions& options)
