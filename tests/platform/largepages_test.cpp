@@ -10,6 +10,9 @@
 
 using namespace zuk::platform;
 
+// Sanitizer builds keep their own operator new, which gives no help.
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+
 namespace {
 
 // How many of the block's pages are in memory.
@@ -30,8 +33,6 @@ std::size_t residentPages(const char* block, std::size_t size)
 constexpr std::size_t kBlock = 64u << 20;
 
 } // namespace
-
-#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
 
 // Inside a scope a large block is faulted in by the helper before the scope
 // ends, without a byte of it being written; outside, it stays untouched; a
