@@ -27,6 +27,19 @@ bool measuresAlone(char32_t c)
     return c >= 0x2500 && c < 0x2600; // box drawing, blocks, shapes
 }
 
+namespace {
+
+static_assert(kRunStyleA == 0 && kRunStyleB == 1, "the next style is the other bit");
+
+// measuresAlone() for the code points of two UTF-8 bytes, U+0080 to U+07FF,
+// which hold all of Cyrillic.
+inline bool twoBytesMeasureAlone(char32_t c)
+{
+    return c < 0x300 || (c >= 0x370 && c < 0x483) || (c >= 0x48A && c < 0x530);
+}
+
+} // namespace
+
 char fillLayoutRunStyles(std::string_view utf8, char* styles, char before)
 {
     const auto* s = reinterpret_cast<const unsigned char*>(utf8.data());
@@ -35,6 +48,20 @@ char fillLayoutRunStyles(std::string_view utf8, char* styles, char before)
     size_t i = 0;
     while (i < n) {
         const unsigned char lead = s[i];
+        // The common cases first: ASCII, and two-byte letters.
+        if (lead < 0x80) {
+            current ^= 1;
+            styles[i++] = current;
+            continue;
+        }
+        if (lead >= 0xC2 && lead < 0xE0 && i + 1 < n && (s[i + 1] & 0xC0) == 0x80) {
+            if (twoBytesMeasureAlone(((lead & 0x1Fu) << 6) | (s[i + 1] & 0x3Fu)))
+                current ^= 1;
+            styles[i] = current;
+            styles[i + 1] = current;
+            i += 2;
+            continue;
+        }
         size_t length = 1;
         char32_t c = lead;
         if (lead >= 0x80) {
@@ -61,7 +88,7 @@ char fillLayoutRunStyles(std::string_view utf8, char* styles, char before)
                 length = want;
         }
         if (c == 0xFFFFFFFF || measuresAlone(c))
-            current = current == kRunStyleA ? kRunStyleB : kRunStyleA;
+            current ^= 1;
         for (size_t k = 0; k < length; ++k)
             styles[i + k] = current;
         i += length;

@@ -79,3 +79,38 @@ TEST(LayoutRuns, StylingInPiecesGivesTheStylesOfStylingAtOnce)
         EXPECT_EQ(pieces, whole) << cut;
     }
 }
+
+// Every code point of the Basic Multilingual Plane and beyond, alone and
+// between letters, starts a run exactly when it can be measured alone (the
+// common cases take quicker paths than the rest).
+TEST(LayoutRuns, EveryCodePointStartsARunExactlyWhenItMeasuresAlone)
+{
+    auto utf8 = [](char32_t c) {
+        std::string out;
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+        return out;
+    };
+    for (char32_t c = 1; c < 0x10400; ++c) {
+        if (c >= 0xD800 && c < 0xE000)
+            continue;
+        const std::string text = "a" + utf8(c) + "b";
+        const std::vector<std::string> expected =
+            zuk::editor::measuresAlone(c) ? std::vector<std::string>{"a", utf8(c), "b"}
+                                          : std::vector<std::string>{"a" + utf8(c), "b"};
+        ASSERT_EQ(runs(text), expected) << std::hex << static_cast<unsigned long>(c);
+    }
+}
