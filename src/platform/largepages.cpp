@@ -11,6 +11,7 @@
 
 #include "platform/largepages.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <new>
@@ -20,17 +21,19 @@
 namespace {
 
 constexpr std::uintptr_t kLargePage = 2u << 20;
+// From this size malloc always maps a block of its own (its threshold for
+// doing so never rises past 32 MB), so the hint never touches the shared heap.
+constexpr std::size_t kLargeBlock = 32u << 20;
 
 thread_local zuk::platform::ParallelFirstTouch* t_firstTouch = nullptr;
 
-// Faults in [first, last) writable, from the end down, a few large pages at a
+// Faults in [first, last) writable, from the end down, `step` bytes at a
 // time, so the filling thread coming up from the start meets present pages.
-void populateDownwards(std::uintptr_t first, std::uintptr_t last)
+void populateDownwards(std::uintptr_t first, std::uintptr_t last, std::uintptr_t step)
 {
 #if defined(MADV_POPULATE_WRITE)
-    constexpr std::uintptr_t kStep = 4 * kLargePage;
     while (last > first) {
-        const std::uintptr_t from = last - first > kStep ? last - kStep : first;
+        const std::uintptr_t from = last - first > step ? last - step : first;
         // Fails where the block was freed meanwhile, or on an older system.
         if (::madvise(reinterpret_cast<void*>(from), last - from, MADV_POPULATE_WRITE) != 0)
             return;
@@ -39,6 +42,7 @@ void populateDownwards(std::uintptr_t first, std::uintptr_t last)
 #else
     (void)first;
     (void)last;
+    (void)step;
 #endif
 }
 
@@ -46,7 +50,8 @@ void populateDownwards(std::uintptr_t first, std::uintptr_t last)
 
 namespace zuk::platform {
 
-ParallelFirstTouch::ParallelFirstTouch() : m_outer(t_firstTouch)
+ParallelFirstTouch::ParallelFirstTouch(std::size_t minimum)
+    : m_minimum(std::max(minimum, kSmallest)), m_outer(t_firstTouch)
 {
     t_firstTouch = this;
 }
@@ -61,17 +66,20 @@ ParallelFirstTouch::~ParallelFirstTouch()
 void ParallelFirstTouch::allocated(void* block, std::size_t size)
 {
     ParallelFirstTouch* touch = t_firstTouch;
-    if (!touch)
+    if (!touch || size < touch->m_minimum)
         return;
+    // Large pages for a block of tens of megabytes, small ones below.
+    const std::uintptr_t page = size >= kLargeBlock ? kLargePage : 4096;
     const auto start = reinterpret_cast<std::uintptr_t>(block);
-    const std::uintptr_t first = (start + kLargePage - 1) & ~(kLargePage - 1);
-    const std::uintptr_t last = (start + size) & ~(kLargePage - 1);
+    const std::uintptr_t first = (start + page - 1) & ~(page - 1);
+    const std::uintptr_t last = (start + size) & ~(page - 1);
     if (last <= first)
         return;
+    const std::uintptr_t step = page == kLargePage ? 4 * kLargePage : 64 * page;
     // The helper's own allocations are small; this is not entered again.
     t_firstTouch = nullptr;
     try {
-        touch->m_helpers.emplace_back(populateDownwards, first, last);
+        touch->m_helpers.emplace_back(populateDownwards, first, last, step);
     } catch (...) {
         // Without a thread the filling thread faults every page in itself.
     }
@@ -83,10 +91,6 @@ void ParallelFirstTouch::allocated(void* block, std::size_t size)
 #if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
 
 namespace {
-
-// From this size malloc always maps a block of its own (its threshold for
-// doing so never rises past 32 MB), so the hint never touches the shared heap.
-constexpr std::size_t kLargeBlock = 32u << 20;
 
 void adviseLargePages(void* block, std::size_t size)
 {
@@ -115,10 +119,10 @@ void* operator new(std::size_t size)
             throw std::bad_alloc();
         handler();
     }
-    if (size >= kLargeBlock) {
+    if (size >= kLargeBlock)
         adviseLargePages(block, size);
+    if (size >= zuk::platform::ParallelFirstTouch::kSmallest)
         zuk::platform::ParallelFirstTouch::allocated(block, size);
-    }
     return block;
 }
 

@@ -6,9 +6,9 @@
 
 namespace zuk::platform {
 
-// While one lives on a thread, every block of tens of megabytes that thread
-// allocates is also faulted in by a helper thread, from its far end, while
-// the thread that asked for it fills it from the start. The first touch of
+// While one lives on a thread, every block of at least `minimum` bytes that
+// thread allocates is also faulted in by a helper thread, from its far end,
+// while the thread that asked for it fills it from the start. The first touch of
 // memory the system has not handed out for a while is slow on a virtual
 // machine (the host backs each page then); two processors halve it. For
 // blocks that are filled whole at once: the editing control's buffer when a
@@ -16,15 +16,18 @@ namespace zuk::platform {
 // this does nothing.
 class ParallelFirstTouch {
 public:
-    ParallelFirstTouch();
+    explicit ParallelFirstTouch(std::size_t minimum);
     ~ParallelFirstTouch(); // waits for its helpers
     ParallelFirstTouch(const ParallelFirstTouch&) = delete;
     ParallelFirstTouch& operator=(const ParallelFirstTouch&) = delete;
 
-    // Called by operator new for a large block of this thread.
+    // Blocks smaller than this are never helped: a thread costs more.
+    static constexpr std::size_t kSmallest = 1u << 20;
+    // Called by operator new for a block of kSmallest or more.
     static void allocated(void* block, std::size_t size);
 
 private:
+    std::size_t m_minimum;
     ParallelFirstTouch* m_outer;
     std::vector<std::thread> m_helpers;
 };

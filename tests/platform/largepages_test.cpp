@@ -34,28 +34,32 @@ constexpr std::size_t kBlock = 64u << 20;
 
 } // namespace
 
-// Inside a scope a large block is faulted in by the helper before the scope
-// ends, without a byte of it being written; outside, it stays untouched; a
-// block freed while its helper runs harms nothing.
-TEST(ParallelFirstTouch, FaultsInLargeBlocksOfItsScopeOnly)
+// Inside a scope a block of its size or more is faulted in by the helper
+// before the scope ends, without a byte of it being written, in large pages
+// or small; a block outside a scope stays untouched; a block freed while its
+// helper runs harms nothing.
+TEST(ParallelFirstTouch, FaultsInTheBlocksItIsMadeFor)
 {
     const auto pageSize = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+    constexpr std::size_t kSmall = 3u << 20;
     {
         std::unique_ptr<char[]> outside(new char[kBlock]);
         EXPECT_LT(residentPages(outside.get(), kBlock), kBlock / pageSize / 4);
     }
-    std::unique_ptr<char[]> block;
+    std::unique_ptr<char[]> block, small;
     {
-        const ParallelFirstTouch touch;
+        const ParallelFirstTouch touch(kBlock);
         block.reset(new char[kBlock]);
+        std::unique_ptr<char[]> below(new char[4096]); // never helped
         {
-            const ParallelFirstTouch inner; // nested scopes each wait for their own
+            const ParallelFirstTouch inner(kSmall); // nested scopes each wait for their own
+            small.reset(new char[kSmall]);
             std::unique_ptr<char[]> freedAtOnce(new char[kBlock]);
         }
-        std::unique_ptr<char[]> small(new char[4096]);
     }
-    // All but the unaligned ends, which fall outside the large pages.
+    // All but the unaligned ends.
     EXPECT_GE(residentPages(block.get(), kBlock), (kBlock - (4u << 20)) / pageSize);
+    EXPECT_GE(residentPages(small.get(), kSmall), kSmall / pageSize - 2);
     for (std::size_t i = 0; i < kBlock; i += pageSize)
         ASSERT_EQ(block[i], 0) << i; // fresh pages read as zeros
 }

@@ -578,7 +578,7 @@ void TedControl::fill(const BlockSource& source, const FeedOptions& options,
     // One allocation of the final size and some room; the pieces then fill
     // it in place. The control clears it whole at once, with a helper
     // thread faulting in its far end meanwhile.
-    const platform::ParallelFirstTouch firstTouch;
+    const platform::ParallelFirstTouch firstTouch(size);
     const std::size_t room = roomFor(size);
     // A big plain text goes into a document without style bytes (one for
     // every byte of text otherwise); it is remade with them when a
