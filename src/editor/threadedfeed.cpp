@@ -124,9 +124,8 @@ void ThreadedControlFeed::put(std::string_view bytes)
     std::unique_lock<std::mutex> lock(m_mutex);
     deliver(lock);
     while (m_inBytes >= kMaxWaiting && !m_done) {
-        m_changed.wait(lock, [this] {
-            return m_done || m_inBytes < kMaxWaiting || !m_out.empty();
-        });
+        m_changed.wait(lock,
+                       [this] { return m_done || m_inBytes < kMaxWaiting || !m_out.empty(); });
         deliver(lock);
     }
     throwError(lock);

@@ -22,8 +22,7 @@ namespace zuk::editor {
 // one thread only, and decoding is half of the work.
 class ThreadedControlFeed {
 public:
-    ThreadedControlFeed(codepages::CodePage cp, const FeedOptions& options,
-                        ControlFeed::Sink sink);
+    ThreadedControlFeed(codepages::CodePage cp, const FeedOptions& options, ControlFeed::Sink sink);
     // Stops the worker; the feed may be left unfinished when put() or the
     // sink threw.
     ~ThreadedControlFeed();

@@ -18,9 +18,18 @@ namespace {
 std::string sampleText(std::size_t size, unsigned seed)
 {
     std::mt19937 random(seed);
-    const std::vector<std::string> pieces = {
-        "\xcf\xf0\xe8\xe2\xe5\xf2", " ", "\xec\xe8\xf0", "\r\n", "\n", "\r", "abc", "\t",
-        "\x97",                     "\xab\xbb", std::string(12000, '\xe0'), "  "};
+    const std::vector<std::string> pieces = {"\xcf\xf0\xe8\xe2\xe5\xf2",
+                                             " ",
+                                             "\xec\xe8\xf0",
+                                             "\r\n",
+                                             "\n",
+                                             "\r",
+                                             "abc",
+                                             "\t",
+                                             "\x97",
+                                             "\xab\xbb",
+                                             std::string(12000, '\xe0'),
+                                             "  "};
     std::string text;
     while (text.size() < size) {
         const std::size_t i = random() % pieces.size();
