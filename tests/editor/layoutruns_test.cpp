@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "editor/layoutruns.h"
+#include "organizer/utf8text.h"
 
 using zuk::editor::fillLayoutRunStyles;
 
@@ -87,21 +88,7 @@ TEST(LayoutRuns, EveryCodePointStartsARunExactlyWhenItMeasuresAlone)
 {
     auto utf8 = [](char32_t c) {
         std::string out;
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
+        zuk::organizer::appendUtf8(out, c);
         return out;
     };
     for (char32_t c = 1; c < 0x10400; ++c) {
