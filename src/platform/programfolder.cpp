@@ -457,6 +457,17 @@ std::string resolveProgramFolder(const ProgramFolderRequest& request)
     return folder;
 }
 
+std::string programHelperPath(const std::string& executableFolder, const std::string& name,
+                              int accessMode)
+{
+    for (const std::string& path :
+         {executableFolder + name, executableFolder + "../libexec/zuk/" + name}) {
+        if (::access(path.c_str(), accessMode) == 0)
+            return path;
+    }
+    return {};
+}
+
 std::string defaultDataTree(const std::string& executableFolder)
 {
     if (executableFolder.empty())

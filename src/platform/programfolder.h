@@ -24,6 +24,14 @@ struct WorkingFolders {
 // system does not tell.
 std::string executableFolder();
 
+// A helper file of the program (the plug-in helper, the sound module): beside
+// the executable in the build tree and a portable folder, or in
+// ../libexec/zuk/ from it where the program is installed, nobody running it
+// by hand. The first that allows `accessMode` (access(2) bits); empty when
+// neither does.
+std::string programHelperPath(const std::string& executableFolder, const std::string& name,
+                              int accessMode);
+
 // Removes every "--home DIR" and "--home=DIR" from the argument list (the
 // arguments after the program name) and returns the last DIR given.
 std::optional<std::string> takeHomeOption(std::vector<std::string>& args);

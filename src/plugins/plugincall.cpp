@@ -111,14 +111,9 @@ std::string run(const Call& call)
 
 std::string defaultHelperPath()
 {
-    // The build tree and a portable folder keep the helper beside the
-    // program; an installed program keeps it in its libexec folder, since
-    // nobody runs it by hand.
     const std::string folder = platform::executableFolder();
-    const std::string beside = folder + "zuk-plughost";
-    const std::string installed = folder + "../libexec/zuk/zuk-plughost";
-    return ::access(beside.c_str(), X_OK) != 0 && ::access(installed.c_str(), X_OK) == 0 ? installed
-                                                                                         : beside;
+    const std::string found = platform::programHelperPath(folder, "zuk-plughost", X_OK);
+    return found.empty() ? folder + "zuk-plughost" : found;
 }
 
 std::string pluginVersionInfo(const std::string& helper, const std::string& library,

@@ -45,12 +45,7 @@ const SoundModule& soundModule()
 
 std::string SoundPlayer::modulePath(const std::string& executableFolder)
 {
-    for (const std::string& path : {executableFolder + kSoundModuleName,
-                                    executableFolder + "../libexec/zuk/" + kSoundModuleName}) {
-        if (::access(path.c_str(), R_OK) == 0)
-            return path;
-    }
-    return {};
+    return programHelperPath(executableFolder, kSoundModuleName, R_OK);
 }
 
 SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
